@@ -1,0 +1,29 @@
+#pragma once
+// Byte-exact text files: any line end read, CR LF written, every write through a temporary
+// file in the same folder renamed over the target, so a failed write leaves the old file intact.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace w4 {
+
+// A file that could not be written; the text names the file.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+bool FileExists(const std::string& path);           // a regular file (not a folder)
+
+// Lines of a text file: CR LF, LF or CR end a line, a NUL ends the text, the last line needs no
+// end. A missing, unreadable or non-regular file gives no lines.
+std::vector<std::string> ReadTextLines(const std::string& path);
+std::vector<std::string> SplitTextLines(const std::string& bytes);
+
+// Writes each line followed by CR LF, replacing the file atomically. Throws FileError.
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+} // namespace w4

@@ -1,0 +1,34 @@
+#pragma once
+// The one seam between the core and the window. The core calls it where a rule must reach the
+// screen, the speakers or the user, in the exact order the rule gives; tests record the calls.
+
+#include <string>
+
+namespace w4 {
+
+enum class Sample { Move, Push, Kick, Win };
+
+class Frontend {
+public:
+    virtual ~Frontend() = default;
+
+    // Paint one cell of the board picture (nothing outside the level).
+    virtual void DrawCell(int x, int y) = 0;
+    // Rebuild the whole board picture and repaint the window (census and status are the core's).
+    virtual void PaintBoard() = 0;
+    virtual void RefreshStatus() = 0;
+    virtual void PlaySample(Sample sample) = 0;
+
+    // The undo/redo bar counts records from 1.
+    virtual void SetHistoryBarRange(int maximum, int position) = 0;
+    virtual void SetHistoryBarPosition(int position) = 0;
+    virtual void EnableHistoryBar(bool enabled) = 0;
+
+    virtual void StopReplayTimer() = 0;
+
+    // Modal Yes/No question (true only for Yes) and modal notice with OK. Texts are UTF-8.
+    virtual bool AskQuestion(const std::string& text) = 0;
+    virtual void ShowNotice(const std::string& text) = 0;
+};
+
+} // namespace w4

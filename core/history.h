@@ -1,0 +1,16 @@
+#pragma once
+#include "core/frontend.h"
+#include "core/uglobal.h"
+
+namespace w4 {
+
+void GoToStart(GameState& g, Frontend& ui);
+void UndoMove(GameState& g, Frontend& ui);
+void RedoMove(GameState& g, Frontend& ui);
+void GoToEnd(GameState& g, Frontend& ui);
+// The undo/redo bar was moved to position (counted from 1).
+void ScrollHistoryTo(GameState& g, Frontend& ui, int position);
+// Throws the attempt away: LoadLevel, then RedrawBoard.
+void RetryLevel(GameState& g, Frontend& ui);
+
+} // namespace w4

@@ -1,0 +1,139 @@
+#pragma once
+// The one shared state of a run. The main window owns the single GameState and hands it by
+// reference to every unit; there are no other globals.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace w4 {
+
+constexpr int MaxLevelSize = 50;
+
+// Cells are indexed [x][y]: column first, as the board is stored column by column.
+using BoardGrid = std::array<std::array<char, MaxLevelSize>, MaxLevelSize>;
+
+struct BoardSnapshot {
+    BoardGrid Board{};
+    std::int32_t Pushes = 0;
+    char MoveLetter = ' ';
+};
+
+enum HeaderField { Title = 0, Collection, Date, Author, AuthorMail, AuthorPage, HeaderFieldCount };
+using LevelHeaderFields = std::array<std::string, HeaderFieldCount>;
+
+enum GameModes { ModePlay = 1, ModeEditor = 2, ModeSolution = 3 };
+enum Languages { LanguageEnglish = 0, LanguageFrench = 1 };
+
+// Colours are 0x00BBGGRR, red in the lowest byte, as the settings file stores them.
+using Colour = std::uint32_t;
+
+using DateTime = std::chrono::system_clock::time_point;
+
+struct GameState {
+    GameState();
+
+    // Positions of the current attempt.
+    std::vector<BoardSnapshot> SnapshotHistory;
+    std::int32_t HistoryIndex = 0;
+    std::int32_t HistoryLength = 0;
+
+    // The level in play.
+    std::int32_t LevelWidth = 0;
+    std::int32_t LevelHeight = 0;
+    LevelHeaderFields LevelHeader;
+
+    // Playlist position.
+    std::vector<std::string> Playlist;
+    std::int32_t LevelIndex = 0;
+
+    // Solution state.
+    std::string StoredSolution;
+    std::int32_t FilmPosition = 0;
+
+    // Keeper position: set by the move itself and by every full redraw.
+    std::int32_t KeeperX = 0;
+    std::int32_t KeeperY = 0;
+
+    // Attempt state and timing.
+    bool LevelInPlay = false;
+    bool ClockStarted = false;
+    DateTime StartTime{};
+    bool LevelSolved = false;
+    DateTime FinishTime{};
+
+    // Census, recomputed after every move and every full redraw.
+    std::int32_t BoxesOnTargets = 0;
+    std::int32_t BoxesOffTargets = 0;
+    std::int32_t TargetCount = 0;
+
+    // Window mode and language.
+    std::int32_t GameMode = ModePlay;
+    std::int32_t LanguageNumber = LanguageEnglish;
+
+    // Files and times.
+    std::filesystem::path ProgramFolder;
+    DateTime LastOpenTime{};
+
+    // Board picture.
+    std::int32_t TileWidth = 16;
+    std::int32_t TileHeight = 16;
+    bool WallVariants = true;
+    Colour TransparencyColor = 0;
+    Colour GridColor = 4210752;
+
+    // Foreground display mode: the two halves of ForegroundMode.
+    bool ForegroundStretched = false;
+    bool ForegroundProportional = true;
+
+    // Background.
+    std::int32_t BackgroundMode = 0;
+    Colour BackgroundColor = 0;
+    Colour GradientColor1 = 255;
+    Colour GradientColor2 = 65535;
+    std::string TextureFile;
+    std::string PictureFile;
+
+    // Full screen and the window bounds it saved.
+    bool FullScreenActive = false;
+    bool WasMaximized = false;
+    std::int32_t SavedLeft = 0, SavedTop = 0, SavedWidth = 640, SavedHeight = 480;
+
+    // Replay speed 1..10.
+    std::int32_t FilmSpeed = 1;
+
+    // The editor's painting character.
+    char EditorTool = '#';
+
+    // Sound and music settings.
+    std::string MusicFileName;
+    std::int32_t MusicVolume = 100;
+    bool MusicAutoPlay = false;
+    std::int32_t SoundVolume = 100;
+    bool SoundsEnabled = false;
+
+    // Injectable clock, so tests can show any elapsed time without sleeping.
+    std::function<DateTime()> Now;
+
+    // The snapshot shown, counted and played from.
+    BoardSnapshot& Current() { return SnapshotHistory[static_cast<std::size_t>(HistoryIndex)]; }
+    const BoardSnapshot& Current() const { return SnapshotHistory[static_cast<std::size_t>(HistoryIndex)]; }
+};
+
+// Cell (x, y) of the snapshot at HistoryIndex; 'Z' outside the level rectangle or before any load.
+char CellAt(const GameState& g, int x, int y);
+
+// Whole seconds of the attempt: 0 before the first move, frozen once solved, truncated.
+std::int64_t ElapsedSeconds(const GameState& g);
+
+// "MM:SS" with at least two digits each; minutes are not wrapped into hours.
+std::string FormatElapsed(std::int64_t seconds);
+
+// The moves of the attempt: MoveLetter of records 0 .. HistoryLength - 2.
+std::string SolutionLetters(const GameState& g);
+
+} // namespace w4
