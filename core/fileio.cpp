@@ -1,0 +1,140 @@
+#include "core/fileio.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace w4 {
+
+namespace {
+
+[[noreturn]] void ThrowWriteError(const std::string& path, int error)
+{
+    throw FileError("Cannot write file \"" + path + "\": " + std::strerror(error));
+}
+
+// The mode a new file would get from open(2) with 0666, so that the temporary file (which
+// mkstemp creates as 0600) does not leave a fresh level file readable by its owner alone.
+mode_t DefaultFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+} // namespace
+
+bool FileExists(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+std::vector<std::string> SplitTextLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    const std::size_t end = std::min(bytes.find('\0'), bytes.size());
+    std::string line;
+    std::size_t i = 0;
+    while (i < end) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+            // CR LF is one line end.
+            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+        }
+        ++i;
+    }
+    // The last line needs no line end, but a line end at the very end adds no empty line.
+    if (!line.empty())
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path)
+{
+    if (!FileExists(path))
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {};
+    return SplitTextLines(bytes);
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    WriteFileAtomically(path, bytes);
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    if (path.empty())
+        throw FileError("Cannot write a file without a name");
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+
+    // The temporary file lives in the target's folder, so the rename never crosses file systems.
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        ThrowWriteError(path, errno);
+
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        ThrowWriteError(path, error);
+    };
+
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : DefaultFileMode();
+    if (::fchmod(fd, mode) != 0)
+        fail(errno);
+
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        ThrowWriteError(path, error);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        ThrowWriteError(path, error);
+    }
+}
+
+} // namespace w4

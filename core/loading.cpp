@@ -1,0 +1,87 @@
+#include "core/loading.h"
+
+#include "core/completion.h"
+#include "core/fileio.h"
+#include "core/ualgo.h"
+#include "core/usokoban.h"
+
+#include <string>
+#include <vector>
+
+namespace w4 {
+
+void LoadLevel(GameState& g, Frontend& ui)
+{
+    g.LevelInPlay = true;
+    g.StoredSolution.clear();
+    g.FilmPosition = 0;
+    ui.StopReplayTimer();
+
+    const auto count = static_cast<std::int32_t>(g.Playlist.size());
+    if (count == 0)
+        g.LevelIndex = -1;
+    else if (g.LevelIndex < 0)
+        g.LevelIndex = 0;
+    else if (g.LevelIndex >= count)
+        g.LevelIndex = count - 1;
+
+    std::vector<std::string> lines;
+    if (count > 0) {
+        const std::string& path = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
+        if (!path.empty() && FileExists(path)) {
+            lines = ReadTextLines(path);
+            ReadSolutionFile(g, path);
+        }
+    }
+
+    g.LevelWidth = 0;
+    g.LevelHeight = 0;
+    g.HistoryIndex = 0;
+    g.HistoryLength = 1;
+    // A fresh vector rather than resize(1), so a long attempt gives its memory back.
+    std::vector<BoardSnapshot>(1).swap(g.SnapshotHistory);
+    g.ClockStarted = false;
+    g.LevelSolved = false;
+
+    ui.SetHistoryBarRange(1, 1);
+    ui.EnableHistoryBar(true);
+
+    BoardSnapshot& start = g.SnapshotHistory[0];
+    for (auto& column : start.Board)
+        column.fill(' ');
+    for (std::string& field : g.LevelHeader)
+        field.clear();
+
+    ApplyLevelLines(g, lines);
+    FillReachableArea(g);
+
+    start.Pushes = 0;
+    g.LevelInPlay = true;
+}
+
+void LocateKeeper(GameState& g)
+{
+    if (g.HistoryLength <= 0)
+        return;
+    // Done here rather than while painting, so the keeper position never depends on the window:
+    // the last keeper in drawing order (rows top to bottom, each left to right) wins.
+    for (int y = 0; y < g.LevelHeight; ++y) {
+        for (int x = 0; x < g.LevelWidth; ++x) {
+            const char c = CellAt(g, x, y);
+            if (c == '@' || c == '+') {
+                g.KeeperX = x;
+                g.KeeperY = y;
+            }
+        }
+    }
+}
+
+void RedrawBoard(GameState& g, Frontend& ui)
+{
+    LocateKeeper(g);
+    ui.PaintBoard();
+    CountBoxesAndTargets(g);
+    ui.RefreshStatus();
+}
+
+} // namespace w4

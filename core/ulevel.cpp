@@ -1,0 +1,181 @@
+#include "core/ulevel.h"
+
+#include "core/fileio.h"
+#include "core/loading.h"
+#include "core/ufunction.h"
+#include "core/usokoban.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace w4 {
+
+namespace {
+
+std::int32_t Count(const GameState& g)
+{
+    return static_cast<std::int32_t>(g.Playlist.size());
+}
+
+void LoadAndRedraw(GameState& g, Frontend& ui)
+{
+    LoadLevel(g, ui);
+    RedrawBoard(g, ui);
+}
+
+} // namespace
+
+std::string PlaylistFilePath(const GameState& g)
+{
+    return (g.ProgramFolder / "boxyard4.lev").string();
+}
+
+std::string DefaultLevelPath(const GameState& g, int group, int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%02d%02d.xsb", group, number);
+    return (g.ProgramFolder / "levels" / name).string();
+}
+
+void ReadPlaylistFile(GameState& g)
+{
+    g.Playlist.clear();
+    const std::string path = PlaylistFilePath(g);
+    if (FileExists(path))
+        g.Playlist = ReadTextLines(path);
+    PruneMissingEntries(g);
+}
+
+void PruneMissingEntries(GameState& g)
+{
+    // From the last entry to the first, so that LevelIndex keeps naming the same level.
+    for (std::int32_t i = Count(g) - 1; i >= 0; --i) {
+        if (FileExists(g.Playlist[static_cast<std::size_t>(i)]))
+            continue;
+        if (i < g.LevelIndex)
+            --g.LevelIndex;
+        else if (i == g.LevelIndex)
+            g.LevelIndex = 0;
+        g.Playlist.erase(g.Playlist.begin() + i);
+    }
+}
+
+void WritePlaylistFile(const GameState& g)
+{
+    WriteTextLines(PlaylistFilePath(g), g.Playlist);
+}
+
+void FillDefaultPlaylist(GameState& g)
+{
+    for (int group = 1; group <= 27; ++group) {
+        for (int number = 1; number <= 10; ++number) {
+            std::string path = DefaultLevelPath(g, group, number);
+            if (FileExists(path))
+                g.Playlist.push_back(std::move(path));
+        }
+    }
+}
+
+void FirstLevel(GameState& g, Frontend& ui)
+{
+    if (g.Playlist.empty() || g.LevelIndex <= 0)
+        return;
+    g.LevelIndex = 0;
+    LoadAndRedraw(g, ui);
+}
+
+void PriorLevel(GameState& g, Frontend& ui)
+{
+    if (g.Playlist.empty() || g.LevelIndex <= 0)
+        return;
+    --g.LevelIndex;
+    LoadAndRedraw(g, ui);
+}
+
+void NextLevel(GameState& g, Frontend& ui)
+{
+    if (g.Playlist.empty() || g.LevelIndex >= Count(g) - 1)
+        return;
+    ++g.LevelIndex;
+    LoadAndRedraw(g, ui);
+}
+
+void LastLevel(GameState& g, Frontend& ui)
+{
+    if (g.Playlist.empty() || g.LevelIndex >= Count(g) - 1)
+        return;
+    g.LevelIndex = Count(g) - 1;
+    LoadAndRedraw(g, ui);
+}
+
+void OpenLevelFiles(GameState& g, Frontend& ui, const std::vector<std::string>& files)
+{
+    if (files.empty())
+        return;   // the dialog was cancelled
+    const std::int32_t oldCount = Count(g);
+    g.Playlist.insert(g.Playlist.end(), files.begin(), files.end());
+    // Several Opens in quick succession (a file manager handing over files one by one) should
+    // not flip through the levels: only one at least two whole seconds after the last shows.
+    const auto since = std::chrono::duration_cast<std::chrono::seconds>(g.Now() - g.LastOpenTime).count();
+    if (since > 1) {
+        g.LevelIndex = oldCount;
+        LoadAndRedraw(g, ui);
+    }
+    g.LastOpenTime = g.Now();
+}
+
+void SaveLevel(GameState& g)
+{
+    if (g.GameMode != ModeEditor || g.Playlist.empty() || g.LevelIndex < 0 || g.LevelIndex >= Count(g))
+        return;
+    const std::string& path = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
+    if (path.empty() || !FileExists(path) || g.LevelWidth <= 0 || g.LevelHeight <= 0)
+        return;
+    WriteLevelFile(g, path);
+}
+
+bool CanSaveAs(const GameState& g)
+{
+    return !g.Playlist.empty() && g.LevelWidth > 0 && g.LevelHeight > 0;
+}
+
+void SaveLevelAs(GameState& g, const std::string& path)
+{
+    if (!CanSaveAs(g) || path.empty())
+        return;
+    WriteLevelFile(g, path);
+}
+
+void CloseLevel(GameState& g, Frontend& ui)
+{
+    if (g.Playlist.empty())
+        return;
+    if (g.LevelIndex >= 0 && g.LevelIndex < Count(g))
+        g.Playlist.erase(g.Playlist.begin() + g.LevelIndex);
+    if (g.LevelIndex >= Count(g))
+        g.LevelIndex = Count(g) - 1;
+    LoadAndRedraw(g, ui);
+}
+
+void EmptyPlaylist(GameState& g, Frontend& ui)
+{
+    if (!ui.AskQuestion(ChooseText(g, "Do you really want to empty playlist ?",
+                                   "Voulez-vous réellement vider la playlist")))
+        return;
+    g.Playlist.clear();
+    g.LevelIndex = 0;
+    LoadAndRedraw(g, ui);
+}
+
+void DefaultPlaylist(GameState& g, Frontend& ui)
+{
+    if (!ui.AskQuestion(ChooseText(g, "Do you really want to reload default playlist ?",
+                                   "Voulez-vous réellement recharger les niveaux par défaut")))
+        return;
+    g.Playlist.clear();
+    g.LevelIndex = 0;
+    FillDefaultPlaylist(g);
+    LoadAndRedraw(g, ui);
+}
+
+} // namespace w4
