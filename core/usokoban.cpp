@@ -196,11 +196,6 @@ char Apply(char result, char old)
     return result == Same ? old : result;
 }
 
-bool IsKeeper(char c)
-{
-    return c == '@' || c == '+';
-}
-
 char UpperLetter(char letter)
 {
     return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
@@ -257,13 +252,13 @@ void MoveKeeper(GameState& g, Frontend& ui, int kx, int ky, int nx, int ny, int 
         if (cell.Old == 'Z')
             continue;   // off the board: never written, never drawn
         g.Current().Board[static_cast<std::size_t>(cell.X)][static_cast<std::size_t>(cell.Y)] = cell.New;
-        // The keeper position follows the keeper cell as it is written, the way drawing a keeper
-        // cell would move it: after a step or push that is the cell just entered.
-        if (IsKeeper(cell.New)) {
-            g.KeeperX = cell.X;
-            g.KeeperY = cell.Y;
-        }
         ui.DrawCell(cell.X, cell.Y);
+    }
+    // The keeper position is kept here, not by the painting: after a step or push it is the cell
+    // just entered. Full redraws set it again through LocateKeeper.
+    if (moved) {
+        g.KeeperX = nx;
+        g.KeeperY = ny;
     }
 
     if (move.Outcome == MoveOutcome::Refused)

@@ -1,0 +1,113 @@
+#include "core/fileio.h"
+#include "recording_frontend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace w4 {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+
+struct SplitCase {
+    const char* Name;
+    std::string Bytes;
+    std::vector<std::string> Lines;
+};
+
+class SplitTextLinesTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitTextLinesTest, SplitsOnEveryLineEnd)
+{
+    EXPECT_EQ(SplitTextLines(GetParam().Bytes), GetParam().Lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, SplitTextLinesTest,
+    ::testing::Values(
+        SplitCase{"Empty", "", {}},
+        SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+        SplitCase{"LfOnly", "a\nb\n", {"a", "b"}},
+        SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
+        SplitCase{"Mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        SplitCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+        SplitCase{"EmptyLinesKept", "\r\n\r\na\n\nb\r\r", {"", "", "a", "", "b", ""}},
+        SplitCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+        SplitCase{"NulEndsText", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
+        SplitCase{"NulFirst", std::string("\0abc", 4), {}},
+        SplitCase{"HighBytesKept", "\xe9t\xe9\r\n", {"\xe9t\xe9"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ReadTextLines, MissingFolderAndEmptyPathGiveNoLines)
+{
+    TempFolder folder;
+    EXPECT_TRUE(ReadTextLines(folder.File("missing.xsb")).empty());
+    EXPECT_TRUE(ReadTextLines(folder.Path.string()).empty());
+    EXPECT_TRUE(ReadTextLines("").empty());
+    EXPECT_FALSE(FileExists(folder.Path.string()));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST(WriteTextLines, WritesCrLfAfterEveryLineAndReadsBack)
+{
+    TempFolder folder;
+    const std::string path = folder.File("out.txt");
+    WriteTextLines(path, {"one", "", "three"});
+    EXPECT_EQ(ReadBytes(path), "one\r\n\r\nthree\r\n");
+    EXPECT_EQ(ReadTextLines(path), (std::vector<std::string>{"one", "", "three"}));
+}
+
+TEST(WriteFileAtomically, ReplacesTheFileAndLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("out.txt", "old contents that are longer");
+    WriteFileAtomically(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST(WriteFileAtomically, KeepsTheModeOfTheFileItReplaces)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("out.txt", "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    WriteFileAtomically(path, "new");
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+}
+
+TEST(WriteFileAtomically, FailureNamesTheFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("no-such-folder/out.txt");
+    try {
+        WriteFileAtomically(path, "data");
+        FAIL() << "a write into a missing folder succeeded";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+}
+
+TEST(WriteFileAtomically, FailureOverAFolderLeavesItAndNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string target = folder.File("target");
+    std::filesystem::create_directory(target);
+    folder.Write("target/inside.txt", "kept");
+    EXPECT_THROW(WriteFileAtomically(target, "data"), FileError);
+    EXPECT_EQ(ReadBytes(folder.File("target/inside.txt")), "kept");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+} // namespace
+} // namespace w4
