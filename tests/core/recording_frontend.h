@@ -73,7 +73,8 @@ public:
 // A clock the test moves by hand.
 struct ManualClock {
     DateTime Time = DateTime(std::chrono::hours(24 * 365 * 30));
-    void Advance(std::chrono::seconds s) { Time += s; }
+    template <class Duration>
+    void Advance(Duration d) { Time += std::chrono::duration_cast<DateTime::duration>(d); }
     void Attach(GameState& g) { g.Now = [this] { return Time; }; }
 };
 
