@@ -1,0 +1,24 @@
+#pragma once
+// The window's translated vocabulary as data. The menu rows live in the menu table (menus.h);
+// this table holds the captions of the buttons and labels, applied after both menus.
+
+#include "core/uglobal.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace w4 {
+
+struct WidgetCaption {
+    const char* Name;     // the widget's object name
+    const char* English;
+    const char* French;
+};
+
+const std::vector<WidgetCaption>& WidgetCaptions();
+
+// ChooseText for the window: the pair's text in the current language, UTF-8 decoded.
+QString Choose(const GameState& g, const char* english, const char* french);
+
+} // namespace w4

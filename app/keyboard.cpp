@@ -1,0 +1,104 @@
+#include "app/fmain.h"
+
+#include "core/history.h"
+#include "core/ulevel.h"
+#include "core/usokoban.h"
+
+#include <QKeyEvent>
+#include <QWindow>
+
+namespace {
+
+// Only these three count as modifiers: the keypad flag that Qt adds to keypad keys must not turn
+// a plain arrow or Enter into a modified one.
+Qt::KeyboardModifiers CommandModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+} // namespace
+
+bool TFRMMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // Installed on the application: a key is seen here once, when it reaches this window's
+    // top-level QWindow, before any control gets it. It is never consumed.
+    if (event->type() == QEvent::KeyPress && watched->isWindowType() && watched == windowHandle()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = key->key();
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        Guarded([this, code, modifiers] { FormKeyDown(code, modifiers); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    w4::GameState& g = Game;
+    const Qt::KeyboardModifiers mods = CommandModifiers(modifiers);
+    const bool none = mods == Qt::NoModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+
+    if (key == Qt::Key_Escape) {
+        if (g.FullScreenActive)
+            ToggleFullScreen();
+        else
+            close();
+        return;
+    }
+
+    if (g.GameMode == w4::ModePlay) {
+        if (key == Qt::Key_F2) {
+            ToggleFullScreen();
+            return;
+        }
+        if (g.LevelInPlay) {
+            switch (key) {
+            case Qt::Key_Left: w4::MoveLeft(g, *this); return;
+            case Qt::Key_Up: w4::MoveUp(g, *this); return;
+            case Qt::Key_Right: w4::MoveRight(g, *this); return;
+            case Qt::Key_Down: w4::MoveDown(g, *this); return;
+            default: break;
+            }
+            if (none) {
+                switch (key) {
+                case Qt::Key_Home: w4::GoToStart(g, *this); return;
+                case Qt::Key_PageUp:
+                case Qt::Key_Backspace: w4::UndoMove(g, *this); return;
+                case Qt::Key_PageDown: w4::RedoMove(g, *this); return;
+                case Qt::Key_End: w4::GoToEnd(g, *this); return;
+                default: break;
+                }
+            }
+        }
+        if (ctrl) {
+            switch (key) {
+            case Qt::Key_Home: w4::FirstLevel(g, *this); return;
+            case Qt::Key_PageUp: w4::PriorLevel(g, *this); return;
+            case Qt::Key_PageDown: w4::NextLevel(g, *this); return;
+            case Qt::Key_End: w4::LastLevel(g, *this); return;
+            case Qt::Key_Space: w4::RetryLevel(g, *this); return;
+            default:
+                if (IsEnter(key))
+                    w4::RetryLevel(g, *this);
+                return;
+            }
+        }
+        return;
+    }
+
+    if (g.GameMode == w4::ModeEditor && !g.Playlist.empty() && none) {
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down: EditorShiftKey(key); return;
+        case Qt::Key_Space: BTNLevelCenterClick(); return;
+        default:
+            if (IsEnter(key))
+                BTNLevelCenterClick();
+            return;
+        }
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The settings file "boxyard4.ini" beside the executable: read once at start, written once on a
+// confirmed quit. The window applies the placement; everything else goes into the GameState.
+
+#include "core/uglobal.h"
+
+#include <string>
+
+namespace w4 {
+
+struct WindowPlacement {
+    bool Maximized = false;
+    int Left = 0;
+    int Top = 0;
+    int Width = 640;
+    int Height = 480;
+};
+
+std::string SettingsFilePath(const GameState& g);       // ProgramFolder + "boxyard4.ini"
+std::string DefaultMusicFile(const GameState& g);       // ProgramFolder + "musics/boxyard4.s3m"
+
+// Reads every key into g (clamping Number, Mode and Speed) and returns the window placement,
+// with `defaults` standing in for missing keys. A missing file gives every default.
+WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults);
+
+// Writes every key in file order, keeping any other lines of the file. When `window` is maximised
+// only Maximized=1 is written, so the file keeps the last normal placement. Throws FileError.
+void SaveSettings(const GameState& g, const WindowPlacement& window);
+
+} // namespace w4
