@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <limits>
 #include <string>

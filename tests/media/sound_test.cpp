@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
