@@ -1,0 +1,174 @@
+#include "render/pictureload.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <QSysInfo>
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <system_error>
+
+namespace w4 {
+namespace {
+
+// No picture of an acceptable size needs more than this in its file.
+constexpr std::uintmax_t MaxPictureFileBytes = 256u * 1024u * 1024u;
+
+[[noreturn]] void Fail(const std::string& name, const std::string& why)
+{
+    throw PictureError("Cannot load the picture \"" + name + "\": " + why + ".");
+}
+
+std::string LowerExtension(const std::string& path)
+{
+    std::string ext = std::filesystem::path(path).extension().string();
+    if (!ext.empty() && ext.front() == '.')
+        ext.erase(0, 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
+        return static_cast<char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+    });
+    return ext;
+}
+
+void CheckSize(int width, int height, const std::string& name)
+{
+    if (width <= 0 || height <= 0)
+        Fail(name, "the picture is empty or its size cannot be read");
+    if (width > MaxPictureSide || height > MaxPictureSide)
+        Fail(name, "the picture is " + std::to_string(width) + " x " + std::to_string(height) +
+                       " pixels, larger than " + std::to_string(MaxPictureSide) + " pixels a side");
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        Fail(path, "the file does not exist");
+    if (!std::filesystem::is_regular_file(path, ec))
+        Fail(path, "it is not a file");
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        Fail(path, "the file cannot be read");
+    if (size > MaxPictureFileBytes)
+        Fail(path, "the file is too large");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        Fail(path, "the file cannot be read");
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        Fail(path, "the file cannot be read");
+    return bytes;
+}
+
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int count)
+{
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+// Qt's bitmap reader fills a cut-off file with black rather than failing, so an uncompressed
+// bitmap is checked for all its rows first.
+void CheckBitmapComplete(const std::string& bytes, const std::string& name)
+{
+    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M')
+        return; // not a plain bitmap file: the reader decides
+    const std::uint64_t offset = LittleEndian(bytes, 10, 4);
+    const std::uint32_t headerSize = LittleEndian(bytes, 14, 4);
+    std::int64_t width = 0, height = 0;
+    std::uint32_t bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = static_cast<std::int16_t>(LittleEndian(bytes, 18, 2));
+        height = static_cast<std::int16_t>(LittleEndian(bytes, 20, 2));
+        bits = LittleEndian(bytes, 24, 2);
+    } else if (headerSize >= 40 && bytes.size() >= 34) {
+        width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
+        height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+        bits = LittleEndian(bytes, 28, 2);
+        compression = LittleEndian(bytes, 30, 4);
+    } else {
+        return;
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || width <= 0 || bits == 0 || bits > 32)
+        return;
+    if (height < 0)
+        height = -height; // rows stored top-down
+    if (width > MaxPictureSide || height > MaxPictureSide)
+        return; // refused by the size check
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+    if (offset + rowBytes * static_cast<std::uint64_t>(height) > bytes.size())
+        Fail(name, "the picture data is damaged or incomplete (the file is cut short)");
+}
+
+struct TjHandleCloser {
+    void operator()(void* handle) const { tjDestroy(handle); }
+};
+
+} // namespace
+
+QImage DecodeJpeg(const std::string& bytes, const std::string& name)
+{
+    if (bytes.empty())
+        Fail(name, "the file is empty");
+    const std::unique_ptr<void, TjHandleCloser> handle(tjInitDecompress());
+    if (!handle)
+        Fail(name, "the JPEG decoder cannot start");
+    auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto size = static_cast<unsigned long>(bytes.size());
+
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    if (tjDecompressHeader3(handle.get(), data, size, &width, &height, &subsampling, &colourspace) != 0)
+        Fail(name, std::string("not a valid JPEG picture (") + tjGetErrorStr2(handle.get()) + ")");
+    CheckSize(width, height, name);
+
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        Fail(name, "not enough memory for the picture");
+    // RGB32 is 0xffRRGGBB in native byte order.
+    const int pixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX : TJPF_XRGB;
+    // A truncated or damaged file only raises a warning in libjpeg; it is refused all the same,
+    // because the picture would be partly grey.
+    if (tjDecompress2(handle.get(), data, size, image.bits(), width, static_cast<int>(image.bytesPerLine()), height,
+                      pixelFormat, TJFLAG_STOPONWARNING) != 0)
+        Fail(name, std::string("the JPEG data is damaged or incomplete (") + tjGetErrorStr2(handle.get()) + ")");
+    return image;
+}
+
+QImage DecodeWithQt(const std::string& bytes, const char* format, const std::string& name)
+{
+    QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        Fail(name, "not a valid picture of its kind");
+    CheckSize(size.width(), size.height(), name);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        Fail(name, "the picture data is damaged or incomplete (" + reader.errorString().toStdString() + ")");
+    return image;
+}
+
+QImage LoadPicture(const std::string& path)
+{
+    const std::string ext = LowerExtension(path);
+    if (ext == "jpg" || ext == "jpeg")
+        return DecodeJpeg(ReadBytes(path), path);
+    if (ext == "bmp" || ext == "ico" || ext == "png") {
+        const std::string bytes = ReadBytes(path);
+        CheckBitmapComplete(bytes, path);
+        return DecodeWithQt(bytes, ext.c_str(), path);
+    }
+    Fail(path, "unsupported picture format");
+}
+
+} // namespace w4

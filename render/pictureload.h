@@ -1,0 +1,30 @@
+#pragma once
+// Pictures for graphics sets and backgrounds, chosen by the file's extension: bmp, ico and png
+// through Qt's readers, jpg/jpeg through libjpeg-turbo. Sizes are checked before any pixel is
+// decoded; every failure is a PictureError whose text names the file.
+
+#include <QImage>
+
+#include <stdexcept>
+#include <string>
+
+namespace w4 {
+
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The largest picture side accepted, in pixels.
+constexpr int MaxPictureSide = 16384;
+
+// Loads the picture at its own size. Throws PictureError for a missing or unreadable file, an
+// unsupported format (wmf, emf, anything unknown), a corrupt or truncated picture, or a side
+// above MaxPictureSide.
+QImage LoadPicture(const std::string& path);
+
+// Decoders on bytes already read; 'name' only labels the errors.
+QImage DecodeJpeg(const std::string& bytes, const std::string& name);
+QImage DecodeWithQt(const std::string& bytes, const char* format, const std::string& name);
+
+} // namespace w4

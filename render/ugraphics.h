@@ -1,0 +1,31 @@
+#pragma once
+// Graphics sets: an INI file naming the tile pictures beside it, its tile size and whether walls
+// use sixteen pictures chosen by their neighbours.
+
+#include "core/uglobal.h"
+#include "render/tiles.h"
+
+#include <string>
+
+namespace w4 {
+
+// Tile sizes outside this range are refused and the previous size is kept: below one pixel the
+// board has no cells, and far above it a 50 x 50 board would not fit in memory.
+constexpr int MinTileSize = 1;
+constexpr int MaxTileSize = 128;
+
+// Loads the set described by the INI file at iniPath into 'tiles' and the tile size and
+// WallVariants of 'g', then rebuilds the see-through tile. The caller redraws the board.
+// A missing set file changes nothing.
+// A picture that cannot be loaded throws PictureError naming it: the pictures loaded before it
+// stay, and WallVariants stays as already read; the tile size and see-through tile do not change.
+void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath);
+
+// Gives IMGNone the current tile size, filled with TransparencyColor, so 'X' cells are see-through.
+void BuildNoneTile(const GameState& g, TileSet& tiles);
+
+// A tile picture as the board paints it: RGB32, with any transparent pixels laid over
+// 'transparency' so that they become see-through on the board.
+QImage LoadTilePicture(const std::string& path, Colour transparency);
+
+} // namespace w4

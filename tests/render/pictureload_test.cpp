@@ -1,0 +1,116 @@
+#include "render/pictureload.h"
+#include "render_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+namespace w4 {
+namespace {
+
+using test::SolidImage;
+
+std::string ErrorOf(const std::string& path)
+{
+    try {
+        LoadPicture(path);
+    } catch (const PictureError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+std::string Encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes.toStdString();
+}
+
+TEST(LoadPicture, ReadsEachFormatAtItsOwnSize)
+{
+    test::TempFolder folder;
+    const QImage source = SolidImage(7, 5, qRgb(10, 120, 230));
+    folder.SavePicture("a.bmp", source, "BMP");
+    folder.SavePicture("b.PNG", source, "PNG");
+    folder.SavePicture("c.ico", SolidImage(16, 16, qRgb(10, 120, 230)), "ICO");
+    folder.Write("d.JPeG", test::EncodeJpeg(source));
+    folder.Write("e.jpg", test::EncodeJpeg(source));
+    for (const char* name : {"a.bmp", "b.PNG", "c.ico", "d.JPeG", "e.jpg"}) {
+        const QImage image = LoadPicture(folder.File(name));
+        EXPECT_EQ(image.size(), std::string(name) == "c.ico" ? QSize(16, 16) : QSize(7, 5)) << name;
+        const QRgb pixel = image.pixel(3, 2);
+        EXPECT_NEAR(qRed(pixel), 10, 3) << name;
+        EXPECT_NEAR(qGreen(pixel), 120, 3) << name;
+        EXPECT_NEAR(qBlue(pixel), 230, 3) << name;
+    }
+}
+
+TEST(LoadPicture, ErrorsNameTheFile)
+{
+    test::TempFolder folder;
+    const std::string bmp = Encoded(SolidImage(40, 40, qRgb(1, 2, 3)), "BMP");
+    QImage busy(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            busy.setPixel(x, y, qRgb(x * 4, (x * y) & 255, y * 4));
+    const std::string jpeg = test::EncodeJpeg(busy);
+    folder.Write("cut.bmp", bmp.substr(0, bmp.size() / 2));
+    folder.Write("cut.jpg", jpeg.substr(0, jpeg.size() * 3 / 4));
+    folder.Write("header-only.jpg", jpeg.substr(0, 20));
+    folder.Write("noise.jpg", std::string(300, '\x5A'));
+    folder.Write("noise.bmp", "BM" + std::string(100, '\x01'));
+    folder.Write("noise.ico", std::string(100, '\0'));
+    folder.Write("empty.png", "");
+    folder.Write("bmp-as.jpg", bmp);
+    folder.Write("drawing.wmf", "metafile");
+    folder.Write("drawing.EMF", "metafile");
+    folder.Write("anim.gif", "GIF89a");
+    folder.Write("noextension", bmp);
+    const struct {
+        const char* name;
+        const char* why;
+    } cases[] = {
+        {"cut.bmp", "damaged"},          {"cut.jpg", "damaged"},
+        {"header-only.jpg", ""},         {"noise.jpg", "not a valid JPEG"},
+        {"noise.bmp", ""},               {"noise.ico", ""},
+        {"empty.png", ""},               {"bmp-as.jpg", "not a valid JPEG"},
+        {"drawing.wmf", "unsupported picture format"}, {"drawing.EMF", "unsupported picture format"},
+        {"anim.gif", "unsupported picture format"},    {"noextension", "unsupported picture format"},
+        {"missing.bmp", "does not exist"},
+        {"", "unsupported picture format"}, // a folder is no picture
+    };
+    for (const auto& c : cases) {
+        const std::string error = ErrorOf(folder.File(c.name));
+        EXPECT_NE(error.find('"' + folder.File(c.name) + '"'), std::string::npos) << c.name << ": " << error;
+        EXPECT_NE(error.find(c.why), std::string::npos) << c.name << ": " << error;
+    }
+}
+
+TEST(LoadPicture, RefusesHugePicturesBeforeDecoding)
+{
+    test::TempFolder folder;
+    // A JPEG whose frame header claims 20000 pixels of width: only the header is read.
+    std::string jpeg = test::EncodeJpeg(SolidImage(8, 8, qRgb(0, 0, 0)));
+    const auto sof = jpeg.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    jpeg[sof + 7] = static_cast<char>(20000 >> 8);
+    jpeg[sof + 8] = static_cast<char>(20000 & 0xFF);
+    folder.Write("wide.jpg", jpeg);
+
+    // A bitmap whose header claims 10 x 40000 pixels.
+    std::string bmp = Encoded(SolidImage(8, 8, qRgb(0, 0, 0)), "BMP");
+    const std::int32_t height = 40000;
+    bmp.replace(22, 4, reinterpret_cast<const char*>(&height), 4);
+    folder.Write("tall.bmp", bmp);
+
+    for (const char* name : {"wide.jpg", "tall.bmp"}) {
+        const std::string error = ErrorOf(folder.File(name));
+        EXPECT_NE(error.find("16384"), std::string::npos) << name << ": " << error;
+    }
+}
+
+} // namespace
+} // namespace w4

@@ -1,0 +1,124 @@
+#include "render_support.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <memory>
+#include <fstream>
+#include <stdexcept>
+
+namespace w4::test {
+namespace {
+
+// Image plug-ins (icons) are found through the application object.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "tests_render";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            app_ = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const Environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+} // namespace
+
+GameState StateFromRows(const std::vector<std::string>& rows, int mode)
+{
+    GameState g;
+    BoardSnapshot snapshot;
+    for (auto& column : snapshot.Board)
+        column.fill(' ');
+    int width = 0;
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        width = std::max(width, static_cast<int>(rows[y].size()));
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            snapshot.Board[x][y] = rows[y][x];
+    }
+    g.SnapshotHistory = {snapshot};
+    g.HistoryIndex = 0;
+    g.HistoryLength = 1;
+    g.LevelWidth = width;
+    g.LevelHeight = static_cast<int>(rows.size());
+    g.GameMode = mode;
+    return g;
+}
+
+void SetCell(GameState& g, int x, int y, char c)
+{
+    g.Current().Board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = c;
+}
+
+QImage SolidImage(int width, int height, QRgb colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+TempFolder::TempFolder()
+{
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("w4-render-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempFolder::File(const std::string& name) const
+{
+    return (path_ / name).string();
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    std::filesystem::create_directories((path_ / name).parent_path());
+    std::ofstream out(File(name), std::ios::binary);
+    out << bytes;
+}
+
+void TempFolder::SavePicture(const std::string& name, const QImage& image, const char* format) const
+{
+    std::filesystem::create_directories((path_ / name).parent_path());
+    if (!image.save(QString::fromStdString(File(name)), format))
+        throw std::runtime_error("test picture not written: " + name);
+}
+
+std::string EncodeJpeg(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    tjhandle handle = tjInitCompress();
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    const int status = tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                                   rgb.height(), TJPF_RGB, &jpeg, &size, TJSAMP_444, 100, 0);
+    std::string bytes;
+    if (status == 0)
+        bytes.assign(reinterpret_cast<const char*>(jpeg), size);
+    tjFree(jpeg);
+    tjDestroy(handle);
+    if (bytes.empty())
+        throw std::runtime_error("test JPEG not encoded");
+    return bytes;
+}
+
+} // namespace w4::test
