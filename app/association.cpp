@@ -216,7 +216,7 @@ QByteArray DesktopEntryText(const QString& executable)
     // of its own, and the desktop would wait in vain for one.
     return (QStringLiteral("[Desktop Entry]\n"
                            "Type=Application\n"
-                           "Version=1.5\n"
+                           "Version=1.4\n"
                            "Name=Warehaus4\n"
                            "GenericName=Sokoban\n"
                            "Comment=Sokoban game with a level editor and a solution player\n"
