@@ -62,7 +62,8 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
     g.WallVariants = ini.ReadBool("CONFIG", "walls", false);
     if (g.WallVariants) {
         for (int mask = 0; mask < 16; ++mask) {
-            const std::string key = "w" + WallMaskDigits(mask);
+            std::string key = "w";
+            key += WallMaskDigits(mask);
             load(key.c_str(), key + ".bmp", tiles.IMGWalls[static_cast<std::size_t>(mask)]);
         }
     } else {

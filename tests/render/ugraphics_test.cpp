@@ -171,5 +171,20 @@ TEST_F(GraphicsSetTest, MissingSetFileChangesNothing)
     EXPECT_TRUE(g_.WallVariants);
 }
 
+TEST(ShippedGraphicsSet, Warehaus32LoadsWithSixteenWalls)
+{
+    GameState g;
+    g.WallVariants = false;
+    TileSet tiles;
+    LoadGraphicsSet(g, tiles, std::string(W4_SOURCE_DIR) + "/graphics/Warehaus32/Warehaus32.ini");
+    EXPECT_TRUE(g.WallVariants);
+    EXPECT_EQ(g.TileWidth, 32);
+    EXPECT_EQ(g.TileHeight, 32);
+    for (const auto& wall : tiles.IMGWalls)
+        EXPECT_EQ(wall.size(), QSize(32, 32));
+    EXPECT_EQ(tiles.IMGWalls[0b1010].pixel(0, 16), qRgb(0xC0, 0xC0, 0xC0)); // joined left: no bevel
+    EXPECT_EQ(tiles.IMGNone.size(), QSize(32, 32));
+}
+
 } // namespace
 } // namespace w4
