@@ -5,39 +5,52 @@
 #include "core/ulevel.h"
 #include "core/usokoban.h"
 
+#include <algorithm>
+
 namespace w4 {
+
+namespace {
+
+// Calls `visit` with every cell of the level rectangle of the shown snapshot. Read straight from
+// the grid: both checks run after every move, so they skip CellAt's per-cell bounds test.
+template <class Visit>
+void ForEachLevelCell(const GameState& g, Visit visit)
+{
+    const BoardGrid& board = g.Current().Board;
+    const auto width = static_cast<std::size_t>(std::clamp(g.LevelWidth, 0, MaxLevelSize));
+    const auto height = static_cast<std::size_t>(std::clamp(g.LevelHeight, 0, MaxLevelSize));
+    for (std::size_t x = 0; x < width; ++x)
+        for (std::size_t y = 0; y < height; ++y)
+            visit(board[x][y]);
+}
+
+} // namespace
 
 void CountBoxesAndTargets(GameState& g)
 {
-    g.BoxesOnTargets = 0;
-    g.BoxesOffTargets = 0;
-    g.TargetCount = 0;
-    if (g.HistoryLength <= 0)
-        return;
-    for (int x = 0; x < g.LevelWidth; ++x) {
-        for (int y = 0; y < g.LevelHeight; ++y) {
-            switch (CellAt(g, x, y)) {
-            case '*': ++g.BoxesOnTargets; ++g.TargetCount; break;
-            case '$': ++g.BoxesOffTargets; break;
-            case '.': case '+': ++g.TargetCount; break;
+    std::int32_t onTargets = 0, offTargets = 0, targets = 0;
+    if (g.HistoryLength > 0) {
+        ForEachLevelCell(g, [&](char c) {
+            switch (c) {
+            case '*': ++onTargets; ++targets; break;
+            case '$': ++offTargets; break;
+            case '.': case '+': ++targets; break;
             default: break;
             }
-        }
+        });
     }
+    g.BoxesOnTargets = onTargets;
+    g.BoxesOffTargets = offTargets;
+    g.TargetCount = targets;
 }
 
 bool IsSolved(const GameState& g)
 {
     if (g.HistoryLength <= 0)
         return false;   // nothing loaded yet: nothing to solve
-    for (int x = 0; x < g.LevelWidth; ++x) {
-        for (int y = 0; y < g.LevelHeight; ++y) {
-            const char c = CellAt(g, x, y);
-            if (c == '$' || c == '+' || c == '.')
-                return false;
-        }
-    }
-    return true;
+    bool solved = true;
+    ForEachLevelCell(g, [&solved](char c) { solved = solved && c != '$' && c != '+' && c != '.'; });
+    return solved;
 }
 
 bool IsBestScore(const std::string& attempt, const std::string& stored)

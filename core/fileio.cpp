@@ -97,7 +97,10 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         folder = ".";
 
     // The temporary file lives in the target's folder, so the rename never crosses file systems.
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = target.filename().string();
+    name.insert(0, 1, '.');
+    name.append(".XXXXXX");
+    std::string temp = (folder / name).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         ThrowWriteError(path, errno);

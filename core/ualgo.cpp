@@ -1,8 +1,7 @@
 #include "core/ualgo.h"
 
-#include <cstring>
+#include <array>
 #include <utility>
-#include <vector>
 
 namespace w4 {
 
@@ -20,21 +19,20 @@ void FloodFrom(BoardGrid& fillGrid, int x, int y)
     if (!reachable(x, y))
         return;
 
-    std::vector<std::pair<int, int>> stack;
-    stack.reserve(MaxLevelSize * MaxLevelSize);
+    // Each cell is marked when pushed, so it enters the stack at most once: 2500 entries suffice.
+    std::array<std::pair<int, int>, MaxLevelSize * MaxLevelSize> stack;
+    std::size_t depth = 0;
     fillGrid[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = ' ';
-    stack.emplace_back(x, y);
+    stack[depth++] = {x, y};
     constexpr int Steps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
-    while (!stack.empty()) {
-        const auto [cx, cy] = stack.back();
-        stack.pop_back();
+    while (depth > 0) {
+        const auto [cx, cy] = stack[--depth];
         for (const auto& step : Steps) {
             const int nx = cx + step[0];
             const int ny = cy + step[1];
             if (reachable(nx, ny)) {
-                // Marked when pushed, so no cell enters the stack twice.
                 fillGrid[static_cast<std::size_t>(nx)][static_cast<std::size_t>(ny)] = ' ';
-                stack.emplace_back(nx, ny);
+                stack[depth++] = {nx, ny};
             }
         }
     }
