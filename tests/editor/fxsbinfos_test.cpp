@@ -13,19 +13,33 @@
 namespace w4 {
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "tests_editor";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// One application for the whole test program, gone before the process's exit handlers run so
+// that Qt's own statics are torn down in their order.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "tests_editor";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance())
+            App = new QApplication(argc, argv);
+    }
+    void TearDown() override
+    {
+        delete App;
+        App = nullptr;
+    }
+
+private:
+    QApplication* App = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const TheQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class XSBInfosTest : public ::testing::Test {
 protected:
-    void SetUp() override { App(); }
-
     static LevelHeaderFields Sample()
     {
         LevelHeaderFields h;
