@@ -47,6 +47,7 @@ void TFRMMain::ApplyLanguage()
         else if (auto* label = qobject_cast<QLabel*>(widget))
             label->setText(text);
     }
+    dialogs.SetLanguage(Game.LanguageNumber);
     RefreshStatus();
 }
 

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <memory>
 
@@ -42,8 +43,15 @@ QString ChooseOne(QFileDialog& dialog)
 
 bool QtDialogs::Question(const QString& text)
 {
-    return QMessageBox::question(parent_, Title, Shown(text), QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, Title, Shown(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    // Yes is the default, so Escape then Enter quits as it always did; Escape in the box is No.
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    if (french_) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    }
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::Notice(const QString& text)

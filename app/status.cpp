@@ -5,21 +5,49 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
+namespace {
+
+constexpr int PanelWidth = 106;
+
+// Holds the eight panels side by side at 106 pixels each. When the window is narrower than the
+// seven written panels, they share the width instead, so no count is ever cut off.
+class StatusPanelRow : public QWidget {
+public:
+    explicit StatusPanelRow(QWidget* parent) : QWidget(parent) { setMinimumWidth(0); }
+
+    QSize sizeHint() const override { return {PanelWidth * 8, QWidget::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, 18}; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        const QList<QLabel*> panels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        const int written = 7;
+        const int width = std::min(PanelWidth, std::max(1, this->width() / written));
+        for (int i = 0; i < panels.size(); ++i)
+            panels[i]->setGeometry(i * width, 0, width, height());
+    }
+};
+
+} // namespace
+
 void TFRMMain::BuildStatusBar()
 {
     myStatusBar = statusBar();
     myStatusBar->setObjectName(QStringLiteral("myStatusBar"));
     myStatusBar->setSizeGripEnabled(false);
+    auto* row = new StatusPanelRow(myStatusBar);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        auto* panel = new QLabel(myStatusBar);
+        auto* panel = new QLabel(row);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(106);
         panel->setAlignment(Qt::AlignCenter);
-        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        myStatusBar->addWidget(panel);
         StatusPanels[i] = panel;
     }
+    myStatusBar->addWidget(row, 1);
 }
 
 void TFRMMain::RefreshStatus()
