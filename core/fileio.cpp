@@ -91,7 +91,15 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
 {
     if (path.empty())
         throw FileError("Cannot write a file without a name");
-    const std::filesystem::path target(path);
+    std::filesystem::path target(path);
+    // Replace the file a symbolic link points at, not the link itself.
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+    const std::string& real = target.native();
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
@@ -112,7 +120,7 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
     };
 
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : DefaultFileMode();
+    const mode_t mode = ::stat(real.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : DefaultFileMode();
     if (::fchmod(fd, mode) != 0)
         fail(errno);
 
@@ -133,7 +141,7 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         ::unlink(temp.c_str());
         ThrowWriteError(path, error);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), real.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         ThrowWriteError(path, error);

@@ -12,8 +12,9 @@ namespace w4 {
 std::string PlaylistFilePath(const GameState& g);  // ProgramFolder + "boxyard4.lev"
 std::string DefaultLevelPath(const GameState& g, int group, int number);
 
-// Start-up: reads the playlist file and drops missing entries, keeping LevelIndex on the same level.
+// Start-up: reads the playlist file (every line an entry) and then runs PruneMissingEntries.
 void ReadPlaylistFile(GameState& g);
+// Drops entries whose file is missing, keeping LevelIndex on the same level (0 if it was dropped).
 void PruneMissingEntries(GameState& g);
 void WritePlaylistFile(const GameState& g);         // throws FileError
 void FillDefaultPlaylist(GameState& g);
@@ -24,11 +25,14 @@ void NextLevel(GameState& g, Frontend& ui);
 void LastLevel(GameState& g, Frontend& ui);
 
 // Appends the chosen files; shows the first of them when the last Open lies two seconds back.
+// An empty list (a cancelled dialog) does nothing.
 void OpenLevelFiles(GameState& g, Frontend& ui, const std::vector<std::string>& files);
 // Editor mode only: writes record 0 to the current entry's existing file.
 void SaveLevel(GameState& g);
+// Save As is offered only with a non-empty playlist and a level of at least 1 x 1.
 bool CanSaveAs(const GameState& g);
-void SaveLevelAs(GameState& g, const std::string& path);
+void SaveLevelAs(GameState& g, const std::string& path);   // throws FileError
+// Removes the current entry (not the file); nothing on an empty playlist.
 void CloseLevel(GameState& g, Frontend& ui);
 // Both ask their question through the frontend first.
 void EmptyPlaylist(GameState& g, Frontend& ui);

@@ -224,7 +224,7 @@ void MoveKeeper(GameState& g, Frontend& ui, int kx, int ky, int nx, int ny, int 
     if (moved) {
         ui.PlaySample(Sample::Move);
         g.Current().MoveLetter = move.Outcome == MoveOutcome::Push ? UpperLetter(letter) : letter;
-        // A move from an undone position drops the redo part: one line of history, never a tree.
+        // A move from an undone position drops the undone positions: one line of history, never a tree.
         ++g.HistoryIndex;
         g.HistoryLength = g.HistoryIndex + 1;
         g.SnapshotHistory.resize(static_cast<std::size_t>(g.HistoryLength));

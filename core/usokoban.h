@@ -40,6 +40,9 @@ struct MoveDecision {
 // The case table: keeper cell, next cell, beyond cell -> outcome and the three new cells.
 MoveDecision ClassifyMove(char keeper, char next, char beyond);
 
+// One move attempt from the keeper cell towards next and beyond; `letter` is the lower-case move
+// letter. Steps and pushes append a snapshot; every attempt ends with the census, RefreshStatus
+// and CheckCompletion. After a step or push KeeperX/KeeperY is the cell just entered.
 void MoveKeeper(GameState& g, Frontend& ui, int kx, int ky, int nx, int ny, int bx, int by, char letter);
 void MoveLeft(GameState& g, Frontend& ui);
 void MoveUp(GameState& g, Frontend& ui);

@@ -83,6 +83,17 @@ TEST(WriteFileAtomically, KeepsTheModeOfTheFileItReplaces)
                   std::filesystem::perms::group_read);
 }
 
+TEST(WriteFileAtomically, WritesThroughASymbolicLink)
+{
+    TempFolder folder;
+    const std::string real = folder.Write("real.xsb", "old");
+    const std::string link = folder.File("link.xsb");
+    std::filesystem::create_symlink(real, link);
+    WriteFileAtomically(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), "new");
+}
+
 TEST(WriteFileAtomically, FailureNamesTheFile)
 {
     TempFolder folder;
