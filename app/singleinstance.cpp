@@ -131,10 +131,9 @@ SingleInstance::~SingleInstance()
 bool SingleInstance::Start(const QStringList& arguments)
 {
     // Two starts at the same moment must not both find no one and then remove each other's
-    // socket: the check and the listen happen under one lock. QLockFile treats the lock of a
-    // killed process as stale by itself.
+    // socket: the check and the listen happen under one lock. It is held for moments only, so
+    // QLockFile's own rule (a dead owner, or 30 seconds) clears one left by a killed start.
     QLockFile lock(serverPath_ + QStringLiteral(".lock"));
-    lock.setStaleLockTime(0);
     const bool locked = lock.tryLock(LockTimeoutMs);
 
     QLocalSocket socket;
@@ -233,7 +232,11 @@ void SingleInstance::Serve(QLocalSocket* socket)
         Peer& peer = *found->second;
         if (peer.busy)
             return;   // re-entered from a dialog's event loop inside the handler
-        peer.buffer.append(socket->readAll());
+        const QByteArray arrived = socket->readAll();
+        if (!arrived.isEmpty()) {
+            peer.buffer.append(arrived);
+            peer.silence->start();   // silence counts from the last byte heard
+        }
         if (peer.buffer.size() < HeaderBytes)
             return;
 
@@ -253,7 +256,20 @@ void SingleInstance::Serve(QLocalSocket* socket)
 
         peer.busy = true;
         peer.silence->stop();
+        // Should the handler throw (the window's error handler reports it), the sender must not
+        // wait for an answer that never comes: its connection is dropped on the way out.
+        struct DropOnThrow {
+            SingleInstance* self;
+            QPointer<QLocalSocket> socket;
+            bool armed = true;
+            ~DropOnThrow()
+            {
+                if (armed && socket)
+                    self->Drop(socket);
+            }
+        } guard{this, alive};
         const bool handled = Handle(kind, payload);
+        guard.armed = false;
 
         // The handler may have run an event loop in which this connection went away.
         const auto after = peers_.find(socket);
