@@ -63,6 +63,8 @@ public:
     QAction* MenuItem(const QString& name) const;
     QString StatusText(int panel) const;
     const w4::BoardPicture& Picture() const { return *BoardPic; }
+    // The sound output, for what it holds and plays (the silent system until start-up opens it).
+    const w4::SoundSystem& SoundOutput() const { return *Sound; }
 
     // --- Frontend: the core's way to the screen, the speakers and the user ---
     void DrawCell(int x, int y) override;

@@ -1,6 +1,7 @@
 #include "app/uconfig.h"
 
 #include "core/profile.h"
+#include "media/usound.h"
 
 #include <algorithm>
 
@@ -24,11 +25,6 @@ void WriteColour(ProfileFile& ini, const char* section, const char* key, Colour 
 std::string SettingsFilePath(const GameState& g)
 {
     return (g.ProgramFolder / "boxyard4.ini").string();
-}
-
-std::string DefaultMusicFile(const GameState& g)
-{
-    return (g.ProgramFolder / "musics" / "boxyard4.s3m").string();
 }
 
 WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
@@ -60,7 +56,7 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
 
     g.LevelIndex = ini.ReadInteger("LEVEL", "Index", 0);
 
-    g.MusicFileName = ini.ReadString("MUSIC", "FileName", DefaultMusicFile(g));
+    g.MusicFileName = ini.ReadString("MUSIC", "FileName", DefaultMusicFileName(g.ProgramFolder));
     g.MusicVolume = ini.ReadInteger("MUSIC", "Volume", 100);
     g.MusicAutoPlay = ini.ReadBool("MUSIC", "AutoPlay", false);
     g.SoundVolume = ini.ReadInteger("SOUNDS", "Volume", 100);

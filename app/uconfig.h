@@ -17,7 +17,6 @@ struct WindowPlacement {
 };
 
 std::string SettingsFilePath(const GameState& g);       // ProgramFolder + "boxyard4.ini"
-std::string DefaultMusicFile(const GameState& g);       // ProgramFolder + "musics/boxyard4.s3m"
 
 // Reads every key into g (clamping Number, Mode and Speed) and returns the window placement,
 // with `defaults` standing in for missing keys. A missing file gives every default.
