@@ -2,40 +2,137 @@
 #include "app/boardview.h"
 #include "app/fmain.h"
 
+#include "editor/boardmouse.h"
+#include "editor/editorcommands.h"
+#include "editor/editorinput.h"
+#include "editor/fxsbinfos.h"
+#include "render/builtintiles.h"
+
+#include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+// The palette always shows the program's own 16 x 16 tiles: a graphics set changes the board,
+// not the tools, so an author still recognises them whatever set is loaded.
+QImage ToolPicture(char tool)
+{
+    static const w4::TileSet tiles = w4::BuiltInTileSet(16);
+    switch (tool) {
+    case '#': return tiles.IMGWalls[0];
+    case '@': return tiles.IMGSokoban1;
+    case '+': return tiles.IMGSokoban2;
+    case '$': return tiles.IMGBox1;
+    case '*': return tiles.IMGBox2;
+    case '.': return tiles.IMGTarget;
+    default: return tiles.IMGEmpty;
+    }
+}
+
+// A palette image: the tile inside a black frame, 21 x 21.
+QPixmap PaletteImage(char tool)
+{
+    constexpr int Size = 21;
+    QImage image(Size, Size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    const QImage tile = ToolPicture(tool);
+    painter.drawImage((Size - tile.width()) / 2, (Size - tile.height()) / 2, tile);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+void ShowTool(TFRMMain& window, char tool) { window.IMGChoice->setPixmap(QPixmap::fromImage(ToolPicture(tool))); }
+
+void ChooseTool(TFRMMain& window, int paletteIndex)
+{
+    ShowTool(window, w4::ChoosePaletteTool(window.State(), paletteIndex));
+}
+
+// Playlist entries hold the file system's bytes.
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
 
 // Palette: the clicked image's character becomes EditorTool and IMGChoice shows it.
-void TFRMMain::IMGChooseWallClick() {}
-void TFRMMain::IMGChooseSokoban1Click() {}
-void TFRMMain::IMGChooseSokoban2Click() {}
-void TFRMMain::IMGChooseBox1Click() {}
-void TFRMMain::IMGChooseBox2Click() {}
-void TFRMMain::IMGChooseTargetClick() {}
-void TFRMMain::IMGChooseBackClick() {}
+void TFRMMain::IMGChooseWallClick() { ChooseTool(*this, 0); }
+void TFRMMain::IMGChooseSokoban1Click() { ChooseTool(*this, 1); }
+void TFRMMain::IMGChooseSokoban2Click() { ChooseTool(*this, 2); }
+void TFRMMain::IMGChooseBox1Click() { ChooseTool(*this, 3); }
+void TFRMMain::IMGChooseBox2Click() { ChooseTool(*this, 4); }
+void TFRMMain::IMGChooseTargetClick() { ChooseTool(*this, 5); }
+void TFRMMain::IMGChooseBackClick() { ChooseTool(*this, 6); }
 
 // Gives the palette images and IMGChoice their built-in tile pictures.
-void TFRMMain::BuildTools() {}
+void TFRMMain::BuildTools()
+{
+    QPushButton* images[] = {IMGChooseWall, IMGChooseSokoban1, IMGChooseSokoban2, IMGChooseBox1,
+                             IMGChooseBox2, IMGChooseTarget, IMGChooseBack};
+    static_assert(std::size(images) == w4::EditorPalette.size());
+    for (std::size_t i = 0; i < w4::EditorPalette.size(); ++i) {
+        const QPixmap picture = PaletteImage(w4::EditorPalette[i].Tool);
+        images[i]->setIcon(QIcon(picture));
+        images[i]->setIconSize(picture.size());
+    }
+    ShowTool(*this, Game.EditorTool);
+}
 
 // Fits the frame to the level and redraws.
-void TFRMMain::BTNLevelCenterClick() {}
+void TFRMMain::BTNLevelCenterClick() { w4::CenterLevel(Game, *this); }
 // Asks, then writes the edited level to its file through File > Save.
-void TFRMMain::BTNLevelSaveClick() {}
+void TFRMMain::BTNLevelSaveClick() { w4::SaveLevelCommand(Game, *this); }
 // Asks, then drops unsaved edits by reloading the level.
-void TFRMMain::BTNLevelReloadClick() {}
+void TFRMMain::BTNLevelReloadClick() { w4::ReloadLevelCommand(Game, *this); }
+
 // Opens the level-information dialog on the six header fields.
-void TFRMMain::BTNLevelEditXSBInfosClick() {}
-// Shifts the level one cell inside its frame for an arrow key, then redraws.
-void TFRMMain::EditorShiftKey(int) {}
+void TFRMMain::BTNLevelEditXSBInfosClick()
+{
+    if (const auto header = w4::TFRMXSBInfos::Execute(this, Game.LevelHeader, Game.LanguageNumber))
+        w4::ApplyLevelHeader(Game, *this, *header);
+}
+
+// Shifts the level one cell inside its frame for an arrow key, then redraws. The key preview has
+// already checked the mode, the playlist and the modifier keys.
+void TFRMMain::EditorShiftKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Left); break;
+    case Qt::Key_Up: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Up); break;
+    case Qt::Key_Right: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Right); break;
+    case Qt::Key_Down: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Down); break;
+    default: break;
+    }
+}
+
 // Asks, writes a new level file from the template, adds it to the playlist and shows it.
-void TFRMMain::MNUFileNewClick() {}
+void TFRMMain::MNUFileNewClick()
+{
+    if (!AskQuestion(w4::NewLevelQuestion(Game)))
+        return;
+    const QString path =
+        dialogs.SaveFile(ProgramFolderText(), QStringLiteral("Sokoban XSB Levels (*.xsb)"), QStringLiteral("xsb"));
+    if (path.isEmpty())
+        return;
+    w4::CreateNewLevel(Game, *this, PathBytes(path));
+}
 
 // Mouse on the board: a step towards the click in Play mode, painting in Editor mode; the right
 // button alone opens the context menu in every mode.
 void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                    bool doubleClick)
 {
-    if (buttons == Qt::RightButton && modifiers == Qt::NoModifier && !doubleClick)
+    const w4::BoardHit hit =
+        w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), position.x(), position.y());
+    if (w4::BoardMouse(Game, *this, hit, w4::MouseStateOf(buttons, modifiers, doubleClick)))
         POPSokoban->popup(IMGSokoban->mapToGlobal(position));
 }
 
-void TFRMMain::IMGSokobanMouseMove(const QPoint&, Qt::MouseButtons, Qt::KeyboardModifiers) {}
+// A move with a button held acts as a press at each reported position: drag painting.
+void TFRMMain::IMGSokobanMouseMove(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    IMGSokobanMouseDown(position, buttons, modifiers, false);
+}
