@@ -263,7 +263,10 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
 
     if (!lines_.empty() && !Trim(lines_.back()).empty())
         lines_.emplace_back();
-    lines_.push_back("[" + std::string(Trim(section)) + "]");
+    std::string header(1, '[');
+    header += Trim(section);
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(line);
 }
 

@@ -144,20 +144,20 @@ void BoardPicture::DrawCellOutline(const GameState& g, int x, int y)
 {
     if (!InsideLevel(g, x, y) || image_.isNull())
         return;
-    // The closed polyline through the cell's four corner pixels, clipped pixel by pixel.
+    // The closed polyline through the cell's four corner pixels, clipped to the picture.
     const QRect cell = CellRect(g, x, y);
+    const QRect visible = cell.intersected(image_.rect());
+    if (visible.isEmpty())
+        return;
     const QRgb pen = ToQRgb(g.GridColor);
-    const auto plot = [&](int px, int py) {
-        if (image_.valid(px, py))
-            image_.setPixel(px, py, pen);
-    };
-    for (int px = cell.left(); px <= cell.right(); ++px) {
-        plot(px, cell.top());
-        plot(px, cell.bottom());
-    }
-    for (int py = cell.top(); py <= cell.bottom(); ++py) {
-        plot(cell.left(), py);
-        plot(cell.right(), py);
+    for (const int row : {cell.top(), cell.bottom()})
+        if (row >= visible.top() && row <= visible.bottom())
+            std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(row)) + visible.left(), visible.width(), pen);
+    for (int row = visible.top(); row <= visible.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        for (const int column : {cell.left(), cell.right()})
+            if (column >= visible.left() && column <= visible.right())
+                line[column] = pen;
     }
     Touch(cell);
 }

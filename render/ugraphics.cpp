@@ -42,10 +42,11 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
     const ProfileFile ini(iniPath);
     // Picture names are joined to the set's folder as text, so a value may reach into a
     // sub-folder. Sets made on Windows separate folders with backslashes.
-    std::string folder = std::filesystem::path(iniPath).parent_path().string();
-    if (folder.empty())
-        folder = ".";
-    folder += '/';
+    std::filesystem::path base = std::filesystem::path(iniPath).parent_path();
+    if (base.empty())
+        base = std::filesystem::path(".");
+    std::string folder = base.string();
+    folder.push_back('/');
     const auto load = [&](const char* key, const std::string& fallback, QImage& into) {
         std::string name = ini.ReadString("MAPPING", key, fallback);
         std::replace(name.begin(), name.end(), '\\', '/');
