@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/boardview.h"
 #include "app/captions.h"
+#include "app/links.h"
 #include "app/uconfig.h"
 #include "core/fileio.h"
 #include "core/loading.h"
@@ -426,8 +427,8 @@ void TFRMMain::MNUFileQuitClick() { close(); }
 void TFRMMain::MNUHelpAboutClick()
 {
     const QString author = QStringLiteral("The Warehaus4 developers");
-    const QString mail = QStringLiteral("warehaus4@example.org");
-    const QString web = QStringLiteral("https://warehaus4.example.org");
+    const QString mail = QLatin1String(w4::kMailAddress);
+    const QString web = QLatin1String(w4::kWebSite);
     QStringList lines;
     if (Game.LanguageNumber == w4::LanguageFrench)
         lines = {QStringLiteral("Programme : Warehaus4"), QStringLiteral("Auteur : ") + author,

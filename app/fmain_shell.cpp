@@ -1,41 +1,68 @@
 // Files from outside the window, the file association and the help links.
 #include "app/fmain.h"
 
-#include "core/loading.h"
+#include "app/association.h"
+#include "app/handover.h"
+#include "app/links.h"
+#include "app/singleinstance.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
-// Whatever the hand-over channel and the drop target need between start and quit.
+#include <algorithm>
+
+// The hand-over channel has to exist before the window does (a later start must never find no
+// one while this window is being built), so main() owns it and the window keeps nothing here.
 struct ShellParts {};
 
 void ShellPartsDeleter::operator()(ShellParts* parts) const { delete parts; }
 
-// Opens the channel later starts hand their files over through, and accepts dropped files.
-void TFRMMain::StartShell() {}
+// The window takes files dropped from the desktop; the hand-over channel is main()'s.
+void TFRMMain::StartShell() { setAcceptDrops(true); }
 
 // Start-up: level files named on the command line join the playlist; the current level stays.
 void TFRMMain::AddCommandLineFiles(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
-        return;
-    for (const QString& argument : arguments) {
-        if (QFileInfo(argument).suffix().compare(QStringLiteral("xsb"), Qt::CaseInsensitive) == 0)
-            Game.Playlist.push_back(QFile::encodeName(argument).toStdString());
-    }
-    LoadAndRedraw();
+    w4::ReceiveCommandLineFiles(Game, *this, w4::PlaylistPaths(arguments));
 }
 
 // Files dropped on the window: the level files join the playlist and the first of them shows.
-void TFRMMain::FormDropFiles(const QStringList&) {}
-// One argument of a later start: appended to the playlist and shown.
-void TFRMMain::ReceiveHandedOverArgument(const QString&) {}
-void TFRMMain::dragEnterEvent(QDragEnterEvent*) {}
-void TFRMMain::dropEvent(QDropEvent*) {}
+void TFRMMain::FormDropFiles(const QStringList& paths)
+{
+    w4::BringToFront(this);
+    w4::ReceiveDroppedFiles(Game, *this, w4::PlaylistPaths(paths));
+}
+
+// One argument of a later start: appended to the playlist and shown. Any failure is reported
+// here, so the later start always gets its answer and goes on.
+void TFRMMain::ReceiveHandedOverArgument(const QString& argument)
+{
+    Guarded([this, &argument] { w4::ReceiveHandedOverFile(Game, *this, w4::PlaylistPath(argument)); });
+}
+
+void TFRMMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Only a drag that carries files from this machine can give the playlist anything.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void TFRMMain::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths << url.toLocalFile();
+    event->acceptProposedAction();
+    Guarded([this, &paths] { FormDropFiles(paths); });
+}
 
 // Registers the program as the handler of .xsb files, after a question.
-void TFRMMain::MNUToolsAssociateExtensionClick() {}
+void TFRMMain::MNUToolsAssociateExtensionClick() { w4::AssociateExtensionCommand(Game, *this); }
 // Opens the maintainer's mail address in the mail program.
-void TFRMMain::MNUHelpSendMailClick() {}
+void TFRMMain::MNUHelpSendMailClick() { w4::SendMail(); }
 // Opens the project's web page in the browser.
-void TFRMMain::MNUHelpWebSiteClick() {}
+void TFRMMain::MNUHelpWebSiteClick() { w4::OpenWebSite(); }

@@ -1,6 +1,8 @@
+#include "app/appicon.h"
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/fmain.h"
+#include "app/singleinstance.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +11,17 @@ int main(int argc, char** argv)
 {
     w4::Application app(argc, argv);
     app.setApplicationName(QStringLiteral("Warehaus4"));
+    // Ties the window to the desktop entry that Tools > Associate Extension writes.
+    app.setDesktopFileName(QStringLiteral("warehaus4"));
     const QStringList arguments = app.arguments().mid(1);
 
-    // Single instance: when Warehaus4 already runs, it takes the arguments and this start ends
-    // here, before any window exists. (The hand-over check is called at this point.)
+    // When Warehaus4 already runs on this desktop it takes the arguments, and this start ends
+    // here, before any window exists.
+    w4::SingleInstance instance;
+    if (!instance.Start(arguments))
+        return 0;
 
+    app.setWindowIcon(w4::AppIcon());
     const std::filesystem::path programFolder =
         QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator()))
             .toStdString();
@@ -21,6 +29,10 @@ int main(int argc, char** argv)
     TFRMMain window(programFolder, dialogs, arguments);
     dialogs.SetParent(&window);
     app.SetErrorReporter([&dialogs](const QString& text) { dialogs.Error(text); });
+
+    // Direct connections: a later start gets its answer only once the level is loaded and drawn.
+    QObject::connect(&instance, &w4::SingleInstance::fileHandedOver, &window, &TFRMMain::ReceiveHandedOverArgument);
+    QObject::connect(&instance, &w4::SingleInstance::raiseRequested, &window, [&window] { w4::BringToFront(&window); });
     window.show();
     return app.exec();
 }
