@@ -22,6 +22,20 @@ void TBoardView::paintEvent(QPaintEvent*)
     owner_.IMGSokobanPaint(painter);
 }
 
+void TBoardView::SetFormColor(const QColor& colour)
+{
+    formColor_ = colour;
+    update();
+}
+
+// The board area changes size with the window, and also when panels appear or vanish (full
+// screen, a mode's panel): the background is rebuilt for every such change.
+void TBoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    owner_.Guarded([this] { owner_.FormResize(); });
+}
+
 void TBoardView::mousePressEvent(QMouseEvent* event)
 {
     owner_.Guarded([this, event] {

@@ -2,6 +2,7 @@
 // The board area IMGSokoban: it paints nothing itself but asks the main window, which owns the
 // background layers and the board picture, and it hands mouse events to the window's handlers.
 
+#include <QColor>
 #include <QWidget>
 
 class TFRMMain;
@@ -12,12 +13,18 @@ class TBoardView : public QWidget {
 public:
     TBoardView(TFRMMain& owner, QWidget* parent);
 
+    // The window's own colour: what shows where no background layer covers the area.
+    QColor FormColor() const { return formColor_; }
+    void SetFormColor(const QColor& colour);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     TFRMMain& owner_;
+    QColor formColor_ = Qt::black;
 };

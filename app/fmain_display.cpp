@@ -1,61 +1,303 @@
 // The Display and Graphics menus, full screen, and painting the board area.
 #include "app/boardview.h"
+#include "app/captions.h"
 #include "app/fmain.h"
 
 #include "core/loading.h"
+#include "render/backgrounds.h"
 #include "render/boardpicture.h"
 #include "render/colours.h"
+#include "render/displaymodes.h"
 #include "render/ugraphics.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 
-// Foreground modes and colours.
-void TFRMMain::MNUDisplayForegroundStandardClick() {}
-void TFRMMain::MNUDisplayForegroundProportionalClick() {}
-void TFRMMain::MNUDisplayForegroundStretchedClick() {}
-void TFRMMain::MNUDisplayForegroundTransparencyColorClick() {}
-void TFRMMain::MNUDisplayForegroundGridColorClick() {}
+#include <exception>
+#include <optional>
+#include <utility>
 
-// Background modes, colours, texture and picture.
-void TFRMMain::MNUDisplayBackgroundNoneClick() {}
-void TFRMMain::MNUDisplayBackgroundColor0Click() {}
-void TFRMMain::MNUDisplayBackgroundColoredEffectClick() {}
-void TFRMMain::MNUDisplayBackgroundColor1Click() {}
-void TFRMMain::MNUDisplayBackgroundColor2Click() {}
-void TFRMMain::MNUDisplayBackgroundSwapColorsClick() {}
-void TFRMMain::MNUDisplayBackgroundTextureClick() {}
-void TFRMMain::MNUDisplayBackgroundLoadTextureClick() {}
-void TFRMMain::MNUDisplayBackgroundPictureClick() {}
-void TFRMMain::MNUDisplayBackgroundLoadPictureClick() {}
+namespace {
 
-// Enters or leaves full screen.
+// The shared colour dialog opens on the colour last chosen in it; Cancel leaves that alone.
+std::optional<w4::Colour> ChooseColour(w4::Dialogs& dialogs, QColor& lastChosen)
+{
+    const std::optional<QColor> chosen = dialogs.Colour(lastChosen);
+    if (!chosen || !chosen->isValid())
+        return std::nullopt;
+    lastChosen = *chosen;
+    return w4::FromQColor(*chosen);
+}
+
+} // namespace
+
+// --- Foreground: how the board picture fits the area, and its two colours ---
+
+// The three modes only change how the kept picture is scaled: no rebuild, just a repaint.
+void TFRMMain::MNUDisplayForegroundStandardClick()
+{
+    Game.ForegroundStretched = false;
+    Game.ForegroundProportional = true;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundProportionalClick()
+{
+    Game.ForegroundStretched = true;
+    Game.ForegroundProportional = true;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundStretchedClick()
+{
+    Game.ForegroundStretched = true;
+    Game.ForegroundProportional = false;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundTransparencyColorClick()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.TransparencyColor = *colour;
+    // The see-through tile is painted in the key colour, so it must follow it.
+    w4::BuildNoneTile(Game, BoardPic->Tiles());
+    w4::RedrawBoard(Game, *this);
+}
+
+void TFRMMain::MNUDisplayForegroundGridColorClick()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.GridColor = *colour;
+    w4::RedrawBoard(Game, *this);
+}
+
+// --- Background ---
+
+void TFRMMain::MNUDisplayBackgroundNoneClick()
+{
+    Game.BackgroundMode = 0;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor0Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 0;
+    Game.BackgroundColor = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColoredEffectClick()
+{
+    Game.BackgroundMode = 1;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor1Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 1;
+    Game.GradientColor1 = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor2Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 1;
+    Game.GradientColor2 = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundSwapColorsClick()
+{
+    Game.BackgroundMode = 1;
+    std::swap(Game.GradientColor1, Game.GradientColor2);
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundTextureClick()
+{
+    Game.BackgroundMode = 2;
+    PaintBackground();
+}
+
+namespace {
+
+// The picture chooser starts where the current file lies, else in the program's folder. Metafiles
+// are not offered: no reader for them exists here, and a choice that silently does nothing
+// would only puzzle the player.
+QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::string& current,
+                      const QString& programFolder)
+{
+    QString folder = programFolder;
+    if (!current.empty()) {
+        const QFileInfo info(QFile::decodeName(current.c_str()));
+        if (info.absoluteDir().exists())
+            folder = info.absolutePath();
+    }
+    const QString filter = w4::Choose(g, "All pictures", "Toutes les images") +
+                           QStringLiteral(" (*.jpg *.jpeg *.bmp *.ico *.png);;") +
+                           QStringLiteral("JPEG (*.jpg *.jpeg);;") + w4::Choose(g, "Bitmaps", "Bitmaps") +
+                           QStringLiteral(" (*.bmp);;") + w4::Choose(g, "Icons", "Icônes") +
+                           QStringLiteral(" (*.ico);;PNG (*.png)");
+    return dialogs.Picture(folder, filter);
+}
+
+} // namespace
+
+void TFRMMain::MNUDisplayBackgroundLoadTextureClick()
+{
+    const QString path = ChoosePicture(dialogs, Game, Game.TextureFile, ProgramFolderText());
+    if (path.isEmpty())
+        return;
+    Game.BackgroundMode = 2;
+    Game.TextureFile = QFile::encodeName(path).toStdString();
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundPictureClick()
+{
+    Game.BackgroundMode = 3;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundLoadPictureClick()
+{
+    const QString path = ChoosePicture(dialogs, Game, Game.PictureFile, ProgramFolderText());
+    if (path.isEmpty())
+        return;
+    Game.BackgroundMode = 3;
+    Game.PictureFile = QFile::encodeName(path).toStdString();
+    PaintBackground();
+}
+
+// --- Full screen ---
+
 void TFRMMain::BTNFullscreenClick() { ToggleFullScreen(); }
-void TFRMMain::ToggleFullScreen() {}
+
+void TFRMMain::ToggleFullScreen()
+{
+    w4::GameState& g = Game;
+    QWidget* const modePanels[] = {PNLPlayGame, PNLEditLevel, PNLViewFilm};
+
+    if (!g.FullScreenActive) {
+        g.WasMaximized = isMaximized();
+        // For a maximized window this is the size it had before it was maximized.
+        const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+        g.SavedLeft = normal.x();
+        g.SavedTop = normal.y();
+        g.SavedWidth = normal.width();
+        g.SavedHeight = normal.height();
+
+        // Changing the flags hides the window; it is shown again once everything is in place.
+        setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        const QScreen* display = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+        const QRect whole = display != nullptr ? display->geometry() : QRect(0, 0, 1024, 768);
+        for (QAction* item : MNUSokoban->actions())
+            item->setVisible(false);
+        MNUSokoban->hide();
+        PNLButtons->hide();
+        for (QWidget* panel : modePanels)
+            panel->hide();
+        myStatusBar->hide();
+        setGeometry(whole);
+        // The full-screen state as well as the screen's bounds: desktops keep their own panels
+        // above a window that merely has the screen's size.
+        setWindowState(Qt::WindowFullScreen);
+        show();
+        g.FullScreenActive = true;
+    } else {
+        setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        setWindowState(Qt::WindowNoState);
+        setGeometry(g.SavedLeft, g.SavedTop, g.SavedWidth, g.SavedHeight);
+        for (QAction* item : MNUSokoban->actions())
+            item->setVisible(true);
+        MNUSokoban->show();
+        PNLButtons->show();
+        // The panel of the mode the window is in: full screen is entered from play mode only, but
+        // a panel of another mode must never appear beside the one in use.
+        for (int i = 0; i < 3; ++i)
+            modePanels[i]->setVisible(i == g.GameMode - 1);
+        myStatusBar->show();
+        if (g.WasMaximized)
+            showMaximized();
+        else
+            showNormal();
+        g.FullScreenActive = false;
+    }
+    activateWindow();
+}
+
+// --- Board area ---
 
 // Every size change rebuilds the background for the new board area.
 void TFRMMain::FormResize() { PaintBackground(); }
+
 // Builds the background layers of the board area from the background settings.
-void TFRMMain::PaintBackground() {}
+void TFRMMain::PaintBackground()
+{
+    try {
+        const std::optional<w4::BackgroundLayer> layer = w4::PaintBackground(Game, IMGSokoban->size());
+        // A missing or unreadable texture or picture leaves the screen as it was.
+        if (!layer)
+            return;
+        IMGBackground.Visible = IMGTexture.Visible = IMGPicture.Visible = false;
+        switch (layer->kind) {
+        case w4::BackgroundLayer::Kind::Plain:
+            IMGSokoban->SetFormColor(layer->colour);
+            break;
+        case w4::BackgroundLayer::Kind::Gradient:
+            IMGBackground = {layer->image, true};
+            break;
+        case w4::BackgroundLayer::Kind::Texture:
+            IMGTexture = {layer->image, true};
+            break;
+        case w4::BackgroundLayer::Kind::Picture:
+            IMGPicture = {layer->image, true};
+            break;
+        }
+    } catch (const std::exception&) {
+        // The background never interrupts the player, whatever goes wrong while building it.
+    }
+    IMGSokoban->update();
+}
 
 void TFRMMain::IMGSokobanPaint(QPainter& painter)
 {
     const QRect area = IMGSokoban->rect();
-    painter.fillRect(area, Qt::black);
-    for (const BackgroundLayer* layer : {&IMGBackground, &IMGTexture, &IMGPicture}) {
-        if (layer->Visible && !layer->Image.isNull())
-            painter.drawImage(area, layer->Image);
+    // The window's own colour shows wherever no layer covers the area.
+    painter.fillRect(area, IMGSokoban->FormColor());
+    try {
+        if (IMGBackground.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Gradient, Qt::black, IMGBackground.Image});
+        if (IMGTexture.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Texture, Qt::black, IMGTexture.Image});
+        if (IMGPicture.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Picture, Qt::black, IMGPicture.Image});
+    } catch (const std::exception&) {
+        // As when building it: a background that cannot be drawn is left out, the board is not.
     }
-
-    // Standard mode: the picture at its own size, centred, shrunk with its proportions kept
-    // when it does not fit.
-    const QImage& picture = BoardPic->DisplayImage();
-    QSize size = picture.size();
-    if (size.width() > area.width() || size.height() > area.height())
-        size.scale(area.size(), Qt::KeepAspectRatio);
-    const QRect target((area.width() - size.width()) / 2, (area.height() - size.height()) / 2, size.width(),
-                       size.height());
-    painter.drawImage(target, picture);
+    w4::DrawBoardPicture(painter, area, BoardPic->DisplayImage(), Game.ForegroundStretched,
+                         Game.ForegroundProportional);
 }
 
 // Graphics > Load: a set of tile pictures replaces the built-in one until the program ends.
