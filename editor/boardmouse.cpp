@@ -1,66 +1,65 @@
 #include "editor/boardmouse.h"
 
 #include "core/usokoban.h"
+#include "render/displaymodes.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 
 namespace w4 {
 
 namespace {
 
-int Trunc(double v) { return static_cast<int>(std::trunc(v)); }
+// Floor and ceiling of a / b for b > 0, whatever the sign of a.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return -FloorDiv(-a, b); }
 
-// Places a W x H board in the component: shrunk (Standard) or scaled (Proportional) keeping
-// its proportions, then centred.
-void PlaceScaled(BoardHit& hit, double cw, double ch, double w, double h, bool alwaysScale)
-{
-    if (alwaysScale || cw < w || ch < h) {
-        const double s = std::min(ch / h, cw / w);
-        w = std::trunc(w * s);
-        h = std::trunc(h * s);
-    }
-    hit.Width = static_cast<int>(w);
-    hit.Height = static_cast<int>(h);
-    hit.Left = Trunc((cw - w) / 2);
-    hit.Top = Trunc((ch - h) / 2);
-    hit.HasRect = true;
-}
+// One axis of the drawn picture: 'size' picture pixels shown on 'shown' screen pixels from
+// 'origin'. Nearest-pixel scaling takes each screen pixel from the picture pixel under its
+// centre, so these agree pixel for pixel with what the player sees.
+struct Axis {
+    std::int64_t origin, shown, size;
+    // The picture pixel under screen pixel p.
+    std::int64_t Source(std::int64_t p) const { return FloorDiv((2 * (p - origin) + 1) * size, 2 * shown); }
+    // The first screen pixel whose picture pixel is k or more.
+    std::int64_t First(std::int64_t k) const { return origin + CeilDiv(2 * k * shown - size, 2 * size); }
+};
 
 } // namespace
 
 BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y)
 {
     BoardHit hit;
+    const bool stretch = g.ForegroundStretched, proportional = g.ForegroundProportional;
+    if (!stretch && !proportional)
+        return hit;  // neither switch: only a hand-edited settings file gets here
     const int columns = std::clamp(g.LevelWidth, 0, MaxLevelSize);
     const int rows = std::clamp(g.LevelHeight, 0, MaxLevelSize);
-    const double w = static_cast<double>(columns) * g.TileWidth;
-    const double h = static_cast<double>(rows) * g.TileHeight;
-    const double cw = std::max(clientWidth, 0);
-    const double ch = std::max(clientHeight, 0);
-    const bool stretch = g.ForegroundStretched, proportional = g.ForegroundProportional;
+    const int tileWidth = std::max(g.TileWidth, 0), tileHeight = std::max(g.TileHeight, 0);
+    const int w = columns * tileWidth, h = rows * tileHeight;
+    // An empty level occupies nothing and has no scale.
+    if (w <= 0 || h <= 0 || clientWidth <= 0 || clientHeight <= 0)
+        return hit;
 
-    if (proportional) {
-        // Standard or Proportional: an empty level occupies nothing and has no scale.
-        if (w <= 0 || h <= 0)
-            return hit;
-        PlaceScaled(hit, cw, ch, w, h, stretch);
-    } else if (stretch) {
-        hit.Width = static_cast<int>(cw);
-        hit.Height = static_cast<int>(ch);
-        hit.HasRect = true;
-    } else {
-        return hit;  // neither switch: only a hand-edited settings file gets here
-    }
+    // The board is hit where it is drawn: the picture holds it inside a one-pixel frame, and the
+    // display modes place and scale the whole picture.
+    const QRect shown = BoardDisplayRect(QSize(w + 2, h + 2), QSize(clientWidth, clientHeight), stretch, proportional);
+    if (shown.width() <= 0 || shown.height() <= 0)
+        return hit;
+    const Axis across{shown.x(), shown.width(), w + 2};
+    const Axis down{shown.y(), shown.height(), h + 2};
+    hit.HasRect = true;
+    hit.Left = static_cast<int>(across.First(1));
+    hit.Top = static_cast<int>(down.First(1));
+    hit.Width = static_cast<int>(across.First(1 + w)) - hit.Left;
+    hit.Height = static_cast<int>(down.First(1 + h)) - hit.Top;
 
     hit.OnBoard = x >= hit.Left && x < hit.Left + hit.Width && y >= hit.Top && y < hit.Top + hit.Height;
     if (!hit.OnBoard)
         return hit;
-    // Off-by-rounding can never leave the frame; an empty frame in Stretched mode gives (0, 0).
-    hit.Column = std::clamp(Trunc((x - hit.Left) / static_cast<double>(hit.Width) * columns), 0,
-                            std::max(columns - 1, 0));
-    hit.Row = std::clamp(Trunc((y - hit.Top) / static_cast<double>(hit.Height) * rows), 0,
-                         std::max(rows - 1, 0));
+    // On the board the picture pixel lies in 1 .. w (and 1 .. h); the clamp only guards rounding.
+    hit.Column = std::clamp(static_cast<int>((across.Source(x) - 1) / tileWidth), 0, columns - 1);
+    hit.Row = std::clamp(static_cast<int>((down.Source(y) - 1) / tileHeight), 0, rows - 1);
     return hit;
 }
 

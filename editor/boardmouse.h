@@ -12,15 +12,16 @@ namespace w4 {
 
 // Where the board lies on the picture component, and the cell under the pointer.
 struct BoardHit {
-    bool HasRect = false;   // false: empty level in Standard/Proportional, or an unknown mode
+    bool HasRect = false;   // false: an empty level, or neither foreground switch set
     int Left = 0, Top = 0, Width = 0, Height = 0;
     bool OnBoard = false;   // Left <= x < Left + Width and Top <= y < Top + Height
     int Column = -1, Row = -1;
 };
 
 // (x, y) in the client coordinates of a picture component of clientWidth x clientHeight, for
-// the foreground mode in g (ForegroundStretched, ForegroundProportional). The board's nominal
-// size is LevelWidth x TileWidth by LevelHeight x TileHeight, without the picture's frame line.
+// the foreground mode in g (ForegroundStretched, ForegroundProportional). The rectangle is the
+// board's cells as drawn: the board picture (cells plus a one-pixel frame) placed and scaled by
+// BoardDisplayRect, each screen pixel taken from the picture pixel under its centre.
 BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y);
 
 // The buttons and modifier keys of one mouse event. Extra buttons and the Meta key are not part

@@ -28,11 +28,13 @@ struct RectCase {
 
 TEST(BoardHitTestTest, BoardRectangleByForegroundMode)
 {
-    // 10 x 8 cells of 16 pixels in a 640 x 400 component.
+    // 10 x 8 cells of 16 pixels (a 162 x 130 picture with its frame) in a 640 x 400 component.
+    // Scaled, the picture is drawn at 498 x 400 from (71, 0) or at 640 x 400, and the cells
+    // start where the scaled frame ends.
     const RectCase cases[] = {
         {"Standard", false, true, 240, 136, 160, 128},
-        {"Proportional", true, true, 70, 0, 500, 400},
-        {"Stretched", true, false, 0, 0, 640, 400},
+        {"Proportional", true, true, 74, 3, 492, 394},
+        {"Stretched", true, false, 4, 3, 632, 394},
     };
     for (const auto& c : cases) {
         const BoardHit hit = BoardHitTest(TenByEight(c.Stretch, c.Proportional), 640, 400, 320, 200);
@@ -73,30 +75,38 @@ TEST(BoardHitTestTest, StandardModeCellsAndEdges)
     }
 }
 
-TEST(BoardHitTestTest, ScaledModesMapTheWholeRectangleOntoTheFrame)
+TEST(BoardHitTestTest, ScaledModesHitTheCellsWhereTheyAreDrawn)
 {
     const GameState proportional = TenByEight(true, true);
-    BoardHit hit = BoardHitTest(proportional, 640, 400, 70, 0);
+    BoardHit hit = BoardHitTest(proportional, 640, 400, 74, 3);
+    EXPECT_TRUE(hit.OnBoard);
     EXPECT_EQ(hit.Column, 0);
     EXPECT_EQ(hit.Row, 0);
-    hit = BoardHitTest(proportional, 640, 400, 569, 399);
+    hit = BoardHitTest(proportional, 640, 400, 565, 396);
     EXPECT_EQ(hit.Column, 9);
     EXPECT_EQ(hit.Row, 7);
-    EXPECT_FALSE(BoardHitTest(proportional, 640, 400, 570, 10).OnBoard);
+    // The scaled frame is see-through and belongs to no cell.
+    EXPECT_FALSE(BoardHitTest(proportional, 640, 400, 73, 10).OnBoard);
+    EXPECT_FALSE(BoardHitTest(proportional, 640, 400, 566, 10).OnBoard);
 
     const GameState stretched = TenByEight(true, false);
-    hit = BoardHitTest(stretched, 640, 400, 639, 399);
+    hit = BoardHitTest(stretched, 640, 400, 635, 396);
     EXPECT_EQ(hit.Column, 9);
     EXPECT_EQ(hit.Row, 7);
-    hit = BoardHitTest(stretched, 640, 400, 64, 50);
+    // Cell (1, 1) begins with picture pixel 17, drawn from screen pixel (67, 52).
+    hit = BoardHitTest(stretched, 640, 400, 67, 52);
     EXPECT_EQ(hit.Column, 1);
     EXPECT_EQ(hit.Row, 1);
+    hit = BoardHitTest(stretched, 640, 400, 66, 51);
+    EXPECT_EQ(hit.Column, 0);
+    EXPECT_EQ(hit.Row, 0);
 }
 
 TEST(BoardHitTestTest, StandardShrinksABoardThatDoesNotFit)
 {
     GameState g = MakeLevel(std::vector<std::string>(20, std::string(50, '#')));
     const BoardHit hit = BoardHitTest(g, 400, 300, 0, 70);
+    // The 802 x 322 picture is drawn at 400 x 160 from (0, 70); its frame shrinks below a pixel.
     EXPECT_EQ(hit.Width, 400);
     EXPECT_EQ(hit.Height, 160);
     EXPECT_EQ(hit.Left, 0);
@@ -115,22 +125,16 @@ TEST(BoardHitTestTest, NeitherSwitchHitsNothing)
 
 TEST(BoardHitTestTest, EmptyLevel)
 {
+    // An empty level's picture is its frame alone: no mode has a cell to hit.
     GameState g = MakeLevel({});
-    for (const bool stretch : {false, true}) {
+    for (const auto& [stretch, proportional] : {std::pair{false, true}, {true, true}, {true, false}}) {
         g.ForegroundStretched = stretch;
-        g.ForegroundProportional = true;
-        const BoardHit hit = BoardHitTest(g, 640, 400, 320, 200);
-        EXPECT_FALSE(hit.HasRect);
-        EXPECT_FALSE(hit.OnBoard);
-    }
-    // Stretched: every point maps to cell (0, 0), which lies outside the empty frame.
-    g.ForegroundStretched = true;
-    g.ForegroundProportional = false;
-    for (const auto& [x, y] : {std::pair{0, 0}, {639, 399}, {320, 17}}) {
-        const BoardHit hit = BoardHitTest(g, 640, 400, x, y);
-        EXPECT_TRUE(hit.OnBoard);
-        EXPECT_EQ(hit.Column, 0);
-        EXPECT_EQ(hit.Row, 0);
+        g.ForegroundProportional = proportional;
+        for (const auto& [x, y] : {std::pair{0, 0}, {639, 399}, {320, 200}}) {
+            const BoardHit hit = BoardHitTest(g, 640, 400, x, y);
+            EXPECT_FALSE(hit.HasRect);
+            EXPECT_FALSE(hit.OnBoard);
+        }
     }
 }
 
