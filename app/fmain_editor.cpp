@@ -2,6 +2,7 @@
 #include "app/boardview.h"
 #include "app/fmain.h"
 
+#include "core/completion.h"
 #include "editor/boardmouse.h"
 #include "editor/editorcommands.h"
 #include "editor/editorinput.h"
@@ -46,7 +47,8 @@ QPixmap PaletteImage(char tool)
     return QPixmap::fromImage(image);
 }
 
-void ShowTool(TFRMMain& window, char tool) { window.IMGChoice->setPixmap(QPixmap::fromImage(ToolPicture(tool))); }
+// IMGChoice shows the chosen palette image as it stands in the palette.
+void ShowTool(TFRMMain& window, char tool) { window.IMGChoice->setPixmap(PaletteImage(tool)); }
 
 void ChooseTool(TFRMMain& window, int paletteIndex)
 {
@@ -127,7 +129,21 @@ void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons butt
 {
     const w4::BoardHit hit =
         w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), position.x(), position.y());
-    if (w4::BoardMouse(Game, *this, hit, w4::MouseStateOf(buttons, modifiers, doubleClick)))
+    const auto editedCell = [&]() -> char {
+        return Game.GameMode == w4::ModeEditor && hit.OnBoard && !Game.SnapshotHistory.empty()
+                   ? Game.SnapshotHistory.front().Board[static_cast<std::size_t>(hit.Column)]
+                                                       [static_cast<std::size_t>(hit.Row)]
+                   : '\0';
+    };
+    const char before = editedCell();
+    const bool menu = w4::BoardMouse(Game, *this, hit, w4::MouseStateOf(buttons, modifiers, doubleClick));
+    // The status bar's box and target counts follow the author's painting, so an unbalanced
+    // level shows while it is being drawn.
+    if (editedCell() != before) {
+        w4::CountBoxesAndTargets(Game);
+        RefreshStatus();
+    }
+    if (menu)
         POPSokoban->popup(IMGSokoban->mapToGlobal(position));
 }
 

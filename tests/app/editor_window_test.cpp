@@ -40,6 +40,13 @@ std::string Rows(const std::vector<std::string>& rows)
 
 QImage Image(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_RGB32); }
 
+// The 16 x 16 tile in the middle of a palette image.
+QImage Tile(const QPixmap& pixmap)
+{
+    const QImage image = Image(pixmap);
+    return image.copy((image.width() - 16) / 2, (image.height() - 16) / 2, 16, 16);
+}
+
 // Answers the next modal dialog from inside its own event loop.
 void AnswerModal(const std::function<void(QWidget*)>& answer)
 {
@@ -114,7 +121,7 @@ TEST_F(EditorWindowTest, PaletteChoosesToolAndShowsBuiltInTileEvenUnderAGraphics
     StartIn(w4::ModeEditor);
     const w4::TileSet builtIn = w4::BuiltInTileSet(16);
     EXPECT_EQ(G().EditorTool, '#');
-    EXPECT_EQ(Image(window->IMGChoice->pixmap()), builtIn.IMGWalls[0]) << "the wall shows at start";
+    EXPECT_EQ(Tile(window->IMGChoice->pixmap()), builtIn.IMGWalls[0]) << "the wall shows at start";
     EXPECT_EQ(window->PNLFleche->text(), "-->");
 
     // A graphics set changes the board's tiles, never the palette's.
@@ -139,10 +146,9 @@ TEST_F(EditorWindowTest, PaletteChoosesToolAndShowsBuiltInTileEvenUnderAGraphics
     for (const auto& entry : palette) {
         entry.image->click();
         EXPECT_EQ(G().EditorTool, entry.tool);
-        EXPECT_EQ(Image(window->IMGChoice->pixmap()), entry.picture) << "tool '" << entry.tool << "'";
+        EXPECT_EQ(Tile(window->IMGChoice->pixmap()), entry.picture) << "tool '" << entry.tool << "'";
         // The palette image holds the same 16 x 16 tile, whatever set the board uses.
-        const QImage icon = Image(entry.image->icon().pixmap(entry.image->iconSize()));
-        EXPECT_EQ(icon.copy((icon.width() - 16) / 2, (icon.height() - 16) / 2, 16, 16), entry.picture);
+        EXPECT_EQ(Tile(entry.image->icon().pixmap(entry.image->iconSize())), entry.picture);
     }
     EXPECT_EQ(G().SnapshotHistory[0].Board, before) << "choosing a tool leaves the board alone";
 }
@@ -266,6 +272,9 @@ TEST_F(EditorWindowTest, DraggingPaintsEveryCellPassedOver)
     for (int column = 1; column <= 5; ++column)
         EXPECT_EQ(Cell(column, 1), '.') << column;
     EXPECT_EQ(Cell(1, 3), ' ');
+    // The counts follow the painting.
+    EXPECT_EQ(Status(5), "Done=0/6");
+    EXPECT_EQ(Status(6), "Todo=1/6");
     // Painting a second keeper keeps the first and takes the painted one as the keeper.
     window->IMGChooseSokoban1->click();
     Click(CellPoint(1, 3));
