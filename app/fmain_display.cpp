@@ -142,16 +142,18 @@ void TFRMMain::MNUDisplayBackgroundTextureClick()
 
 namespace {
 
-// The picture chooser starts where the current file lies, else in the program's folder. Metafiles
-// are not offered: no reader for them exists here, and a choice that silently does nothing
-// would only puzzle the player.
+// The picture chooser starts on the current file (selected, so its preview shows), else in its
+// folder, else in the program's folder. Metafiles are not offered: no reader for them exists
+// here, and a choice that silently does nothing would only puzzle the player.
 QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::string& current,
                       const QString& programFolder)
 {
     QString folder = programFolder;
     if (!current.empty()) {
         const QFileInfo info(QFile::decodeName(current.c_str()));
-        if (info.absoluteDir().exists())
+        if (info.isFile())
+            folder = info.absoluteFilePath();
+        else if (info.absoluteDir().exists())
             folder = info.absolutePath();
     }
     const QString filter = w4::Choose(g, "All pictures", "Toutes les images") +
