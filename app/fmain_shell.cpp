@@ -6,21 +6,56 @@
 #include "app/links.h"
 #include "app/singleinstance.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 
-// The hand-over channel has to exist before the window does (a later start must never find no
-// one while this window is being built), so main() owns it and the window keeps nothing here.
-struct ShellParts {};
+// The hand-over channel itself has to exist before the window does (a later start must never find
+// no one while this window is being built), so main() owns it. The window keeps the arguments
+// that arrive while one of its dialogs is open: a command waiting for an answer about the level
+// on show must find that level still there when the answer comes.
+struct ShellParts {
+    QStringList Pending;
+    QTimer Retry;
+};
 
 void ShellPartsDeleter::operator()(ShellParts* parts) const { delete parts; }
 
+namespace {
+
+constexpr int PendingRetryMs = 100;
+
+// Appends, loads and draws the held arguments in the order they came, once no dialog is open.
+void ApplyPending(TFRMMain& window, ShellParts& shell)
+{
+    if (QApplication::activeModalWidget() != nullptr) {
+        shell.Retry.start();
+        return;
+    }
+    shell.Retry.stop();
+    while (!shell.Pending.isEmpty()) {
+        const QString argument = shell.Pending.takeFirst();
+        window.Guarded([&window, &argument] {
+            w4::ReceiveHandedOverFile(window.State(), window, w4::PlaylistPath(argument));
+        });
+    }
+}
+
+} // namespace
+
 // The window takes files dropped from the desktop; the hand-over channel is main()'s.
-void TFRMMain::StartShell() { setAcceptDrops(true); }
+void TFRMMain::StartShell()
+{
+    Shell.reset(new ShellParts);
+    Shell->Retry.setInterval(PendingRetryMs);
+    connect(&Shell->Retry, &QTimer::timeout, this, [this] { ApplyPending(*this, *Shell); });
+    setAcceptDrops(true);
+}
 
 // Start-up: level files named on the command line join the playlist; the current level stays.
 void TFRMMain::AddCommandLineFiles(const QStringList& arguments)
@@ -35,11 +70,12 @@ void TFRMMain::FormDropFiles(const QStringList& paths)
     w4::ReceiveDroppedFiles(Game, *this, w4::PlaylistPaths(paths));
 }
 
-// One argument of a later start: appended to the playlist and shown. Any failure is reported
-// here, so the later start always gets its answer and goes on.
+// One argument of a later start: appended to the playlist and shown (held while a dialog is
+// open). Any failure is reported here, so the later start always gets its answer and goes on.
 void TFRMMain::ReceiveHandedOverArgument(const QString& argument)
 {
-    Guarded([this, &argument] { w4::ReceiveHandedOverFile(Game, *this, w4::PlaylistPath(argument)); });
+    Shell->Pending << argument;
+    ApplyPending(*this, *Shell);
 }
 
 void TFRMMain::dragEnterEvent(QDragEnterEvent* event)

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -246,6 +247,32 @@ TEST_F(ShellWindowTest, HandedOverArgumentsAreLoadedAndDrawnBeforeTheLaterStartH
     EXPECT_EQ(G().LevelIndex, 2);
     EXPECT_EQ(Status(0), "Level=3/3");
     EXPECT_TRUE(dialogs.Errors.isEmpty());
+}
+
+TEST_F(ShellWindowTest, ArgumentArrivingWhileADialogIsOpenWaitsUntilItCloses)
+{
+    const std::string wide = MakeLevel("wide.xsb", WideLevel);
+    const std::string square = MakeLevel("square.xsb", SquareLevel);
+    const std::string tall = MakeLevel("tall.xsb", TallLevel);
+    WritePlaylist({wide});
+    Start();
+
+    // A command asking about the level on show must still find it there when it is answered.
+    QDialog question(window.get());
+    question.setWindowModality(Qt::ApplicationModal);
+    question.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &question; }, 5000));
+    window->ReceiveHandedOverArgument(Q(square));
+    window->ReceiveHandedOverArgument(Q(tall));
+    QTest::qWait(250);
+    EXPECT_EQ(G().Playlist.size(), 1u);
+    EXPECT_EQ(Status(1), "Size=7x3");
+
+    question.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G().Playlist.size() == 3; }, 5000));
+    EXPECT_EQ(G().Playlist, (std::vector<std::string>{wide, square, tall}));
+    EXPECT_EQ(G().LevelIndex, 2);
+    EXPECT_EQ(Status(1), "Size=3x6");
 }
 
 class AssociationWindowTest : public ShellWindowTest {
