@@ -2,7 +2,9 @@
 
 #include "app/fmain.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QPainter>
 
 TBoardView::TBoardView(TFRMMain& owner, QWidget* parent)
@@ -36,19 +38,35 @@ void TBoardView::resizeEvent(QResizeEvent* event)
     owner_.Guarded([this] { owner_.FormResize(); });
 }
 
+// Qt delivers the second press of a double click as an ordinary press followed by a
+// double-click event. The board's rules want that second press to carry the double-click mark
+// (so a double click makes one step, not two), so the press itself is recognised here and the
+// later double-click event adds nothing.
+bool TBoardView::IsSecondPressOfDoubleClick(const QMouseEvent& event)
+{
+    const QPoint position = event.position().toPoint();
+    const bool second = lastPressTimer_.isValid() && event.button() == lastPressButton_
+        && lastPressTimer_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval()
+        && (position - lastPressPosition_).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
+    if (second) {
+        lastPressTimer_.invalidate();   // a third press starts a new click
+    } else {
+        lastPressTimer_.start();
+        lastPressPosition_ = position;
+        lastPressButton_ = event.button();
+    }
+    return second;
+}
+
 void TBoardView::mousePressEvent(QMouseEvent* event)
 {
-    owner_.Guarded([this, event] {
-        owner_.IMGSokobanMouseDown(event->position().toPoint(), event->buttons(), event->modifiers(), false);
+    const bool doubleClick = IsSecondPressOfDoubleClick(*event);
+    owner_.Guarded([this, event, doubleClick] {
+        owner_.IMGSokobanMouseDown(event->position().toPoint(), event->buttons(), event->modifiers(), doubleClick);
     });
 }
 
-void TBoardView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    owner_.Guarded([this, event] {
-        owner_.IMGSokobanMouseDown(event->position().toPoint(), event->buttons(), event->modifiers(), true);
-    });
-}
+void TBoardView::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void TBoardView::mouseMoveEvent(QMouseEvent* event)
 {

@@ -3,6 +3,8 @@
 // background layers and the board picture, and it hands mouse events to the window's handlers.
 
 #include <QColor>
+#include <QElapsedTimer>
+#include <QPoint>
 #include <QWidget>
 
 class TFRMMain;
@@ -25,6 +27,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // True when this press is the second press of a double click.
+    bool IsSecondPressOfDoubleClick(const QMouseEvent& event);
+
     TFRMMain& owner_;
     QColor formColor_ = Qt::black;
+    // The last press, to recognise the second press of a double click when it arrives.
+    QElapsedTimer lastPressTimer_;
+    QPoint lastPressPosition_;
+    Qt::MouseButton lastPressButton_ = Qt::NoButton;
 };

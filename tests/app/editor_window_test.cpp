@@ -176,6 +176,19 @@ TEST_F(EditorWindowTest, ClickInTheKeepersRowMakesExactlyOneStep)
     EXPECT_EQ(G().KeeperY, 3);
 }
 
+TEST_F(EditorWindowTest, DoubleClickMakesOneStepNotTwo)
+{
+    UseLevel(Rows(Room));
+    StartIn(w4::ModePlay);
+    ASSERT_EQ(G().KeeperX, 4);
+
+    // The second press of a double click carries the double-click mark, so only the first steps.
+    Click(CellPoint(1, 2));
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(CellPoint(1, 2)));
+    EXPECT_EQ(G().HistoryIndex, 1);
+    EXPECT_EQ(G().KeeperX, 3);
+}
+
 TEST_F(EditorWindowTest, ClickWithAModifierKeyNeitherMovesNorPaints)
 {
     UseLevel(Rows(Room));
