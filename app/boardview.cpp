@@ -44,17 +44,16 @@ void TBoardView::resizeEvent(QResizeEvent* event)
 // later double-click event adds nothing.
 bool TBoardView::IsSecondPressOfDoubleClick(const QMouseEvent& event)
 {
+    // Event timestamps, as Qt's own double-click detection uses, not the wall clock.
     const QPoint position = event.position().toPoint();
-    const bool second = lastPressTimer_.isValid() && event.button() == lastPressButton_
-        && lastPressTimer_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval()
-        && (position - lastPressPosition_).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
-    if (second) {
-        lastPressTimer_.invalidate();   // a third press starts a new click
-    } else {
-        lastPressTimer_.start();
-        lastPressPosition_ = position;
-        lastPressButton_ = event.button();
-    }
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const bool second = lastPressButton_ == event.button() && event.timestamp() >= lastPressTimestamp_
+        && event.timestamp() - lastPressTimestamp_ < static_cast<quint64>(hints->mouseDoubleClickInterval())
+        && (position - lastPressPosition_).manhattanLength() <= hints->mouseDoubleClickDistance();
+    // A third press starts a new click.
+    lastPressButton_ = second ? Qt::NoButton : event.button();
+    lastPressTimestamp_ = event.timestamp();
+    lastPressPosition_ = position;
     return second;
 }
 

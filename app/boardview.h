@@ -3,7 +3,6 @@
 // background layers and the board picture, and it hands mouse events to the window's handlers.
 
 #include <QColor>
-#include <QElapsedTimer>
 #include <QPoint>
 #include <QWidget>
 
@@ -33,7 +32,7 @@ private:
     TFRMMain& owner_;
     QColor formColor_ = Qt::black;
     // The last press, to recognise the second press of a double click when it arrives.
-    QElapsedTimer lastPressTimer_;
+    quint64 lastPressTimestamp_ = 0;
     QPoint lastPressPosition_;
     Qt::MouseButton lastPressButton_ = Qt::NoButton;
 };

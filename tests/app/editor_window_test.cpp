@@ -182,11 +182,29 @@ TEST_F(EditorWindowTest, DoubleClickMakesOneStepNotTwo)
     StartIn(w4::ModePlay);
     ASSERT_EQ(G().KeeperX, 4);
 
-    // The second press of a double click carries the double-click mark, so only the first steps.
-    Click(CellPoint(1, 2));
-    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(CellPoint(1, 2)));
+    // The platform's sequence for a double click: press, release, press, double-click event,
+    // release, 100 ms apart at most. The second press carries the double-click mark, so only
+    // the first one steps.
+    const QPointF at = CellPoint(1, 2);
+    const auto send = [&](QEvent::Type type, quint64 timestamp) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, window->IMGSokoban->mapToGlobal(at), Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        event.setTimestamp(timestamp);
+        QApplication::sendEvent(window->IMGSokoban, &event);
+    };
+    send(QEvent::MouseButtonPress, 10000);
+    send(QEvent::MouseButtonRelease, 10040);
+    send(QEvent::MouseButtonPress, 10100);
+    send(QEvent::MouseButtonDblClick, 10100);
+    send(QEvent::MouseButtonRelease, 10140);
     EXPECT_EQ(G().HistoryIndex, 1);
     EXPECT_EQ(G().KeeperX, 3);
+
+    // A press long after is a new click again.
+    send(QEvent::MouseButtonPress, 20000);
+    send(QEvent::MouseButtonRelease, 20040);
+    EXPECT_EQ(G().HistoryIndex, 2);
 }
 
 TEST_F(EditorWindowTest, ClickWithAModifierKeyNeitherMovesNorPaints)
