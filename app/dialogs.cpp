@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -37,6 +38,23 @@ QString ChooseOne(QFileDialog& dialog)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
+}
+
+// The reader checks the size before decoding, so a huge or broken file cannot stall the dialog.
+void ShowPreview(QLabel& preview, const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > 16384 || size.height() > 16384) {
+        preview.clear();
+        return;
+    }
+    reader.setScaledSize(size.scaled(preview.size(), Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull())
+        preview.clear();
+    else
+        preview.setPixmap(QPixmap::fromImage(image));
 }
 
 } // namespace
@@ -104,28 +122,19 @@ QString QtDialogs::Picture(const QString& folder, const QString& filter)
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent_, folder, filter));
     dialog->setFileMode(QFileDialog::ExistingFile);
 
-    // The preview sits to the right of the file list. The reader checks the size before decoding,
-    // so a huge or broken file cannot stall the dialog.
+    // The preview sits to the right of the file list.
     auto* preview = new QLabel(dialog.get());
+    preview->setObjectName(QStringLiteral("PicturePreview"));
     preview->setFixedSize(160, 160);
     preview->setAlignment(Qt::AlignCenter);
     preview->setFrameShape(QFrame::StyledPanel);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
         grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-    QObject::connect(dialog.get(), &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        QImageReader reader(path);
-        const QSize size = reader.size();
-        if (!size.isValid() || size.width() > 16384 || size.height() > 16384) {
-            preview->clear();
-            return;
-        }
-        reader.setScaledSize(size.scaled(preview->size(), Qt::KeepAspectRatio));
-        const QImage image = reader.read();
-        if (image.isNull())
-            preview->clear();
-        else
-            preview->setPixmap(QPixmap::fromImage(image));
-    });
+    QObject::connect(dialog.get(), &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { ShowPreview(*preview, path); });
+    // A file chosen before (the chooser opens on it) shows at once, not only after a click.
+    if (QFileInfo(folder).isFile())
+        ShowPreview(*preview, folder);
     return ChooseOne(*dialog);
 }
 
