@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include <fcntl.h>
@@ -71,7 +70,15 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A level, solution or playlist file is a few kilobytes; reading no more than the cap keeps a
+    // huge or endless file from exhausting memory, and what was read still loads as far as it goes.
+    std::string bytes;
+    char chunk[65536];
+    while (bytes.size() < MaxTextFileBytes && in) {
+        const std::size_t wanted = std::min(sizeof chunk, MaxTextFileBytes - bytes.size());
+        in.read(chunk, static_cast<std::streamsize>(wanted));
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad())
         return {};
     return SplitTextLines(bytes);

@@ -2,6 +2,7 @@
 // Byte-exact text files: any line end read, CR LF written, every write through a temporary
 // file in the same folder renamed over the target, so a failed write leaves the old file intact.
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,9 @@ public:
 };
 
 bool FileExists(const std::string& path);           // a regular file (not a folder)
+
+// Text files are read up to this size; anything beyond is treated as absent.
+constexpr std::size_t MaxTextFileBytes = 16u * 1024u * 1024u;
 
 // Lines of a text file: CR LF, LF or CR end a line, a NUL ends the text, the last line needs no
 // end. A missing, unreadable or non-regular file gives no lines.

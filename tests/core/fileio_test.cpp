@@ -50,6 +50,19 @@ TEST(ReadTextLines, MissingFolderAndEmptyPathGiveNoLines)
     EXPECT_FALSE(FileExists(""));
 }
 
+TEST(ReadTextLines, StopsAtTheSizeCapAndKeepsWhatCameBefore)
+{
+    TempFolder folder;
+    std::string bytes = "Title: Kept\r\n";
+    const std::size_t firstLine = bytes.size();
+    bytes.append(MaxTextFileBytes, '#');
+    bytes += "\r\nTitle: Beyond\r\n";
+    const std::vector<std::string> lines = ReadTextLines(folder.Write("huge.xsb", bytes));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Title: Kept");
+    EXPECT_EQ(lines[1].size(), MaxTextFileBytes - firstLine);
+}
+
 TEST(WriteTextLines, WritesCrLfAfterEveryLineAndReadsBack)
 {
     TempFolder folder;
