@@ -23,6 +23,7 @@ std::int64_t ElapsedSeconds(const GameState& g)
         return 0;
     const DateTime end = g.LevelSolved ? g.FinishTime : g.Now();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(end - g.StartTime).count();
+    // A wall clock set back during the attempt shows no time rather than a clock running backwards.
     return seconds < 0 ? 0 : seconds;
 }
 
