@@ -42,24 +42,15 @@ std::vector<std::string> SplitTextLines(const std::string& bytes)
 {
     std::vector<std::string> lines;
     const std::size_t end = std::min(bytes.find('\0'), bytes.size());
-    std::string line;
-    std::size_t i = 0;
-    while (i < end) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-            // CR LF is one line end.
-            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            line += c;
-        }
-        ++i;
+    std::size_t start = 0;
+    while (start < end) {
+        const std::size_t stop = std::min(bytes.find_first_of("\r\n", start), end);
+        lines.push_back(bytes.substr(start, stop - start));
+        if (stop == end)
+            break;   // the last line needs no line end
+        // CR LF is one line end; a line end at the very end adds no empty line.
+        start = stop + (bytes[stop] == '\r' && stop + 1 < end && bytes[stop + 1] == '\n' ? 2 : 1);
     }
-    // The last line needs no line end, but a line end at the very end adds no empty line.
-    if (!line.empty())
-        lines.push_back(std::move(line));
     return lines;
 }
 
