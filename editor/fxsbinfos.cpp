@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace w4 {
 
 namespace {
+
+constexpr int NarrowEdit = 121, WideEdit = 241;
 
 struct FieldRow {
     const char* Label;
@@ -19,17 +23,22 @@ struct FieldRow {
 
 // Labels are the same in both languages.
 constexpr std::array<FieldRow, HeaderFieldCount> Rows = {{
-    {"Title :", 121},
-    {"Collection :", 121},
-    {"Date :", 121},
-    {"Author :", 121},
-    {"AuthorMail :", 241},
-    {"AuthorPage :", 241},
+    {"Title :", NarrowEdit},
+    {"Collection :", NarrowEdit},
+    {"Date :", NarrowEdit},
+    {"Author :", NarrowEdit},
+    {"AuthorMail :", WideEdit},
+    {"AuthorPage :", WideEdit},
 }};
 
+// The form as drawn for Arial 8 point. Where the font actually used is larger (Arial is often
+// replaced by a wider face), the edits move right and the rows apart so no label is cut.
 constexpr int ClientWidth = 343, ClientHeight = 224;
+constexpr int LabelLeft = 8, LabelGap = 4;
 constexpr int FirstRowTop = 8, RowStep = 24, EditLeft = 88, EditHeight = 21;
-constexpr int ButtonWidth = 97, ButtonHeight = 25, ButtonTop = 184, ButtonGap = 24;
+constexpr int RightMargin = ClientWidth - EditLeft - WideEdit;
+constexpr int ButtonWidth = 97, ButtonHeight = 25, ButtonGap = 24;
+constexpr int ButtonsBelowRows = 32, BottomMargin = 15;
 // Header lines are as long as their file makes them; the line edit's usual cap would cut them.
 constexpr int NoPracticalLimit = 1 << 24;
 
@@ -44,24 +53,33 @@ TFRMXSBInfos::TFRMXSBInfos(const LevelHeaderFields& header, int languageNumber, 
     : QDialog(parent), Original(header), Result(header)
 {
     setWindowTitle(QStringLiteral("XSB"));
-    setFixedSize(ClientWidth, ClientHeight);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
     QFont bold = font;
     bold.setBold(true);
 
+    std::array<QLabel*, HeaderFieldCount> labels{};
+    int labelWidth = 0;
     for (std::size_t i = 0; i < Rows.size(); ++i) {
-        const int top = FirstRowTop + static_cast<int>(i) * RowStep;
-        auto* label = new QLabel(QString::fromUtf8(Rows[i].Label), this);
-        label->setFont(bold);
-        label->setGeometry(8, top, EditLeft - 10, EditHeight);
-        auto* edit = new QLineEdit(this);
-        edit->setMaxLength(NoPracticalLimit);
-        edit->setGeometry(EditLeft, top, Rows[i].EditWidth, EditHeight);
-        label->setBuddy(edit);
-        Edits[i] = edit;
+        labels[i] = new QLabel(QString::fromUtf8(Rows[i].Label), this);
+        labels[i]->setFont(bold);
+        labelWidth = std::max(labelWidth, labels[i]->sizeHint().width());
+        Edits[i] = new QLineEdit(this);
+        Edits[i]->setMaxLength(NoPracticalLimit);
     }
+    const int editLeft = std::max(EditLeft, LabelLeft + labelWidth + LabelGap);
+    const int editHeight = std::max(EditHeight, Edits[0]->sizeHint().height());
+    const int rowStep = std::max(RowStep, editHeight + RowStep - EditHeight);
+    for (std::size_t i = 0; i < Rows.size(); ++i) {
+        const int top = FirstRowTop + static_cast<int>(i) * rowStep;
+        labels[i]->setGeometry(LabelLeft, top, editLeft - LabelLeft - LabelGap / 2, editHeight);
+        Edits[i]->setGeometry(editLeft, top, Rows[i].EditWidth, editHeight);
+        labels[i]->setBuddy(Edits[i]);
+    }
+    const int buttonTop = FirstRowTop + static_cast<int>(Rows.size()) * rowStep + ButtonsBelowRows;
+    const int clientWidth = std::max(ClientWidth, editLeft + WideEdit + RightMargin);
+    setFixedSize(clientWidth, std::max(ClientHeight, buttonTop + ButtonHeight + BottomMargin));
     EDTTitle = Edits[Title];
     EDTCollection = Edits[Collection];
     EDTDate = Edits[Date];
@@ -80,9 +98,9 @@ TFRMXSBInfos::TFRMXSBInfos(const LevelHeaderFields& header, int languageNumber, 
     BTNOK->setObjectName(QStringLiteral("BTNOK"));
     BTNCancel = new QPushButton(french ? QStringLiteral("Annuler") : QStringLiteral("Cancel"), this);
     BTNCancel->setObjectName(QStringLiteral("BTNCancel"));
-    const int buttonsLeft = (ClientWidth - 2 * ButtonWidth - ButtonGap) / 2;
-    BTNOK->setGeometry(buttonsLeft, ButtonTop, ButtonWidth, ButtonHeight);
-    BTNCancel->setGeometry(buttonsLeft + ButtonWidth + ButtonGap, ButtonTop, ButtonWidth, ButtonHeight);
+    const int buttonsLeft = (clientWidth - 2 * ButtonWidth - ButtonGap) / 2;
+    BTNOK->setGeometry(buttonsLeft, buttonTop, ButtonWidth, ButtonHeight);
+    BTNCancel->setGeometry(buttonsLeft + ButtonWidth + ButtonGap, buttonTop, ButtonWidth, ButtonHeight);
     BTNOK->setDefault(true);
     // Esc rejects the dialog, as Cancel does.
     connect(BTNOK, &QPushButton::clicked, this, &TFRMXSBInfos::BTNOKClick);

@@ -73,7 +73,14 @@ TEST_F(XSBInfosTest, LayoutNamesAndCaptions)
 {
     TFRMXSBInfos dialog(Sample(), LanguageEnglish);
     EXPECT_EQ(dialog.windowTitle(), "XSB");
-    EXPECT_EQ(dialog.size(), QSize(343, 224));
+    // 343 x 224 with the edits at x = 88 for Arial; a wider stand-in font moves the edits right
+    // and widens the form rather than cutting a label.
+    EXPECT_GE(dialog.width(), 343);
+    EXPECT_GE(dialog.height(), 224);
+    const int editLeft = dialog.EDTTitle->x();
+    const int rowStep = dialog.EDTCollection->y() - dialog.EDTTitle->y();
+    EXPECT_GE(editLeft, 88);
+    EXPECT_GE(rowStep, 24);
     const struct {
         QLineEdit* Edit;
         const char* Name;
@@ -91,13 +98,18 @@ TEST_F(XSBInfosTest, LayoutNamesAndCaptions)
     for (int i = 0; i < 6; ++i) {
         ASSERT_NE(rows[i].Edit, nullptr);
         EXPECT_EQ(rows[i].Edit->objectName(), rows[i].Name);
-        EXPECT_EQ(rows[i].Edit->geometry().topLeft(), QPoint(88, 8 + 24 * i)) << rows[i].Name;
+        EXPECT_EQ(rows[i].Edit->geometry().topLeft(), QPoint(editLeft, 8 + rowStep * i)) << rows[i].Name;
         EXPECT_EQ(rows[i].Edit->width(), rows[i].Width) << rows[i].Name;
+        EXPECT_TRUE(dialog.rect().contains(rows[i].Edit->geometry())) << rows[i].Name;
         EXPECT_EQ(dialog.Edit(static_cast<HeaderField>(i)), rows[i].Edit);
-        bool labelled = false;
+        const QLabel* labelled = nullptr;
         for (const QLabel* label : labels)
-            labelled |= label->text() == rows[i].Label && label->buddy() == rows[i].Edit && label->font().bold();
-        EXPECT_TRUE(labelled) << rows[i].Label;
+            if (label->text() == rows[i].Label && label->buddy() == rows[i].Edit && label->font().bold())
+                labelled = label;
+        ASSERT_NE(labelled, nullptr) << rows[i].Label;
+        // The whole bold text shows, left of its edit box.
+        EXPECT_GE(labelled->width(), labelled->sizeHint().width()) << rows[i].Label;
+        EXPECT_LT(labelled->geometry().right(), editLeft) << rows[i].Label;
         // Tab order runs down the edits, then OK, then Cancel.
         QWidget* next = i < 5 ? static_cast<QWidget*>(rows[i + 1].Edit) : dialog.BTNOK;
         EXPECT_EQ(NextTabStop(rows[i].Edit), next) << rows[i].Name;
@@ -105,6 +117,8 @@ TEST_F(XSBInfosTest, LayoutNamesAndCaptions)
     EXPECT_EQ(NextTabStop(dialog.BTNOK), dialog.BTNCancel);
     EXPECT_EQ(dialog.BTNOK->size(), QSize(97, 25));
     EXPECT_EQ(dialog.BTNCancel->size(), QSize(97, 25));
+    EXPECT_GT(dialog.BTNOK->y(), dialog.EDTAuthorPage->geometry().bottom());
+    EXPECT_TRUE(dialog.rect().contains(dialog.BTNCancel->geometry()));
     EXPECT_TRUE(dialog.BTNOK->isDefault());
     EXPECT_EQ(dialog.BTNCancel->text(), "Cancel");
 
