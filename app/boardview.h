@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 class TFRMMain;
@@ -18,6 +19,11 @@ public:
     QColor FormColor() const { return formColor_; }
     void SetFormColor(const QColor& colour);
 
+    // The area size the background layers were last built for: the window and the board area
+    // both report a resize, and the background is rebuilt only for a size it was not built for.
+    QSize BackgroundArea() const { return backgroundArea_; }
+    void SetBackgroundArea(QSize area) { backgroundArea_ = area; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -31,6 +37,7 @@ private:
 
     TFRMMain& owner_;
     QColor formColor_ = Qt::black;
+    QSize backgroundArea_;
     // The last press, to recognise the second press of a double click when it arrives.
     quint64 lastPressTimestamp_ = 0;
     QPoint lastPressPosition_;

@@ -251,12 +251,19 @@ void TFRMMain::ToggleFullScreen()
 
 // --- Board area ---
 
-// Every size change rebuilds the background for the new board area.
-void TFRMMain::FormResize() { PaintBackground(); }
+// Every size change rebuilds the background for the new board area. The board area reports its
+// own resize before the window does, so the window's report finds the work done; building it
+// twice would read a texture or picture file twice.
+void TFRMMain::FormResize()
+{
+    if (IMGSokoban->size() != IMGSokoban->BackgroundArea())
+        PaintBackground();
+}
 
 // Builds the background layers of the board area from the background settings.
 void TFRMMain::PaintBackground()
 {
+    IMGSokoban->SetBackgroundArea(IMGSokoban->size());
     try {
         const std::optional<w4::BackgroundLayer> layer = w4::PaintBackground(Game, IMGSokoban->size());
         // A missing or unreadable texture or picture leaves the screen as it was.
