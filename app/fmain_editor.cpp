@@ -13,8 +13,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPalette>
+#include <QPen>
+#include <QPolygonF>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -55,6 +60,67 @@ void ChooseTool(TFRMMain& window, int paletteIndex)
     ShowTool(window, w4::ChoosePaletteTool(window.State(), paletteIndex));
 }
 
+// The level commands' pictures, drawn here so they read the same under every style: fitting
+// the frame is crop marks closing on the level, saving a disk, reloading a turning arrow, the
+// level information a page of header lines.
+enum class PanelGlyph { Fit, Save, Reload, Infos };
+
+QIcon PanelIcon(PanelGlyph glyph, const QColor& ink, const QColor& paper)
+{
+    constexpr int Size = 16;
+    QPixmap pixmap(Size, Size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(ink, 1.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    p.setPen(pen);
+    switch (glyph) {
+    case PanelGlyph::Fit: {
+        // Four corner marks around a block: the frame drawn tight round the level.
+        const double a = 1.5, b = 14.5, l = 4;
+        p.drawPolyline(QPolygonF({{a, a + l}, {a, a}, {a + l, a}}));
+        p.drawPolyline(QPolygonF({{b - l, a}, {b, a}, {b, a + l}}));
+        p.drawPolyline(QPolygonF({{b, b - l}, {b, b}, {b - l, b}}));
+        p.drawPolyline(QPolygonF({{a + l, b}, {a, b}, {a, b - l}}));
+        p.fillRect(QRectF(5, 5, 6, 6), ink);
+        break;
+    }
+    case PanelGlyph::Save: {
+        // A diskette: the body with its cut corner, the shutter and the label.
+        p.setBrush(ink);
+        p.drawPolygon(QPolygonF({{1.5, 1.5}, {12, 1.5}, {14.5, 4}, {14.5, 14.5}, {1.5, 14.5}}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(paper);
+        p.drawRect(QRectF(4, 2.5, 7, 4));
+        p.drawRect(QRectF(3.5, 9, 9, 5));
+        p.setBrush(ink);
+        p.drawRect(QRectF(8.5, 3, 1.5, 3));
+        break;
+    }
+    case PanelGlyph::Reload: {
+        // Three quarters of a circle ending in an arrowhead.
+        p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(QRectF(2.5, 2.5, 11, 11), 90 * 16, 270 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPolygon(QPolygonF({{8, 0}, {13, 3.5}, {8, 7}}));
+        break;
+    }
+    case PanelGlyph::Infos: {
+        // A page with a folded corner and the lines of its header.
+        p.setBrush(paper);
+        p.drawPolygon(QPolygonF({{2.5, 0.5}, {10, 0.5}, {13.5, 4}, {13.5, 15.5}, {2.5, 15.5}}));
+        p.drawPolyline(QPolygonF({{10, 0.5}, {10, 4}, {13.5, 4}}));
+        p.setPen(QPen(ink, 1.2));
+        for (const double y : {6.5, 9.0, 11.5, 14.0})
+            p.drawLine(QPointF(4.5, y), QPointF(y < 7 ? 8.5 : 11.5, y));
+        break;
+    }
+    }
+    p.end();
+    return QIcon(pixmap);
+}
+
 // Playlist entries hold the file system's bytes.
 std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -69,7 +135,8 @@ void TFRMMain::IMGChooseBox2Click() { ChooseTool(*this, 4); }
 void TFRMMain::IMGChooseTargetClick() { ChooseTool(*this, 5); }
 void TFRMMain::IMGChooseBackClick() { ChooseTool(*this, 6); }
 
-// Gives the palette images and IMGChoice their built-in tile pictures.
+// Gives the palette images and IMGChoice their built-in tile pictures, and the level commands
+// their glyphs.
 void TFRMMain::BuildTools()
 {
     QPushButton* images[] = {IMGChooseWall, IMGChooseSokoban1, IMGChooseSokoban2, IMGChooseBox1,
@@ -81,6 +148,17 @@ void TFRMMain::BuildTools()
         images[i]->setIconSize(picture.size());
     }
     ShowTool(*this, Game.EditorTool);
+
+    const QColor ink = palette().color(QPalette::ButtonText);
+    const QColor paper = palette().color(QPalette::Base);
+    const std::pair<QPushButton*, PanelGlyph> commands[] = {
+        {BTNLevelCenter, PanelGlyph::Fit},
+        {BTNLevelSave, PanelGlyph::Save},
+        {BTNLevelReload, PanelGlyph::Reload},
+        {BTNLevelEditXSBInfos, PanelGlyph::Infos},
+    };
+    for (const auto& [button, glyph] : commands)
+        button->setIcon(PanelIcon(glyph, ink, paper));
 }
 
 // Fits the frame to the level and redraws.
