@@ -158,17 +158,32 @@ QImage DecodeWithQt(const std::string& bytes, const char* format, const std::str
     return image;
 }
 
+namespace {
+
+bool Supported(const std::string& ext)
+{
+    return ext == "jpg" || ext == "jpeg" || ext == "bmp" || ext == "ico" || ext == "png";
+}
+
+} // namespace
+
+QImage DecodePicture(const std::string& bytes, const std::string& ext, const std::string& name)
+{
+    if (ext == "jpg" || ext == "jpeg")
+        return DecodeJpeg(bytes, name);
+    if (!Supported(ext))
+        Fail(name, "unsupported picture format");
+    CheckBitmapComplete(bytes, name);
+    return DecodeWithQt(bytes, ext.c_str(), name);
+}
+
 QImage LoadPicture(const std::string& path)
 {
     const std::string ext = LowerExtension(path);
-    if (ext == "jpg" || ext == "jpeg")
-        return DecodeJpeg(ReadBytes(path), path);
-    if (ext == "bmp" || ext == "ico" || ext == "png") {
-        const std::string bytes = ReadBytes(path);
-        CheckBitmapComplete(bytes, path);
-        return DecodeWithQt(bytes, ext.c_str(), path);
-    }
-    Fail(path, "unsupported picture format");
+    // The format is refused before the file is read.
+    if (!Supported(ext))
+        Fail(path, "unsupported picture format");
+    return DecodePicture(ReadBytes(path), ext, path);
 }
 
 } // namespace w4

@@ -23,6 +23,10 @@ constexpr int MaxPictureSide = 16384;
 // above MaxPictureSide.
 QImage LoadPicture(const std::string& path);
 
+// The picture in 'bytes', decoded by the lower-case extension 'ext' as LoadPicture chooses it;
+// 'name' only labels the errors.
+QImage DecodePicture(const std::string& bytes, const std::string& ext, const std::string& name);
+
 // Decoders on bytes already read; 'name' only labels the errors.
 QImage DecodeJpeg(const std::string& bytes, const std::string& name);
 QImage DecodeWithQt(const std::string& bytes, const char* format, const std::string& name);
