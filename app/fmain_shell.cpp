@@ -14,13 +14,16 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <deque>
+#include <string>
 
 // The hand-over channel itself has to exist before the window does (a later start must never find
-// no one while this window is being built), so main() owns it. The window keeps the arguments
-// that arrive while one of its dialogs is open: a command waiting for an answer about the level
+// no one while this window is being built), so main() owns it. An argument that arrives while one
+// of the window's dialogs is open joins the playlist at once, so a quit answered Yes meanwhile
+// still saves it; only its loading waits, because a command waiting for an answer about the level
 // on show must find that level still there when the answer comes.
 struct ShellParts {
-    QStringList Pending;
+    std::deque<std::string> Pending;
     QTimer Retry;
 };
 
@@ -30,7 +33,7 @@ namespace {
 
 constexpr int PendingRetryMs = 100;
 
-// Appends, loads and draws the held arguments in the order they came, once no dialog is open.
+// Loads and draws the held arguments in the order they came, once no dialog is open.
 void ApplyPending(TFRMMain& window, ShellParts& shell)
 {
     if (QApplication::activeModalWidget() != nullptr) {
@@ -38,11 +41,10 @@ void ApplyPending(TFRMMain& window, ShellParts& shell)
         return;
     }
     shell.Retry.stop();
-    while (!shell.Pending.isEmpty()) {
-        const QString argument = shell.Pending.takeFirst();
-        window.Guarded([&window, &argument] {
-            w4::ReceiveHandedOverFile(window.State(), window, w4::PlaylistPath(argument));
-        });
+    while (!shell.Pending.empty()) {
+        const std::string path = std::move(shell.Pending.front());
+        shell.Pending.pop_front();
+        window.Guarded([&window, &path] { w4::ShowHeldBackFile(window.State(), window, path); });
     }
 }
 
@@ -70,11 +72,14 @@ void TFRMMain::FormDropFiles(const QStringList& paths)
     w4::ReceiveDroppedFiles(Game, *this, w4::PlaylistPaths(paths));
 }
 
-// One argument of a later start: appended to the playlist and shown (held while a dialog is
-// open). Any failure is reported here, so the later start always gets its answer and goes on.
+// One argument of a later start: appended to the playlist and shown (the showing held while a
+// dialog is open). Any failure is reported here, so the later start always gets its answer and
+// goes on.
 void TFRMMain::ReceiveHandedOverArgument(const QString& argument)
 {
-    Shell->Pending << argument;
+    std::string path = w4::PlaylistPath(argument);
+    Game.Playlist.push_back(path);
+    Shell->Pending.push_back(std::move(path));
     ApplyPending(*this, *Shell);
 }
 

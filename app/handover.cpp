@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <iterator>
 
 namespace w4 {
 
@@ -41,6 +42,16 @@ void AppendHandedOverFile(GameState& g, const std::string& path)
     g.LevelIndex = LastIndex(g);
 }
 
+void MakeHeldBackFileCurrent(GameState& g, const std::string& path)
+{
+    const auto found = std::find(g.Playlist.rbegin(), g.Playlist.rend(), path);
+    if (found == g.Playlist.rend()) {
+        AppendHandedOverFile(g, path);
+        return;
+    }
+    g.LevelIndex = static_cast<std::int32_t>(std::distance(found, g.Playlist.rend())) - 1;
+}
+
 bool AppendCommandLineFiles(GameState& g, const std::vector<std::string>& arguments)
 {
     for (const std::string& argument : arguments)
@@ -63,6 +74,13 @@ void AppendDroppedFiles(GameState& g, const std::vector<std::string>& paths)
 void ReceiveHandedOverFile(GameState& g, Frontend& ui, const std::string& path)
 {
     AppendHandedOverFile(g, path);
+    LoadLevel(g, ui);
+    RedrawBoard(g, ui);
+}
+
+void ShowHeldBackFile(GameState& g, Frontend& ui, const std::string& path)
+{
+    MakeHeldBackFileCurrent(g, path);
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }

@@ -21,6 +21,10 @@ bool HasLevelExtension(std::string_view path);
 
 // A later start's argument: appended whatever its type, and made current.
 void AppendHandedOverFile(GameState& g, const std::string& path);
+// An argument that arrived while a dialog was open joined the playlist at once (so a quit answered
+// meanwhile saves it); now it becomes current: its last entry, or a new one at the end when the
+// command answered meanwhile took it out of the playlist.
+void MakeHeldBackFileCurrent(GameState& g, const std::string& path);
 
 // The first start's command line: the level files are appended, LevelIndex stays where the
 // settings put it. Returns true when there was any argument at all, i.e. when a load is due.
@@ -32,6 +36,7 @@ void AppendDroppedFiles(GameState& g, const std::vector<std::string>& paths);
 
 // The same rules followed by LoadLevel and RedrawBoard.
 void ReceiveHandedOverFile(GameState& g, Frontend& ui, const std::string& path);
+void ShowHeldBackFile(GameState& g, Frontend& ui, const std::string& path);
 void ReceiveCommandLineFiles(GameState& g, Frontend& ui, const std::vector<std::string>& arguments);
 void ReceiveDroppedFiles(GameState& g, Frontend& ui, const std::vector<std::string>& paths);
 

@@ -265,14 +265,33 @@ TEST_F(ShellWindowTest, ArgumentArrivingWhileADialogIsOpenWaitsUntilItCloses)
     window->ReceiveHandedOverArgument(Q(square));
     window->ReceiveHandedOverArgument(Q(tall));
     QTest::qWait(250);
-    EXPECT_EQ(G().Playlist.size(), 1u);
+    // They join the playlist at once; only the loading waits.
+    EXPECT_EQ(G().Playlist, (std::vector<std::string>{wide, square, tall}));
+    EXPECT_EQ(G().LevelIndex, 0);
     EXPECT_EQ(Status(1), "Size=7x3");
 
     question.close();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return G().Playlist.size() == 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G().LevelIndex == 2; }, 5000));
     EXPECT_EQ(G().Playlist, (std::vector<std::string>{wide, square, tall}));
-    EXPECT_EQ(G().LevelIndex, 2);
     EXPECT_EQ(Status(1), "Size=3x6");
+}
+
+TEST_F(ShellWindowTest, ArgumentArrivingWhileTheQuitQuestionIsOpenIsSavedWithThePlaylist)
+{
+    const std::string wide = MakeLevel("wide.xsb", WideLevel);
+    const std::string square = MakeLevel("square.xsb", SquareLevel);
+    WritePlaylist({wide});
+    Start();
+
+    QDialog question(window.get());
+    question.setWindowModality(Qt::ApplicationModal);
+    question.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &question; }, 5000));
+    window->ReceiveHandedOverArgument(Q(square));
+    dialogs.Answers = {true};
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(ReadAll(folder / "boxyard4.lev"), wide + "\r\n" + square + "\r\n");
+    question.close();
 }
 
 class AssociationWindowTest : public ShellWindowTest {
