@@ -3,6 +3,7 @@
 #include "app/captions.h"
 #include "app/fmain.h"
 
+#include "core/fileio.h"
 #include "core/loading.h"
 #include "render/backgrounds.h"
 #include "render/boardpicture.h"
@@ -313,9 +314,11 @@ void TFRMMain::IMGSokobanPaint(QPainter& painter)
 void TFRMMain::MNUGraphicsLoadClick()
 {
     const QString path = dialogs.OpenFile(ProgramFolderText(), QStringLiteral("Sokoban Graphics (*.ini)"));
-    if (path.isEmpty())
+    const std::string file = QFile::encodeName(path).toStdString();
+    // A name typed for a file that is not there: nothing to load, nothing to redraw.
+    if (path.isEmpty() || !w4::FileExists(file))
         return;
-    w4::LoadGraphicsSet(Game, BoardPic->Tiles(), QFile::encodeName(path).toStdString());
+    w4::LoadGraphicsSet(Game, BoardPic->Tiles(), file);
     w4::RedrawBoard(Game, *this);
 }
 
