@@ -159,8 +159,6 @@ public:
     void BTNLevelSaveClick();
     void BTNLevelReloadClick();
     void BTNLevelEditXSBInfosClick();
-    // Arrow keys in the editor shift the level inside its frame (key is Qt::Key_Left .. Key_Down).
-    void EditorShiftKey(int key);
 
     // --- Solution panel ---
     void BTNFilmRewindClick();

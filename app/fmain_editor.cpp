@@ -175,19 +175,6 @@ void TFRMMain::BTNLevelEditXSBInfosClick()
         w4::ApplyLevelHeader(Game, *this, *header);
 }
 
-// Shifts the level one cell inside its frame for an arrow key, then redraws. The key preview has
-// already checked the mode, the playlist and the modifier keys.
-void TFRMMain::EditorShiftKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Left); break;
-    case Qt::Key_Up: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Up); break;
-    case Qt::Key_Right: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Right); break;
-    case Qt::Key_Down: w4::ShiftLevel(Game, *this, w4::ShiftDirection::Down); break;
-    default: break;
-    }
-}
-
 // Asks, writes a new level file from the template, adds it to the playlist and shows it.
 void TFRMMain::MNUFileNewClick()
 {

@@ -3,6 +3,7 @@
 #include "core/history.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
+#include "editor/editorinput.h"
 
 #include <QKeyEvent>
 #include <QWindow>
@@ -88,17 +89,7 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         return;
     }
 
-    if (g.GameMode == w4::ModeEditor && !g.Playlist.empty() && none) {
-        switch (key) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-        case Qt::Key_Right:
-        case Qt::Key_Down: EditorShiftKey(key); return;
-        case Qt::Key_Space: BTNLevelCenterClick(); return;
-        default:
-            if (IsEnter(key))
-                BTNLevelCenterClick();
-            return;
-        }
-    }
+    // The editor unit checks the playlist and the modifier keys itself.
+    if (g.GameMode == w4::ModeEditor)
+        w4::EditorKeyCommand(g, *this, key, mods);
 }
