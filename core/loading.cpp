@@ -38,8 +38,8 @@ void LoadLevel(GameState& g, Frontend& ui)
     g.LevelHeight = 0;
     g.HistoryIndex = 0;
     g.HistoryLength = 1;
-    // A fresh vector rather than resize(1), so a long attempt gives its memory back.
-    std::vector<BoardSnapshot>(1).swap(g.SnapshotHistory);
+    // A fresh list rather than resize(1), so a long attempt gives all its memory back.
+    SnapshotList(1).swap(g.SnapshotHistory);
     g.ClockStarted = false;
     g.LevelSolved = false;
 

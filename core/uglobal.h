@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -34,11 +35,15 @@ using Colour = std::uint32_t;
 
 using DateTime = std::chrono::system_clock::time_point;
 
+// One node per snapshot: growing by one move never copies the earlier positions, and the memory
+// of a long attempt is the snapshots themselves, with no spare capacity doubling it.
+using SnapshotList = std::deque<BoardSnapshot>;
+
 struct GameState {
     GameState();
 
     // Positions of the current attempt.
-    std::vector<BoardSnapshot> SnapshotHistory;
+    SnapshotList SnapshotHistory;
     std::int32_t HistoryIndex = 0;
     std::int32_t HistoryLength = 0;
 
