@@ -17,6 +17,9 @@ struct WidgetCaption {
 };
 
 const std::vector<WidgetCaption>& WidgetCaptions();
+// Tooltips of the buttons that show only a picture (or a terse sign), so a newcomer can tell
+// what each does; they follow the language like the captions.
+const std::vector<WidgetCaption>& WidgetToolTips();
 
 // ChooseText for the window: the pair's text in the current language, UTF-8 decoded.
 QString Choose(const GameState& g, const char* english, const char* french);

@@ -95,4 +95,11 @@ TEST_F(WindowTest, EveryCaptionRowNamesAWidgetOfTheWindow)
                                                                   : qobject_cast<QLabel*>(widget)->text();
         EXPECT_EQ(shown, QString::fromUtf8(row.English)) << row.Name;
     }
+    // Tooltips name real widgets too, and follow the language.
+    window->BTNFrancais->click();
+    for (const w4::WidgetCaption& row : w4::WidgetToolTips()) {
+        QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(row.Name));
+        ASSERT_NE(widget, nullptr) << row.Name;
+        EXPECT_EQ(widget->toolTip(), QString::fromUtf8(row.French)) << row.Name;
+    }
 }
