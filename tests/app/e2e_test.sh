@@ -20,7 +20,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; [ -f "$work/out.txt" ] && cat "$work/out.txt" >&2; exit 1; }
+. "$(dirname "$0")/e2e_quit.sh"
 
 folder="$work/game"
 mkdir -p "$folder/levels"
@@ -37,24 +38,7 @@ xdotool windowfocus --sync "$main"
 
 # Walk right and back, then go to the second level: Ctrl+Page Down.
 xdotool key --delay 50 Right Left ctrl+Next
-# Escape asks to quit; the question is a window of its own with the same title.
-xdotool key Escape
-question=""
-for _ in $(seq 1 100); do
-  question=$(xdotool search --onlyvisible --name '^Warehaus4$' | grep -v "^$main\$" | head -n 1 || true)
-  [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || fail "no quit question"
-xdotool windowfocus --sync "$question"
-xdotool key Return
-
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not quit"
-wait "$pid" || fail "the game exited with an error: $(cat "$work/out.txt")"
+quit_game "$main" "$pid"
 pid=""
 
 expected=$(printf '%s\r\n%s\r\n' "$folder/levels/0101.xsb" "$folder/levels/0102.xsb")

@@ -27,6 +27,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 fail() { echo "FAIL: $*" >&2; [ -f "$work/out.txt" ] && cat "$work/out.txt" >&2; exit 1; }
+. "$(dirname "$0")/e2e_quit.sh"
 
 folder="$work/game"
 mkdir -p "$folder/levels" "$work/elsewhere"
@@ -57,25 +58,7 @@ second_start() {
 }
 
 # Escape asks to quit; Yes is the question's default button, so Return answers it.
-quit_first() {
-  xdotool windowfocus --sync "$main"
-  xdotool key Escape
-  local question=""
-  for _ in $(seq 1 100); do
-    question=$(xdotool search --onlyvisible --name '^Warehaus4$' | grep -v "^$main\$" | head -n 1 || true)
-    [ -n "$question" ] && break
-    sleep 0.1
-  done
-  [ -n "$question" ] || fail "no quit question"
-  xdotool windowfocus --sync "$question"
-  xdotool key Return
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not quit"
-  wait "$pid" || fail "the game exited with an error"
-}
+quit_first() { quit_game "$main" "$pid"; }
 
 crlf_lines() { printf '%s\r\n' "$@"; }
 
