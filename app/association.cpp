@@ -212,6 +212,11 @@ QByteArray MimePackageText()
 
 QByteArray DesktopEntryText(const QString& executable)
 {
+    return DesktopEntryTextWithExec(DesktopExecLine(executable));
+}
+
+QByteArray DesktopEntryTextWithExec(const QString& execLine)
+{
     // StartupNotify is off: a start that hands its file to the running window opens no window
     // of its own, and the desktop would wait in vain for one.
     return (QStringLiteral("[Desktop Entry]\n"
@@ -222,7 +227,7 @@ QByteArray DesktopEntryText(const QString& executable)
                            "Comment=Sokoban game with a level editor and a solution player\n"
                            "Comment[fr]=Jeu de Sokoban avec un éditeur de niveaux et un lecteur de solutions\n"
                            "Exec=")
-            + DesktopExecLine(executable)
+            + execLine
             + QStringLiteral("\n"
                              "Icon=%1\n"
                              "Terminal=false\n"
@@ -291,6 +296,11 @@ void AssociateExtension(const QString& executable)
 
 void AssociateExtensionCommand(GameState& g, Frontend& ui, const QString& executable)
 {
+    // Files of our own under the user's folders would shadow the package's and outlive it.
+    if (IsInstalled(g)) {
+        ui.ShowNotice(ChooseText(g, kAssociatedByPackageEnglish, kAssociatedByPackageFrench));
+        return;
+    }
     if (!ui.AskQuestion(ChooseText(g, kAssociateQuestionEnglish, kAssociateQuestionFrench)))
         return;
     AssociateExtension(executable);

@@ -20,6 +20,9 @@ inline constexpr char kAssociateQuestionEnglish[] = "Do you really want to assoc
 inline constexpr char kAssociateQuestionFrench[] = "Voulez-vous réellement associer l'extension XSB avec la Warehaus4 ?";
 inline constexpr char kAssociateDoneEnglish[] = "The XSB files will be opened from now with the Warehaus4 !";
 inline constexpr char kAssociateDoneFrench[] = "Les fichiers XSB seront désormais ouverts avec la Warehaus4 !";
+// An installed copy: its package has already made it the program for level files.
+inline constexpr char kAssociatedByPackageEnglish[] = "Warehaus4 is installed: its package already opens the XSB files with it.";
+inline constexpr char kAssociatedByPackageFrench[] = "La Warehaus4 est installée : son paquet ouvre déjà les fichiers XSB avec elle.";
 
 // Where the association goes, after XDG_DATA_HOME and XDG_CONFIG_HOME (or their defaults).
 struct AssociationFiles {
@@ -36,6 +39,9 @@ AssociationFiles AssociationTargets();
 QString DesktopExecLine(const QString& executable);
 QByteArray MimePackageText();
 QByteArray DesktopEntryText(const QString& executable);
+// The same entry with a ready Exec value: the package's names the program on the PATH.
+QByteArray DesktopEntryTextWithExec(const QString& execLine);
+inline constexpr char kPackageExecLine[] = "warehaus4 %f";
 // mimeapps.list with this program made the default for level files; every other line is kept.
 QString UpdatedMimeAppsList(const QString& existing);
 
@@ -43,7 +49,8 @@ QString UpdatedMimeAppsList(const QString& existing);
 // Throws FileError naming the file that could not be written; what was written before stays.
 void AssociateExtension(const QString& executable = QCoreApplication::applicationFilePath());
 
-// The whole menu command: the question, the work, the notice. Nothing is written on No.
+// The whole menu command: the question, the work, the notice. Nothing is written on No. An
+// installed copy only says that its package associates it, and writes nothing.
 void AssociateExtensionCommand(GameState& g, Frontend& ui,
                                const QString& executable = QCoreApplication::applicationFilePath());
 

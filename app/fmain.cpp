@@ -90,6 +90,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption)
 
 TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QStringList commandLineFiles,
                    QWidget* parent)
+    : TFRMMain(programFolder, w4::PortableFolders(programFolder), dialogs, std::move(commandLineFiles), parent)
+{
+}
+
+TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
+                   QStringList commandLineFiles, QWidget* parent)
     : QMainWindow(parent)
     , dialogs(dialogs)
     , BoardPic(std::make_unique<w4::BoardPicture>())
@@ -97,6 +103,7 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QS
     , Gamepad(std::make_unique<w4::NoGamepadReader>())
 {
     Game.ProgramFolder = std::move(programFolder);
+    Game.Places = std::move(folders);
     setObjectName(QStringLiteral("FRMMain"));
     setWindowTitle(QStringLiteral("Warehaus4"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -375,13 +382,16 @@ bool TFRMMain::FormClose()
                                      "Voulez-vous réellement quitter la Warehaus4 ?")))
         return false;
     try {
+        w4::MakeFolderFor(Game, w4::SettingsFilePath(Game));
         SaveSettings();
         // The playlist is written before the sound system closes, so that a failed write leaves
         // a window that still works as before.
         w4::WritePlaylistFile(Game);
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
-        return false;
+        // A file that cannot be written must not keep the user from leaving.
+        if (!dialogs.Question(w4::Choose(Game, "Quit without saving ?", "Quitter sans enregistrer ?")))
+            return false;
     }
     CloseMedia();
     TimerStatus->stop();
@@ -489,7 +499,8 @@ void TFRMMain::Guarded(const std::function<void()>& command)
     w4::RunGuarded(command, [this](const QString& text) { ReportError(text); });
 }
 
-QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(Game.ProgramFolder.string().c_str()); }
+// The folder the file choosers open in: where the levels, graphics and music are.
+QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(w4::DataFolder(Game).string().c_str()); }
 
 void TFRMMain::resizeEvent(QResizeEvent* event)
 {

@@ -53,6 +53,9 @@ class TFRMMain : public QMainWindow, public w4::Frontend {
 public:
     TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QStringList commandLineFiles = {},
              QWidget* parent = nullptr);
+    // The same, with the folders of an installed or portable run (core/folders.h).
+    TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
+             QStringList commandLineFiles = {}, QWidget* parent = nullptr);
     ~TFRMMain() override;
 
     w4::GameState& State() { return Game; }

@@ -13,7 +13,9 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Warehaus4"));
     // Ties the window to the desktop entry that Tools > Associate Extension writes.
     app.setDesktopFileName(QStringLiteral("warehaus4"));
-    const QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app.arguments().mid(1);
+    // An option, not a level file: it is neither opened nor handed to a running window.
+    const bool portable = arguments.removeAll(QLatin1String(w4::kPortableOption)) > 0;
 
     // When Warehaus4 already runs on this desktop it takes the arguments, and this start ends
     // here, before any window exists.
@@ -25,8 +27,9 @@ int main(int argc, char** argv)
     const std::filesystem::path programFolder =
         QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator()))
             .toStdString();
+    const w4::Folders folders = w4::ChooseFolders(w4::ProcessFolderInputs(programFolder, portable));
     w4::QtDialogs dialogs;
-    TFRMMain window(programFolder, dialogs, arguments);
+    TFRMMain window(programFolder, folders, dialogs, arguments);
     dialogs.SetParent(&window);
     app.SetErrorReporter([&dialogs](const QString& text) { dialogs.Error(text); });
 

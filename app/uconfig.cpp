@@ -1,5 +1,6 @@
 #include "app/uconfig.h"
 
+#include "core/folders.h"
 #include "core/profile.h"
 #include "media/usound.h"
 
@@ -24,7 +25,7 @@ void WriteColour(ProfileFile& ini, const char* section, const char* key, Colour 
 
 std::string SettingsFilePath(const GameState& g)
 {
-    return (g.ProgramFolder / "boxyard4.ini").string();
+    return (SettingsFolder(g) / "boxyard4.ini").string();
 }
 
 WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
@@ -56,7 +57,7 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
 
     g.LevelIndex = ini.ReadInteger("LEVEL", "Index", 0);
 
-    g.MusicFileName = ini.ReadString("MUSIC", "FileName", DefaultMusicFileName(g.ProgramFolder));
+    g.MusicFileName = ini.ReadString("MUSIC", "FileName", DefaultMusicFileName(DataFolder(g)));
     g.MusicVolume = ini.ReadInteger("MUSIC", "Volume", 100);
     g.MusicAutoPlay = ini.ReadBool("MUSIC", "AutoPlay", false);
     g.SoundVolume = ini.ReadInteger("SOUNDS", "Volume", 100);

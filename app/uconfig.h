@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "boxyard4.ini" beside the executable: read once at start, written once on a
+// The settings file "boxyard4.ini" in the settings folder (core/folders.h): read once at start, written once on a
 // confirmed quit. The window applies the placement; everything else goes into the GameState.
 
 #include "core/uglobal.h"
@@ -16,7 +16,7 @@ struct WindowPlacement {
     int Height = 480;
 };
 
-std::string SettingsFilePath(const GameState& g);       // ProgramFolder + "boxyard4.ini"
+std::string SettingsFilePath(const GameState& g);       // the settings folder + "boxyard4.ini"
 
 // Reads every key into g (clamping Number, Mode and Speed) and returns the window placement,
 // with `defaults` standing in for missing keys. A missing file gives every default.

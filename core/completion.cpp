@@ -1,6 +1,7 @@
 #include "core/completion.h"
 
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/ufunction.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
@@ -89,14 +90,16 @@ void CheckCompletion(GameState& g, Frontend& ui)
     if (IsBestScore(letters, g.StoredSolution) && g.LevelIndex >= 0 && g.LevelIndex < count) {
         const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
         if (FileExists(level)) {
-            const std::string solution = SolutionFilePath(level);
+            const std::string solution = SolutionFilePathFor(g, level);
             const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
                                          ChooseText(g, "Do you want to save the solution ?",
                                                     "Voulez-vous enregistrer la solution ?") +
                                          "\r\n(" + solution + ")";
             // A failed write propagates to the window's error handler and the level stays.
-            if (ui.AskQuestion(question))
+            if (ui.AskQuestion(question)) {
+                MakeFolderFor(g, solution);
                 WriteSolutionFile(solution, letters);
+            }
         }
     }
 

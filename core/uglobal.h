@@ -2,6 +2,8 @@
 // The one shared state of a run. The main window owns the single GameState and hands it by
 // reference to every unit; there are no other globals.
 
+#include "core/folders.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -83,6 +85,8 @@ struct GameState {
     // Files and times.
     std::filesystem::path ProgramFolder;
     DateTime LastOpenTime{};
+    // Where data, settings and solutions live (core/folders.h); empty: all in ProgramFolder.
+    Folders Places;
 
     // Board picture.
     std::int32_t TileWidth = 16;

@@ -1,6 +1,7 @@
 #include "core/ulevel.h"
 
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/loading.h"
 #include "core/ufunction.h"
 #include "core/usokoban.h"
@@ -27,14 +28,14 @@ void LoadAndRedraw(GameState& g, Frontend& ui)
 
 std::string PlaylistFilePath(const GameState& g)
 {
-    return (g.ProgramFolder / "boxyard4.lev").string();
+    return (SettingsFolder(g) / "boxyard4.lev").string();
 }
 
 std::string DefaultLevelPath(const GameState& g, int group, int number)
 {
     char name[32];
     std::snprintf(name, sizeof name, "%02d%02d.xsb", group, number);
-    return (g.ProgramFolder / "levels" / name).string();
+    return (DataFolder(g) / "levels" / name).string();
 }
 
 void ReadPlaylistFile(GameState& g)

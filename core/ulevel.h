@@ -9,7 +9,7 @@
 
 namespace w4 {
 
-std::string PlaylistFilePath(const GameState& g);  // ProgramFolder + "boxyard4.lev"
+std::string PlaylistFilePath(const GameState& g);  // the settings folder + "boxyard4.lev"
 std::string DefaultLevelPath(const GameState& g, int group, int number);
 
 // Start-up: reads the playlist file (every line an entry) and then runs PruneMissingEntries.

@@ -140,8 +140,8 @@ void ReadSolutionFile(GameState& g, const std::string& levelPath)
         c = AsciiUpper(c);
     if (extension != ".XSB")
         return;
-    const std::string solutionPath = SolutionFilePath(levelPath);
-    if (!FileExists(solutionPath))
+    const std::string solutionPath = FindSolutionFile(g, levelPath);
+    if (solutionPath.empty())
         return;
     const std::vector<std::string> lines = ReadTextLines(solutionPath);
     if (!lines.empty())

@@ -173,7 +173,7 @@ std::unique_ptr<SoundSystem> MakeSdlSoundSystem() { return std::make_unique<SdlS
 
 std::unique_ptr<SoundSystem> StartSound(const GameState& g) {
     std::unique_ptr<SoundSystem> sound = MakeSdlSoundSystem();
-    if (!sound->InitSound(g.ProgramFolder)) sound = std::make_unique<SilentSoundSystem>();
+    if (!sound->InitSound(DataFolder(g))) sound = std::make_unique<SilentSoundSystem>();
     sound->LoadSong(g.MusicFileName);
     sound->ApplyVolumes(g.MusicVolume, g.SoundVolume);
     if (g.MusicAutoPlay) sound->PlaySong();
@@ -181,7 +181,7 @@ std::unique_ptr<SoundSystem> StartSound(const GameState& g) {
 }
 
 void StartSound(const GameState& g, SoundSystem& sound) {
-    sound.InitSound(g.ProgramFolder);
+    sound.InitSound(DataFolder(g));
     sound.LoadSong(g.MusicFileName);
     sound.ApplyVolumes(g.MusicVolume, g.SoundVolume);
     if (g.MusicAutoPlay) sound.PlaySong();

@@ -272,6 +272,19 @@ TEST_F(Association, NoWritesNothingYesWritesAndTells)
     EXPECT_TRUE(QFileInfo::exists(w4::AssociationTargets().DesktopEntry));
 }
 
+TEST_F(Association, AnInstalledCopyLeavesItToItsPackage)
+{
+    w4::GameState g;
+    g.Places.Installed = true;
+    g.LanguageNumber = w4::LanguageFrench;
+    Recorder yes(true);
+    w4::AssociateExtensionCommand(g, yes, QStringLiteral("/usr/bin/warehaus4"));
+    EXPECT_TRUE(yes.questions.empty());
+    EXPECT_EQ(yes.notices, std::vector<std::string>{w4::kAssociatedByPackageFrench});
+    EXPECT_FALSE(QFileInfo::exists(data));
+    EXPECT_FALSE(QFileInfo::exists(config));
+}
+
 TEST(AssociationFolders, DefaultsUnderHomeWhenTheVariablesAreUnsetOrRelative)
 {
     const QByteArray oldData = qgetenv("XDG_DATA_HOME");
