@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick sox
   shared-mime-info desktop-file-utils
   fonts-dejavu-core
+  dpkg-dev appstream file
 )
 
 missing=()

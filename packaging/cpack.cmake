@@ -1,0 +1,25 @@
+# A Debian package of the install layout: cpack -G DEB in a release build folder.
+set(CPACK_PACKAGE_NAME warehaus4)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Warehaus4 developers")
+set(CPACK_PACKAGE_CONTACT "Warehaus4 <warehaus4@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sokoban game with a level editor and a solution player")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://warehaus4.example.org)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Sokoban game with a level editor and a solution player
+ Walk the warehouse keeper over the floor and push every box onto a target.
+ Warehaus4 comes with 270 levels by David W. Skinner, keeps your best
+ solution for every level and replays it, and lets you paint your own
+ levels in its editor. English and French.")
+# The libraries the programs link come from the built binaries; what Qt and SDL load at run
+# time (the X11 platform plugin, the General MIDI sound font) is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm")
+include(CPack)
