@@ -1,0 +1,96 @@
+#include "solver/deadlocks.h"
+
+namespace w4::solver {
+
+std::vector<std::uint8_t> DeadSquares(const Board& board)
+{
+    const int n = board.CellCount();
+    std::vector<std::uint8_t> alive(static_cast<std::size_t>(n), 0);
+    std::vector<Cell> queue;
+    queue.reserve(static_cast<std::size_t>(n));
+    for (Cell t : board.targets) {
+        alive[t] = 1;
+        queue.push_back(t);
+    }
+    // A box on `at` can be pulled one step in direction d when the keeper has room to stand on
+    // the cell it moves to and on the one beyond.
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const Cell at = queue[i];
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell to = board.Next(at, d);
+            if (to == NoCell || alive[to])
+                continue;
+            if (board.Next(to, d) == NoCell)
+                continue;
+            alive[to] = 1;
+            queue.push_back(to);
+        }
+    }
+    std::vector<std::uint8_t> dead(static_cast<std::size_t>(n), 0);
+    for (int c = 0; c < n; ++c)
+        dead[static_cast<std::size_t>(c)] = !alive[static_cast<std::size_t>(c)];
+    return dead;
+}
+
+FreezeCheck::FreezeCheck(const Board& board, const std::vector<std::uint8_t>& dead)
+    : board_(board), dead_(dead), assumedWall_(static_cast<std::size_t>(board.CellCount()), 0)
+{
+}
+
+// A box is frozen when it is blocked on both axes. An axis is blocked by a wall on either side,
+// by dead squares on both sides (moving there would lose anyway), or by a neighbouring box that
+// is itself frozen while this one is taken as a wall. The assumption is sound because it is only
+// kept when both axes turn out blocked: the boxes of the proof then hold each other in place.
+int FreezeCheck::Frozen(const std::uint8_t* occupied, Cell cell)
+{
+    if (--budget_ < 0)
+        return Free;
+    assumedWall_[cell] = 1;
+    int offTarget = board_.isTarget[cell] ? 0 : 1;
+    bool frozen = true;
+    for (int axis = 0; axis < 2 && frozen; ++axis) {
+        const Cell a = board_.Next(cell, axis);
+        const Cell b = board_.Next(cell, axis + 2);
+        if (a == NoCell || b == NoCell || assumedWall_[a] || assumedWall_[b])
+            continue;
+        if (dead_[a] && dead_[b])
+            continue;
+        bool blocked = false;
+        for (Cell side : {a, b}) {
+            if (!occupied[side])
+                continue;
+            const int r = Frozen(occupied, side);
+            if (r != Free) {
+                blocked = true;
+                offTarget |= r == FrozenOff;
+                break;
+            }
+        }
+        frozen = blocked;
+    }
+    assumedWall_[cell] = 0;
+    if (!frozen)
+        return Free;
+    return offTarget ? FrozenOff : FrozenOnTargets;
+}
+
+bool FreezeCheck::FrozenOffTarget(const std::uint8_t* occupied, Cell cell)
+{
+    budget_ = 4096;
+    return Frozen(occupied, cell) == FrozenOff;
+}
+
+bool FreezeCheck::PushFreezes(const std::uint8_t* occupied, Cell cell)
+{
+    if (FrozenOffTarget(occupied, cell))
+        return true;
+    // The pushed box may be frozen on its target yet pin a neighbour off its target.
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell side = board_.Next(cell, d);
+        if (side != NoCell && occupied[side] && !board_.isTarget[side] && FrozenOffTarget(occupied, side))
+            return true;
+    }
+    return false;
+}
+
+} // namespace w4::solver

@@ -1,0 +1,38 @@
+#pragma once
+// Positions that can never be solved, recognised cheaply: a box on a dead square, and boxes
+// frozen (against walls and each other, 2 x 2 blocks included) off a target.
+
+#include "solver/board.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace w4::solver {
+
+// 1 for every cell from which a lone box can never be pushed onto any target. Found by pulling
+// boxes back from all targets at once: what no pull reaches is dead.
+std::vector<std::uint8_t> DeadSquares(const Board& board);
+
+// Freeze detection over a box occupancy array (one byte per cell, nonzero = box).
+class FreezeCheck {
+public:
+    FreezeCheck(const Board& board, const std::vector<std::uint8_t>& dead);
+
+    // True when the box on `cell` is frozen together with a box off its target: no box of that
+    // group can ever move again, so the position is lost. A frozen box on a target alone is fine.
+    bool FrozenOffTarget(const std::uint8_t* occupied, Cell cell);
+
+    // The push just made put a box on `cell`: it may have frozen itself or a neighbour.
+    bool PushFreezes(const std::uint8_t* occupied, Cell cell);
+
+private:
+    enum : int { Free = 0, FrozenOnTargets = 1, FrozenOff = 2 };
+    int Frozen(const std::uint8_t* occupied, Cell cell);
+
+    const Board& board_;
+    const std::vector<std::uint8_t>& dead_;
+    std::vector<std::uint8_t> assumedWall_;
+    int budget_ = 0;   // bounds the recursion on large clusters; running out means "not frozen"
+};
+
+} // namespace w4::solver

@@ -1,0 +1,43 @@
+#pragma once
+// The lower bound on the pushes still needed: each box needs at least its push distance to the
+// target it ends on, and no two boxes end on the same target, so the cheapest assignment of boxes
+// to targets (a minimum-cost perfect matching) never overestimates. Push distances ignore the
+// other boxes, so the bound stays admissible.
+
+#include "solver/board.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace w4::solver {
+
+constexpr int Unreachable = 0x3FFF;   // no target can be reached from there
+constexpr int Infinite = 0x3FFFFFFF;  // the position is lost: no matching exists
+
+class LowerBound {
+public:
+    explicit LowerBound(const Board& board);
+
+    // Push distance of a lone box from `cell` to target number `t`, keeper anywhere it can get.
+    int Distance(int t, Cell cell) const { return distance_[static_cast<std::size_t>(t) * cells_ + cell]; }
+
+    // The cost of a minimum matching of the boxes to the targets (Hungarian method, O(n^3)), or
+    // Infinite when some box cannot be given a target of its own.
+    int Matching(const Cell* boxes, int count);
+
+    // Sum over boxes of the distance to the nearest target: cheaper and weaker; still admissible.
+    int Nearest(const Cell* boxes, int count) const;
+
+    std::size_t Bytes() const { return distance_.size() * sizeof(std::uint16_t); }
+
+private:
+    std::size_t cells_;
+    int targetCount_;
+    std::vector<std::uint16_t> distance_;   // target * cells + cell
+    std::vector<std::uint16_t> nearest_;    // cell -> distance to the nearest target
+    // Scratch for the Hungarian method.
+    std::vector<int> cost_, u_, v_, match_, way_, minv_;
+    std::vector<std::uint8_t> used_;
+};
+
+} // namespace w4::solver

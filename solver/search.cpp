@@ -1,0 +1,315 @@
+#include "solver/search.h"
+
+#include "solver/deadlocks.h"
+#include "solver/lowerbound.h"
+#include "solver/table.h"
+
+#include <algorithm>
+
+namespace w4::solver {
+
+Cell Reach::Flood(const Board& board, const std::uint8_t* occupied, Cell from)
+{
+    if (++current_ == 0) {
+        std::fill(stamp_.begin(), stamp_.end(), 0);
+        current_ = 1;
+    }
+    std::size_t head = 0, tail = 0;
+    queue_[tail++] = from;
+    stamp_[from] = current_;
+    Cell smallest = from;
+    while (head < tail) {
+        const Cell at = queue_[head++];
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell next = board.Next(at, d);
+            if (next == NoCell || occupied[next] || stamp_[next] == current_)
+                continue;
+            stamp_[next] = current_;
+            queue_[tail++] = next;
+            smallest = std::min(smallest, next);
+        }
+    }
+    return smallest;
+}
+
+namespace {
+
+// The open list: a binary heap of (priority, node), its memory counted against the budget.
+class OpenList {
+public:
+    struct Entry {
+        std::uint64_t key;
+        NodeId id;
+    };
+    bool Empty() const { return heap_.empty(); }
+    std::size_t Bytes() const { return heap_.capacity() * sizeof(Entry); }
+    // False when growing would pass the budget.
+    bool Push(std::uint64_t key, NodeId id, PositionTable& table)
+    {
+        if (heap_.size() == heap_.capacity()) {
+            const std::size_t bigger = std::max<std::size_t>(1024, heap_.capacity() * 2);
+            if (!table.WithinBudget(bigger * sizeof(Entry)))
+                return false;
+            heap_.reserve(bigger);
+            table.SetOtherBytes(Bytes());
+        }
+        heap_.push_back({key, id});
+        std::push_heap(heap_.begin(), heap_.end(), Later);
+        return true;
+    }
+    NodeId Pop()
+    {
+        std::pop_heap(heap_.begin(), heap_.end(), Later);
+        const NodeId id = heap_.back().id;
+        heap_.pop_back();
+        return id;
+    }
+
+private:
+    static bool Later(const Entry& a, const Entry& b) { return a.key > b.key; }
+    std::vector<Entry> heap_;
+};
+
+class Searcher {
+public:
+    Searcher(const Board& board, const Options& options, Clock::time_point started)
+        : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
+          dead_(DeadSquares(board)), freeze_(board, dead_), bound_(board), zobrist_(board.CellCount()),
+          reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
+          table_(boxCount_, options.memoryBudgetBytes > bound_.Bytes() ? options.memoryBudgetBytes - bound_.Bytes() : 0),
+          lastProgress_(started)
+    {
+    }
+
+    SearchOutcome Run();
+
+private:
+    std::uint64_t Priority(int pushes, int bound) const;
+    bool StartIsLost();
+    bool TimeToStop(Outcome& why);
+    void Place(const Cell* boxes, std::uint8_t value);
+    std::vector<Push> PathTo(NodeId id) const;
+
+    const Board& board_;
+    const Options& options_;
+    Clock::time_point started_;
+    int boxCount_;
+    std::vector<std::uint8_t> dead_;
+    FreezeCheck freeze_;
+    LowerBound bound_;
+    Zobrist zobrist_;
+    Reach reach_;
+    std::vector<std::uint8_t> occupied_;
+    PositionTable table_;
+    OpenList open_;
+    Clock::time_point lastProgress_;
+    std::uint64_t expanded_ = 0;
+    std::uint32_t checks_ = 0;
+};
+
+// A* orders by pushes + bound, ties to the smaller bound (deeper). The fast mode leans on the
+// bound: weighted A*, which finds solutions far sooner on hard levels at the cost of optimality.
+std::uint64_t Searcher::Priority(int pushes, int bound) const
+{
+    const std::uint64_t f = options_.optimal == Optimality::None ? std::uint64_t(pushes) + 5 * std::uint64_t(bound)
+                                                                : std::uint64_t(pushes) + std::uint64_t(bound);
+    return (f << 24) | std::uint64_t(bound);
+}
+
+void Searcher::Place(const Cell* boxes, std::uint8_t value)
+{
+    for (int i = 0; i < boxCount_; ++i)
+        occupied_[boxes[i]] = value;
+}
+
+bool Searcher::StartIsLost()
+{
+    Place(board_.boxes.data(), 1);
+    bool lost = false;
+    for (Cell box : board_.boxes)
+        if (dead_[box] || freeze_.FrozenOffTarget(occupied_.data(), box))
+            lost = true;
+    Place(board_.boxes.data(), 0);
+    return lost;
+}
+
+bool Searcher::TimeToStop(Outcome& why)
+{
+    if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
+        why = Outcome::Cancelled;
+        return true;
+    }
+    const Clock::time_point now = Clock::now();
+    const double seconds = std::chrono::duration<double>(now - started_).count();
+    if (seconds >= options_.timeLimitSeconds) {
+        why = Outcome::OutOfTime;
+        return true;
+    }
+    if (options_.progress && now - lastProgress_ >= std::chrono::milliseconds(100)) {
+        lastProgress_ = now;
+        options_.progress(Progress{table_.Size(), seconds});
+    }
+    return false;
+}
+
+std::vector<Push> Searcher::PathTo(NodeId id) const
+{
+    std::vector<Push> path;
+    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent)
+        path.push_back({table_.At(id).pushedFrom, table_.At(id).dir});
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+SearchOutcome Searcher::Run()
+{
+    SearchOutcome out;
+    const Cell* startBoxes = board_.boxes.data();
+    const int startBound = bound_.Matching(startBoxes, boxCount_);
+    if (startBound >= Infinite || StartIsLost()) {
+        out.outcome = Outcome::Unsolvable;
+        return out;
+    }
+    if (startBound == 0) {
+        out.outcome = Outcome::Solved;
+        return out;
+    }
+    Node start;
+    Place(startBoxes, 1);
+    start.keeper = reach_.Flood(board_, occupied_.data(), board_.keeper);
+    Place(startBoxes, 0);
+    start.hash = zobrist_.Of(startBoxes, boxCount_, start.keeper);
+    start.bound = static_cast<std::uint16_t>(std::min(startBound, 0xFFFF));
+    NodeId root = table_.Add(start, startBoxes);
+    if (root == NoNode || !open_.Push(Priority(0, startBound), root, table_)) {
+        out.outcome = Outcome::OutOfMemory;
+        return out;
+    }
+
+    std::vector<Cell> child(static_cast<std::size_t>(boxCount_));
+    Outcome stop = Outcome::Unsolvable;
+    while (!open_.Empty()) {
+        const NodeId id = open_.Pop();
+        if (table_.At(id).closed)
+            continue;   // a stale entry: the node was reached again more cheaply and expanded
+        table_.At(id).closed = 1;
+        ++expanded_;
+        if (TimeToStop(stop))
+            break;
+
+        const Node node = table_.At(id);
+        const Cell* boxes = table_.Boxes(id);
+        std::copy(boxes, boxes + boxCount_, child.begin());
+        Place(child.data(), 1);
+        reach_.Flood(board_, occupied_.data(), node.keeper);
+        // The keeper's reach is overwritten by the children's floods, so keep which pushes exist.
+        std::vector<Push> pushes;
+        for (int i = 0; i < boxCount_; ++i)
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell from = child[static_cast<std::size_t>(i)];
+                const Cell to = board_.Next(from, d);
+                const Cell behind = board_.Next(from, Opposite(d));
+                if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
+                    continue;
+                pushes.push_back({from, d});
+            }
+        const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
+        bool failed = false;
+        for (const Push& push : pushes) {
+            const Cell to = board_.Next(push.from, push.dir);
+            occupied_[push.from] = 0;
+            occupied_[to] = 1;
+            const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
+            Cell keeper = NoCell;
+            if (!frozen)
+                keeper = reach_.Flood(board_, occupied_.data(), push.from);
+            occupied_[push.from] = 1;
+            occupied_[to] = 0;
+            if (frozen)
+                continue;
+
+            // The moved box keeps the array sorted by sliding it to its place.
+            std::copy(boxes, boxes + boxCount_, child.begin());
+            auto slot = std::find(child.begin(), child.end(), push.from);
+            *slot = to;
+            while (slot != child.begin() && *(slot - 1) > *slot) {
+                std::iter_swap(slot, slot - 1);
+                --slot;
+            }
+            while (slot + 1 != child.end() && *(slot + 1) < *slot) {
+                std::iter_swap(slot, slot + 1);
+                ++slot;
+            }
+            const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
+            const int pushesSoFar = node.pushes + 1;
+            const NodeId known = table_.Find(hash, child.data(), keeper);
+            if (known != NoNode) {
+                Node& seen = table_.At(known);
+                if (seen.pushes > pushesSoFar && seen.bound < 0xFFFF) {
+                    // A shorter way to a known position: take it. Only A* needs the reopening,
+                    // and with a consistent bound it never reopens a closed node.
+                    seen.parent = id;
+                    seen.pushes = static_cast<std::uint16_t>(pushesSoFar);
+                    seen.pushedFrom = push.from;
+                    seen.dir = static_cast<std::uint8_t>(push.dir);
+                    if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_)) {
+                        failed = true;
+                        break;
+                    }
+                }
+                continue;
+            }
+            const int bound = bound_.Matching(child.data(), boxCount_);
+            Node next;
+            next.hash = hash;
+            next.parent = id;
+            next.keeper = keeper;
+            next.pushedFrom = push.from;
+            next.dir = static_cast<std::uint8_t>(push.dir);
+            next.pushes = static_cast<std::uint16_t>(std::min(pushesSoFar, 0xFFFF));
+            next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+            // Lost positions are stored too, closed, so meeting them again costs one look-up.
+            next.closed = bound >= Infinite;
+            const NodeId added = table_.Add(next, child.data());
+            if (added == NoNode) {
+                failed = true;
+                break;
+            }
+            if (bound == 0) {
+                Place(boxes, 0);
+                out.outcome = Outcome::Solved;
+                out.pushes = PathTo(added);
+                out.positions = table_.Size();
+                out.expanded = expanded_;
+                return out;
+            }
+            if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_)) {
+                failed = true;
+                break;
+            }
+            if (TimeToStop(stop))
+                break;
+        }
+        Place(boxes, 0);
+        if (failed) {
+            stop = Outcome::OutOfMemory;
+            break;
+        }
+        if (stop != Outcome::Unsolvable)
+            break;
+    }
+    out.outcome = stop;
+    out.positions = table_.Size();
+    out.expanded = expanded_;
+    return out;
+}
+
+} // namespace
+
+SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started)
+{
+    Searcher searcher(board, options, started);
+    return searcher.Run();
+}
+
+} // namespace w4::solver

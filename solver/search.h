@@ -1,0 +1,45 @@
+#pragma once
+// The search over pushes: a best-first loop over positions (boxes plus the keeper's area), each
+// expanded into every push the keeper can reach, pruned by dead squares, freezes and the matching
+// bound, and ordered by pushes made plus the bound (A*), or weighted toward the bound for speed.
+
+#include "solver/board.h"
+#include "solver/solver.h"
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace w4::solver {
+
+struct Push {
+    Cell from = NoCell;   // the box's cell before the push
+    int dir = 0;
+};
+
+struct SearchOutcome {
+    Outcome outcome = Outcome::Unsolvable;
+    std::vector<Push> pushes;      // when solved: the pushes from the start
+    std::uint64_t positions = 0;   // distinct positions stored
+    std::uint64_t expanded = 0;
+};
+
+using Clock = std::chrono::steady_clock;
+
+SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started);
+
+// Flood fill of the keeper's reach, with stamps so nothing is cleared between calls.
+class Reach {
+public:
+    explicit Reach(int cells) : stamp_(static_cast<std::size_t>(cells), 0), queue_(static_cast<std::size_t>(cells)) {}
+    // Marks every cell the keeper reaches from `from` without passing a box; returns the smallest.
+    Cell Flood(const Board& board, const std::uint8_t* occupied, Cell from);
+    bool Reached(Cell c) const { return stamp_[c] == current_; }
+
+private:
+    std::vector<std::uint32_t> stamp_;
+    std::vector<Cell> queue_;
+    std::uint32_t current_ = 0;
+};
+
+} // namespace w4::solver

@@ -1,0 +1,66 @@
+// The entry points: check the board, search, turn the pushes into letters, replay them.
+
+#include "solver/board.h"
+#include "solver/deadlocks.h"
+#include "solver/search.h"
+#include "solver/solution.h"
+#include "solver/solver.h"
+
+#include <cassert>
+
+namespace w4::solver {
+
+Result Solve(const std::vector<std::string>& rows, const Options& options)
+{
+    const Clock::time_point started = Clock::now();
+    Result result;
+    const Board board = BoardForSolving(rows);
+    const auto finish = [&](Result& r) -> Result& {
+        r.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+        return r;
+    };
+    if (board.invalid != InvalidReason::None) {
+        result.outcome = Outcome::Invalid;
+        result.invalid = board.invalid;
+        return finish(result);
+    }
+    const SearchOutcome found = SearchPushes(board, options, started);
+    result.positions = found.positions;
+    result.outcome = found.outcome;
+    if (found.outcome == Outcome::Solved) {
+        bool ok = false;
+        const std::string letters = LettersForPushes(board, found.pushes, ok);
+        // A solution that does not play out under the game's rules is a fault of the search; it
+        // is never handed out as solved.
+        const bool replays = ok && ReplaysToSolved(board.grid, letters);
+        assert(replays && "solver produced a solution that does not replay");
+        if (!replays) {
+            result.outcome = Outcome::OutOfTime;
+            return finish(result);
+        }
+        result.moves = letters;
+        result.pushes = static_cast<std::int32_t>(found.pushes.size());
+    }
+    return finish(result);
+}
+
+std::vector<std::pair<int, int>> DeadlockedBoxes(const std::vector<std::string>& rows)
+{
+    std::vector<std::pair<int, int>> lost;
+    const Board board = BoardForJudging(rows);
+    if (board.invalid != InvalidReason::None || board.boxes.empty())
+        return lost;
+    const std::vector<std::uint8_t> dead = DeadSquares(board);
+    FreezeCheck freeze(board, dead);
+    std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board.CellCount()), 0);
+    for (Cell box : board.boxes)
+        occupied[box] = 1;
+    for (Cell box : board.boxes) {
+        const bool deadSquare = dead[box] && !board.isTarget[box];
+        if (deadSquare || freeze.FrozenOffTarget(occupied.data(), box))
+            lost.emplace_back(board.cellX[box], board.cellY[box]);
+    }
+    return lost;
+}
+
+} // namespace w4::solver

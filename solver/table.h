@@ -1,0 +1,75 @@
+#pragma once
+// Every position the search has met, stored once: the node records (how it was reached, its push
+// count and bound) and the boxes, in fixed-size chunks so memory grows in small, counted steps,
+// plus an open-addressing index on the Zobrist hash. Everything is counted against the budget.
+
+#include "solver/board.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace w4::solver {
+
+using NodeId = std::uint32_t;
+constexpr NodeId NoNode = 0xFFFFFFFF;
+
+struct Node {
+    std::uint64_t hash = 0;
+    NodeId parent = NoNode;
+    Cell keeper = NoCell;      // the top-left cell of the keeper's reach: one position per area
+    Cell pushedFrom = NoCell;  // the box cell before the push that led here
+    std::uint16_t pushes = 0;
+    std::uint16_t bound = 0;
+    std::uint8_t dir = 0;      // that push's direction
+    std::uint8_t closed = 0;   // expanded, or found lost
+};
+
+// Random keys for the boxes on each cell and for the keeper's area, combined by XOR so a push
+// updates the hash in four operations.
+class Zobrist {
+public:
+    explicit Zobrist(int cells);
+    std::uint64_t Box(Cell c) const { return box_[c]; }
+    std::uint64_t Keeper(Cell c) const { return keeper_[c]; }
+    std::uint64_t Of(const Cell* boxes, int count, Cell keeper) const;
+
+private:
+    std::vector<std::uint64_t> box_, keeper_;
+};
+
+class PositionTable {
+public:
+    PositionTable(int boxCount, std::size_t budgetBytes);
+
+    // The stored node with these boxes and keeper area, or NoNode.
+    NodeId Find(std::uint64_t hash, const Cell* boxes, Cell keeper) const;
+    // Stores a new position; NoNode when the budget does not allow it.
+    NodeId Add(const Node& node, const Cell* boxes);
+
+    Node& At(NodeId id) { return nodes_[id >> ChunkBits][id & ChunkMask]; }
+    const Node& At(NodeId id) const { return nodes_[id >> ChunkBits][id & ChunkMask]; }
+    const Cell* Boxes(NodeId id) const { return &boxes_[id >> ChunkBits][static_cast<std::size_t>(id & ChunkMask) * static_cast<std::size_t>(boxCount_)]; }
+
+    std::size_t Size() const { return size_; }
+    std::size_t Bytes() const;
+    // Other users of the same budget (the open list) report their share here.
+    void SetOtherBytes(std::size_t bytes) { otherBytes_ = bytes; }
+    bool WithinBudget(std::size_t extra) const { return Bytes() + extra <= budget_; }
+
+private:
+    static constexpr int ChunkBits = 12;
+    static constexpr NodeId ChunkMask = (NodeId(1) << ChunkBits) - 1;
+    bool Grow();
+
+    int boxCount_;
+    std::size_t budget_;
+    std::size_t otherBytes_ = 0;
+    std::size_t size_ = 0;
+    std::vector<std::unique_ptr<Node[]>> nodes_;
+    std::vector<std::unique_ptr<Cell[]>> boxes_;
+    std::vector<NodeId> slots_;   // NoNode = empty
+    std::size_t mask_ = 0;
+};
+
+} // namespace w4::solver

@@ -1,0 +1,83 @@
+// Each deadlock rule both ways: the position it must call lost, and a near-identical one it
+// must leave alone.
+#include "solver/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace w4::solver {
+namespace {
+
+using Boxes = std::vector<std::pair<int, int>>;
+
+Boxes Sorted(Boxes boxes)
+{
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+TEST(DeadlockedBoxes, BoxInACornerOffTargetIsLostOnTargetIsFine)
+{
+    EXPECT_EQ(DeadlockedBoxes({"######", "#$  .#", "#    #", "# @  #", "######"}), (Boxes{{1, 1}}));
+    EXPECT_TRUE(DeadlockedBoxes({"######", "#*   #", "#    #", "# @  #", "######"}).empty());
+}
+
+TEST(DeadlockedBoxes, BoxOnAWallWithoutTargetIsLostWithATargetOnThatWallIsFine)
+{
+    // Nothing pulls a box back off the top wall unless a target lies along it.
+    EXPECT_EQ(DeadlockedBoxes({"#######", "#  $  #", "#     #", "#. @  #", "#######"}), (Boxes{{3, 1}}));
+    EXPECT_TRUE(DeadlockedBoxes({"#######", "#  $ .#", "#     #", "#  @  #", "#######"}).empty());
+}
+
+TEST(DeadlockedBoxes, TwoBoxesFrozenTogetherAgainstAWallAreLostApartTheyAreFine)
+{
+    // Targets on the top wall keep its cells alive: only the freeze can make these boxes lost.
+    EXPECT_EQ(Sorted(DeadlockedBoxes({"#######", "#.$$. #", "#     #", "#  @  #", "#######"})), (Boxes{{2, 1}, {3, 1}}));
+    EXPECT_TRUE(DeadlockedBoxes({"#######", "#.$ $.#", "#     #", "#  @  #", "#######"}).empty());
+}
+
+TEST(DeadlockedBoxes, AFrozenBoxOnATargetIsFineUnlessItPinsOneOffTarget)
+{
+    // Alone on its target against the wall and the corner: nothing is lost.
+    EXPECT_TRUE(DeadlockedBoxes({"#######", "#*  . #", "#  $  #", "#  @  #", "#######"}).empty());
+    // Its neighbour off a target is held by it: both belong to the lost group.
+    EXPECT_EQ(Sorted(DeadlockedBoxes({"#######", "#.*$  #", "#     #", "#  @  #", "#######"})), (Boxes{{2, 1}, {3, 1}}));
+}
+
+TEST(DeadlockedBoxes, TwoByTwoBlockOffTargetIsLostAnLShapeIsNot)
+{
+    const std::vector<std::string> block = {"########", "#      #", "# $$   #", "# $$   #", "#   .. #",
+                                            "#   .. #", "#  @   #", "########"};
+    EXPECT_EQ(DeadlockedBoxes(block).size(), 4u);
+    std::vector<std::string> shape = block;
+    shape[3] = "# $ $  #";
+    EXPECT_TRUE(DeadlockedBoxes(shape).empty());
+    // The same block all on targets is solved, not lost.
+    const std::vector<std::string> onTargets = {"########", "#      #", "# **   #", "# **   #", "#      #",
+                                                "#      #", "#  @   #", "########"};
+    EXPECT_TRUE(DeadlockedBoxes(onTargets).empty());
+}
+
+TEST(DeadlockedBoxes, BlockAgainstAWallWithOneBoxOnTargetIsStillLost)
+{
+    // Two boxes in a column against the left wall, the lower one on a target, the upper one not.
+    EXPECT_EQ(Sorted(DeadlockedBoxes({"#######", "#    .#", "#$$   #", "#*$  .#", "#  @ .#", "#######"})).size(), 4u);
+}
+
+TEST(DeadlockedBoxes, OddBoardsGiveAnAnswerNotACrash)
+{
+    EXPECT_TRUE(DeadlockedBoxes({}).empty());
+    EXPECT_TRUE(DeadlockedBoxes({"", "", ""}).empty());
+    EXPECT_TRUE(DeadlockedBoxes({"$$$$", "$$$$"}).size() == 8u);   // no targets at all: all dead
+    // Unknown characters are walls: this box has no room behind it to be pushed from.
+    EXPECT_EQ(DeadlockedBoxes({"#\x01\xff", "\t$."}), (Boxes{{1, 1}}));
+    // A board full of boxes stays quick: the freeze check is bounded.
+    std::vector<std::string> full(50, std::string(50, '$'));
+    full[0][0] = '.';
+    full[49][49] = '@';
+    EXPECT_GT(DeadlockedBoxes(full).size(), 2000u);
+}
+
+} // namespace
+} // namespace w4::solver
