@@ -1,0 +1,680 @@
+#include "core/collection.h"
+
+#include "core/fileio.h"
+#include "core/headertext.h"
+#include "core/usokoban.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace w4 {
+
+namespace {
+
+// --- Lines -----------------------------------------------------------------------------------
+
+bool IsBlankChar(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+std::string TrimRight(const std::string& s)
+{
+    std::size_t end = s.size();
+    while (end > 0 && IsBlankChar(s[end - 1]))
+        --end;
+    return s.substr(0, end);
+}
+
+bool StartsWithWord(const std::string& lower, const char* word)
+{
+    const std::size_t n = std::strlen(word);
+    return lower.compare(0, n, word) == 0 && (lower.size() == n || !IsLetter(lower[n]));
+}
+
+constexpr std::array<const char*, HeaderFieldCount> FieldKeys{
+    "TITLE:", "COLLECTION:", "DATE:", "AUTHOR:", "AUTHORMAIL:", "AUTHORPAGE:"};
+
+// The header key a trimmed line begins with, compared as the level loader compares them.
+std::optional<int> FieldOf(const std::string& trimmed, std::string& value)
+{
+    for (std::size_t field = 0; field < FieldKeys.size(); ++field) {
+        const std::size_t n = std::strlen(FieldKeys[field]);
+        if (trimmed.size() < n)
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < n && same; ++i) {
+            const char c = trimmed[i];
+            same = (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) == FieldKeys[field][i];
+        }
+        if (same) {
+            value = TrimControl(trimmed.substr(n));
+            return static_cast<int>(field);
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsBoardCellChar(char c) { return std::strchr(" #$*+-._@", c) != nullptr && c != '\0'; }
+
+// A line of move text: move letters, counts, groups and blanks, with at least one letter.
+bool IsMovesLine(const std::string& trimmed)
+{
+    bool letter = false;
+    for (char c : trimmed) {
+        if (std::strchr("lurdLURD", c) != nullptr && c != '\0')
+            letter = true;
+        else if (!IsDigit(c) && c != '(' && c != ')' && !IsBlankChar(c))
+            return false;
+    }
+    return letter;
+}
+
+enum class Kind { Blank, Board, Field, Comment, Solution, Text };
+
+struct Item {
+    Kind What = Kind::Blank;
+    std::string Text;      // the line (board), the value (field), the comment, the moves, the text
+    int Field = 0;
+    int Line = 0;
+};
+
+// A "Solution" heading: the word, then maybe "(moves 12, pushes 3)" or "12/3", then maybe a
+// colon and the moves on the same line. Returns the moves written on the heading line.
+bool IsSolutionHeading(const std::string& trimmed, std::string& inlineMoves)
+{
+    std::string lower = trimmed;
+    for (char& c : lower)
+        c = Lower(c);
+    if (!StartsWithWord(lower, "solution"))
+        return false;
+    std::string rest = trimmed.substr(std::strlen("solution"));
+    const std::size_t colon = rest.find(':');
+    if (colon != std::string::npos)
+        rest = rest.substr(colon + 1);
+    else if (const std::size_t close = rest.find(')'); close != std::string::npos)
+        rest = rest.substr(close + 1);
+    rest = TrimControl(rest);
+    inlineMoves = IsMovesLine(rest) ? rest : std::string();
+    return true;
+}
+
+// Saved games and snapshots carry moves that are no solution: read past them.
+bool IsOtherMovesHeading(const std::string& trimmed)
+{
+    std::string lower = trimmed;
+    for (char& c : lower)
+        c = Lower(c);
+    return StartsWithWord(lower, "save") || StartsWithWord(lower, "saved") || StartsWithWord(lower, "snapshot");
+}
+
+std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
+{
+    std::vector<Item> items;
+    items.reserve(lines.size());
+    enum class Moves { None, Solution, Other } moves = Moves::None;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const int number = static_cast<int>(i) + 1;
+        const std::string trimmed = TrimControl(line);
+        if (moves != Moves::None && !trimmed.empty() && IsMovesLine(trimmed)) {
+            if (moves == Moves::Solution)
+                items.back().Text += trimmed;
+            continue;
+        }
+        // The line right under an empty heading is its solution even when it holds other
+        // characters, so a damaged solution is named rather than read as a title.
+        if (moves == Moves::Solution && items.back().Text.empty() && !trimmed.empty() && trimmed[0] != ';' &&
+            !IsCollectionBoardLine(line)) {
+            std::string value, inlineMoves;
+            if (!FieldOf(trimmed, value) && !IsSolutionHeading(trimmed, inlineMoves) && !IsOtherMovesHeading(trimmed)) {
+                items.back().Text = trimmed;
+                moves = Moves::None;
+                continue;
+            }
+        }
+        moves = Moves::None;
+        if (trimmed.empty()) {
+            items.push_back({Kind::Blank, {}, 0, number});
+        } else if (trimmed.compare(0, 2, "::") == 0) {
+            continue;   // notes for a person reading the file, not part of any level
+        } else if (IsCollectionBoardLine(line)) {
+            items.push_back({Kind::Board, line, 0, number});
+        } else if (trimmed[0] == ';') {
+            items.push_back({Kind::Comment, TrimControl(trimmed.substr(1)), 0, number});
+        } else if (std::string value; const auto field = FieldOf(trimmed, value)) {
+            items.push_back({Kind::Field, value, *field, number});
+        } else if (std::string inlineMoves; IsSolutionHeading(trimmed, inlineMoves)) {
+            items.push_back({Kind::Solution, inlineMoves, 0, number});
+            moves = Moves::Solution;
+        } else if (IsOtherMovesHeading(trimmed)) {
+            moves = Moves::Other;
+        } else {
+            items.push_back({Kind::Text, trimmed, 0, number});
+        }
+    }
+    return items;
+}
+
+// --- Levels ----------------------------------------------------------------------------------
+
+struct Draft {
+    std::vector<std::string> BoardLines;
+    int Line = 0;
+    LevelHeaderFields Fields;
+    bool FieldSet[HeaderFieldCount] = {};
+    std::string TitleBefore, TitleAfter, CommentTitle;
+    std::vector<std::string> Comments;
+    std::vector<Item> Solutions;
+};
+
+bool OnlyDigits(const std::string& s)
+{
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return IsDigit(c) || c == '.' || c == ' '; });
+}
+
+struct Paragraph {
+    std::vector<const Item*> Items;
+    bool TouchesPrevious = false;   // no blank line between the board before and this paragraph
+    bool TouchesNext = false;       // no blank line between this paragraph and the board after
+};
+
+enum class Side { Before, After };
+
+void Give(Draft& level, const Item& item, Side side, bool touching)
+{
+    switch (item.What) {
+    case Kind::Field:
+        level.Fields[static_cast<std::size_t>(item.Field)] = item.Text;
+        level.FieldSet[item.Field] = true;
+        break;
+    case Kind::Comment:
+        level.Comments.push_back(item.Text);
+        if (touching && level.CommentTitle.empty() && !OnlyDigits(item.Text))
+            level.CommentTitle = item.Text;
+        break;
+    case Kind::Text:
+        if (side == Side::Before)
+            level.TitleBefore = item.Text;
+        else if (touching && level.TitleAfter.empty())
+            level.TitleAfter = item.Text;
+        else
+            level.Comments.push_back(item.Text);
+        break;
+    case Kind::Solution:
+        level.Solutions.push_back(item);
+        break;
+    case Kind::Blank:
+    case Kind::Board:
+        break;
+    }
+}
+
+bool HasKind(const Paragraph& p, Kind kind)
+{
+    return std::any_of(p.Items.begin(), p.Items.end(), [kind](const Item* i) { return i->What == kind; });
+}
+
+bool HasTitleField(const Paragraph& p)
+{
+    return std::any_of(p.Items.begin(), p.Items.end(),
+                       [](const Item* i) { return i->What == Kind::Field && i->Field == Title; });
+}
+
+// The lines between two boards (or before the first, or after the last) go to the board before
+// them, to the board after them, or to the file's own notes. Notes that touch a board belong to
+// it; a paragraph on its own just before a board is that board's title or header when it is a
+// single text line, when the file writes its headers before the boards, or when it names a
+// second title for the board before; everything else describes the board before.
+void SplitGap(const std::vector<Item>& items, std::size_t begin, std::size_t end, Draft* previous, Draft* next,
+              bool headersBefore, LevelHeaderFields& fileHeader)
+{
+    std::vector<Paragraph> paragraphs;
+    bool blankSeen = false;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (items[i].What == Kind::Blank) {
+            blankSeen = true;
+            continue;
+        }
+        if (paragraphs.empty() || (i > begin && items[i - 1].What == Kind::Blank)) {
+            paragraphs.emplace_back();
+            paragraphs.back().TouchesPrevious = !blankSeen;
+        }
+        paragraphs.back().Items.push_back(&items[i]);
+    }
+    if (!paragraphs.empty() && end > begin && items[end - 1].What != Kind::Blank)
+        paragraphs.back().TouchesNext = true;
+
+    for (std::size_t k = 0; k < paragraphs.size(); ++k) {
+        const Paragraph& p = paragraphs[k];
+        const bool last = k + 1 == paragraphs.size();
+        const bool touchesPrevious = previous != nullptr && p.TouchesPrevious;
+        const bool touchesNext = next != nullptr && last && p.TouchesNext;
+        if (touchesPrevious && touchesNext) {
+            // Board, notes, board with no blank line: moves describe the board before, text
+            // lines name the board after, headers follow the file's habit.
+            for (const Item* item : p.Items) {
+                const bool forward = item->What == Kind::Text ||
+                                     (headersBefore && (item->What == Kind::Field || item->What == Kind::Comment));
+                Give(forward ? *next : *previous, *item, forward ? Side::Before : Side::After, true);
+            }
+            continue;
+        }
+        if (touchesNext) {
+            for (const Item* item : p.Items) {
+                if (item->What == Kind::Solution && previous != nullptr)
+                    Give(*previous, *item, Side::After, false);
+                else
+                    Give(*next, *item, Side::Before, true);
+            }
+            continue;
+        }
+        if (touchesPrevious) {
+            for (const Item* item : p.Items)
+                Give(*previous, *item, Side::After, true);
+            continue;
+        }
+        const bool singleText = p.Items.size() == 1 && p.Items.front()->What == Kind::Text;
+        const bool secondTitle = previous != nullptr && HasTitleField(p) && previous->FieldSet[Title];
+        if (next != nullptr && last && !HasKind(p, Kind::Solution) &&
+            (previous == nullptr || headersBefore || singleText || secondTitle)) {
+            for (const Item* item : p.Items)
+                Give(*next, *item, Side::Before, false);
+        } else if (previous != nullptr) {
+            for (const Item* item : p.Items)
+                Give(*previous, *item, Side::After, false);
+        } else {
+            for (const Item* item : p.Items)
+                if (item->What == Kind::Field)
+                    fileHeader[static_cast<std::size_t>(item->Field)] = item->Text;
+        }
+    }
+}
+
+int KeeperCount(const std::vector<std::string>& rows)
+{
+    int keepers = 0;
+    for (const std::string& row : rows)
+        keepers += static_cast<int>(std::count_if(row.begin(), row.end(), [](char c) { return c == '@' || c == '+'; }));
+    return keepers;
+}
+
+} // namespace
+
+// --- Public ----------------------------------------------------------------------------------
+
+std::string CollectionLevel::BestSolution() const
+{
+    const std::string* best = nullptr;
+    for (const std::string& s : Solutions)
+        if (best == nullptr || s.size() < best->size())
+            best = &s;
+    return best != nullptr ? *best : std::string();
+}
+
+bool IsCollectionBoardLine(const std::string& line)
+{
+    const std::string row = TrimRight(line);
+    if (row.empty())
+        return false;
+    bool wall = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const char c = row[i];
+        if (c == '#')
+            wall = true;
+        if (IsDigit(c)) {
+            // A count must be followed by the cell it repeats.
+            std::size_t j = i;
+            while (j < row.size() && IsDigit(row[j]))
+                ++j;
+            if (j == row.size() || !IsBoardCellChar(row[j]))
+                return false;
+            i = j - 1;
+            continue;
+        }
+        if (c != '|' && !IsBoardCellChar(c))
+            return false;
+    }
+    return wall;
+}
+
+std::vector<std::string> ExpandBoardText(const std::vector<std::string>& lines)
+{
+    // One cell and one row beyond the limit are enough to know a board is too large, and keep a
+    // hostile count such as "999999999#" from costing memory.
+    constexpr std::size_t Limit = MaxLevelSize + 1;
+    std::vector<std::string> rows;
+    for (const std::string& line : lines) {
+        if (!IsCollectionBoardLine(line))
+            return {};
+        rows.emplace_back();
+        std::size_t count = 0;
+        for (char c : TrimRight(line)) {
+            if (IsDigit(c)) {
+                count = std::min<std::size_t>(count * 10 + static_cast<std::size_t>(c - '0'), Limit);
+                continue;
+            }
+            if (c == '|') {
+                if (rows.size() > Limit)
+                    break;
+                rows.emplace_back();
+                count = 0;
+                continue;
+            }
+            const char cell = c == '-' || c == '_' ? ' ' : c;
+            std::string& row = rows.back();
+            const std::size_t times = count == 0 ? 1 : count;
+            row.append(std::min(times, Limit - std::min(row.size(), Limit)), cell);
+            count = 0;
+        }
+        if (rows.size() > Limit)
+            break;
+    }
+    for (std::string& row : rows)
+        row = TrimRight(row);
+    while (!rows.empty() && rows.back().empty())
+        rows.pop_back();
+    const auto first = std::find_if(rows.begin(), rows.end(), [](const std::string& r) { return !r.empty(); });
+    rows.erase(rows.begin(), first);
+    return rows;
+}
+
+namespace {
+
+bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string& out, std::size_t& badAt)
+{
+    while (i < text.size()) {
+        const char c = text[i];
+        if (IsBlankChar(c)) {
+            ++i;
+            continue;
+        }
+        if (c == ')') {
+            if (depth == 0) {
+                badAt = i;
+                return false;
+            }
+            return true;
+        }
+        std::size_t count = 1;
+        if (IsDigit(c)) {
+            count = 0;
+            while (i < text.size() && IsDigit(text[i])) {
+                count = std::min<std::size_t>(count * 10 + static_cast<std::size_t>(text[i] - '0'), MaxSolutionLength + 1);
+                ++i;
+            }
+            while (i < text.size() && IsBlankChar(text[i]))
+                ++i;
+            if (i == text.size()) {
+                badAt = i - 1;
+                return false;
+            }
+        }
+        const char what = text[i];
+        if (what == '(') {
+            if (depth >= 16) {
+                badAt = i;
+                return false;
+            }
+            ++i;
+            std::string group;
+            if (!ExpandInto(text, i, depth + 1, group, badAt))
+                return false;
+            if (i >= text.size() || text[i] != ')') {
+                badAt = i >= text.size() ? text.size() - 1 : i;
+                return false;
+            }
+            ++i;
+            if (!group.empty() && count > (MaxSolutionLength - out.size()) / group.size()) {
+                badAt = i - 1;
+                return false;
+            }
+            for (std::size_t n = 0; n < count; ++n)
+                out += group;
+            continue;
+        }
+        if (std::strchr("lurdLURD", what) == nullptr || what == '\0' || count > MaxSolutionLength - out.size()) {
+            badAt = i;
+            return false;
+        }
+        out.append(count, what);
+        ++i;
+    }
+    if (depth > 0) {
+        badAt = text.empty() ? 0 : text.size() - 1;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ExpandMoves(const std::string& text, std::string& letters, std::size_t* badAt)
+{
+    letters.clear();
+    std::size_t i = 0;
+    std::size_t bad = 0;
+    if (ExpandInto(text, i, 0, letters, bad))
+        return true;
+    letters.clear();
+    if (badAt != nullptr)
+        *badAt = bad;
+    return false;
+}
+
+ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string& letters)
+{
+    ReplayResult result;
+    std::size_t width = 0;
+    for (const std::string& row : rows)
+        width = std::max(width, row.size());
+    std::vector<std::string> grid;
+    grid.reserve(rows.size());
+    for (const std::string& row : rows)
+        grid.push_back(row + std::string(width - row.size(), ' '));
+    int kx = -1, ky = -1;
+    for (std::size_t y = 0; y < grid.size(); ++y)
+        for (std::size_t x = 0; x < width; ++x)
+            if (grid[y][x] == '@' || grid[y][x] == '+') {
+                kx = static_cast<int>(x);
+                ky = static_cast<int>(y);
+            }
+    auto cell = [&](int x, int y) -> char {
+        if (x < 0 || y < 0 || static_cast<std::size_t>(y) >= grid.size() || static_cast<std::size_t>(x) >= width)
+            return 'Z';
+        return grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+    };
+    auto solved = [&] {
+        for (const std::string& row : grid)
+            if (row.find_first_of("$+.") != std::string::npos)
+                return false;
+        return true;
+    };
+    result.Letters.reserve(letters.size());
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        int dx = 0, dy = 0;
+        switch (Lower(letters[i])) {
+        case 'l': dx = -1; break;
+        case 'r': dx = 1; break;
+        case 'u': dy = -1; break;
+        case 'd': dy = 1; break;
+        default: break;
+        }
+        const MoveDecision move = (dx == 0 && dy == 0) ? MoveDecision{MoveOutcome::NoMove, 0, 0, 0}
+                                                       : ClassifyMove(cell(kx, ky), cell(kx + dx, ky + dy),
+                                                                      cell(kx + 2 * dx, ky + 2 * dy));
+        if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push) {
+            result.FailedMove = static_cast<int>(i) + 1;
+            return result;
+        }
+        const int xs[3] = {kx, kx + dx, kx + 2 * dx};
+        const int ys[3] = {ky, ky + dy, ky + 2 * dy};
+        const char news[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
+        for (int n = 0; n < 3; ++n)
+            if (cell(xs[n], ys[n]) != 'Z')
+                grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])] = news[n];
+        kx += dx;
+        ky += dy;
+        const char lower = Lower(letters[i]);
+        result.Letters += move.Outcome == MoveOutcome::Push ? static_cast<char>(lower - 'a' + 'A') : lower;
+        // Once solved the game takes no further move, so the solution ends here.
+        if (solved()) {
+            result.Solved = true;
+            return result;
+        }
+    }
+    return result;
+}
+
+bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, int& detail)
+{
+    std::size_t width = 0;
+    for (const std::string& row : rows)
+        width = std::max(width, row.size());
+    detail = 0;
+    if (width > static_cast<std::size_t>(MaxLevelSize) || rows.size() > static_cast<std::size_t>(MaxLevelSize)) {
+        reason = SkipReason::TooLarge;
+        return false;
+    }
+    const int keepers = KeeperCount(rows);
+    if (keepers == 0) {
+        reason = SkipReason::NoKeeper;
+        return false;
+    }
+    if (keepers > 1) {
+        reason = SkipReason::SeveralKeepers;
+        detail = keepers;
+        return false;
+    }
+    return true;
+}
+
+LevelCollection ReadCollection(const std::string& text)
+{
+    LevelCollection result;
+    const std::vector<Item> items = ClassifyLines(SplitTextLines(text));
+
+    // Boards are runs of board lines; the gaps between them hold their notes.
+    std::vector<std::pair<std::size_t, std::size_t>> boards;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].What != Kind::Board)
+            continue;
+        if (!boards.empty() && boards.back().second == i)
+            boards.back().second = i + 1;
+        else
+            boards.emplace_back(i, i + 1);
+    }
+    std::vector<Draft> drafts(boards.size());
+    for (std::size_t b = 0; b < boards.size(); ++b) {
+        drafts[b].Line = items[boards[b].first].Line;
+        for (std::size_t i = boards[b].first; i < boards[b].second; ++i)
+            drafts[b].BoardLines.push_back(items[i].Text);
+    }
+
+    // Whether this file writes a level's header or comment right above its board.
+    const bool headersBefore = !boards.empty() && boards[0].first > 0 &&
+                               (items[boards[0].first - 1].What == Kind::Field ||
+                                items[boards[0].first - 1].What == Kind::Comment);
+    std::size_t gapBegin = 0;
+    for (std::size_t b = 0; b <= boards.size(); ++b) {
+        const std::size_t gapEnd = b < boards.size() ? boards[b].first : items.size();
+        SplitGap(items, gapBegin, gapEnd, b > 0 ? &drafts[b - 1] : nullptr, b < boards.size() ? &drafts[b] : nullptr,
+                 headersBefore, result.FileHeader);
+        if (b < boards.size())
+            gapBegin = boards[b].second;
+    }
+
+    for (std::size_t b = 0; b < drafts.size(); ++b) {
+        Draft& d = drafts[b];
+        CollectionLevel level;
+        level.Number = static_cast<int>(b) + 1;
+        level.Line = d.Line;
+        level.Header = d.Fields;
+        if (!d.FieldSet[Title])
+            level.Header[Title] = !d.TitleBefore.empty()  ? d.TitleBefore
+                                  : !d.TitleAfter.empty() ? d.TitleAfter
+                                                          : d.CommentTitle;
+        for (std::size_t f = HeaderField::Collection; f < HeaderFieldCount; ++f)
+            if (level.Header[f].empty())
+                level.Header[f] = result.FileHeader[f];
+        if (level.Header[HeaderField::Collection].empty())
+            level.Header[HeaderField::Collection] = result.FileHeader[Title];
+        level.Comments = std::move(d.Comments);
+        level.Rows = ExpandBoardText(d.BoardLines);
+
+        SkipReason reason{};
+        int detail = 0;
+        if (!CheckLevelRows(level.Rows, reason, detail)) {
+            result.Skipped.push_back({level.Line, level.Number, level.Header[Title], reason, detail});
+            continue;
+        }
+        for (const Item& solution : d.Solutions) {
+            std::string letters;
+            if (solution.Text.empty())
+                continue;   // a heading with nothing under it
+            if (!ExpandMoves(solution.Text, letters)) {
+                result.Skipped.push_back({solution.Line, level.Number, level.Header[Title], SkipReason::BadMoves, 0});
+                continue;
+            }
+            const ReplayResult replay = ReplayMoves(level.Rows, letters);
+            if (replay.Solved)
+                level.Solutions.push_back(replay.Letters);
+            else if (replay.FailedMove > 0)
+                result.Skipped.push_back(
+                    {solution.Line, level.Number, level.Header[Title], SkipReason::SolutionFails, replay.FailedMove});
+            else
+                result.Skipped.push_back({solution.Line, level.Number, level.Header[Title], SkipReason::SolutionUnsolved, 0});
+        }
+        result.Levels.push_back(std::move(level));
+    }
+    std::stable_sort(result.Skipped.begin(), result.Skipped.end(),
+                     [](const SkippedItem& a, const SkippedItem& b) { return a.Line < b.Line; });
+    return result;
+}
+
+LevelCollection ReadCollectionFile(const std::string& path)
+{
+    std::string text;
+    for (const std::string& line : ReadTextLines(path)) {
+        text += line;
+        text += '\n';
+    }
+    return ReadCollection(text);
+}
+
+std::string SkipReasonText(SkipReason reason, int detail, int languageNumber)
+{
+    const bool fr = languageNumber == LanguageFrench;
+    switch (reason) {
+    case SkipReason::NoKeeper: return fr ? "le plateau n'a pas de gardien" : "the board has no keeper";
+    case SkipReason::SeveralKeepers:
+        return fr ? "le plateau a " + std::to_string(detail) + " gardiens"
+                  : "the board has " + std::to_string(detail) + " keepers";
+    case SkipReason::TooLarge:
+        return fr ? "le plateau dépasse 50 × 50 cases" : "the board is larger than 50 × 50 cells";
+    case SkipReason::BadMoves:
+        return fr ? "la solution contient autre chose que des mouvements"
+                  : "the solution holds something other than moves";
+    case SkipReason::SolutionFails:
+        return fr ? "la solution échoue au mouvement " + std::to_string(detail)
+                  : "the solution fails at move " + std::to_string(detail);
+    case SkipReason::SolutionUnsolved:
+        return fr ? "la solution ne résout pas le niveau" : "the solution does not solve the level";
+    }
+    return {};
+}
+
+std::string SkippedItemText(const SkippedItem& item, int languageNumber)
+{
+    const bool fr = languageNumber == LanguageFrench;
+    std::string text = (fr ? "Niveau " : "Level ") + std::to_string(item.LevelNumber);
+    if (!item.Title.empty())
+        text += " (" + DecodeHeaderValue(item.Title) + ")";
+    text += (fr ? ", ligne " : ", line ") + std::to_string(item.Line) + (fr ? " : " : ": ");
+    text += SkipReasonText(item.Reason, item.Detail, languageNumber);
+    return text;
+}
+
+} // namespace w4

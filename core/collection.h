@@ -1,0 +1,84 @@
+#pragma once
+// Level collections: one text file holding many levels, each with its title, header fields,
+// comment lines and solutions, in the forms the level sites and the other Sokoban programs
+// write (.sok, .txt, multi-level .xsb). The reader splits such a text into levels, keeps every
+// level the game could load and says why it left out the others. No Qt here.
+
+#include "core/uglobal.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace w4 {
+
+// Why a level, or one of its solutions, was left out.
+enum class SkipReason {
+    NoKeeper,            // the board has no keeper
+    SeveralKeepers,      // more than one keeper
+    TooLarge,            // wider or taller than 50 cells
+    BadMoves,            // a solution holds something other than move letters and counts
+    SolutionFails,       // a solution makes a move the board refuses
+    SolutionUnsolved,    // a solution ends before every box stands on a target
+};
+
+struct SkippedItem {
+    int Line = 0;          // 1-based line of the board or of the solution
+    int LevelNumber = 0;   // 1-based position among the boards of the text
+    std::string Title;
+    SkipReason Reason = SkipReason::NoKeeper;
+    int Detail = 0;        // the failing move (1-based) for SolutionFails, the size for TooLarge
+};
+
+struct CollectionLevel {
+    std::vector<std::string> Rows;        // floor as space, no trailing blanks, no blank outer rows
+    LevelHeaderFields Header;             // Title and the other fields, file-wide ones filled in
+    std::vector<std::string> Comments;    // ';' lines (without the ';') and other notes
+    std::vector<std::string> Solutions;   // checked by replaying them: each solves the board
+    int Line = 0;                         // 1-based line of the first board row
+    int Number = 0;                       // 1-based position among the boards of the text
+
+    // The solution with the fewest moves (the first of equals); empty when there is none.
+    std::string BestSolution() const;
+};
+
+struct LevelCollection {
+    std::vector<CollectionLevel> Levels;
+    std::vector<SkippedItem> Skipped;     // levels and solutions left out, in text order
+    LevelHeaderFields FileHeader;         // fields given before the first board
+};
+
+// Splits a text (any line ends; a NUL ends it) into levels. Never throws on any input.
+LevelCollection ReadCollection(const std::string& text);
+// The same for a file; a missing or unreadable file gives an empty collection.
+LevelCollection ReadCollectionFile(const std::string& path);
+
+// Expands run-length move text ("3l2U", "2(lu)", letters over several lines, blanks ignored)
+// into plain letters. False, with the 0-based position of the offending character in
+// `badAt`, when the text holds anything else or would expand beyond MaxSolutionLength.
+constexpr std::size_t MaxSolutionLength = 1000000;
+bool ExpandMoves(const std::string& text, std::string& letters, std::size_t* badAt = nullptr);
+
+// Board rows from plain or run-length text ("3#|#@$.#|3#"): '-' and '_' become floor,
+// trailing blanks and blank outer rows go. Empty when a line is not board text.
+std::vector<std::string> ExpandBoardText(const std::vector<std::string>& lines);
+// Whether one line reads as a board row (plain or run-length) in a collection.
+bool IsCollectionBoardLine(const std::string& line);
+
+// Replays move letters (either case) on board rows with the game's move rules.
+struct ReplayResult {
+    bool Solved = false;
+    int FailedMove = 0;       // 1-based move the board refuses; 0 when none was refused
+    std::string Letters;      // the moves played up to the solved position, pushes in capitals
+};
+ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string& letters);
+
+// Whether the rows can become a playable level: exactly one keeper, at most 50 x 50.
+bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, int& detail);
+
+// The reason as a sentence in the given language (0 English, 1 French), UTF-8.
+std::string SkipReasonText(SkipReason reason, int detail, int languageNumber);
+// "Level 3 (Title), line 12: the board has no keeper", in the given language.
+std::string SkippedItemText(const SkippedItem& item, int languageNumber);
+
+} // namespace w4

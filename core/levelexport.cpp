@@ -1,0 +1,281 @@
+#include "core/levelexport.h"
+
+#include "core/completion.h"
+#include "core/fileio.h"
+#include "core/ufunction.h"
+#include "core/headertext.h"
+#include "core/usokoban.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace w4 {
+
+namespace {
+
+constexpr const char* WrittenKeys[HeaderFieldCount] = {"Title: ",  "Collection: ", "Date: ",
+                                                       "Author: ", "AuthorMail: ", "AuthorPage: "};
+
+// Long solutions are cut into lines of this many letters, as the other programs write them.
+constexpr std::size_t MovesPerLine = 70;
+
+std::string TrimRightBlanks(std::string s)
+{
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+void DropBlankOuterRows(std::vector<std::string>& rows)
+{
+    while (!rows.empty() && rows.back().empty())
+        rows.pop_back();
+    const auto first = std::find_if(rows.begin(), rows.end(), [](const std::string& r) { return !r.empty(); });
+    rows.erase(rows.begin(), first);
+}
+
+std::string OneLine(const std::string& value)
+{
+    std::string line = value;
+    for (char& c : line)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return line;
+}
+
+} // namespace
+
+GameState LevelState(const std::vector<std::string>& rows, const LevelHeaderFields& header)
+{
+    GameState g;
+    g.SnapshotHistory.resize(1);
+    g.HistoryLength = 1;
+    for (auto& column : g.SnapshotHistory[0].Board)
+        column.fill(' ');
+    std::vector<std::string> lines = rows;
+    // An empty row inside a board is a row of floor; the level reader needs a character to see it.
+    for (std::string& line : lines)
+        if (line.empty())
+            line = " ";
+    ApplyLevelLines(g, lines);
+    g.LevelHeader = header;
+    return g;
+}
+
+std::vector<std::string> SnapshotRows(const BoardSnapshot& snapshot, int width, int height)
+{
+    width = std::clamp(width, 0, MaxLevelSize);
+    height = std::clamp(height, 0, MaxLevelSize);
+    std::vector<std::string> rows;
+    for (int y = 0; y < height; ++y) {
+        std::string row(static_cast<std::size_t>(width), ' ');
+        for (int x = 0; x < width; ++x) {
+            const char c = snapshot.Board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            row[static_cast<std::size_t>(x)] = std::strchr("#$*+.@", c) != nullptr && c != '\0' ? c : ' ';
+        }
+        rows.push_back(TrimRightBlanks(std::move(row)));
+    }
+    DropBlankOuterRows(rows);
+    return rows;
+}
+
+std::vector<std::string> LevelTextLines(const std::vector<std::string>& rows, const LevelHeaderFields& header,
+                                        const std::string& solution)
+{
+    std::vector<std::string> lines = rows;
+    for (std::size_t f = 0; f < HeaderFieldCount; ++f)
+        if (!header[f].empty())
+            lines.push_back(WrittenKeys[f] + OneLine(header[f]));
+    if (!solution.empty()) {
+        lines.emplace_back("Solution");
+        for (std::size_t i = 0; i < solution.size(); i += MovesPerLine)
+            lines.push_back(solution.substr(i, MovesPerLine));
+    }
+    return lines;
+}
+
+std::string LevelClipboardText(const GameState& g)
+{
+    if (g.SnapshotHistory.empty() || g.HistoryIndex < 0 || g.LevelWidth <= 0 || g.LevelHeight <= 0)
+        return {};
+    const std::vector<std::string> rows = SnapshotRows(g.Current(), g.LevelWidth, g.LevelHeight);
+    if (rows.empty())
+        return {};
+    // The clipboard carries UTF-8: older Windows-1252 values are shown as the window shows them.
+    LevelHeaderFields header;
+    for (std::size_t f = 0; f < HeaderFieldCount; ++f)
+        header[f] = DecodeHeaderValue(g.LevelHeader[f]);
+    std::string text;
+    for (const std::string& line : LevelTextLines(rows, header, {}))
+        text += line + "\n";
+    return text;
+}
+
+PastedSolution CheckPastedSolution(const GameState& g, const std::string& text)
+{
+    PastedSolution result;
+    std::string letters;
+    if (!ExpandMoves(text, letters) || letters.empty()) {
+        // The text may carry a heading line, as copied from a collection.
+        const std::size_t end = text.find_first_of("\r\n");
+        std::string first = end == std::string::npos ? text : text.substr(0, end);
+        for (char& c : first)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (end == std::string::npos || TrimControl(first).rfind("solution", 0) != 0 ||
+            !ExpandMoves(text.substr(end), letters) || letters.empty()) {
+            result.NotMoves = true;
+            return result;
+        }
+    }
+    if (g.SnapshotHistory.empty()) {
+        result.FailedMove = 1;
+        return result;
+    }
+    const ReplayResult replay = ReplayMoves(SnapshotRows(g.SnapshotHistory[0], g.LevelWidth, g.LevelHeight), letters);
+    result.Solves = replay.Solved;
+    result.Letters = replay.Letters;
+    result.FailedMove = replay.FailedMove;
+    return result;
+}
+
+bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
+{
+    const auto count = static_cast<std::int32_t>(g.Playlist.size());
+    if (!IsBestScore(letters, g.StoredSolution) || g.LevelIndex < 0 || g.LevelIndex >= count)
+        return false;
+    const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
+    if (!FileExists(level))
+        return false;
+    const std::string solution = SolutionFilePath(level);
+    const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
+                                 ChooseText(g, "Do you want to save the solution ?",
+                                            "Voulez-vous enregistrer la solution ?") +
+                                 "\r\n(" + solution + ")";
+    if (!ui.AskQuestion(question))
+        return false;
+    WriteSolutionFile(solution, letters);
+    return true;
+}
+
+std::string SafeLevelFileName(int number, int digits, const std::string& title)
+{
+    std::string name = std::to_string(std::max(number, 0));
+    if (static_cast<int>(name.size()) < digits)
+        name.insert(0, static_cast<std::size_t>(digits - static_cast<int>(name.size())), '0');
+
+    // File names on this desktop are UTF-8; older titles are Windows-1252.
+    const std::string utf8 = IsValidUtf8(title) ? title : Windows1252ToUtf8(title);
+    std::string safe;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127 || std::strchr("/\\:*?\"<>|", c) != nullptr)
+            c = ' ';
+        if (c == ' ' && (safe.empty() || safe.back() == ' '))
+            continue;
+        safe += c;
+    }
+    constexpr std::size_t MaxTitleBytes = 60;
+    if (safe.size() > MaxTitleBytes) {
+        std::size_t cut = MaxTitleBytes;
+        // Never cut inside a UTF-8 sequence.
+        while (cut > 0 && (static_cast<unsigned char>(safe[cut]) & 0xC0) == 0x80)
+            --cut;
+        safe.resize(cut);
+    }
+    while (!safe.empty() && (safe.back() == ' ' || safe.back() == '.'))
+        safe.pop_back();
+    // A title that is only the level's number again adds nothing.
+    if (!safe.empty() && safe != std::to_string(number) && safe != name)
+        name += " " + safe;
+    return name + ".xsb";
+}
+
+std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder)
+{
+    int last = 0;
+    for (const CollectionLevel& level : collection.Levels)
+        last = std::max(last, level.Number);
+    const int digits = std::max(3, static_cast<int>(std::to_string(last).size()));
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/')
+        base += '/';
+    std::vector<ImportTarget> plan;
+    for (std::size_t i = 0; i < collection.Levels.size(); ++i) {
+        const CollectionLevel& level = collection.Levels[i];
+        ImportTarget target;
+        target.Level = i;
+        target.LevelPath = base + SafeLevelFileName(level.Number, digits, level.Header[Title]);
+        if (!level.Solutions.empty())
+            target.SolutionPath = SolutionFilePath(target.LevelPath);
+        plan.push_back(std::move(target));
+    }
+    return plan;
+}
+
+std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan)
+{
+    std::vector<std::string> existing;
+    std::error_code ec;
+    for (const ImportTarget& target : plan) {
+        for (const std::string* path : {&target.LevelPath, &target.SolutionPath})
+            if (!path->empty() && std::filesystem::exists(*path, ec))
+                existing.push_back(*path);
+    }
+    return existing;
+}
+
+ImportResult WriteImport(const LevelCollection& collection, const std::vector<ImportTarget>& plan,
+                         ImportProgress& progress)
+{
+    ImportResult result;
+    for (const ImportTarget& target : plan) {
+        if (progress.Cancel.load()) {
+            result.Cancelled = true;
+            break;
+        }
+        const CollectionLevel& level = collection.Levels.at(target.Level);
+        try {
+            WriteLevelFile(LevelState(level.Rows, level.Header), target.LevelPath);
+            result.Written.push_back(target.LevelPath);
+            if (!target.SolutionPath.empty()) {
+                WriteSolutionFile(target.SolutionPath, level.BestSolution());
+                ++result.WithSolutions;
+            }
+        } catch (const std::exception& e) {
+            result.Error = e.what();
+            result.StoppedAtLevel = level.Number;
+            break;
+        }
+        progress.Done.fetch_add(1);
+    }
+    return result;
+}
+
+ExportResult ExportPlaylist(const std::vector<std::string>& playlist, const std::string& path)
+{
+    ExportResult result;
+    std::vector<std::string> lines;
+    for (const std::string& entry : playlist) {
+        if (entry.empty() || !FileExists(entry)) {
+            result.Missing.push_back(entry);
+            continue;
+        }
+        // Read as the loader reads it: the same rows, header and stored solution.
+        GameState g = LevelState({}, {});
+        ApplyLevelLines(g, ReadTextLines(entry));
+        ReadSolutionFile(g, entry);
+        const std::vector<std::string> rows = SnapshotRows(g.SnapshotHistory[0], g.LevelWidth, g.LevelHeight);
+        if (rows.empty()) {
+            result.Missing.push_back(entry);
+            continue;
+        }
+        for (std::string& line : LevelTextLines(rows, g.LevelHeader, g.StoredSolution))
+            lines.push_back(std::move(line));
+        lines.emplace_back();
+        ++result.Written;
+    }
+    WriteTextLines(path, lines);
+    return result;
+}
+
+} // namespace w4
