@@ -145,6 +145,17 @@ QString QtDialogs::MusicFile(const QString& folder, const QString& filter)
     return ChooseOne(*dialog);
 }
 
+QString QtDialogs::Folder(const QString& start)
+{
+    QFileDialog dialog(parent_, Title, start);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    // Opened inside the proposed folder, OK takes that folder as it is.
+    dialog.setDirectory(start);
+    return ChooseOne(dialog);
+}
+
 QString WithPath(const QString& text, const QString& path)
 {
     return text + QStringLiteral("\r\n(") + path + QStringLiteral(")");

@@ -36,6 +36,8 @@ public:
     // A picture chooser with a preview of the selected file.
     virtual QString Picture(const QString& folder, const QString& filter) = 0;
     virtual QString MusicFile(const QString& folder, const QString& filter) = 0;
+    // A folder, the chooser opening on `start`; empty on Cancel.
+    virtual QString Folder(const QString& start) { (void)start; return {}; }
 };
 
 // The real boxes, parented to the main window. Qt's own file dialogs are used rather than the
@@ -55,6 +57,7 @@ public:
     std::optional<QColor> Colour(const QColor& initial) override;
     QString Picture(const QString& folder, const QString& filter) override;
     QString MusicFile(const QString& folder, const QString& filter) override;
+    QString Folder(const QString& start) override;
 
 private:
     QWidget* parent_;

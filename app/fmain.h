@@ -102,6 +102,13 @@ public:
     void MNUFileEmptyPlaylistClick();
     void MNUFileDefaultPlaylistClick();
     void MNUFileQuitClick();
+    // Collections and the clipboard (fmain_collections.cpp).
+    void MNUFileImportCollectionClick();
+    void MNUFileExportPlaylistClick();
+    void MNUFileCopyLevelClick();
+    void MNUFilePasteLevelClick();
+    void MNUFileCopySolutionClick();
+    void MNUFilePasteSolutionClick();
 
     // --- Display menu ---
     void MNUDisplayForegroundStandardClick();

@@ -41,6 +41,18 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     const bool none = mods == Qt::NoModifier;
     const bool ctrl = mods == Qt::ControlModifier;
 
+    // The clipboard keys work in every mode: Ctrl+C and Ctrl+V for levels, with Shift for solutions.
+    if (key == Qt::Key_C || key == Qt::Key_V) {
+        const bool shiftCtrl = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (ctrl || shiftCtrl) {
+            if (key == Qt::Key_C)
+                ctrl ? MNUFileCopyLevelClick() : MNUFileCopySolutionClick();
+            else
+                ctrl ? MNUFilePasteLevelClick() : MNUFilePasteSolutionClick();
+            return;
+        }
+    }
+
     if (key == Qt::Key_Escape) {
         if (g.FullScreenActive)
             ToggleFullScreen();

@@ -21,6 +21,12 @@ const std::vector<MenuRow>& MenuTable()
         {"FileEmptyPlaylist", 1, "Empty Playlist", "Vider la Playlist", &M::MNUFileEmptyPlaylistClick, nullptr},
         {"FileDefaultPlaylist", 1, "Default Playlist", "Playlist par Défaut", &M::MNUFileDefaultPlaylistClick, nullptr},
         {"FileQuit", 1, "Quit", "Quitter", &M::MNUFileQuitClick, nullptr},
+        {"FileImportCollection", 1, "Import Collection", "Importer une collection", &M::MNUFileImportCollectionClick, nullptr},
+        {"FileExportPlaylist", 1, "Export Playlist", "Exporter la liste", &M::MNUFileExportPlaylistClick, nullptr},
+        {"FileCopyLevel", 1, "Copy Level", "Copier le niveau", &M::MNUFileCopyLevelClick, nullptr},
+        {"FilePasteLevel", 1, "Paste Level", "Coller un niveau", &M::MNUFilePasteLevelClick, nullptr},
+        {"FileCopySolution", 1, "Copy Solution", "Copier la solution", &M::MNUFileCopySolutionClick, nullptr},
+        {"FilePasteSolution", 1, "Paste Solution", "Coller une solution", &M::MNUFilePasteSolutionClick, nullptr},
 
         {"Display", 0, "Display", "Affichage", nullptr, nullptr},
         {"DisplayForeground", 1, "Foreground", "Avant Plan", nullptr, nullptr},

@@ -17,6 +17,8 @@ public:
     std::deque<std::optional<QColor>> Colours;
     std::deque<QString> Pictures;
     std::deque<QString> Musics;
+    std::deque<QString> Folders;
+    QStringList FolderStarts;
 
     QStringList Questions;
     QStringList Notices;
@@ -39,6 +41,11 @@ public:
     std::optional<QColor> Colour(const QColor&) override { return Take(Colours); }
     QString Picture(const QString&, const QString&) override { return Take(Pictures); }
     QString MusicFile(const QString&, const QString&) override { return Take(Musics); }
+    QString Folder(const QString& start) override
+    {
+        FolderStarts << start;
+        return Take(Folders);
+    }
 
 private:
     template <typename T>
