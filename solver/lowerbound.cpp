@@ -46,69 +46,112 @@ int LowerBound::Nearest(const Cell* boxes, int count) const
     return sum;
 }
 
+void LowerBound::SetRow(int i, Cell box)
+{
+    const std::size_t side = static_cast<std::size_t>(n_) + 1;
+    int* row = &cost_[static_cast<std::size_t>(i + 1) * side];
+    for (int j = 0; j < n_; ++j) {
+        const int d = Distance(j, box);
+        row[j + 1] = d >= Unreachable ? big_ : d;
+    }
+}
+
+// One phase of the Hungarian method (shortest augmenting path with potentials): gives row i a
+// column, shifting the others along the path. O(n^2).
+void LowerBound::Augment(int i)
+{
+    const std::size_t side = static_cast<std::size_t>(n_) + 1;
+    match_[0] = i;
+    int j0 = 0;
+    minv_.assign(side, Infinite);
+    used_.assign(side, 0);
+    do {
+        used_[static_cast<std::size_t>(j0)] = 1;
+        const int i0 = match_[static_cast<std::size_t>(j0)];
+        const int* row = &cost_[static_cast<std::size_t>(i0) * side];
+        const int ui = u_[static_cast<std::size_t>(i0)];
+        int delta = Infinite, j1 = 0;
+        for (int j = 1; j <= n_; ++j) {
+            const std::size_t sj = static_cast<std::size_t>(j);
+            if (used_[sj])
+                continue;
+            const int cur = row[j] - ui - v_[sj];
+            if (cur < minv_[sj]) {
+                minv_[sj] = cur;
+                way_[sj] = j0;
+            }
+            if (minv_[sj] < delta) {
+                delta = minv_[sj];
+                j1 = j;
+            }
+        }
+        for (int j = 0; j <= n_; ++j) {
+            const std::size_t sj = static_cast<std::size_t>(j);
+            if (used_[sj]) {
+                u_[static_cast<std::size_t>(match_[sj])] += delta;
+                v_[sj] -= delta;
+            } else {
+                minv_[sj] -= delta;
+            }
+        }
+        j0 = j1;
+    } while (match_[static_cast<std::size_t>(j0)] != 0);
+    do {
+        const int j1 = way_[static_cast<std::size_t>(j0)];
+        match_[static_cast<std::size_t>(j0)] = match_[static_cast<std::size_t>(j1)];
+        j0 = j1;
+    } while (j0 != 0);
+}
+
+int LowerBound::Total() const
+{
+    const std::size_t side = static_cast<std::size_t>(n_) + 1;
+    int total = 0;
+    for (int j = 1; j <= n_; ++j) {
+        const int d = cost_[static_cast<std::size_t>(match_[static_cast<std::size_t>(j)]) * side + static_cast<std::size_t>(j)];
+        if (d >= big_)
+            return Infinite;
+        total += d;
+    }
+    return total;
+}
+
 int LowerBound::Matching(const Cell* boxes, int count)
 {
-    const int n = count;
-    const std::size_t side = static_cast<std::size_t>(n) + 1;
-    cost_.resize(side * side);
+    n_ = count;
+    const std::size_t side = static_cast<std::size_t>(n_) + 1;
     // A pair that cannot be matched costs more than any real matching could, so a result at or
     // above it means there is no finite matching.
-    const int big = Unreachable * (n + 1);
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            const int d = Distance(j, boxes[i]);
-            cost_[static_cast<std::size_t>(i + 1) * side + static_cast<std::size_t>(j + 1)] = d >= Unreachable ? big : d;
-        }
+    big_ = Unreachable * (n_ + 1);
+    cost_.assign(side * side, 0);
+    for (int i = 0; i < n_; ++i)
+        SetRow(i, boxes[i]);
     u_.assign(side, 0);
     v_.assign(side, 0);
     match_.assign(side, 0);
     way_.assign(side, 0);
-    // Rows are boxes, columns targets; match_[j] is the row given column j.
-    for (int i = 1; i <= n; ++i) {
-        match_[0] = i;
-        int j0 = 0;
-        minv_.assign(side, Infinite);
-        used_.assign(side, 0);
-        do {
-            used_[static_cast<std::size_t>(j0)] = 1;
-            const int i0 = match_[static_cast<std::size_t>(j0)];
-            int delta = Infinite, j1 = 0;
-            for (int j = 1; j <= n; ++j) {
-                if (used_[static_cast<std::size_t>(j)])
-                    continue;
-                const int cur = cost_[static_cast<std::size_t>(i0) * side + static_cast<std::size_t>(j)] - u_[static_cast<std::size_t>(i0)] - v_[static_cast<std::size_t>(j)];
-                if (cur < minv_[static_cast<std::size_t>(j)]) {
-                    minv_[static_cast<std::size_t>(j)] = cur;
-                    way_[static_cast<std::size_t>(j)] = j0;
-                }
-                if (minv_[static_cast<std::size_t>(j)] < delta) {
-                    delta = minv_[static_cast<std::size_t>(j)];
-                    j1 = j;
-                }
-            }
-            for (int j = 0; j <= n; ++j) {
-                if (used_[static_cast<std::size_t>(j)]) {
-                    u_[static_cast<std::size_t>(match_[static_cast<std::size_t>(j)])] += delta;
-                    v_[static_cast<std::size_t>(j)] -= delta;
-                } else {
-                    minv_[static_cast<std::size_t>(j)] -= delta;
-                }
-            }
-            j0 = j1;
-        } while (match_[static_cast<std::size_t>(j0)] != 0);
-        do {
-            const int j1 = way_[static_cast<std::size_t>(j0)];
-            match_[static_cast<std::size_t>(j0)] = match_[static_cast<std::size_t>(j1)];
-            j0 = j1;
-        } while (j0 != 0);
-    }
-    int total = 0;
-    for (int j = 1; j <= n; ++j) {
-        const int d = cost_[static_cast<std::size_t>(match_[static_cast<std::size_t>(j)]) * side + static_cast<std::size_t>(j)];
-        if (d >= big)
-            return Infinite;
-        total += d;
-    }
+    for (int i = 1; i <= n_; ++i)
+        Augment(i);
+    baseU_ = u_;
+    baseV_ = v_;
+    baseMatch_ = match_;
+    return Total();
+}
+
+int LowerBound::AfterMove(const Cell* boxes, int row, Cell to)
+{
+    u_ = baseU_;
+    v_ = baseV_;
+    match_ = baseMatch_;
+    SetRow(row, to);
+    // The other rows keep their columns and feasible potentials; the moved box's row gives up
+    // its column and wins one back by a single augmenting path.
+    for (int j = 1; j <= n_; ++j)
+        if (match_[static_cast<std::size_t>(j)] == row + 1)
+            match_[static_cast<std::size_t>(j)] = 0;
+    Augment(row + 1);
+    const int total = Total();
+    SetRow(row, boxes[row]);
     return total;
 }
 

@@ -1,5 +1,6 @@
 #include "solver/search.h"
 
+#include "solver/corral.h"
 #include "solver/deadlocks.h"
 #include "solver/lowerbound.h"
 #include "solver/table.h"
@@ -32,6 +33,12 @@ Cell Reach::Flood(const Board& board, const std::uint8_t* occupied, Cell from)
     return smallest;
 }
 
+Tuning& SearchTuning()
+{
+    static Tuning tuning;
+    return tuning;
+}
+
 namespace {
 
 // The open list: a binary heap of (priority, node), its memory counted against the budget.
@@ -40,6 +47,7 @@ public:
     struct Entry {
         std::uint64_t key;
         NodeId id;
+        std::uint32_t order;   // among equal keys the newest first: the search keeps going deep
     };
     bool Empty() const { return heap_.empty(); }
     std::size_t Bytes() const { return heap_.capacity() * sizeof(Entry); }
@@ -53,7 +61,7 @@ public:
             heap_.reserve(bigger);
             table.SetOtherBytes(Bytes());
         }
-        heap_.push_back({key, id});
+        heap_.push_back({key, id, ++pushed_});
         std::push_heap(heap_.begin(), heap_.end(), Later);
         return true;
     }
@@ -66,15 +74,16 @@ public:
     }
 
 private:
-    static bool Later(const Entry& a, const Entry& b) { return a.key > b.key; }
+    static bool Later(const Entry& a, const Entry& b) { return a.key > b.key || (a.key == b.key && a.order < b.order); }
     std::vector<Entry> heap_;
+    std::uint32_t pushed_ = 0;
 };
 
 class Searcher {
 public:
     Searcher(const Board& board, const Options& options, Clock::time_point started)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
-          dead_(DeadSquares(board)), freeze_(board, dead_), bound_(board), zobrist_(board.CellCount()),
+          dead_(DeadSquares(board)), freeze_(board, dead_), corrals_(board, dead_), bound_(board), zobrist_(board.CellCount()),
           reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           table_(boxCount_, options.memoryBudgetBytes > bound_.Bytes() ? options.memoryBudgetBytes - bound_.Bytes() : 0),
           lastProgress_(started)
@@ -96,12 +105,15 @@ private:
     int boxCount_;
     std::vector<std::uint8_t> dead_;
     FreezeCheck freeze_;
+    CorralPruner corrals_;
     LowerBound bound_;
+    Tuning tuning_ = SearchTuning();
     Zobrist zobrist_;
     Reach reach_;
     std::vector<std::uint8_t> occupied_;
     PositionTable table_;
     OpenList open_;
+    std::vector<Push> pushes_;
     Clock::time_point lastProgress_;
     std::uint64_t expanded_ = 0;
     std::uint32_t checks_ = 0;
@@ -111,7 +123,7 @@ private:
 // bound: weighted A*, which finds solutions far sooner on hard levels at the cost of optimality.
 std::uint64_t Searcher::Priority(int pushes, int bound) const
 {
-    const std::uint64_t f = options_.optimal == Optimality::None ? std::uint64_t(pushes) + 5 * std::uint64_t(bound)
+    const std::uint64_t f = options_.optimal == Optimality::None ? std::uint64_t(pushes) + std::uint64_t(tuning_.weight) * std::uint64_t(bound)
                                                                 : std::uint64_t(pushes) + std::uint64_t(bound);
     return (f << 24) | std::uint64_t(bound);
 }
@@ -202,11 +214,19 @@ SearchOutcome Searcher::Run()
         std::copy(boxes, boxes + boxCount_, child.begin());
         Place(child.data(), 1);
         reach_.Flood(board_, occupied_.data(), node.keeper);
+        const CorralPruner::Verdict corral = tuning_.corrals ? corrals_.Examine(occupied_.data(), reach_) : CorralPruner::Verdict::None;
+        if (corral == CorralPruner::Verdict::Deadlock) {
+            Place(boxes, 0);
+            continue;
+        }
         // The keeper's reach is overwritten by the children's floods, so keep which pushes exist.
-        std::vector<Push> pushes;
+        pushes_.clear();
+        std::vector<Push>& pushes = pushes_;
         for (int i = 0; i < boxCount_; ++i)
             for (int d = 0; d < DirCount; ++d) {
                 const Cell from = child[static_cast<std::size_t>(i)];
+                if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
+                    break;
                 const Cell to = board_.Next(from, d);
                 const Cell behind = board_.Next(from, Opposite(d));
                 if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
@@ -215,6 +235,7 @@ SearchOutcome Searcher::Run()
             }
         const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
         bool failed = false;
+        bool matched = false;   // the parent's matching is computed once, when a child needs it
         for (const Push& push : pushes) {
             const Cell to = board_.Next(push.from, push.dir);
             occupied_[push.from] = 0;
@@ -259,7 +280,17 @@ SearchOutcome Searcher::Run()
                 }
                 continue;
             }
-            const int bound = bound_.Matching(child.data(), boxCount_);
+            int bound;
+            if (tuning_.matching) {
+                if (!matched) {
+                    bound_.Matching(boxes, boxCount_);
+                    matched = true;
+                }
+                const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, push.from) - boxes);
+                bound = bound_.AfterMove(boxes, row, to);
+            } else {
+                bound = bound_.Nearest(child.data(), boxCount_);
+            }
             Node next;
             next.hash = hash;
             next.parent = id;

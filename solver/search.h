@@ -26,6 +26,14 @@ struct SearchOutcome {
 
 using Clock = std::chrono::steady_clock;
 
+// Switches and weights for measuring what each technique buys; the defaults are the tuned ones.
+struct Tuning {
+    bool corrals = true;      // PI-corral pruning
+    bool matching = true;     // matching bound (false: each box to its nearest target)
+    int weight = 5;           // the fast mode's weight on the bound
+};
+Tuning& SearchTuning();
+
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started);
 
 // Flood fill of the keeper's reach, with stamps so nothing is cleared between calls.

@@ -1,5 +1,6 @@
 // The search end to end through Solve: verdicts that must be proofs, the limits, invalid boards,
 // and solutions of real levels played back by the game's own move table.
+#include "solver/search.h"
 #include "solver/solver.h"
 
 #include "core/fileio.h"
@@ -79,8 +80,9 @@ std::vector<std::string> LevelRows(const std::string& name)
 }
 
 // A large open room with a pocket off its right wall where a box sits before its target with no
-// room for the keeper behind it: lost, but no cheap rule sees it, so a search can only end by a
-// limit. Quick to set up, far too many positions to finish.
+// room for the keeper behind it: lost. Only the corral rule sees it (the keeper can never get
+// behind that box); without it the search can only end by a limit, with far too many positions
+// to finish.
 std::vector<std::string> BigRoom()
 {
     std::vector<std::string> rows(30, "#" + std::string(38, ' ') + "######");
@@ -93,6 +95,12 @@ std::vector<std::string> BigRoom()
     rows[2][2] = '@';
     return rows;
 }
+
+// Turns the corral rule off for one test, to reach the limits on a level it would prove lost.
+struct WithoutCorrals {
+    WithoutCorrals() { SearchTuning().corrals = false; }
+    ~WithoutCorrals() { SearchTuning().corrals = true; }
+};
 
 TEST(Solve, SolvesShippedLevelsAndTheLettersPlayBack)
 {
@@ -119,6 +127,25 @@ TEST(Solve, PushOptimalModeFindsTheFewestPushes)
     EXPECT_EQ(result.pushes, 3);
     EXPECT_EQ(result.moves, "rRRR");
     EXPECT_TRUE(PlaysToSolved(rows, result.moves));
+}
+
+TEST(Solve, CorralPruningKeepsPushOptimality)
+{
+    // Pruning to the corral's pushes only reorders pushes, so the optimum must not change.
+    Options options = Quick();
+    options.optimal = Optimality::Pushes;
+    for (const char* name : {"0101.xsb", "0104.xsb", "0107.xsb", "0203.xsb", "0208.xsb"}) {
+        SCOPED_TRACE(name);
+        const Result pruned = Solve(LevelRows(name), options);
+        Result plain;
+        {
+            const WithoutCorrals off;
+            plain = Solve(LevelRows(name), options);
+        }
+        ASSERT_EQ(pruned.outcome, Outcome::Solved);
+        ASSERT_EQ(plain.outcome, Outcome::Solved);
+        EXPECT_EQ(pruned.pushes, plain.pushes);
+    }
 }
 
 TEST(Solve, AnAlreadySolvedLevelNeedsNoMoves)
@@ -202,11 +229,21 @@ TEST(Solve, AZeroTimeLimitRunsOutOfTime)
     EXPECT_TRUE(result.moves.empty());
 }
 
-TEST(Solve, ASmallMemoryBudgetRunsOutOfMemoryNotIntoACrash)
+TEST(Solve, TheCorralRuleProvesALostPocketAtOnce)
 {
     Options options = Quick(600);
     options.optimal = Optimality::Pushes;
-    options.memoryBudgetBytes = std::size_t(1) << 20;
+    const Result result = Solve(BigRoom(), options);
+    EXPECT_EQ(result.outcome, Outcome::Unsolvable);
+    EXPECT_LT(result.positions, 100u);
+}
+
+TEST(Solve, ASmallMemoryBudgetRunsOutOfMemoryNotIntoACrash)
+{
+    const WithoutCorrals plain;
+    Options options = Quick(600);
+    options.optimal = Optimality::Pushes;
+    options.memoryBudgetBytes = std::size_t(512) << 10;
     const Result result = Solve(BigRoom(), options);
     EXPECT_EQ(result.outcome, Outcome::OutOfMemory);
     EXPECT_GT(result.positions, 1000u);
@@ -217,6 +254,7 @@ TEST(Solve, ASmallMemoryBudgetRunsOutOfMemoryNotIntoACrash)
 
 TEST(Solve, CancelFromAnotherThreadStopsTheSearch)
 {
+    const WithoutCorrals plain;
     std::atomic<bool> cancel{false};
     std::promise<void> running;
     bool told = false;
