@@ -2,6 +2,7 @@
 
 #include "solver/board.h"
 #include "solver/deadlocks.h"
+#include "solver/improve.h"
 #include "solver/search.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
@@ -28,8 +29,10 @@ Result Solve(const std::vector<std::string>& rows, const Options& options)
     result.positions = found.positions;
     result.outcome = found.outcome;
     if (found.outcome == Outcome::Solved) {
+        const auto deadline = started + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(options.timeLimitSeconds));
+        const std::vector<Push> pushes = ShortenMoves(board, found.pushes, options.optimal == Optimality::Pushes, deadline, options.cancel);
         bool ok = false;
-        const std::string letters = LettersForPushes(board, found.pushes, ok);
+        const std::string letters = LettersForPushes(board, pushes, ok);
         // A solution that does not play out under the game's rules is a fault of the search; it
         // is never handed out as solved.
         const bool replays = ok && ReplaysToSolved(board.grid, letters);
@@ -39,7 +42,7 @@ Result Solve(const std::vector<std::string>& rows, const Options& options)
             return finish(result);
         }
         result.moves = letters;
-        result.pushes = static_cast<std::int32_t>(found.pushes.size());
+        result.pushes = static_cast<std::int32_t>(pushes.size());
     }
     return finish(result);
 }
