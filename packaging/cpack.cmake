@@ -11,12 +11,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://warehaus4.example.org)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Sokoban game with a level editor and a solution player
- Walk the warehouse keeper over the floor and push every box onto a target.
- Warehaus4 comes with 270 levels by David W. Skinner, keeps your best
- solution for every level and replays it, and lets you paint your own
- levels in its editor. English and French.")
+# The summary is the package's first line; this text follows it.
+set(CPACK_PACKAGE_DESCRIPTION
+  "Walk the warehouse keeper over the floor and push every box onto a target.
+Warehaus4 comes with 270 levels by David W. Skinner, keeps your best
+solution for every level and replays it, and lets you paint your own
+levels in its editor. English and French.")
 # The libraries the programs link come from the built binaries; what Qt and SDL load at run
 # time (the X11 platform plugin, the General MIDI sound font) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
