@@ -2,6 +2,7 @@
 
 #include "core/completion.h"
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/ufunction.h"
 #include "core/headertext.h"
 #include "core/usokoban.h"
@@ -146,13 +147,14 @@ bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
     const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
     if (!FileExists(level))
         return false;
-    const std::string solution = SolutionFilePath(level);
+    const std::string solution = SolutionFilePathFor(g, level);
     const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
                                  ChooseText(g, "Do you want to save the solution ?",
                                             "Voulez-vous enregistrer la solution ?") +
                                  "\r\n(" + solution + ")";
     if (!ui.AskQuestion(question))
         return false;
+    MakeFolderFor(g, solution);
     WriteSolutionFile(solution, letters);
     return true;
 }

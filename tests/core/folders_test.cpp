@@ -1,6 +1,7 @@
 #include "core/folders.h"
 #include "core/completion.h"
 #include "core/fileio.h"
+#include "core/levelexport.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
 #include "recording_frontend.h"
@@ -181,6 +182,16 @@ TEST_F(SolutionStoreTest, ASolutionKeptFromAReadOnlyFolderIsFoundAgain)
     EXPECT_EQ(SolutionFilePathFor(g, level), SolutionFilePath(level));
     Load(0);
     EXPECT_EQ(g.StoredSolution, "rR");
+}
+
+TEST_F(SolutionStoreTest, APastedSolutionOfAReadOnlyLevelGoesToTheStore)
+{
+    const ReadOnly locked(tree.Path / "share" / "levels");
+    Load(0);
+    ui.AnswerWhenEmpty = true;
+    EXPECT_TRUE(OfferToKeepSolution(g, ui, "rR"));
+    EXPECT_EQ(ReadBytes((g.Places.Solutions / SolutionStoreName(level)).string()), "rR\r\n");
+    EXPECT_FALSE(FileExists(SolutionFilePath(level)));
 }
 
 TEST_F(SolutionStoreTest, ASolutionShippedBesideAReadOnlyLevelIsRead)
