@@ -29,7 +29,8 @@ cp "$exe" "$folder/warehaus4"
 cp "$levels/0101.xsb" "$levels/0102.xsb" "$folder/levels/"
 
 unset QT_QPA_PLATFORM
-"$folder/warehaus4" >"$work/out.txt" 2>&1 &
+# --portable is an option, never a playlist entry; the files stay beside the executable anyway.
+"$folder/warehaus4" --portable >"$work/out.txt" 2>&1 &
 pid=$!
 
 main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Warehaus4$' | head -n 1)

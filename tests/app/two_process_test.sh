@@ -62,9 +62,10 @@ quit_first() { quit_game "$main" "$pid"; }
 
 crlf_lines() { printf '%s\r\n' "$@"; }
 
-# 1. Two level files handed to the running window: both appended, the second one current.
+# 1. Two level files handed to the running window: both appended, the second one current. The
+#    option --portable is no file and is not handed over.
 start_first
-second_start "$work/a.xsb" elsewhere/b.XSB
+second_start --portable "$work/a.xsb" elsewhere/b.XSB
 quit_first
 [ "$(cat "$folder/boxyard4.lev")" = "$(crlf_lines "$folder/levels/0101.xsb" "$folder/levels/0102.xsb" \
   "$work/a.xsb" "$work/elsewhere/b.XSB")" ] || fail "playlist file: $(od -c "$folder/boxyard4.lev" | head)"
