@@ -5,6 +5,7 @@
 
 #include "core/collection.h"
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/levelexport.h"
 #include "core/loading.h"
 #include "core/usokoban.h"
@@ -170,7 +171,7 @@ void TFRMMain::MNUFileExportPlaylistClick()
     const QString path = dialogs.SaveFile(ProgramFolderText(), CollectionFilter, QStringLiteral("txt"));
     if (path.isEmpty())
         return;
-    const w4::ExportResult result = w4::ExportPlaylist(Game.Playlist, PathBytes(path));
+    const w4::ExportResult result = w4::ExportPlaylist(Game, PathBytes(path));
     QString text = (Game.LanguageNumber == w4::LanguageFrench ? QStringLiteral("%1 niveaux exportés")
                                                                : QStringLiteral("%1 levels exported"))
                        .arg(result.Written);
@@ -208,8 +209,11 @@ void TFRMMain::MNUFilePasteLevelClick()
     const w4::CollectionLevel& level = collection.Levels.front();
     const std::string file = PathBytes(path);
     w4::WriteLevelFile(w4::LevelState(level.Rows, level.Header), file);
-    if (!level.Solutions.empty())
-        w4::WriteSolutionFile(w4::SolutionFilePath(file), level.BestSolution());
+    if (!level.Solutions.empty()) {
+        const std::string solution = w4::SolutionFilePathFor(Game, file);
+        w4::MakeFolderFor(Game, solution);
+        w4::WriteSolutionFile(solution, level.BestSolution());
+    }
     Game.LevelIndex = static_cast<std::int32_t>(Game.Playlist.size());
     Game.Playlist.push_back(file);
     Game.LastOpenTime = Game.Now();

@@ -57,7 +57,7 @@ GameState LevelState(const std::vector<std::string>& rows, const LevelHeaderFiel
     // An empty row inside a board is a row of floor; the level reader needs a character to see it.
     for (std::string& line : lines)
         if (line.empty())
-            line = " ";
+            line.assign(1, ' ');
     ApplyLevelLines(g, lines);
     g.LevelHeader = header;
     return g;
@@ -253,17 +253,19 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
     return result;
 }
 
-ExportResult ExportPlaylist(const std::vector<std::string>& playlist, const std::string& path)
+ExportResult ExportPlaylist(const GameState& from, const std::string& path)
 {
     ExportResult result;
     std::vector<std::string> lines;
-    for (const std::string& entry : playlist) {
+    for (const std::string& entry : from.Playlist) {
         if (entry.empty() || !FileExists(entry)) {
             result.Missing.push_back(entry);
             continue;
         }
         // Read as the loader reads it: the same rows, header and stored solution.
         GameState g = LevelState({}, {});
+        g.ProgramFolder = from.ProgramFolder;
+        g.Places = from.Places;   // solutions of read-only levels live in the store
         ApplyLevelLines(g, ReadTextLines(entry));
         ReadSolutionFile(g, entry);
         const std::vector<std::string> rows = SnapshotRows(g.SnapshotHistory[0], g.LevelWidth, g.LevelHeight);

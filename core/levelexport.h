@@ -88,8 +88,9 @@ struct ExportResult {
     int Written = 0;
     std::vector<std::string> Missing;   // playlist entries with no file or no board, skipped
 };
-// Every level of the playlist, read as the game reads it, with its header and stored solution,
-// into one collection file written atomically. Throws FileError when the file cannot be written.
-ExportResult ExportPlaylist(const std::vector<std::string>& playlist, const std::string& path);
+// Every level of g's playlist, read as the game reads it, with its header and stored solution
+// (found where the game finds it), into one collection file written atomically. Throws
+// FileError when the file cannot be written.
+ExportResult ExportPlaylist(const GameState& g, const std::string& path);
 
 } // namespace w4

@@ -276,7 +276,9 @@ TEST_F(CollectionFiles, ExportThenImportGivesTheSameBoardsAndSolutions)
     const std::string b = Level("b.xsb", "######\n#@ $.#\n#    #\n######\n; a comment\n");
     const std::string c = Level("c.xsb", "####\n#@*#\n####\nTitle: Gamma\n", "ldruuuu");   // a broken solution
     const std::string exported = folder.File("all.txt");
-    const ExportResult result = ExportPlaylist({a, folder.File("gone.xsb"), b, c}, exported);
+    GameState g;
+    g.Playlist = {a, folder.File("gone.xsb"), b, c};
+    const ExportResult result = ExportPlaylist(g, exported);
     EXPECT_EQ(result.Written, 3);
     EXPECT_EQ(result.Missing, std::vector<std::string>{folder.File("gone.xsb")});
 
@@ -299,7 +301,8 @@ TEST_F(CollectionFiles, ExportThenImportGivesTheSameBoardsAndSolutions)
     for (int i = 0; i < 50; ++i)
         walk += "lr";
     const std::string d = Level("d.xsb", "#####\n# @$.#\n#####\n", walk + "R");
-    ExportPlaylist({d}, exported);
+    g.Playlist = {d};
+    ExportPlaylist(g, exported);
     EXPECT_EQ(ReadCollectionFile(exported).Levels.at(0).Solutions, std::vector<std::string>{walk + "R"});
 }
 
@@ -308,7 +311,9 @@ TEST_F(CollectionFiles, ExportFailureLeavesTheOldFile)
     const std::string a = Level("a.xsb", "####\n#@*#\n####\n");
     const std::string blocked = folder.File("blocked");
     std::filesystem::create_directories(blocked + "/x.txt");
-    EXPECT_THROW(ExportPlaylist({a}, blocked + "/x.txt"), FileError);
+    GameState g;
+    g.Playlist = {a};
+    EXPECT_THROW(ExportPlaylist(g, blocked + "/x.txt"), FileError);
     EXPECT_TRUE(std::filesystem::is_directory(blocked + "/x.txt"));
 }
 
