@@ -75,6 +75,20 @@ FolderInputs ProcessFolderInputs(const fs::path& programFolder, bool forcePortab
     return in;
 }
 
+fs::path ExecutableFolder()
+{
+    std::error_code ec;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+    if (ec || executable.empty())
+        return {};
+    return WithSeparator(executable.parent_path());
+}
+
+Folders FoldersOfThisProcess(bool forcePortable)
+{
+    return ChooseFolders(ProcessFolderInputs(ExecutableFolder(), forcePortable));
+}
+
 Folders PortableFolders(const fs::path& programFolder)
 {
     Folders f;

@@ -32,6 +32,11 @@ inline constexpr char kPortableOption[] = "--portable";
 
 // The inputs of this process: the environment's XDG folders and home.
 FolderInputs ProcessFolderInputs(const std::filesystem::path& programFolder, bool forcePortable);
+// The running executable's folder with a trailing separator, for programs without Qt (the
+// command-line solver); empty when the system does not tell.
+std::filesystem::path ExecutableFolder();
+// The folders of this process: ChooseFolders over ExecutableFolder() and the environment.
+Folders FoldersOfThisProcess(bool forcePortable);
 Folders ChooseFolders(const FolderInputs& in);
 Folders PortableFolders(const std::filesystem::path& programFolder);
 

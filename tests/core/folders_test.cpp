@@ -101,6 +101,13 @@ TEST_F(FoldersTest, AReadOnlyCopyReadsItsOwnDataAndWritesUnderXdg)
     EXPECT_EQ(f.Settings, tree.Path / "config" / "warehaus4" / "");
 }
 
+TEST(ExecutableFolder, IsTheFolderOfTheRunningProgram)
+{
+    const fs::path folder = ExecutableFolder();
+    EXPECT_EQ(folder, (fs::path(W4_BINARY_DIR) / "tests" / "").lexically_normal());
+    EXPECT_EQ(FoldersOfThisProcess(true).Settings, folder);
+}
+
 TEST(FolderIsWritable, FoldersOnlyAndWithWriteBits)
 {
     TempFolder folder;
