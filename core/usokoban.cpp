@@ -128,17 +128,20 @@ std::string SolutionFilePath(const std::string& levelPath)
     return levelPath.substr(0, keep) + ".XHT";
 }
 
-void ReadSolutionFile(GameState& g, const std::string& levelPath)
+bool KeepsSolutionFile(const std::string& levelPath)
 {
-    if (!FileExists(levelPath))
-        return;
     const std::size_t dot = levelPath.rfind('.');
     if (dot == std::string::npos || levelPath.find('/', dot) != std::string::npos)
-        return;
+        return false;
     std::string extension = levelPath.substr(dot);
     for (char& c : extension)
         c = AsciiUpper(c);
-    if (extension != ".XSB")
+    return extension == ".XSB";
+}
+
+void ReadSolutionFile(GameState& g, const std::string& levelPath)
+{
+    if (!FileExists(levelPath) || !KeepsSolutionFile(levelPath))
         return;
     const std::string solutionPath = FindSolutionFile(g, levelPath);
     if (solutionPath.empty())

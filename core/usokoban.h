@@ -23,6 +23,8 @@ void WriteLevelFile(const GameState& g, const std::string& path);
 
 // P without its last four characters followed by ".XHT".
 std::string SolutionFilePath(const std::string& levelPath);
+// Whether a level at this path has a solution file: its extension is ".xsb" in any case.
+bool KeepsSolutionFile(const std::string& levelPath);
 // Sets StoredSolution from the first line of the solution file of an existing ".xsb" file.
 void ReadSolutionFile(GameState& g, const std::string& levelPath);
 // One line and CR LF, atomically. Throws FileError.

@@ -1,0 +1,35 @@
+// warehaus4-solve: solves level files from the command line. The logic lives in solvecli.cpp.
+#include "solver/cli/solvecli.h"
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+// Ctrl+C ends the level being solved and the run, and the summary is still printed; a second
+// Ctrl+C ends the program at once.
+std::atomic<bool> Interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the flag is raised from a signal handler");
+
+extern "C" void OnInterrupt(int)
+{
+    Interrupted.store(true);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    return w4::solvecli::RunSolveCommand(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, &Interrupted);
+}

@@ -1,0 +1,426 @@
+#include "solver/cli/solvecli.h"
+
+#include "core/completion.h"
+#include "core/fileio.h"
+#include "core/frontend.h"
+#include "core/loading.h"
+#include "core/ualgo.h"
+#include "core/uglobal.h"
+#include "core/usokoban.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace w4::solvecli {
+
+namespace {
+
+// Loading and replaying run the game's own code, which reports to a window; here nobody watches.
+class SilentFrontend : public Frontend {
+public:
+    void DrawCell(int, int) override {}
+    void PaintBoard() override {}
+    void RefreshStatus() override {}
+    void PlaySample(Sample) override {}
+    void SetHistoryBarRange(int, int) override {}
+    void SetHistoryBarPosition(int) override {}
+    void EnableHistoryBar(bool) override {}
+    void StopReplayTimer() override {}
+    bool AskQuestion(const std::string&) override { return false; }
+    void ShowNotice(const std::string&) override {}
+};
+
+std::optional<double> ParseSeconds(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || errno == ERANGE || !std::isfinite(value) || value <= 0 || value > 1e6)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::size_t> ParseMiB(const std::string& text)
+{
+    // Up to a tebibyte: enough for any machine, and the byte count cannot overflow.
+    constexpr std::size_t most = std::size_t(1) << 20;
+    if (text.empty() || text.size() > 7)
+        return std::nullopt;
+    std::size_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::size_t>(c - '0');
+    }
+    if (value == 0 || value > most)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<solver::Optimality> ParseOptimality(const std::string& text)
+{
+    if (text == "pushes")
+        return solver::Optimality::Pushes;
+    if (text == "moves")
+        return solver::Optimality::Moves;
+    if (text == "none")
+        return solver::Optimality::None;
+    return std::nullopt;
+}
+
+// A fresh game state whose record 0 is cleared, as a load leaves it before the lines are read.
+void ClearForLevel(GameState& g)
+{
+    g.GameMode = ModeSolution;   // a solved position must not go looking for files or questions
+    g.SnapshotHistory.assign(1, BoardSnapshot{});
+    for (auto& column : g.SnapshotHistory[0].Board)
+        column.fill(' ');
+    g.HistoryIndex = 0;
+    g.HistoryLength = 1;
+}
+
+// Record 0 as rows of level characters. The fill's outside mark is written as floor, as a level
+// file holds it: outside the keeper's reach it makes no difference to the search.
+std::vector<std::string> BoardRows(const GameState& g)
+{
+    std::vector<std::string> rows;
+    const BoardGrid& board = g.SnapshotHistory[0].Board;
+    for (int y = 0; y < g.LevelHeight; ++y) {
+        std::string row;
+        for (int x = 0; x < g.LevelWidth; ++x) {
+            const char c = board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            row += c == 'X' ? ' ' : c;
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string StoredSolutionOf(const std::string& levelPath)
+{
+    GameState g;
+    ReadSolutionFile(g, levelPath);
+    return g.StoredSolution;
+}
+
+// Replacing a file goes through a rename, which the folder allows even when the file itself is
+// read-only; a solution file the user has made read-only is left alone all the same.
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+std::string FormatSeconds(double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", seconds);
+    return text;
+}
+
+// The \r-updated line on a terminal, shown only once a level has taken a while, so quick runs
+// do not flicker.
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+
+    void Show(const std::string& file, std::size_t index, std::size_t count, const solver::Progress& progress)
+    {
+        if (!enabled_ || progress.seconds < 0.5)
+            return;
+        std::string text = "[" + std::to_string(index) + "/" + std::to_string(count) + "] " + file + ": " +
+                           FormatSeconds(progress.seconds) + " s, " + std::to_string(progress.positions) + " positions";
+        const std::size_t length = text.size();
+        if (text.size() < shown_)
+            text.append(shown_ - text.size(), ' ');
+        err_ << '\r' << text << std::flush;
+        shown_ = length;
+    }
+
+    void Clear()
+    {
+        if (shown_ == 0)
+            return;
+        err_ << '\r' << std::string(shown_, ' ') << '\r' << std::flush;
+        shown_ = 0;
+    }
+
+private:
+    std::ostream& err_;
+    bool enabled_;
+    std::size_t shown_ = 0;
+};
+
+} // namespace
+
+std::string UsageText()
+{
+    return "Usage: warehaus4-solve [--time SECONDS] [--memory MIB] [--optimal pushes|moves|none] [--write] FILE...\n"
+           "Solves each level file and prints one line per level, then \"solved N of M\".\n"
+           "  --time SECONDS   time limit per level (default 10)\n"
+           "  --memory MIB     memory budget per level in MiB (default 1024)\n"
+           "  --optimal KIND   pushes: fewest pushes; moves: fewest moves; none: any solution (default)\n"
+           "  --write          keep a found solution as the level's .XHT file when none is stored\n"
+           "                   or it has strictly fewer moves than the stored one\n"
+           "Exit status: 0 all solved, 1 some not solved (or a write failed), 2 usage error.\n";
+}
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            line.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            line.help = true;
+            continue;
+        }
+        if (arg == "--write") {
+            line.write = true;
+            continue;
+        }
+        // The options with a value take it as the next argument or after '='.
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (const std::size_t equals = arg.find('='); equals != std::string::npos) {
+            name = arg.substr(0, equals);
+            value = arg.substr(equals + 1);
+        }
+        if (name != "--time" && name != "--memory" && name != "--optimal") {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (name == "--time") {
+            const auto seconds = ParseSeconds(*value);
+            if (!seconds) {
+                error = "--time needs a number of seconds above 0, not \"" + *value + "\"";
+                return std::nullopt;
+            }
+            line.seconds = *seconds;
+        } else if (name == "--memory") {
+            const auto mib = ParseMiB(*value);
+            if (!mib) {
+                error = "--memory needs a whole number of MiB from 1 to 1048576, not \"" + *value + "\"";
+                return std::nullopt;
+            }
+            line.memoryMiB = *mib;
+        } else {
+            const auto optimal = ParseOptimality(*value);
+            if (!optimal) {
+                error = "--optimal takes pushes, moves or none, not \"" + *value + "\"";
+                return std::nullopt;
+            }
+            line.optimal = *optimal;
+        }
+    }
+    if (!line.help && line.files.empty()) {
+        error = "no level files given";
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::vector<LevelToSolve> ReadLevelsOf(const std::string& path)
+{
+    LevelToSolve level;
+    level.file = path;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (path.empty() || !std::filesystem::exists(status))
+        level.problem = "no such file";
+    else if (!std::filesystem::is_regular_file(status))
+        level.problem = "not a regular file";
+    else if (!std::ifstream(path, std::ios::binary))
+        level.problem = "cannot be read";
+    if (!level.problem.empty())
+        return {level};
+
+    // The game's own load: the same line rules, the same fill, the same stored solution.
+    GameState g;
+    SilentFrontend ui;
+    g.GameMode = ModeSolution;
+    g.Playlist = {path};
+    g.LevelIndex = 0;
+    LoadLevel(g, ui);
+    level.rows = BoardRows(g);
+    if (KeepsSolutionFile(path)) {
+        level.solutionPath = SolutionFilePath(path);
+        level.storedSolution = g.StoredSolution;
+    }
+    return {level};
+}
+
+bool ReplaysToSolved(const std::vector<std::string>& rows, const std::string& moves)
+{
+    GameState g;
+    SilentFrontend ui;
+    ClearForLevel(g);
+    ApplyLevelLines(g, rows);
+    FillReachableArea(g);
+    LocateKeeper(g);
+    for (const char letter : moves)
+        if (!MoveByLetter(g, ui, letter))
+            return false;
+    // Each letter recorded as played: a refused move or a step written as a push shows here.
+    return SolutionLetters(g) == moves && IsSolved(g);
+}
+
+WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& result)
+{
+    if (result.outcome != solver::Outcome::Solved || result.moves.empty() || !level.problem.empty())
+        return WriteDecision::NotSolved;
+    if (level.solutionPath.empty())
+        return WriteDecision::NoSolutionFile;
+    if (!IsBestScore(result.moves, level.storedSolution))
+        return WriteDecision::StoredIsBetter;
+    if (!ReplaysToSolved(level.rows, result.moves))
+        return WriteDecision::DoesNotReplay;
+    return WriteDecision::Write;
+}
+
+WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result)
+{
+    // The stored solution is read again: the game may have kept a better one while this one ran.
+    LevelToSolve now = level;
+    if (!now.solutionPath.empty())
+        now.storedSolution = StoredSolutionOf(now.file);
+
+    WriteReport report;
+    switch (DecideWrite(now, result)) {
+    case WriteDecision::NotSolved:
+        return report;
+    case WriteDecision::NoSolutionFile:
+        report.text = "not written: only .xsb levels keep a solution file";
+        return report;
+    case WriteDecision::StoredIsBetter:
+        report.text = "stored solution kept (" + std::to_string(now.storedSolution.size()) + " moves)";
+        return report;
+    case WriteDecision::DoesNotReplay:
+        report.failed = true;
+        report.text = "not written: the solution does not replay to solved";
+        return report;
+    case WriteDecision::Write:
+        break;
+    }
+    if (IsReadOnlyFile(now.solutionPath)) {
+        report.failed = true;
+        report.text = "not written: Cannot write file \"" + now.solutionPath + "\": the file is read-only";
+        return report;
+    }
+    try {
+        WriteSolutionFile(now.solutionPath, result.moves);
+        report.text = "written to " + now.solutionPath;
+    } catch (const FileError& e) {
+        report.failed = true;
+        report.text = std::string("not written: ") + e.what();
+    }
+    return report;
+}
+
+std::string ResultLine(const LevelToSolve& level, const solver::Result& result, const std::string& writeText)
+{
+    std::string line = level.file + ": ";
+    if (!level.problem.empty()) {
+        line += "unreadable (" + level.problem + ")";
+    } else {
+        line += solver::OutcomeName(result.outcome);
+        if (result.outcome == solver::Outcome::Invalid && result.invalid != solver::InvalidReason::None)
+            line += std::string(" (") + solver::InvalidReasonText(result.invalid) + ")";
+    }
+    const bool solved = result.outcome == solver::Outcome::Solved && level.problem.empty();
+    line += ", " + std::to_string(solved ? result.moves.size() : 0) + " moves, " +
+            std::to_string(solved ? result.pushes : 0) + " pushes, " + FormatSeconds(result.seconds) + " s, " +
+            std::to_string(result.positions) + " positions";
+    if (!writeText.empty())
+        line += "; " + writeText;
+    return line;
+}
+
+std::string SummaryLine(int solved, int total)
+{
+    return "solved " + std::to_string(solved) + " of " + std::to_string(total);
+}
+
+int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal,
+                    const std::atomic<bool>* cancel)
+{
+    std::string error;
+    const std::optional<CommandLine> line = ParseCommandLine(args, error);
+    if (!line) {
+        err << "warehaus4-solve: " << error << '\n' << UsageText();
+        return 2;
+    }
+    if (line->help) {
+        out << UsageText();
+        return 0;
+    }
+
+    solver::Options options;
+    options.timeLimitSeconds = line->seconds;
+    options.memoryBudgetBytes = line->memoryMiB << 20;
+    options.optimal = line->optimal;
+    options.cancel = cancel;
+
+    ProgressLine progress(err, terminal);
+    int solved = 0;
+    int total = 0;
+    bool writeFailed = false;
+    auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
+    for (std::size_t index = 0; index < line->files.size() && !cancelled(); ++index) {
+        for (const LevelToSolve& level : ReadLevelsOf(line->files[index])) {
+            if (cancelled())
+                break;
+            solver::Result result;
+            if (level.problem.empty()) {
+                options.progress = [&](const solver::Progress& p) {
+                    progress.Show(level.file, index + 1, line->files.size(), p);
+                };
+                result = solver::Solve(level.rows, options);
+                progress.Clear();
+            }
+            ++total;
+            if (result.outcome == solver::Outcome::Solved && level.problem.empty())
+                ++solved;
+            WriteReport report;
+            if (line->write) {
+                report = WriteIfBetter(level, result);
+                writeFailed = writeFailed || report.failed;
+            }
+            out << ResultLine(level, result, report.text) << std::endl;
+        }
+    }
+    out << SummaryLine(solved, total) << std::endl;
+    const bool allSolved = solved == total && !cancelled();
+    return allSolved && !writeFailed ? 0 : 1;
+}
+
+} // namespace w4::solvecli

@@ -1,0 +1,70 @@
+#pragma once
+// warehaus4-solve: the command-line solver's logic, kept out of main() so the tests drive it whole.
+
+#include "solver/solver.h"
+
+#include <atomic>
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace w4::solvecli {
+
+struct CommandLine {
+    double seconds = 10.0;          // time limit per level
+    std::size_t memoryMiB = 1024;   // memory budget per level
+    solver::Optimality optimal = solver::Optimality::None;
+    bool write = false;
+    bool help = false;
+    std::vector<std::string> files;
+};
+
+// The arguments after the program name. Nothing on an error, with `error` saying what was wrong.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
+std::string UsageText();
+
+// One level as the game reads it from a file.
+struct LevelToSolve {
+    std::string file;               // the file it came from, as named on the command line
+    std::string problem;            // set when the file could not be read at all
+    std::vector<std::string> rows;  // the board as the game plays it
+    std::string solutionPath;       // where its solution is kept; empty when it keeps none
+    std::string storedSolution;     // the stored solution's letters, empty when there is none
+};
+
+// Every level in one file (a level file holds one).
+std::vector<LevelToSolve> ReadLevelsOf(const std::string& path);
+
+// Whether the letters, played by the game's own move rules from the board, are all made (steps in
+// lower case, pushes in upper case) and end with every box on a target.
+bool ReplaysToSolved(const std::vector<std::string>& rows, const std::string& moves);
+
+enum class WriteDecision {
+    Write,            // solved, and better than the stored solution (or none is stored)
+    NotSolved,        // nothing to write
+    NoSolutionFile,   // the level's file keeps no solution file (not ".xsb")
+    StoredIsBetter,   // the stored solution has as few moves or fewer
+    DoesNotReplay,    // the letters do not solve the level: never stored
+};
+WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& result);
+
+struct WriteReport {
+    bool failed = false;   // a write was due and did not happen
+    std::string text;      // what the result line says about it; empty when nothing is said
+};
+// Writes the solution file atomically when DecideWrite says so; a read-only or unwritable solution
+// file is left as it was and reported, naming the file.
+WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result);
+
+// "FILE: OUTCOME, M moves, P pushes, S s, N positions", with the write report after "; ".
+std::string ResultLine(const LevelToSolve& level, const solver::Result& result, const std::string& writeText);
+std::string SummaryLine(int solved, int total);
+
+// The whole program: exit status 0 when every level was solved (and every due write made), 1 when
+// not, 2 for a usage error. `terminal`: show a progress line on `err` while a level takes long.
+int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal,
+                    const std::atomic<bool>* cancel = nullptr);
+
+} // namespace w4::solvecli

@@ -1,0 +1,289 @@
+// warehaus4-solve: its arguments, its lines, its exit status and above all --write, on real files in
+// a private folder; the built program itself for the exit status a shell sees.
+#include "solver/cli/solvecli.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using w4::solvecli::RunSolveCommand;
+
+// Solved by "rR": one step, one push.
+const char* const TwoMoves = "######\n#@ $.#\n######\n";
+// The box sits in a corner away from the target.
+const char* const Lost = "######\n#$   #\n#  @ #\n#   .#\n######\n";
+
+class SolveCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "w4solvecli.XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(folder_, ec);
+    }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::string Put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+        return Path(name);
+    }
+
+    static std::string Contents(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    struct Run {
+        int status;
+        std::string out, err;
+        std::vector<std::string> lines;
+    };
+    static Run Solve(const std::vector<std::string>& args)
+    {
+        std::ostringstream out, err;
+        Run run{RunSolveCommand(args, out, err, false), out.str(), err.str(), {}};
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);)
+            run.lines.push_back(line);
+        return run;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(SolveCommand, ParsesEveryOptionInBothSpellings)
+{
+    std::string error;
+    const auto line = w4::solvecli::ParseCommandLine(
+        {"--time", "2.5", "--memory=64", "--optimal", "pushes", "--write", "a.xsb", "--", "--b.xsb"}, error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_DOUBLE_EQ(line->seconds, 2.5);
+    EXPECT_EQ(line->memoryMiB, 64u);
+    EXPECT_EQ(line->optimal, w4::solver::Optimality::Pushes);
+    EXPECT_TRUE(line->write);
+    EXPECT_EQ(line->files, (std::vector<std::string>{"a.xsb", "--b.xsb"}));
+
+    const auto defaults = w4::solvecli::ParseCommandLine({"--optimal=moves", "a.xsb"}, error);
+    ASSERT_TRUE(defaults) << error;
+    EXPECT_EQ(defaults->optimal, w4::solver::Optimality::Moves);
+    EXPECT_DOUBLE_EQ(defaults->seconds, 10.0);
+    EXPECT_EQ(defaults->memoryMiB, 1024u);
+    EXPECT_FALSE(defaults->write);
+}
+
+TEST_F(SolveCommand, ArgumentErrorsGiveUsageAndStatusTwoAndTouchNothing)
+{
+    const std::string level = Put("a.xsb", TwoMoves);
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--write"},
+        {"--time"},
+        {level, "--time"},
+        {"--time", "0", level},
+        {"--time", "-1", level},
+        {"--time", "abc", level},
+        {"--time", "1s", level},
+        {"--time", "nan", level},
+        {"--time", "inf", level},
+        {"--memory", "0", level},
+        {"--memory", "1.5", level},
+        {"--memory", "99999999999", level},
+        {"--memory=", level},
+        {"--optimal", "fast", level},
+        {"--optimal", "Pushes", level},
+        {"--bogus", level},
+        {"-w", level},
+    };
+    for (const auto& args : wrong) {
+        std::string shown;
+        for (const std::string& arg : args)
+            shown += " [" + arg + "]";
+        SCOPED_TRACE(shown);
+        const Run run = Solve(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("Usage: warehaus4-solve"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+    EXPECT_FALSE(fs::exists(Path("a.XHT")));
+}
+
+TEST_F(SolveCommand, OneLinePerLevelAndASummaryWhateverTheFiles)
+{
+    const std::string solvable = Put("a.xsb", TwoMoves);
+    const std::string lost = Put("lost.xsb", Lost);
+    const std::string noKeeper = Put("empty.xsb", "#####\n# $.#\n#####\n");
+    const std::string junk = Put("junk.xsb", std::string("\x01\xff$@#\n\x80\x7f.*+\n", 12));
+    fs::create_directory(Path("folder.xsb"));
+    const Run run = Solve({"--time", "20", solvable, lost, noKeeper, junk, Path("missing.xsb"), Path("folder.xsb")});
+
+    ASSERT_EQ(run.lines.size(), 7u) << run.out;
+    EXPECT_EQ(run.lines[0].rfind(solvable + ": solved, 2 moves, 1 pushes, ", 0), 0u) << run.lines[0];
+    EXPECT_TRUE(std::regex_match(run.lines[0], std::regex(".*, [0-9]+\\.[0-9]{3} s, [0-9]+ positions")))
+        << run.lines[0];
+    EXPECT_EQ(run.lines[1].rfind(lost + ": unsolvable, 0 moves, 0 pushes, ", 0), 0u) << run.lines[1];
+    EXPECT_EQ(run.lines[2].rfind(noKeeper + ": invalid (the level needs exactly one keeper), 0 moves", 0), 0u)
+        << run.lines[2];
+    EXPECT_EQ(run.lines[3].rfind(junk + ": invalid", 0), 0u) << run.lines[3];
+    EXPECT_EQ(run.lines[4].rfind(Path("missing.xsb") + ": unreadable (no such file), 0 moves", 0), 0u) << run.lines[4];
+    EXPECT_EQ(run.lines[5].rfind(Path("folder.xsb") + ": unreadable (not a regular file)", 0), 0u) << run.lines[5];
+    EXPECT_EQ(run.lines[6], "solved 1 of 6");
+    EXPECT_EQ(run.status, 1);
+    // Not a terminal: no progress line.
+    EXPECT_TRUE(run.err.empty()) << run.err;
+
+    const Run all = Solve({solvable, solvable});
+    EXPECT_EQ(all.lines.back(), "solved 2 of 2");
+    EXPECT_EQ(all.status, 0);
+}
+
+TEST_F(SolveCommand, WriteStoresASolutionWhenNoneIsStored)
+{
+    const std::string level = Put("a.xsb", TwoMoves);
+    const Run run = Solve({"--write", level});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Contents(Path("a.XHT")), "rR\r\n");
+    EXPECT_NE(run.lines[0].find("; written to " + Path("a.XHT")), std::string::npos) << run.lines[0];
+}
+
+TEST_F(SolveCommand, WriteReplacesOnlyAStoredSolutionWithMoreMoves)
+{
+    const std::string worse = Put("worse.xsb", TwoMoves);
+    Put("worse.XHT", "rlrR\r\n");
+    const std::string equal = Put("equal.xsb", TwoMoves);
+    Put("equal.XHT", "Rr\r\nsecond line\r\n");   // as long as the found one: not strictly fewer
+    const std::string better = Put("better.xsb", TwoMoves);
+    Put("better.XHT", "R\n");
+
+    const Run run = Solve({"--write", worse, equal, better});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Contents(Path("worse.XHT")), "rR\r\n");
+    EXPECT_EQ(Contents(Path("equal.XHT")), "Rr\r\nsecond line\r\n");
+    EXPECT_EQ(Contents(Path("better.XHT")), "R\n");
+    ASSERT_EQ(run.lines.size(), 4u);
+    EXPECT_NE(run.lines[1].find("; stored solution kept (2 moves)"), std::string::npos) << run.lines[1];
+    EXPECT_NE(run.lines[2].find("; stored solution kept (1 moves)"), std::string::npos) << run.lines[2];
+}
+
+TEST_F(SolveCommand, NothingIsWrittenForAnUnsolvedLevelOrWithoutTheOption)
+{
+    const std::string lost = Put("lost.xsb", Lost);
+    const std::string lostStored = Put("stored.xsb", Lost);
+    Put("stored.XHT", "uuuuuuuuuuuuuuuuuuuuuuuu\r\n");
+    const std::string invalid = Put("invalid.xsb", "#####\n#@$ #\n#####\n");
+    const Run run = Solve({"--write", lost, lostStored, invalid});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(fs::exists(Path("lost.XHT")));
+    EXPECT_FALSE(fs::exists(Path("invalid.XHT")));
+    EXPECT_EQ(Contents(Path("stored.XHT")), "uuuuuuuuuuuuuuuuuuuuuuuu\r\n");
+
+    const std::string solvable = Put("a.xsb", TwoMoves);
+    EXPECT_EQ(Solve({solvable}).status, 0);
+    EXPECT_FALSE(fs::exists(Path("a.XHT")));
+
+    // Only ".xsb" levels keep a solution file; another name never gets one beside it.
+    const std::string text = Put("b.txt", TwoMoves);
+    const Run other = Solve({"--write", text});
+    EXPECT_FALSE(fs::exists(Path("b.XHT")));
+    EXPECT_NE(other.lines[0].find("not written: only .xsb levels"), std::string::npos) << other.lines[0];
+}
+
+TEST_F(SolveCommand, AReadOnlyOrUnwritableSolutionFileStaysAsItWasWithAnError)
+{
+    const std::string locked = Put("locked.xsb", TwoMoves);
+    Put("locked.XHT", "rrrrlllllrR\r\n");
+    fs::permissions(Path("locked.XHT"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string blocked = Put("blocked.xsb", TwoMoves);
+    fs::create_directory(Path("blocked.XHT"));   // a folder where the file would go: the rename fails
+
+    const Run run = Solve({"--write", locked, blocked});
+    EXPECT_EQ(run.status, 1) << "a failed write must not look like success";
+    EXPECT_EQ(Contents(Path("locked.XHT")), "rrrrlllllrR\r\n");
+    EXPECT_TRUE(fs::is_directory(Path("blocked.XHT")));
+    ASSERT_EQ(run.lines.size(), 3u);
+    EXPECT_NE(run.lines[0].find("not written: Cannot write file \"" + Path("locked.XHT") + "\""), std::string::npos)
+        << run.lines[0];
+    EXPECT_NE(run.lines[1].find("not written: Cannot write file \"" + Path("blocked.XHT") + "\""), std::string::npos)
+        << run.lines[1];
+    EXPECT_EQ(run.lines[2], "solved 2 of 2");
+    // No temporary file is left behind in the folder.
+    for (const auto& entry : fs::directory_iterator(folder_))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+}
+
+TEST_F(SolveCommand, ASolutionThatDoesNotReplayIsNeverWritten)
+{
+    auto levels = w4::solvecli::ReadLevelsOf(Put("a.xsb", TwoMoves));
+    ASSERT_EQ(levels.size(), 1u);
+    w4::solver::Result result;
+    result.outcome = w4::solver::Outcome::Solved;
+    for (const char* moves : {"rr", "RR", "r", "lR", "rRx"}) {
+        result.moves = moves;
+        EXPECT_EQ(w4::solvecli::DecideWrite(levels[0], result), w4::solvecli::WriteDecision::DoesNotReplay) << moves;
+    }
+    result.moves = "rR";
+    EXPECT_EQ(w4::solvecli::DecideWrite(levels[0], result), w4::solvecli::WriteDecision::Write);
+    result.outcome = w4::solver::Outcome::OutOfTime;
+    EXPECT_EQ(w4::solvecli::DecideWrite(levels[0], result), w4::solvecli::WriteDecision::NotSolved);
+}
+
+TEST_F(SolveCommand, LevelsAreReadAsTheGameReadsThem)
+{
+    // Header lines, '-' and '_' floor, CR LF line ends, and floor outside the walls.
+    const std::string path = Put("h.xsb",
+                                 "Title: Two boxes\r\n"
+                                 "  #####\r\n"
+                                 "###-_@#\r\n"
+                                 "#.$$ .#\r\n"
+                                 "#######\r\n"
+                                 "Author: someone\r\n");
+    Put("h.XHT", "first\r\nsecond\r\n");
+    const auto levels = w4::solvecli::ReadLevelsOf(path);
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(levels[0].rows, (std::vector<std::string>{"  #####", "###  @#", "#.$$ .#", "#######"}));
+    EXPECT_EQ(levels[0].storedSolution, "first");
+    EXPECT_EQ(levels[0].solutionPath, Path("h.XHT"));
+}
+
+TEST_F(SolveCommand, TheBuiltProgramExitsWithTheStatusAShellSees)
+{
+    const std::string program = std::string(W4_BINARY_DIR) + "/warehaus4-solve";
+    ASSERT_TRUE(fs::exists(program));
+    const std::string solvable = Put("a.xsb", TwoMoves);
+    const std::string lost = Put("lost.xsb", Lost);
+    auto status = [&](const std::string& args) {
+        const std::string command = "'" + program + "' " + args + " >'" + Path("out.txt") + "' 2>'" + Path("err.txt") + "'";
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status("--optimal sometimes '" + solvable + "'"), 2);
+    EXPECT_NE(Contents(Path("err.txt")).find("Usage:"), std::string::npos);
+    EXPECT_EQ(status("'" + solvable + "'"), 0);
+    EXPECT_EQ(Contents(Path("out.txt")).rfind(solvable + ": solved, 2 moves, 1 pushes, ", 0), 0u);
+    EXPECT_TRUE(Contents(Path("err.txt")).empty()) << "no progress line when stderr is not a terminal";
+    EXPECT_EQ(status("'" + solvable + "' '" + lost + "'"), 1);
+    EXPECT_NE(Contents(Path("out.txt")).find("\nsolved 1 of 2\n"), std::string::npos) << Contents(Path("out.txt"));
+}
+
+} // namespace
