@@ -13,6 +13,7 @@ PACKAGES=(
   shared-mime-info desktop-file-utils
   fonts-dejavu-core
   dpkg-dev appstream file
+  time
 )
 
 missing=()

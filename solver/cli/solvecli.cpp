@@ -140,10 +140,21 @@ public:
 
     void Show(const std::string& file, std::size_t index, std::size_t count, const solver::Progress& progress)
     {
-        if (!enabled_ || progress.seconds < 0.5)
+        if (!enabled_ || progress.seconds < 0.5 || (shown_ > 0 && progress.seconds < lastShown_ + 0.1))
             return;
-        std::string text = "[" + std::to_string(index) + "/" + std::to_string(count) + "] " + file + ": " +
-                           FormatSeconds(progress.seconds) + " s, " + std::to_string(progress.positions) + " positions";
+        lastShown_ = progress.seconds;
+        // Built piece by piece: one long chain of + trips a false -Wrestrict in GCC 12.
+        std::string text = "[";
+        text += std::to_string(index);
+        text += '/';
+        text += std::to_string(count);
+        text += "] ";
+        text += file;
+        text += ": ";
+        text += FormatSeconds(progress.seconds);
+        text += " s, ";
+        text += std::to_string(progress.positions);
+        text += " positions";
         const std::size_t length = text.size();
         if (text.size() < shown_)
             text.append(shown_ - text.size(), ' ');
@@ -157,12 +168,14 @@ public:
             return;
         err_ << '\r' << std::string(shown_, ' ') << '\r' << std::flush;
         shown_ = 0;
+        lastShown_ = 0;
     }
 
 private:
     std::ostream& err_;
     bool enabled_;
-    std::size_t shown_ = 0;
+    std::size_t shown_ = 0;     // length of the line on screen, 0 when none is
+    double lastShown_ = 0;
 };
 
 } // namespace
