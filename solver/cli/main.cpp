@@ -1,8 +1,11 @@
 // warehaus4-solve: solves level files from the command line. The logic lives in solvecli.cpp.
 #include "solver/cli/solvecli.h"
 
+#include "core/folders.h"
+
 #include <atomic>
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -31,5 +34,13 @@ int main(int argc, char** argv)
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
-    return w4::solvecli::RunSolveCommand(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, &Interrupted);
+
+    // Solutions go where the game beside this program keeps them: beside their levels, or in the
+    // installed copy's store for levels in folders that cannot be written.
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const w4::Folders places =
+        ec ? w4::Folders{} : w4::ChooseFolders(w4::ProcessFolderInputs(program.parent_path() / "", false));
+    return w4::solvecli::RunSolveCommand(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, &Interrupted,
+                                         places);
 }

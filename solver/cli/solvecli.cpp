@@ -2,6 +2,7 @@
 
 #include "core/completion.h"
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/frontend.h"
 #include "core/loading.h"
 #include "core/ualgo.h"
@@ -106,9 +107,10 @@ std::vector<std::string> BoardRows(const GameState& g)
     return rows;
 }
 
-std::string StoredSolutionOf(const std::string& levelPath)
+std::string StoredSolutionOf(const std::string& levelPath, const Folders& places)
 {
     GameState g;
+    g.Places = places;
     ReadSolutionFile(g, levelPath);
     return g.StoredSolution;
 }
@@ -262,7 +264,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     return line;
 }
 
-std::vector<LevelToSolve> ReadLevelsOf(const std::string& path)
+std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& places)
 {
     LevelToSolve level;
     level.file = path;
@@ -281,12 +283,13 @@ std::vector<LevelToSolve> ReadLevelsOf(const std::string& path)
     GameState g;
     SilentFrontend ui;
     g.GameMode = ModeSolution;
+    g.Places = places;
     g.Playlist = {path};
     g.LevelIndex = 0;
     LoadLevel(g, ui);
     level.rows = BoardRows(g);
     if (KeepsSolutionFile(path)) {
-        level.solutionPath = SolutionFilePath(path);
+        level.solutionPath = SolutionFilePathFor(g, path);
         level.storedSolution = g.StoredSolution;
     }
     return {level};
@@ -320,12 +323,12 @@ WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& resul
     return WriteDecision::Write;
 }
 
-WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result)
+WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result, const Folders& places)
 {
     // The stored solution is read again: the game may have kept a better one while this one ran.
     LevelToSolve now = level;
     if (!now.solutionPath.empty())
-        now.storedSolution = StoredSolutionOf(now.file);
+        now.storedSolution = StoredSolutionOf(now.file, places);
 
     WriteReport report;
     switch (DecideWrite(now, result)) {
@@ -350,6 +353,9 @@ WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& resul
         return report;
     }
     try {
+        GameState g;
+        g.Places = places;
+        MakeFolderFor(g, now.solutionPath);   // the solution store of an installed copy, on first use
         WriteSolutionFile(now.solutionPath, result.moves);
         report.text = "written to " + now.solutionPath;
     } catch (const FileError& e) {
@@ -384,7 +390,7 @@ std::string SummaryLine(int solved, int total)
 }
 
 int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal,
-                    const std::atomic<bool>* cancel)
+                    const std::atomic<bool>* cancel, const Folders& places)
 {
     std::string error;
     const std::optional<CommandLine> line = ParseCommandLine(args, error);
@@ -409,7 +415,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     bool writeFailed = false;
     auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
     for (std::size_t index = 0; index < line->files.size() && !cancelled(); ++index) {
-        for (const LevelToSolve& level : ReadLevelsOf(line->files[index])) {
+        for (const LevelToSolve& level : ReadLevelsOf(line->files[index], places)) {
             if (cancelled())
                 break;
             solver::Result result;
@@ -425,7 +431,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
                 ++solved;
             WriteReport report;
             if (line->write) {
-                report = WriteIfBetter(level, result);
+                report = WriteIfBetter(level, result, places);
                 writeFailed = writeFailed || report.failed;
             }
             out << ResultLine(level, result, report.text) << std::endl;

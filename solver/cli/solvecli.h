@@ -1,6 +1,7 @@
 #pragma once
 // warehaus4-solve: the command-line solver's logic, kept out of main() so the tests drive it whole.
 
+#include "core/folders.h"
 #include "solver/solver.h"
 
 #include <atomic>
@@ -30,12 +31,13 @@ struct LevelToSolve {
     std::string file;               // the file it came from, as named on the command line
     std::string problem;            // set when the file could not be read at all
     std::vector<std::string> rows;  // the board as the game plays it
-    std::string solutionPath;       // where its solution is kept; empty when it keeps none
+    std::string solutionPath;       // where its solution is written; empty when it keeps none
     std::string storedSolution;     // the stored solution's letters, empty when there is none
 };
 
-// Every level in one file (a level file holds one).
-std::vector<LevelToSolve> ReadLevelsOf(const std::string& path);
+// Every level in one file (a level file holds one). `places` says where solutions live, as for the
+// game: the default keeps them beside their levels.
+std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& places = {});
 
 // Whether the letters, played by the game's own move rules from the board, are all made (steps in
 // lower case, pushes in upper case) and end with every box on a target.
@@ -54,9 +56,9 @@ struct WriteReport {
     bool failed = false;   // a write was due and did not happen
     std::string text;      // what the result line says about it; empty when nothing is said
 };
-// Writes the solution file atomically when DecideWrite says so; a read-only or unwritable solution
-// file is left as it was and reported, naming the file.
-WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result);
+// Writes the solution file atomically when DecideWrite says so, judged against the solution stored
+// now; a read-only or unwritable solution file is left as it was and reported, naming the file.
+WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result, const Folders& places = {});
 
 // "FILE: OUTCOME, M moves, P pushes, S s, N positions", with the write report after "; ".
 std::string ResultLine(const LevelToSolve& level, const solver::Result& result, const std::string& writeText);
@@ -64,7 +66,8 @@ std::string SummaryLine(int solved, int total);
 
 // The whole program: exit status 0 when every level was solved (and every due write made), 1 when
 // not, 2 for a usage error. `terminal`: show a progress line on `err` while a level takes long.
+// `places`: where solutions are read and written, chosen as the game chooses them.
 int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal,
-                    const std::atomic<bool>* cancel = nullptr);
+                    const std::atomic<bool>* cancel = nullptr, const Folders& places = {});
 
 } // namespace w4::solvecli

@@ -60,10 +60,10 @@ protected:
         std::string out, err;
         std::vector<std::string> lines;
     };
-    static Run Solve(const std::vector<std::string>& args)
+    static Run Solve(const std::vector<std::string>& args, const w4::Folders& places = {})
     {
         std::ostringstream out, err;
-        Run run{RunSolveCommand(args, out, err, false), out.str(), err.str(), {}};
+        Run run{RunSolveCommand(args, out, err, false, nullptr, places), out.str(), err.str(), {}};
         std::istringstream lines(run.out);
         for (std::string line; std::getline(lines, line);)
             run.lines.push_back(line);
@@ -230,6 +230,27 @@ TEST_F(SolveCommand, AReadOnlyOrUnwritableSolutionFileStaysAsItWasWithAnError)
     // No temporary file is left behind in the folder.
     for (const auto& entry : fs::directory_iterator(folder_))
         EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+}
+
+TEST_F(SolveCommand, AnInstalledCopyKeepsSolutionsOfUnwritableFoldersInItsStore)
+{
+    fs::create_directory(Path("shipped"));
+    const std::string level = Put("shipped/a.xsb", TwoMoves);
+    fs::permissions(Path("shipped"), fs::perms::owner_read | fs::perms::owner_exec);
+    w4::Folders places;
+    places.Installed = true;
+    places.Settings = folder_ / "config" / "";
+    places.Solutions = folder_ / "store" / "";
+    const std::string stored = (places.Solutions / w4::SolutionStoreName(level)).string();
+
+    const Run first = Solve({"--write", level}, places);
+    EXPECT_EQ(first.status, 0) << first.out;
+    EXPECT_EQ(Contents(stored), "rR\r\n");
+    EXPECT_FALSE(fs::exists(Path("shipped/a.XHT")));
+    // The next run finds it there, as the game does, and keeps it.
+    const Run second = Solve({"--write", level}, places);
+    EXPECT_NE(second.lines[0].find("; stored solution kept (2 moves)"), std::string::npos) << second.lines[0];
+    fs::permissions(Path("shipped"), fs::perms::owner_all);
 }
 
 TEST_F(SolveCommand, ASolutionThatDoesNotReplayIsNeverWritten)

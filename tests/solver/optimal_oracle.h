@@ -1,7 +1,7 @@
 #pragma once
 // The tests' own answer to "how few pushes, how few moves": plain breadth-first search over every
 // position, with none of the solver's pruning, so a pruning rule that cuts away a solution or a
-// search that stops early shows as a different count. Only for tiny boards.
+// search that stops early shows as a different count. Only for tiny boards (under 256 cells).
 
 #include <algorithm>
 #include <array>
@@ -16,65 +16,75 @@ namespace w4::test {
 class BoardOracle {
 public:
     static constexpr int Unsolvable = -1;
-    static constexpr int TooBig = -2;   // the position count passed the cap: the board is not tiny
+    static constexpr int TooBig = -2;   // too many cells or positions: the board is not tiny
 
     explicit BoardOracle(const std::vector<std::string>& rows)
     {
         height_ = static_cast<int>(rows.size());
         for (const std::string& row : rows)
             width_ = std::max(width_, static_cast<int>(row.size()));
-        const auto cells = static_cast<std::size_t>(width_ * height_);
-        wall_.assign(cells, true);   // cells past a short row are outside: walls to the keeper
-        target_.assign(cells, false);
+        if (width_ * height_ > MaxCells) {
+            width_ = height_ = 0;
+            return;
+        }
+        wall_.fill(1);   // cells past a short row are outside: walls to the keeper
+        target_.fill(0);
         for (int y = 0; y < height_; ++y) {
             const std::string& row = rows[static_cast<std::size_t>(y)];
             for (int x = 0; x < static_cast<int>(row.size()); ++x) {
-                const int cell = y * width_ + x;
+                const auto cell = static_cast<std::size_t>(y * width_ + x);
                 const char c = row[static_cast<std::size_t>(x)];
-                wall_[static_cast<std::size_t>(cell)] = c == '#';
-                target_[static_cast<std::size_t>(cell)] = c == '.' || c == '*' || c == '+';
+                wall_[cell] = c == '#';
+                target_[cell] = c == '.' || c == '*' || c == '+';
                 if (c == '$' || c == '*')
-                    boxes_.push_back(cell);
+                    start_.push_back(static_cast<char>(cell));
                 if (c == '@' || c == '+')
-                    keeper_ = cell;
+                    keeper_ = static_cast<int>(cell);
             }
         }
+        std::sort(start_.begin(), start_.end(), Less);
     }
 
     // The fewest pushes that solve the board, counting only pushes.
     int FewestPushes(std::size_t cap = 2'000'000) const
     {
-        struct Node {
-            std::vector<int> boxes;
-            int keeper;
-            int pushes;
-        };
+        if (width_ == 0)
+            return TooBig;
+        // A position: the keeper's area (its first cell) and the sorted box cells, one byte each.
         std::unordered_set<std::string> seen;
-        std::deque<Node> queue;
-        Node start{boxes_, keeper_, 0};
-        std::sort(start.boxes.begin(), start.boxes.end());
-        if (Solved(start.boxes))
+        std::deque<std::pair<std::string, int>> queue;   // position with the keeper's own cell, pushes
+        if (Solved(start_))
             return 0;
-        seen.insert(Key(start.boxes, Normalised(start.boxes, start.keeper)));
-        queue.push_back(start);
+        Cells occupied{};
+        Mark(occupied, start_);
+        seen.insert(Key(Area(occupied, keeper_).first, start_));
+        queue.emplace_back(Key(keeper_, start_), 0);
         while (!queue.empty()) {
-            const Node node = queue.front();
+            const auto [position, pushes] = queue.front();
             queue.pop_front();
-            const std::vector<bool> reach = Reach(node.boxes, node.keeper);
-            for (std::size_t b = 0; b < node.boxes.size(); ++b) {
+            const int keeper = static_cast<unsigned char>(position[0]);
+            const std::string boxes = position.substr(1);
+            occupied.fill(0);
+            Mark(occupied, boxes);
+            const Cells reach = Area(occupied, keeper).second;
+            for (std::size_t b = 0; b < boxes.size(); ++b) {
+                const int box = static_cast<unsigned char>(boxes[b]);
                 for (const int d : Directions()) {
-                    const int box = node.boxes[b];
-                    const int from = box - d, to = box + d;
-                    if (!Inside(box, -d) || !reach[static_cast<std::size_t>(from)] || !Inside(box, d) ||
-                        !Free(node.boxes, to))
+                    if (!Inside(box, -d) || !Inside(box, d))
                         continue;
-                    Node next{node.boxes, box, node.pushes + 1};
-                    next.boxes[b] = to;
-                    std::sort(next.boxes.begin(), next.boxes.end());
-                    if (Solved(next.boxes))
-                        return next.pushes;
-                    if (seen.insert(Key(next.boxes, Normalised(next.boxes, box))).second)
-                        queue.push_back(std::move(next));
+                    const int from = box - d, to = box + d;
+                    if (!reach[static_cast<std::size_t>(from)] || !Free(occupied, to))
+                        continue;
+                    std::string next = boxes;
+                    next[b] = static_cast<char>(to);
+                    std::sort(next.begin(), next.end(), Less);
+                    if (Solved(next))
+                        return pushes + 1;
+                    Cells after = occupied;
+                    after[static_cast<std::size_t>(box)] = 0;
+                    after[static_cast<std::size_t>(to)] = 1;
+                    if (seen.insert(Key(Area(after, box).first, next)).second)
+                        queue.emplace_back(Key(box, next), pushes + 1);
                     if (seen.size() > cap)
                         return TooBig;
                 }
@@ -86,40 +96,38 @@ public:
     // The fewest moves (steps and pushes together) that solve the board.
     int FewestMoves(std::size_t cap = 4'000'000) const
     {
-        struct Node {
-            std::vector<int> boxes;
-            int keeper;
-            int moves;
-        };
+        if (width_ == 0)
+            return TooBig;
         std::unordered_set<std::string> seen;
-        std::deque<Node> queue;
-        Node start{boxes_, keeper_, 0};
-        std::sort(start.boxes.begin(), start.boxes.end());
-        if (Solved(start.boxes))
+        std::deque<std::pair<std::string, int>> queue;   // keeper cell and boxes, moves
+        if (Solved(start_))
             return 0;
-        seen.insert(Key(start.boxes, start.keeper));
-        queue.push_back(start);
+        seen.insert(Key(keeper_, start_));
+        queue.emplace_back(Key(keeper_, start_), 0);
         while (!queue.empty()) {
-            const Node node = queue.front();
+            const auto [position, moves] = queue.front();
             queue.pop_front();
+            const int keeper = static_cast<unsigned char>(position[0]);
+            const std::string boxes = position.substr(1);
+            Cells occupied{};
+            Mark(occupied, boxes);
             for (const int d : Directions()) {
-                if (!Inside(node.keeper, d))
+                if (!Inside(keeper, d))
                     continue;
-                const int to = node.keeper + d;
+                const int to = keeper + d;
                 if (wall_[static_cast<std::size_t>(to)])
                     continue;
-                Node next{node.boxes, to, node.moves + 1};
-                const auto box = std::find(next.boxes.begin(), next.boxes.end(), to);
-                if (box != next.boxes.end()) {
-                    if (!Inside(to, d) || !Free(node.boxes, to + d))
+                std::string next = boxes;
+                if (occupied[static_cast<std::size_t>(to)]) {
+                    if (!Inside(to, d) || !Free(occupied, to + d))
                         continue;
-                    *box = to + d;
-                    std::sort(next.boxes.begin(), next.boxes.end());
-                    if (Solved(next.boxes))
-                        return next.moves;
+                    *std::find(next.begin(), next.end(), static_cast<char>(to)) = static_cast<char>(to + d);
+                    std::sort(next.begin(), next.end(), Less);
+                    if (Solved(next))
+                        return moves + 1;
                 }
-                if (seen.insert(Key(next.boxes, to)).second)
-                    queue.push_back(std::move(next));
+                if (seen.insert(Key(to, next)).second)
+                    queue.emplace_back(Key(to, next), moves + 1);
                 if (seen.size() > cap)
                     return TooBig;
             }
@@ -128,6 +136,11 @@ public:
     }
 
 private:
+    static constexpr int MaxCells = 256;
+    using Cells = std::array<std::uint8_t, MaxCells>;
+
+    static bool Less(char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); }
+
     std::array<int, 4> Directions() const { return {-1, 1, -width_, width_}; }
 
     // Whether the neighbour of `cell` in direction `d` lies on the board.
@@ -143,54 +156,55 @@ private:
         return y + 1 < height_;
     }
 
-    bool Free(const std::vector<int>& boxes, int cell) const
+    bool Free(const Cells& occupied, int cell) const
     {
-        return !wall_[static_cast<std::size_t>(cell)] && std::find(boxes.begin(), boxes.end(), cell) == boxes.end();
+        return !wall_[static_cast<std::size_t>(cell)] && !occupied[static_cast<std::size_t>(cell)];
     }
 
-    bool Solved(const std::vector<int>& boxes) const
+    static void Mark(Cells& occupied, const std::string& boxes)
     {
-        return std::all_of(boxes.begin(), boxes.end(), [&](int b) { return target_[static_cast<std::size_t>(b)]; });
+        for (const char b : boxes)
+            occupied[static_cast<unsigned char>(b)] = 1;
     }
 
-    std::vector<bool> Reach(const std::vector<int>& boxes, int keeper) const
+    bool Solved(const std::string& boxes) const
     {
-        std::vector<bool> reach(wall_.size(), false);
-        std::vector<int> stack{keeper};
-        reach[static_cast<std::size_t>(keeper)] = true;
-        while (!stack.empty()) {
-            const int cell = stack.back();
-            stack.pop_back();
+        return std::all_of(boxes.begin(), boxes.end(), [&](char b) { return target_[static_cast<unsigned char>(b)]; });
+    }
+
+    // The keeper's area around the boxes: its first cell, which stands for every keeper cell in
+    // it, and the area itself.
+    std::pair<int, Cells> Area(const Cells& occupied, int keeper) const
+    {
+        Cells reach{};
+        std::array<int, MaxCells> stack{};
+        int size = 0, first = keeper;
+        stack[static_cast<std::size_t>(size++)] = keeper;
+        reach[static_cast<std::size_t>(keeper)] = 1;
+        while (size > 0) {
+            const int cell = stack[static_cast<std::size_t>(--size)];
+            first = std::min(first, cell);
             for (const int d : Directions()) {
                 if (!Inside(cell, d))
                     continue;
                 const int next = cell + d;
-                if (!reach[static_cast<std::size_t>(next)] && Free(boxes, next)) {
-                    reach[static_cast<std::size_t>(next)] = true;
-                    stack.push_back(next);
+                if (!reach[static_cast<std::size_t>(next)] && Free(occupied, next)) {
+                    reach[static_cast<std::size_t>(next)] = 1;
+                    stack[static_cast<std::size_t>(size++)] = next;
                 }
             }
         }
-        return reach;
+        return {first, reach};
     }
 
-    // The keeper's area stands for every keeper cell in it: its first cell.
-    int Normalised(const std::vector<int>& boxes, int keeper) const
+    static std::string Key(int keeper, const std::string& boxes)
     {
-        const std::vector<bool> reach = Reach(boxes, keeper);
-        return static_cast<int>(std::find(reach.begin(), reach.end(), true) - reach.begin());
-    }
-
-    static std::string Key(const std::vector<int>& boxes, int keeper)
-    {
-        std::string key(reinterpret_cast<const char*>(&keeper), sizeof keeper);
-        key.append(reinterpret_cast<const char*>(boxes.data()), boxes.size() * sizeof(int));
-        return key;
+        return static_cast<char>(keeper) + boxes;
     }
 
     int width_ = 0, height_ = 0;
-    std::vector<bool> wall_, target_;
-    std::vector<int> boxes_;
+    Cells wall_{}, target_{};
+    std::string start_;   // box cells, one byte each, sorted
     int keeper_ = 0;
 };
 
