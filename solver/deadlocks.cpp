@@ -80,6 +80,12 @@ bool FreezeCheck::FrozenOffTarget(const std::uint8_t* occupied, Cell cell)
     return Frozen(occupied, cell) == FrozenOff;
 }
 
+bool FreezeCheck::NeverMoves(const std::uint8_t* occupied, Cell cell)
+{
+    budget_ = 4096;
+    return Frozen(occupied, cell) != Free;
+}
+
 bool FreezeCheck::PushFreezes(const std::uint8_t* occupied, Cell cell)
 {
     if (FrozenOffTarget(occupied, cell))
@@ -91,6 +97,79 @@ bool FreezeCheck::PushFreezes(const std::uint8_t* occupied, Cell cell)
             return true;
     }
     return false;
+}
+
+FrozenTargetCheck::FrozenTargetCheck(const Board& board, FreezeCheck& freeze)
+    : board_(board), freeze_(freeze), wall_(static_cast<std::size_t>(board.CellCount()), 0),
+      pulled_(static_cast<std::size_t>(board.CellCount()), 0)
+{
+}
+
+bool FrozenTargetCheck::Augment(int box, std::uint32_t round)
+{
+    const std::size_t targets = freeTargets_.size();
+    for (std::size_t t = 0; t < targets; ++t) {
+        if (!reachable_[static_cast<std::size_t>(box) * targets + t] || seen_[t] == round)
+            continue;
+        seen_[t] = round;
+        if (targetOwner_[t] < 0 || Augment(targetOwner_[t], round)) {
+            targetOwner_[t] = box;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FrozenTargetCheck::ShutsTargets(const std::uint8_t* occupied, const Cell* boxes, int count)
+{
+    freeBoxes_.clear();
+    freeTargets_.clear();
+    bool anyFrozen = false;
+    for (int i = 0; i < count; ++i) {
+        const Cell b = boxes[i];
+        if (board_.isTarget[b] && freeze_.NeverMoves(occupied, b)) {
+            wall_[b] = 1;
+            anyFrozen = true;
+        } else {
+            freeBoxes_.push_back(i);
+        }
+    }
+    bool shut = false;
+    if (anyFrozen && !freeBoxes_.empty()) {
+        for (Cell t : board_.targets)
+            if (!wall_[t])
+                freeTargets_.push_back(t);
+        const std::size_t targets = freeTargets_.size();
+        reachable_.assign(freeBoxes_.size() * targets, 0);
+        // From each open target, pull a lone box back over the board with the frozen boxes as
+        // walls: the cells reached are those from which a box can still be brought to it.
+        for (std::size_t t = 0; t < targets; ++t) {
+            std::fill(pulled_.begin(), pulled_.end(), 0);
+            const Cell start = static_cast<Cell>(freeTargets_[t]);
+            queue_.assign(1, start);
+            pulled_[start] = 1;
+            for (std::size_t q = 0; q < queue_.size(); ++q)
+                for (int d = 0; d < DirCount; ++d) {
+                    const Cell to = board_.Next(queue_[q], d);
+                    if (to == NoCell || wall_[to] || pulled_[to])
+                        continue;
+                    const Cell keeper = board_.Next(to, d);
+                    if (keeper == NoCell || wall_[keeper])
+                        continue;
+                    pulled_[to] = 1;
+                    queue_.push_back(to);
+                }
+            for (std::size_t i = 0; i < freeBoxes_.size(); ++i)
+                reachable_[i * targets + t] = pulled_[boxes[freeBoxes_[i]]];
+        }
+        targetOwner_.assign(targets, -1);
+        seen_.assign(targets, 0);
+        for (std::size_t i = 0; i < freeBoxes_.size() && !shut; ++i)
+            shut = !Augment(static_cast<int>(i), static_cast<std::uint32_t>(i + 1));
+    }
+    for (int i = 0; i < count; ++i)
+        wall_[boxes[i]] = 0;
+    return shut;
 }
 
 } // namespace w4::solver

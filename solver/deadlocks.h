@@ -25,6 +25,9 @@ public:
     // The push just made put a box on `cell`: it may have frozen itself or a neighbour.
     bool PushFreezes(const std::uint8_t* occupied, Cell cell);
 
+    // True when the box on `cell` can never move again (it is then on a target, or lost).
+    bool NeverMoves(const std::uint8_t* occupied, Cell cell);
+
 private:
     enum : int { Free = 0, FrozenOnTargets = 1, FrozenOff = 2 };
     int Frozen(const std::uint8_t* occupied, Cell cell);
@@ -33,6 +36,28 @@ private:
     const std::vector<std::uint8_t>& dead_;
     std::vector<std::uint8_t> assumedWall_;
     int budget_ = 0;   // bounds the recursion on large clusters; running out means "not frozen"
+};
+
+// Boxes frozen on their targets are walls from then on, and may shut other targets off: a box
+// pushed home into a narrow goal area in the wrong order closes the targets behind it. Checked
+// only when a push freezes a box on a target, by asking whether the other boxes can still each
+// reach a target of their own (a bipartite matching) with the frozen boxes as walls.
+class FrozenTargetCheck {
+public:
+    FrozenTargetCheck(const Board& board, FreezeCheck& freeze);
+    bool ShutsTargets(const std::uint8_t* occupied, const Cell* boxes, int count);
+
+private:
+    bool Augment(int box, std::uint32_t round);
+
+    const Board& board_;
+    FreezeCheck& freeze_;
+    std::vector<std::uint8_t> wall_;
+    std::vector<std::uint8_t> reachable_;   // free box index * targets + target index
+    std::vector<int> targetOwner_, freeBoxes_, freeTargets_;
+    std::vector<std::uint32_t> seen_;
+    std::vector<Cell> queue_;
+    std::vector<std::uint8_t> pulled_;
 };
 
 } // namespace w4::solver

@@ -6,6 +6,7 @@
 #include "solver/table.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace w4::solver {
 
@@ -81,18 +82,26 @@ private:
 
 class Searcher {
 public:
-    Searcher(const Board& board, const Options& options, Clock::time_point started)
+    Searcher(const Board& board, const Options& options, Clock::time_point started, const Tuning& tuning, bool optimal,
+             std::size_t budget)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
-          dead_(DeadSquares(board)), freeze_(board, dead_), corrals_(board, dead_), bound_(board), zobrist_(board.CellCount()),
-          reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-          table_(boxCount_, options.memoryBudgetBytes > bound_.Bytes() ? options.memoryBudgetBytes - bound_.Bytes() : 0),
-          lastProgress_(started)
+          dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
+          optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()),
+          occupied_(static_cast<std::size_t>(board.CellCount()), 0),
+          table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0), child_(static_cast<std::size_t>(boxCount_))
     {
     }
 
-    SearchOutcome Run();
+    // Sets up the start; true when that alone settles the search (out is filled).
+    bool Start(SearchOutcome& out);
+    // Expands positions until `sliceEnd`; true when the search has ended (out is filled).
+    bool Step(Clock::time_point sliceEnd, SearchOutcome& out);
+    std::size_t Positions() const { return table_.Size(); }
+    std::uint64_t Expanded() const { return expanded_; }
 
 private:
+    enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
+    Expansion Expand(NodeId id, SearchOutcome& out);
     std::uint64_t Priority(int pushes, int bound) const;
     bool StartIsLost();
     bool TimeToStop(Outcome& why);
@@ -105,26 +114,28 @@ private:
     int boxCount_;
     std::vector<std::uint8_t> dead_;
     FreezeCheck freeze_;
+    FrozenTargetCheck frozenTargets_;
     CorralPruner corrals_;
     LowerBound bound_;
-    Tuning tuning_ = SearchTuning();
+    Tuning tuning_;
+    bool optimal_;
     Zobrist zobrist_;
     Reach reach_;
     std::vector<std::uint8_t> occupied_;
     PositionTable table_;
     OpenList open_;
     std::vector<Push> pushes_;
-    Clock::time_point lastProgress_;
+    std::vector<Cell> child_;
+    Outcome stop_ = Outcome::Unsolvable;
     std::uint64_t expanded_ = 0;
-    std::uint32_t checks_ = 0;
 };
 
 // A* orders by pushes + bound, ties to the smaller bound (deeper). The fast mode leans on the
 // bound: weighted A*, which finds solutions far sooner on hard levels at the cost of optimality.
 std::uint64_t Searcher::Priority(int pushes, int bound) const
 {
-    const std::uint64_t f = options_.optimal == Optimality::None ? std::uint64_t(pushes) + std::uint64_t(tuning_.weight) * std::uint64_t(bound)
-                                                                : std::uint64_t(pushes) + std::uint64_t(bound);
+    const std::uint64_t f = optimal_ ? std::uint64_t(pushes) + std::uint64_t(bound)
+                                     : std::uint64_t(pushes) + std::uint64_t(tuning_.weight) * std::uint64_t(bound);
     return (f << 24) | std::uint64_t(bound);
 }
 
@@ -157,10 +168,6 @@ bool Searcher::TimeToStop(Outcome& why)
         why = Outcome::OutOfTime;
         return true;
     }
-    if (options_.progress && now - lastProgress_ >= std::chrono::milliseconds(100)) {
-        lastProgress_ = now;
-        options_.progress(Progress{table_.Size(), seconds});
-    }
     return false;
 }
 
@@ -173,174 +180,275 @@ std::vector<Push> Searcher::PathTo(NodeId id) const
     return path;
 }
 
-SearchOutcome Searcher::Run()
+bool Searcher::Start(SearchOutcome& out)
 {
-    SearchOutcome out;
     const Cell* startBoxes = board_.boxes.data();
     const int startBound = bound_.Matching(startBoxes, boxCount_);
     if (startBound >= Infinite || StartIsLost()) {
         out.outcome = Outcome::Unsolvable;
-        return out;
+        return true;
     }
     if (startBound == 0) {
         out.outcome = Outcome::Solved;
-        return out;
+        return true;
     }
+    const int bound = tuning_.matching ? startBound : bound_.Nearest(startBoxes, boxCount_);
     Node start;
     Place(startBoxes, 1);
     start.keeper = reach_.Flood(board_, occupied_.data(), board_.keeper);
     Place(startBoxes, 0);
     start.hash = zobrist_.Of(startBoxes, boxCount_, start.keeper);
-    start.bound = static_cast<std::uint16_t>(std::min(startBound, 0xFFFF));
-    NodeId root = table_.Add(start, startBoxes);
-    if (root == NoNode || !open_.Push(Priority(0, startBound), root, table_)) {
+    start.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+    const NodeId root = table_.Add(start, startBoxes);
+    if (root == NoNode || !open_.Push(Priority(0, bound), root, table_)) {
         out.outcome = Outcome::OutOfMemory;
-        return out;
+        return true;
     }
+    return false;
+}
 
-    std::vector<Cell> child(static_cast<std::size_t>(boxCount_));
-    Outcome stop = Outcome::Unsolvable;
-    while (!open_.Empty()) {
+bool Searcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
+{
+    for (;;) {
+        if (open_.Empty()) {
+            out.outcome = Outcome::Unsolvable;   // every reachable position was seen: proven
+            break;
+        }
         const NodeId id = open_.Pop();
         if (table_.At(id).closed)
             continue;   // a stale entry: the node was reached again more cheaply and expanded
         table_.At(id).closed = 1;
         ++expanded_;
-        if (TimeToStop(stop))
+        const Expansion e = Expand(id, out);
+        if (e == Expansion::Solved)
             break;
-
-        const Node node = table_.At(id);
-        const Cell* boxes = table_.Boxes(id);
-        std::copy(boxes, boxes + boxCount_, child.begin());
-        Place(child.data(), 1);
-        reach_.Flood(board_, occupied_.data(), node.keeper);
-        const CorralPruner::Verdict corral = tuning_.corrals ? corrals_.Examine(occupied_.data(), reach_) : CorralPruner::Verdict::None;
-        if (corral == CorralPruner::Verdict::Deadlock) {
-            Place(boxes, 0);
-            continue;
-        }
-        // The keeper's reach is overwritten by the children's floods, so keep which pushes exist.
-        pushes_.clear();
-        std::vector<Push>& pushes = pushes_;
-        for (int i = 0; i < boxCount_; ++i)
-            for (int d = 0; d < DirCount; ++d) {
-                const Cell from = child[static_cast<std::size_t>(i)];
-                if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
-                    break;
-                const Cell to = board_.Next(from, d);
-                const Cell behind = board_.Next(from, Opposite(d));
-                if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
-                    continue;
-                pushes.push_back({from, d});
-            }
-        const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
-        bool failed = false;
-        bool matched = false;   // the parent's matching is computed once, when a child needs it
-        for (const Push& push : pushes) {
-            const Cell to = board_.Next(push.from, push.dir);
-            occupied_[push.from] = 0;
-            occupied_[to] = 1;
-            const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
-            Cell keeper = NoCell;
-            if (!frozen)
-                keeper = reach_.Flood(board_, occupied_.data(), push.from);
-            occupied_[push.from] = 1;
-            occupied_[to] = 0;
-            if (frozen)
-                continue;
-
-            // The moved box keeps the array sorted by sliding it to its place.
-            std::copy(boxes, boxes + boxCount_, child.begin());
-            auto slot = std::find(child.begin(), child.end(), push.from);
-            *slot = to;
-            while (slot != child.begin() && *(slot - 1) > *slot) {
-                std::iter_swap(slot, slot - 1);
-                --slot;
-            }
-            while (slot + 1 != child.end() && *(slot + 1) < *slot) {
-                std::iter_swap(slot, slot + 1);
-                ++slot;
-            }
-            const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
-            const int pushesSoFar = node.pushes + 1;
-            const NodeId known = table_.Find(hash, child.data(), keeper);
-            if (known != NoNode) {
-                Node& seen = table_.At(known);
-                if (seen.pushes > pushesSoFar && seen.bound < 0xFFFF) {
-                    // A shorter way to a known position: take it. Only A* needs the reopening,
-                    // and with a consistent bound it never reopens a closed node.
-                    seen.parent = id;
-                    seen.pushes = static_cast<std::uint16_t>(pushesSoFar);
-                    seen.pushedFrom = push.from;
-                    seen.dir = static_cast<std::uint8_t>(push.dir);
-                    if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_)) {
-                        failed = true;
-                        break;
-                    }
-                }
-                continue;
-            }
-            int bound;
-            if (tuning_.matching) {
-                if (!matched) {
-                    bound_.Matching(boxes, boxCount_);
-                    matched = true;
-                }
-                const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, push.from) - boxes);
-                bound = bound_.AfterMove(boxes, row, to);
-            } else {
-                bound = bound_.Nearest(child.data(), boxCount_);
-            }
-            Node next;
-            next.hash = hash;
-            next.parent = id;
-            next.keeper = keeper;
-            next.pushedFrom = push.from;
-            next.dir = static_cast<std::uint8_t>(push.dir);
-            next.pushes = static_cast<std::uint16_t>(std::min(pushesSoFar, 0xFFFF));
-            next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
-            // Lost positions are stored too, closed, so meeting them again costs one look-up.
-            next.closed = bound >= Infinite;
-            const NodeId added = table_.Add(next, child.data());
-            if (added == NoNode) {
-                failed = true;
-                break;
-            }
-            if (bound == 0) {
-                Place(boxes, 0);
-                out.outcome = Outcome::Solved;
-                out.pushes = PathTo(added);
-                out.positions = table_.Size();
-                out.expanded = expanded_;
-                return out;
-            }
-            if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_)) {
-                failed = true;
-                break;
-            }
-            if (TimeToStop(stop))
-                break;
-        }
-        Place(boxes, 0);
-        if (failed) {
-            stop = Outcome::OutOfMemory;
+        if (e == Expansion::OutOfMemory) {
+            out.outcome = Outcome::OutOfMemory;
             break;
         }
-        if (stop != Outcome::Unsolvable)
+        if (e == Expansion::Stopped) {
+            out.outcome = stop_;
             break;
+        }
+        if (Clock::now() >= sliceEnd)
+            return false;
     }
-    out.outcome = stop;
     out.positions = table_.Size();
     out.expanded = expanded_;
-    return out;
+    return true;
+}
+
+Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
+{
+    if (TimeToStop(stop_))
+        return Expansion::Stopped;
+    std::vector<Cell>& child = child_;
+    const Node node = table_.At(id);
+    const Cell* boxes = table_.Boxes(id);
+    std::copy(boxes, boxes + boxCount_, child.begin());
+    Place(child.data(), 1);
+    reach_.Flood(board_, occupied_.data(), node.keeper);
+    const CorralPruner::Verdict corral = tuning_.corrals ? corrals_.Examine(occupied_.data(), reach_) : CorralPruner::Verdict::None;
+    if (corral == CorralPruner::Verdict::Deadlock) {
+        Place(boxes, 0);
+        return Expansion::Continue;
+    }
+    // The keeper's reach is overwritten by the children's floods, so keep which pushes exist.
+    pushes_.clear();
+    std::vector<Push>& pushes = pushes_;
+    for (int i = 0; i < boxCount_; ++i)
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell from = child[static_cast<std::size_t>(i)];
+            if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
+                break;
+            const Cell to = board_.Next(from, d);
+            const Cell behind = board_.Next(from, Opposite(d));
+            if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
+                continue;
+            pushes.push_back({from, d});
+        }
+    const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
+    bool failed = false;
+    bool matched = false;   // the parent's matching is computed once, when a child needs it
+    for (const Push& push : pushes) {
+        const Cell to = board_.Next(push.from, push.dir);
+        occupied_[push.from] = 0;
+        occupied_[to] = 1;
+        const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
+        Cell keeper = NoCell;
+        if (!frozen)
+            keeper = reach_.Flood(board_, occupied_.data(), push.from);
+        occupied_[push.from] = 1;
+        occupied_[to] = 0;
+        if (frozen)
+            continue;
+
+        // The moved box keeps the array sorted by sliding it to its place.
+        std::copy(boxes, boxes + boxCount_, child.begin());
+        auto slot = std::find(child.begin(), child.end(), push.from);
+        *slot = to;
+        while (slot != child.begin() && *(slot - 1) > *slot) {
+            std::iter_swap(slot, slot - 1);
+            --slot;
+        }
+        while (slot + 1 != child.end() && *(slot + 1) < *slot) {
+            std::iter_swap(slot, slot + 1);
+            ++slot;
+        }
+        const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
+        const int pushesSoFar = node.pushes + 1;
+        const NodeId known = table_.Find(hash, child.data(), keeper);
+        if (known != NoNode) {
+            Node& seen = table_.At(known);
+            if (seen.pushes > pushesSoFar && seen.bound < 0xFFFF) {
+                // A shorter way to a known position: take it. Only A* needs the reopening,
+                // and with a consistent bound it never reopens a closed node.
+                seen.parent = id;
+                seen.pushes = static_cast<std::uint16_t>(pushesSoFar);
+                seen.pushedFrom = push.from;
+                seen.dir = static_cast<std::uint8_t>(push.dir);
+                if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_)) {
+                    failed = true;
+                    break;
+                }
+            }
+            continue;
+        }
+        int bound;
+        bool shut = false;
+        if (tuning_.frozenTargets && board_.isTarget[to]) {
+            occupied_[push.from] = 0;
+            occupied_[to] = 1;
+            shut = freeze_.NeverMoves(occupied_.data(), to) && frozenTargets_.ShutsTargets(occupied_.data(), child.data(), boxCount_);
+            occupied_[push.from] = 1;
+            occupied_[to] = 0;
+        }
+        if (shut) {
+            bound = Infinite;
+        } else if (tuning_.matching) {
+            if (!matched) {
+                bound_.Matching(boxes, boxCount_);
+                matched = true;
+            }
+            const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, push.from) - boxes);
+            bound = bound_.AfterMove(boxes, row, to);
+        } else {
+            bound = bound_.Nearest(child.data(), boxCount_);
+        }
+        Node next;
+        next.hash = hash;
+        next.parent = id;
+        next.keeper = keeper;
+        next.pushedFrom = push.from;
+        next.dir = static_cast<std::uint8_t>(push.dir);
+        next.pushes = static_cast<std::uint16_t>(std::min(pushesSoFar, 0xFFFF));
+        next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+        // Lost positions are stored too, closed, so meeting them again costs one look-up.
+        next.closed = bound >= Infinite;
+        const NodeId added = table_.Add(next, child.data());
+        if (added == NoNode) {
+            failed = true;
+            break;
+        }
+        if (bound == 0) {
+            Place(boxes, 0);
+            out.outcome = Outcome::Solved;
+            out.pushes = PathTo(added);
+            return Expansion::Solved;
+        }
+        if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_)) {
+            failed = true;
+            break;
+        }
+        if (TimeToStop(stop_)) {
+            Place(boxes, 0);
+            return Expansion::Stopped;
+        }
+    }
+    Place(boxes, 0);
+    return failed ? Expansion::OutOfMemory : Expansion::Continue;
 }
 
 } // namespace
 
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started)
 {
-    Searcher searcher(board, options, started);
-    return searcher.Run();
+    // The fast mode runs a small portfolio in turns: searches that differ in bound and weight
+    // get stuck on different levels, and taking turns costs each only a share of the time. The
+    // optimal modes run A* alone.
+    const Tuning& tuning = SearchTuning();
+    struct Entry {
+        Tuning tuning;
+        bool optimal;
+        int share;   // milliseconds per turn
+    };
+    std::vector<Entry> plan;
+    if (options.optimal != Optimality::None || !tuning.portfolio) {
+        plan.push_back({tuning, options.optimal != Optimality::None, 20});
+    } else {
+        Tuning nearest = tuning;
+        nearest.matching = false;
+        plan.push_back({tuning, false, 20});
+        plan.push_back({nearest, false, 20});
+        plan.push_back({tuning, true, 10});
+    }
+    std::vector<std::unique_ptr<Searcher>> searchers;
+    for (const Entry& entry : plan)
+        searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal,
+                                                       options.memoryBudgetBytes / plan.size()));
+    SearchOutcome result;
+    const auto total = [&] {
+        result.positions = 0;
+        result.expanded = 0;
+        for (const auto& searcher : searchers)
+            if (searcher) {
+                result.positions += searcher->Positions();
+                result.expanded += searcher->Expanded();
+            }
+    };
+    if (searchers.front()->Start(result))
+        return result;
+    for (std::size_t i = 1; i < searchers.size(); ++i) {
+        SearchOutcome out;
+        if (searchers[i]->Start(out))
+            searchers[i].reset();   // only out of memory can end a later start
+    }
+    Clock::time_point lastProgress = started;
+    std::uint64_t positionsBefore = 0;
+    for (;;) {
+        bool anyLeft = false;
+        for (std::size_t i = 0; i < searchers.size(); ++i) {
+            if (!searchers[i])
+                continue;
+            SearchOutcome out;
+            const Clock::time_point sliceEnd = Clock::now() + std::chrono::milliseconds(plan[i].share);
+            if (searchers[i]->Step(sliceEnd, out)) {
+                if (out.outcome == Outcome::OutOfMemory) {
+                    // This one is full; the others go on with their own shares.
+                    positionsBefore += searchers[i]->Positions();
+                    searchers[i].reset();
+                    continue;
+                }
+                total();
+                out.positions = result.positions + positionsBefore;
+                out.expanded = result.expanded;
+                return out;
+            }
+            anyLeft = true;
+            const Clock::time_point now = Clock::now();
+            if (options.progress && now - lastProgress >= std::chrono::milliseconds(100)) {
+                lastProgress = now;
+                total();
+                options.progress(Progress{result.positions + positionsBefore, std::chrono::duration<double>(now - started).count()});
+            }
+        }
+        if (!anyLeft) {
+            total();
+            result.outcome = Outcome::OutOfMemory;
+            result.positions += positionsBefore;
+            return result;
+        }
+    }
 }
 
 } // namespace w4::solver

@@ -31,6 +31,8 @@ struct Tuning {
     bool corrals = true;      // PI-corral pruning
     bool matching = true;     // matching bound (false: each box to its nearest target)
     int weight = 5;           // the fast mode's weight on the bound
+    bool portfolio = true;
+    bool frozenTargets = true; // boxes frozen on targets as walls: do the others still fit?    // the fast mode takes turns with other searches
 };
 Tuning& SearchTuning();
 

@@ -1,5 +1,6 @@
 // Each deadlock rule both ways: the position it must call lost, and a near-identical one it
 // must leave alone.
+#include "solver/deadlocks.h"
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,33 @@ TEST(DeadlockedBoxes, OddBoardsGiveAnAnswerNotACrash)
     full[0][0] = '.';
     full[49][49] = '@';
     EXPECT_GT(DeadlockedBoxes(full).size(), 2000u);
+}
+
+} // namespace
+} // namespace w4::solver
+
+namespace w4::solver {
+namespace {
+
+// Boxes frozen on targets become walls: the rule must reject the board where they close the
+// last targets off, and keep the one where a way round is left open.
+bool Shut(const std::vector<std::string>& rows)
+{
+    const Board board = BoardForSolving(rows);
+    EXPECT_EQ(board.invalid, InvalidReason::None);
+    const std::vector<std::uint8_t> dead = DeadSquares(board);
+    FreezeCheck freeze(board, dead);
+    FrozenTargetCheck check(board, freeze);
+    std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board.CellCount()), 0);
+    for (Cell box : board.boxes)
+        occupied[box] = 1;
+    return check.ShutsTargets(occupied.data(), board.boxes.data(), static_cast<int>(board.boxes.size()));
+}
+
+TEST(FrozenTargets, HomeBoxesThatCloseTheLastTargetsOffAreALoss)
+{
+    EXPECT_TRUE(Shut({"######", "#..**#", "###  #", "#  $ #", "# $  #", "#  @ #", "######"}));
+    EXPECT_FALSE(Shut({"######", "#..**#", "#    #", "#  $ #", "# $  #", "#  @ #", "######"}));
 }
 
 } // namespace
