@@ -1,5 +1,6 @@
 #include "solver/cli/solvecli.h"
 
+#include "core/collection.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
@@ -279,6 +280,36 @@ std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& p
     if (!level.problem.empty())
         return {level};
 
+    // A collection is read by the same reader as File > Import Collection, so a whole collection
+    // can be solved or checked in one command. A file with fewer than two playable boards (one
+    // level, maybe with its rows split by a blank line) reads exactly as the game loads it.
+    const LevelCollection collection = ReadCollectionFile(path);
+    std::size_t boards = collection.Levels.size();
+    for (const SkippedItem& item : collection.Skipped)
+        if (item.Reason == SkipReason::NoKeeper || item.Reason == SkipReason::SeveralKeepers ||
+            item.Reason == SkipReason::TooLarge)
+            ++boards;
+    if (collection.Levels.size() > 1) {
+        std::vector<LevelToSolve> levels;
+        auto kept = collection.Levels.begin();
+        for (int number = 1; number <= static_cast<int>(boards); ++number) {
+            LevelToSolve member;
+            member.file = path + " #" + std::to_string(number);
+            member.collectionNumber = number;
+            if (kept != collection.Levels.end() && kept->Number == number) {
+                member.rows = kept->Rows;
+                member.storedSolution = kept->BestSolution();
+                ++kept;
+            } else {
+                for (const SkippedItem& item : collection.Skipped)
+                    if (item.LevelNumber == number)
+                        member.problem = SkipReasonText(item.Reason, item.Detail, LanguageEnglish);
+            }
+            levels.push_back(std::move(member));
+        }
+        return levels;
+    }
+
     // The game's own load: the same line rules, the same fill, the same stored solution.
     GameState g;
     SilentFrontend ui;
@@ -335,7 +366,8 @@ WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& resul
     case WriteDecision::NotSolved:
         return report;
     case WriteDecision::NoSolutionFile:
-        report.text = "not written: only .xsb levels keep a solution file";
+        report.text = now.collectionNumber > 0 ? "not written: a level of a collection keeps no solution file"
+                                               : "not written: only .xsb levels keep a solution file";
         return report;
     case WriteDecision::StoredIsBetter:
         report.text = "stored solution kept (" + std::to_string(now.storedSolution.size()) + " moves)";

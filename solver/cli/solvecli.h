@@ -33,10 +33,14 @@ struct LevelToSolve {
     std::vector<std::string> rows;  // the board as the game plays it
     std::string solutionPath;       // where its solution is written; empty when it keeps none
     std::string storedSolution;     // the stored solution's letters, empty when there is none
+    int collectionNumber = 0;       // its place among the boards of a collection file; 0 for a level file
 };
 
-// Every level in one file (a level file holds one). `places` says where solutions live, as for the
-// game: the default keeps them beside their levels.
+// Every level in one file: a level file holds one, read as the game loads it; a collection file
+// (at least two playable boards, as the game's import reads it) gives one level per board, named
+// "FILE #N", each with its best valid solution as the stored one and no solution file; a board
+// the import would leave out comes back with its reason as the problem. `places` says where
+// solutions live, as for the game: the default keeps them beside their levels.
 std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& places = {});
 
 // Whether the letters, played by the game's own move rules from the board, are all made (steps in

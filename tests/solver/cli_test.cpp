@@ -308,3 +308,48 @@ TEST_F(SolveCommand, TheBuiltProgramExitsWithTheStatusAShellSees)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SolveCommand, ACollectionFileIsSolvedLevelByLevelAsTheImportReadsIt)
+{
+    // Three boards: one solvable with a stored solution, one without a keeper, one lost.
+    const std::string path = Put("set.sok",
+                                 "Collection: Set\n\n"
+                                 "One\n######\n#@ $.#\n######\nSolution\nrR\n\n"
+                                 "Broken\n####\n#$.#\n####\n\n"
+                                 "Lost\n" + std::string(Lost) + "\n");
+    const auto levels = w4::solvecli::ReadLevelsOf(path);
+    ASSERT_EQ(levels.size(), 3u);
+    EXPECT_EQ(levels[0].file, path + " #1");
+    EXPECT_EQ(levels[0].rows, (std::vector<std::string>{"######", "#@ $.#", "######"}));
+    EXPECT_EQ(levels[0].storedSolution, "rR");
+    EXPECT_EQ(levels[0].solutionPath, "");
+    EXPECT_EQ(levels[1].problem, "the board has no keeper");
+    EXPECT_EQ(levels[2].file, path + " #3");
+
+    const Run run = Solve({"--time", "5", "--write", path});
+    ASSERT_EQ(run.lines.size(), 4u) << run.out;
+    EXPECT_EQ(run.lines[0].rfind(path + " #1: solved, 2 moves", 0), 0u) << run.lines[0];
+    EXPECT_NE(run.lines[0].find("a level of a collection keeps no solution file"), std::string::npos) << run.lines[0];
+    EXPECT_NE(run.lines[1].find("unreadable (the board has no keeper)"), std::string::npos) << run.lines[1];
+    EXPECT_EQ(run.lines[3], "solved 1 of 3");
+    EXPECT_EQ(run.status, 1);
+    // Nothing was written beside the collection.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SolveCommand, AFileWithOnePlayableBoardStillReadsAsTheGameLoadsIt)
+{
+    // Rows split by a blank line are one board for the game, which joins them; the part without
+    // the keeper must not make the file a collection.
+    const std::string path = Put("one.xsb", "######\n#@ $.#\n\n#    #\n######\nTitle: Split\n");
+    const auto levels = w4::solvecli::ReadLevelsOf(path);
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(levels[0].file, path);
+    EXPECT_EQ(levels[0].rows, (std::vector<std::string>{"######", "#@ $.#", "#    #", "######"}));
+    EXPECT_EQ(levels[0].solutionPath, Path("one.XHT"));
+    EXPECT_EQ(levels[0].collectionNumber, 0);
+}
+
+} // namespace
