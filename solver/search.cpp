@@ -6,6 +6,7 @@
 #include "solver/table.h"
 
 #include <algorithm>
+#include <cassert>
 #include <memory>
 
 namespace w4::solver {
@@ -86,7 +87,7 @@ public:
              std::size_t budget)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
           dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
-          optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()),
+          optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
           occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0), child_(static_cast<std::size_t>(boxCount_))
     {
@@ -107,6 +108,8 @@ private:
     bool TimeToStop(Outcome& why);
     void Place(const Cell* boxes, std::uint8_t value);
     std::vector<Push> PathTo(NodeId id) const;
+    Cell ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
+    bool RingConnected(Cell to);
 
     const Board& board_;
     const Options& options_;
@@ -120,7 +123,8 @@ private:
     Tuning tuning_;
     bool optimal_;
     Zobrist zobrist_;
-    Reach reach_;
+    Reach reach_;        // the expanded position's keeper reach, kept while its children are made
+    Reach childReach_;   // floods for the children
     std::vector<std::uint8_t> occupied_;
     PositionTable table_;
     OpenList open_;
@@ -169,6 +173,72 @@ bool Searcher::TimeToStop(Outcome& why)
         return true;
     }
     return false;
+}
+
+// Whether the free cells beside `to` stay connected to each other around it once a box stands
+// there: walking the eight cells around it, consecutive ones touch, so the free side cells are
+// joined when they all lie on one unbroken run of free cells.
+bool Searcher::RingConnected(Cell to)
+{
+    const int x = board_.cellX[to], y = board_.cellY[to];
+    static constexpr int RingX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+    static constexpr int RingY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+    bool free[8];
+    for (int k = 0; k < 8; ++k) {
+        const int cx = x + RingX[k], cy = y + RingY[k];
+        int cell = -1;
+        if (cx >= 0 && cy >= 0 && cx < board_.width && cy < board_.height)
+            cell = board_.cellOfGrid[static_cast<std::size_t>(cy * board_.width + cx)];
+        free[k] = cell >= 0 && !occupied_[static_cast<std::size_t>(cell)];
+    }
+    int runsWithSide = 0;
+    int start = 0;
+    while (start < 8 && free[start])
+        ++start;
+    if (start == 8)
+        return true;   // all free: one ring
+    // Walk once round from a blocked cell, counting the runs that hold a side cell (even k).
+    bool inRun = false, runHasSide = false;
+    for (int step = 1; step <= 8; ++step) {
+        const int k = (start + step) % 8;
+        if (free[k]) {
+            if (!inRun) {
+                inRun = true;
+                runHasSide = false;
+            }
+            runHasSide |= k % 2 == 0;
+        } else if (inRun) {
+            inRun = false;
+            runsWithSide += runHasSide;
+        }
+    }
+    return runsWithSide <= 1;
+}
+
+// The child's normalised keeper without a flood where the push cannot change the reach but for
+// the two cells it touches: the keeper's area loses `to`, gains `from`, and nothing else joins
+// or splits off. Otherwise, and when the smallest cell is the one lost, a flood decides.
+Cell Searcher::ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir)
+{
+    // `occupied_` holds the child here: `from` free, `to` taken.
+    bool simple = parentKeeper != to;
+    for (int side : {(dir + 1) % DirCount, (dir + 3) % DirCount}) {
+        const Cell c = board_.Next(from, side);
+        if (c != NoCell && !occupied_[c] && !reach_.Reached(c))
+            simple = false;   // the keeper may walk on into a region it could not reach before
+    }
+    if (simple && reach_.Reached(to))
+        simple = RingConnected(to);
+    Cell keeper;
+    if (simple) {
+        keeper = std::min(parentKeeper, from);
+#ifndef NDEBUG
+        assert(keeper == childReach_.Flood(board_, occupied_.data(), from));
+#endif
+    } else {
+        keeper = childReach_.Flood(board_, occupied_.data(), from);
+    }
+    return keeper;
 }
 
 std::vector<Push> Searcher::PathTo(NodeId id) const
@@ -277,7 +347,7 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
         const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
         Cell keeper = NoCell;
         if (!frozen)
-            keeper = reach_.Flood(board_, occupied_.data(), push.from);
+            keeper = ChildKeeper(node.keeper, push.from, to, push.dir);
         occupied_[push.from] = 1;
         occupied_[to] = 0;
         if (frozen)
