@@ -28,6 +28,16 @@ mode_t DefaultFileMode()
     return static_cast<mode_t>(0666 & ~mask);
 }
 
+// A file the user made read-only stays as it is: the rename below only needs a writable folder,
+// so the file's own permission is checked first. The superuser may write anything, so for it only
+// a file with no write bit at all counts as read-only.
+bool RefusesWrites(const std::string& real, const struct stat& status)
+{
+    if (::geteuid() == 0)
+        return (status.st_mode & 0222) == 0;
+    return ::faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
 } // namespace
 
 bool FileExists(const std::string& path)
@@ -102,6 +112,11 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
     if (folder.empty())
         folder = ".";
 
+    struct stat old {};
+    const bool exists = ::stat(real.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (exists && RefusesWrites(real, old))
+        throw FileError("Cannot write file \"" + path + "\": the file is read-only");
+
     // The temporary file lives in the target's folder, so the rename never crosses file systems.
     std::string name = target.filename().string();
     name.insert(0, 1, '.');
@@ -117,8 +132,7 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         ThrowWriteError(path, error);
     };
 
-    struct stat old {};
-    const mode_t mode = ::stat(real.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : DefaultFileMode();
+    const mode_t mode = exists ? (old.st_mode & 07777) : DefaultFileMode();
     if (::fchmod(fd, mode) != 0)
         fail(errno);
 

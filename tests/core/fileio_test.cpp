@@ -1,9 +1,13 @@
 #include "core/fileio.h"
+#include "core/profile.h"
+#include "core/ulevel.h"
+#include "core/usokoban.h"
 #include "recording_frontend.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace w4 {
 namespace {
@@ -131,6 +135,59 @@ TEST(WriteFileAtomically, FailureOverAFolderLeavesItAndNoTemporaryFile)
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
         ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+// Every writer goes through the atomic replace, which needs only a writable folder; a file the
+// user made read-only (0444, which even the superuser's tests must respect) is refused with an
+// error naming it, and the old contents stay.
+TEST(WriteFileAtomically, RefusesAReadOnlyFileForEveryWriter)
+{
+    struct Writer {
+        const char* Name;
+        std::function<void(const std::string&)> Write;
+    };
+    GameState level;
+    level.LevelWidth = 3;
+    level.LevelHeight = 1;
+    level.SnapshotHistory.resize(1);
+    const std::vector<Writer> writers = {
+        {"bytes", [](const std::string& path) { WriteFileAtomically(path, "new"); }},
+        {"level", [&](const std::string& path) { WriteLevelFile(level, path); }},
+        {"solution", [](const std::string& path) { WriteSolutionFile(path, "rrU"); }},
+        {"playlist", [](const std::string& path) {
+             GameState g;
+             g.ProgramFolder = std::filesystem::path(path).parent_path();
+             g.Playlist = {"a.xsb"};
+             WritePlaylistFile(g);
+         }},
+        {"settings", [](const std::string& path) {
+             ProfileFile ini(path);
+             ini.WriteInteger("LEVEL", "Index", 4);
+             ini.Save();
+         }},
+    };
+    for (const Writer& writer : writers) {
+        SCOPED_TRACE(writer.Name);
+        TempFolder folder;
+        const std::string path = folder.Write("boxyard4.lev", "old\r\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+        try {
+            writer.Write(path);
+            ADD_FAILURE() << "a read-only file was replaced";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(ReadBytes(path), "old\r\n");
+        int entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
+            ++entries;
+        EXPECT_EQ(entries, 1);
+        // A file with a write bit for its owner is replaced as before.
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        writer.Write(path);
+        EXPECT_NE(ReadBytes(path), "old\r\n");
+    }
 }
 
 } // namespace

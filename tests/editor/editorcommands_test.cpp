@@ -205,6 +205,19 @@ TEST(NewLevelTest, FailedWriteThrowsAndLeavesThePlaylistAndLevel)
     EXPECT_TRUE(ui.Calls.empty());
 }
 
+TEST(NewLevelTest, AReadOnlyFileIsRefusedAndKept)
+{
+    TempFolder folder;
+    RecordingFrontend ui;
+    GameState g;
+    const std::string path = folder.Write("locked.xsb", "#####\r\n#@$.#\r\n#####\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    EXPECT_THROW(CreateNewLevel(g, ui, path), FileError);
+    EXPECT_EQ(ReadBytes(path), "#####\r\n#@$.#\r\n#####\r\n");
+    EXPECT_TRUE(g.Playlist.empty());
+}
+
 struct KeyCase {
     const char* Name;
     int Key;
