@@ -13,6 +13,7 @@
 #include <iterator>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 namespace w4 {
 namespace {
@@ -148,6 +149,10 @@ QImage DecodeWithQt(const std::string& bytes, const char* format, const std::str
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // Only the named format decodes the file: left to itself, the reader hands content of another
+    // kind (a GIF named .ico) to whichever plugin recognises it, past the size checked here.
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
     if (!size.isValid())
         Fail(name, "not a valid picture of its kind");
@@ -155,10 +160,26 @@ QImage DecodeWithQt(const std::string& bytes, const char* format, const std::str
     QImage image;
     if (!reader.read(&image) || image.isNull())
         Fail(name, "the picture data is damaged or incomplete (" + reader.errorString().toStdString() + ")");
+    // The header's size and the decoded one need not agree in every reader.
+    CheckSize(image.width(), image.height(), name);
     return image;
 }
 
 namespace {
+
+// Bitmaps are opaque here, as they are for the programs that draw them: a 32-bit bitmap whose
+// header declares an alpha mask often leaves that channel at zero, which would make the whole
+// picture invisible. The colour channels are kept as they are and the alpha is set to full.
+QImage Opaque(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] |= 0xFF000000u;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 
 bool Supported(const std::string& ext)
 {
@@ -174,7 +195,10 @@ QImage DecodePicture(const std::string& bytes, const std::string& ext, const std
     if (!Supported(ext))
         Fail(name, "unsupported picture format");
     CheckBitmapComplete(bytes, name);
-    return DecodeWithQt(bytes, ext.c_str(), name);
+    QImage image = DecodeWithQt(bytes, ext.c_str(), name);
+    if (ext == "bmp" && image.hasAlphaChannel())
+        image = Opaque(std::move(image));
+    return image;
 }
 
 QImage LoadPicture(const std::string& path)

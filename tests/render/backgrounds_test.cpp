@@ -109,5 +109,25 @@ TEST(Background, DrawFillsTheWholeArea)
     EXPECT_EQ(target.pixel(50, 35), qRgb(255, 255, 255));
 }
 
+// A bitmap with an all-zero alpha channel is a visible texture and picture, not an empty one.
+TEST(Background, ZeroAlphaBitmapIsDrawnOpaque)
+{
+    test::TempFolder folder;
+    folder.Write("zero-alpha.bmp", test::ZeroAlphaBitmap(8, 8, qRgb(30, 160, 220)));
+    GameState g;
+    g.TextureFile = g.PictureFile = folder.File("zero-alpha.bmp");
+    for (int mode : {2, 3}) {
+        g.BackgroundMode = mode;
+        const auto layer = PaintBackground(g, QSize(20, 20));
+        ASSERT_TRUE(layer) << mode;
+        QImage shown(20, 20, QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        QPainter painter(&shown);
+        DrawBackground(painter, shown.rect(), *layer);
+        painter.end();
+        EXPECT_EQ(shown.pixel(19, 19), qRgb(30, 160, 220)) << mode;
+    }
+}
+
 } // namespace
 } // namespace w4

@@ -112,5 +112,40 @@ TEST(LoadPicture, RefusesHugePicturesBeforeDecoding)
     }
 }
 
+// A picture is decoded only by the format its extension names: content of another kind is
+// refused, so no reader that was not asked can hand back a picture past the size check.
+TEST(LoadPicture, ContentOfAnotherFormatIsRefused)
+{
+    test::TempFolder folder;
+    // Its screen is small; its one frame is taller than any picture accepted.
+    folder.Write("tall-gif.ico", test::BareGif(2, 2, 2, 16973));
+    folder.Write("small-gif.ico", test::BareGif(4, 4, 4, 4));
+    folder.Write("png.bmp", Encoded(SolidImage(5, 5, qRgb(1, 2, 3)), "PNG"));
+    folder.Write("bmp.png", Encoded(SolidImage(5, 5, qRgb(1, 2, 3)), "BMP"));
+    for (const char* name : {"tall-gif.ico", "small-gif.ico", "png.bmp", "bmp.png"}) {
+        const std::string error = ErrorOf(folder.File(name));
+        EXPECT_NE(error.find('"' + folder.File(name) + '"'), std::string::npos) << name << ": " << error;
+    }
+}
+
+// Bitmaps are opaque: a 32-bit bitmap whose alpha mask leaves every pixel at zero keeps its
+// colours; a PNG keeps its transparency.
+TEST(LoadPicture, BitmapAlphaIsIgnored)
+{
+    test::TempFolder folder;
+    folder.Write("zero-alpha.bmp", test::ZeroAlphaBitmap(6, 4, qRgb(200, 40, 90)));
+    const QImage bitmap = LoadPicture(folder.File("zero-alpha.bmp"));
+    ASSERT_EQ(bitmap.size(), QSize(6, 4));
+    EXPECT_FALSE(bitmap.hasAlphaChannel());
+    EXPECT_EQ(bitmap.pixel(5, 3), qRgb(200, 40, 90));
+
+    QImage clear(3, 3, QImage::Format_ARGB32);
+    clear.fill(qRgba(10, 20, 30, 0));
+    folder.SavePicture("clear.png", clear, "PNG");
+    const QImage png = LoadPicture(folder.File("clear.png"));
+    EXPECT_TRUE(png.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(png.pixel(1, 1)), 0);
+}
+
 } // namespace
 } // namespace w4

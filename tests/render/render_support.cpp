@@ -121,4 +121,59 @@ std::string EncodeJpeg(const QImage& image)
     return bytes;
 }
 
+namespace {
+
+void PutLittle(std::string& bytes, std::uint32_t value, int count)
+{
+    for (int i = 0; i < count; ++i)
+        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+std::string ZeroAlphaBitmap(int width, int height, QRgb colour)
+{
+    const std::uint32_t header = 124; // BITMAPV5HEADER
+    const std::uint32_t offset = 14 + header;
+    const std::uint32_t pixels = static_cast<std::uint32_t>(width * height * 4);
+    std::string bytes = "BM";
+    PutLittle(bytes, offset + pixels, 4);
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, offset, 4);
+    PutLittle(bytes, header, 4);
+    PutLittle(bytes, static_cast<std::uint32_t>(width), 4);
+    PutLittle(bytes, static_cast<std::uint32_t>(height), 4);
+    PutLittle(bytes, 1, 2);            // planes
+    PutLittle(bytes, 32, 2);           // bits per pixel
+    PutLittle(bytes, 3, 4);            // BI_BITFIELDS
+    PutLittle(bytes, pixels, 4);
+    PutLittle(bytes, 2835, 4);
+    PutLittle(bytes, 2835, 4);
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, 0x00FF0000, 4);   // red mask
+    PutLittle(bytes, 0x0000FF00, 4);   // green mask
+    PutLittle(bytes, 0x000000FF, 4);   // blue mask
+    PutLittle(bytes, 0xFF000000, 4);   // alpha mask
+    PutLittle(bytes, 0x73524742, 4);   // 'sRGB'
+    bytes.append(124 - 60, '\0');      // end points, gamma, intent, profile
+    for (int i = 0; i < width * height; ++i)
+        PutLittle(bytes, colour & 0x00FFFFFF, 4);
+    return bytes;
+}
+
+std::string BareGif(int width, int height, int frameWidth, int frameHeight)
+{
+    std::string bytes = "GIF89a";
+    PutLittle(bytes, static_cast<std::uint32_t>(width), 2);
+    PutLittle(bytes, static_cast<std::uint32_t>(height), 2);
+    bytes += std::string("\x80\x00\x00" "\x00\x00\x00" "\xFF\xFF\xFF", 9); // two-colour table
+    bytes.push_back(',');
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, static_cast<std::uint32_t>(frameWidth), 2);
+    PutLittle(bytes, static_cast<std::uint32_t>(frameHeight), 2);
+    bytes += std::string("\x00\x02\x01\x2C\x00;", 6); // code size 2: clear, end
+    return bytes;
+}
+
 } // namespace w4::test

@@ -34,6 +34,14 @@ private:
     std::filesystem::path path_;
 };
 
+// A 32-bit bitmap with a BITMAPV5 header that declares an alpha mask, every pixel 'colour' with
+// an alpha of zero, as many painting programs write them.
+std::string ZeroAlphaBitmap(int width, int height, QRgb colour);
+
+// A GIF whose screen is 'width' x 'height' and whose one frame is 'frameWidth' x 'frameHeight'
+// (one clear and one end code: the reader fills it).
+std::string BareGif(int width, int height, int frameWidth, int frameHeight);
+
 // JPEG bytes of an image, made by libjpeg-turbo at the best quality.
 std::string EncodeJpeg(const QImage& image);
 
