@@ -9,12 +9,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 namespace w4 {
 
-QImage LoadTilePicture(const std::string& path, Colour transparency)
+namespace {
+
+QImage Flatten(const QImage& picture, Colour transparency)
 {
-    QImage picture = LoadPicture(path);
     if (!picture.hasAlphaChannel())
         return picture.convertToFormat(QImage::Format_RGB32);
     QImage flat(picture.size(), QImage::Format_RGB32);
@@ -24,10 +27,25 @@ QImage LoadTilePicture(const std::string& path, Colour transparency)
     return flat;
 }
 
+bool TileSizeFits(int size)
+{
+    return size >= MinTileSize && size <= MaxTileSize;
+}
+
+} // namespace
+
+QImage LoadTilePicture(const std::string& path, Colour transparency)
+{
+    return Flatten(LoadPicture(path), transparency);
+}
+
 void BuildNoneTile(const GameState& g, TileSet& tiles)
 {
-    if (g.TileWidth < MinTileSize || g.TileHeight < MinTileSize || g.TileWidth > MaxTileSize ||
-        g.TileHeight > MaxTileSize) {
+    const auto pictures = PictureTiles(tiles);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        if (!tiles.SeeThrough[i].isNull())
+            *pictures[i] = Flatten(tiles.SeeThrough[i], g.TransparencyColor);
+    if (!TileSizeFits(g.TileWidth) || !TileSizeFits(g.TileHeight)) {
         tiles.IMGNone = QImage();
         return;
     }
@@ -40,6 +58,15 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
     if (!FileExists(iniPath))
         return;
     const ProfileFile ini(iniPath);
+    // A tile size the board cannot use refuses the whole set before anything changes: keeping the
+    // old size with the new pictures would make them overlap or leave gaps without a word.
+    const auto width = ini.ReadInteger("CONFIG", "Width", 16);
+    const auto height = ini.ReadInteger("CONFIG", "Height", 16);
+    for (const auto& [name, value] : {std::pair{"width", width}, std::pair{"height", height}})
+        if (!TileSizeFits(value))
+            throw GraphicsSetError("Cannot load the graphics set \"" + iniPath + "\": the tile " + name + " " +
+                                   std::to_string(value) + " is outside " + std::to_string(MinTileSize) + " .. " +
+                                   std::to_string(MaxTileSize) + " pixels.");
     // Picture names are joined to the set's folder as text, so a value may reach into a
     // sub-folder. Sets made on Windows separate folders with backslashes.
     std::filesystem::path base = std::filesystem::path(iniPath).parent_path();
@@ -47,37 +74,37 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
         base = std::filesystem::path(".");
     std::string folder = base.string();
     folder.push_back('/');
-    const auto load = [&](const char* key, const std::string& fallback, QImage& into) {
+    const auto pictures = PictureTiles(tiles);
+    // 'tile' is the picture's place in PictureTiles order.
+    const auto load = [&](const char* key, const std::string& fallback, std::size_t tile) {
         std::string name = ini.ReadString("MAPPING", key, fallback);
         std::replace(name.begin(), name.end(), '\\', '/');
-        into = LoadTilePicture(folder + name, g.TransparencyColor);
+        QImage picture = LoadPicture(folder + name);
+        *pictures[tile] = Flatten(picture, g.TransparencyColor);
+        tiles.SeeThrough[tile] = picture.hasAlphaChannel() ? std::move(picture) : QImage();
     };
 
-    load("sokoban1", "sokoban1.bmp", tiles.IMGSokoban1);
-    load("sokoban2", "sokoban2.bmp", tiles.IMGSokoban2);
-    load("box1", "box1.bmp", tiles.IMGBox1);
-    load("box2", "box2.bmp", tiles.IMGBox2);
-    load("empty", "empty.bmp", tiles.IMGEmpty);
-    load("target", "target.bmp", tiles.IMGTarget);
+    load("sokoban1", "sokoban1.bmp", 0);
+    load("sokoban2", "sokoban2.bmp", 1);
+    load("box1", "box1.bmp", 2);
+    load("box2", "box2.bmp", 3);
+    load("empty", "empty.bmp", 4);
+    load("target", "target.bmp", 5);
 
     g.WallVariants = ini.ReadBool("CONFIG", "walls", false);
     if (g.WallVariants) {
-        for (int mask = 0; mask < 16; ++mask) {
+        for (std::size_t mask = 0; mask < 16; ++mask) {
             std::string key = "w";
-            key += WallMaskDigits(mask);
-            load(key.c_str(), key + ".bmp", tiles.IMGWalls[static_cast<std::size_t>(mask)]);
+            key += WallMaskDigits(static_cast<int>(mask));
+            load(key.c_str(), key + ".bmp", 6 + mask);
         }
     } else {
         // The other fifteen keep their pictures; they are not painted while WallVariants is false.
-        load("wall", "wall.bmp", tiles.IMGWalls[0]);
+        load("wall", "wall.bmp", 6);
     }
 
-    const auto width = ini.ReadInteger("CONFIG", "Width", 16);
-    const auto height = ini.ReadInteger("CONFIG", "Height", 16);
-    if (width >= MinTileSize && width <= MaxTileSize)
-        g.TileWidth = width;
-    if (height >= MinTileSize && height <= MaxTileSize)
-        g.TileHeight = height;
+    g.TileWidth = width;
+    g.TileHeight = height;
     BuildNoneTile(g, tiles);
 }
 

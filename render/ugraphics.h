@@ -5,12 +5,20 @@
 #include "core/uglobal.h"
 #include "render/tiles.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace w4 {
 
-// Tile sizes outside this range are refused and the previous size is kept: below one pixel the
-// board has no cells, and far above it a 50 x 50 board would not fit in memory.
+// A graphics set that cannot be used as a whole; the text names the set file.
+class GraphicsSetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A set whose tile size lies outside this range is refused with a GraphicsSetError naming the set
+// file and the value, before any picture is replaced: below one pixel the board has no cells, and
+// far above it a 50 x 50 board would not fit in memory.
 constexpr int MinTileSize = 1;
 constexpr int MaxTileSize = 128;
 
@@ -19,9 +27,12 @@ constexpr int MaxTileSize = 128;
 // A missing set file changes nothing.
 // A picture that cannot be loaded throws PictureError naming it: the pictures loaded before it
 // stay, and WallVariants stays as already read; the tile size and see-through tile do not change.
+// A tile size out of range throws GraphicsSetError and changes nothing.
 void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath);
 
-// Gives IMGNone the current tile size, filled with TransparencyColor, so 'X' cells are see-through.
+// Gives IMGNone the current tile size, filled with TransparencyColor, so 'X' cells are see-through,
+// and lays the transparent pixels of the set's pictures over TransparencyColor again, so that they
+// follow a change of the key colour.
 void BuildNoneTile(const GameState& g, TileSet& tiles);
 
 // A tile picture as the board paints it: RGB32, with any transparent pixels laid over

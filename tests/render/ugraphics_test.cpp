@@ -100,13 +100,31 @@ TEST_F(GraphicsSetTest, TileSizeFromConfigInDecimalOrHex)
     EXPECT_EQ(tiles_.IMGNone.size(), QSize(32, 24));
     EXPECT_EQ(tiles_.IMGNone.pixel(31, 23), qRgb(0, 0, 255));
 
-    // Sizes the board cannot use are refused and the previous size stays.
-    Load("[CONFIG]\nWidth=0\nHeight=100000\n");
-    EXPECT_EQ(g_.TileWidth, 32);
-    EXPECT_EQ(g_.TileHeight, 24);
-    Load("[CONFIG]\nWidth=-16\nHeight=16\n");
-    EXPECT_EQ(g_.TileWidth, 32);
-    EXPECT_EQ(g_.TileHeight, 16);
+    // Sizes the board cannot use refuse the whole set, saying which file and value: no picture is
+    // replaced and the previous size stays, so no tiles overlap without a word.
+    const struct {
+        const char* Config;
+        const char* Value;
+    } refused[] = {{"Width=0\nHeight=100000\n", "0"}, {"Width=16\nHeight=100000\n", "100000"},
+                   {"Width=-16\nHeight=16\n", "-16"}, {"Width=200\n", "200"}, {"Height=129\n", "129"}};
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.Config);
+        tiles_.IMGBox1 = SolidImage(4, 4, marker_);
+        try {
+            Load(std::string("[CONFIG]\n") + c.Config);
+            ADD_FAILURE() << "no error";
+        } catch (const GraphicsSetError& e) {
+            const std::string error = e.what();
+            EXPECT_NE(error.find(folder_.File("set.ini")), std::string::npos) << error;
+            EXPECT_NE(error.find(std::string(" ") + c.Value + " "), std::string::npos) << error;
+        }
+        EXPECT_EQ(g_.TileWidth, 32);
+        EXPECT_EQ(g_.TileHeight, 24);
+        EXPECT_EQ(tiles_.IMGBox1.pixel(0, 0), marker_);
+    }
+    Load("[CONFIG]\nWidth=128\nHeight=1\n");
+    EXPECT_EQ(g_.TileWidth, 128);
+    EXPECT_EQ(g_.TileHeight, 1);
 }
 
 TEST_F(GraphicsSetTest, MissingPictureStopsTheLoadThere)
@@ -169,6 +187,41 @@ TEST_F(GraphicsSetTest, MissingSetFileChangesNothing)
     LoadGraphicsSet(g_, tiles_, folder_.File("absent.ini"));
     EXPECT_EQ(tiles_.IMGSokoban1.pixel(0, 0), marker_);
     EXPECT_TRUE(g_.WallVariants);
+}
+
+TEST_F(GraphicsSetTest, ZeroAlphaBitmapTileIsOpaque)
+{
+    folder_.Write("box1.bmp", test::ZeroAlphaBitmap(16, 16, qRgb(200, 40, 90)));
+    g_.TransparencyColor = 0x0000FF00;
+    Load("[MAPPING]\n");
+    EXPECT_EQ(tiles_.IMGBox1.pixel(7, 7), qRgb(200, 40, 90));
+}
+
+// Transparent pixels of a tile follow the key colour when it changes, so no patches of the old
+// colour stay on the board; opaque tiles are left alone.
+TEST_F(GraphicsSetTest, SeeThroughPixelsFollowANewKeyColour)
+{
+    QImage holed(16, 16, QImage::Format_ARGB32);
+    holed.fill(qRgba(0, 0, 0, 0));
+    holed.setPixel(8, 8, qRgba(200, 100, 50, 255));
+    folder_.SavePicture("keeper.png", holed, "PNG");
+    g_.TransparencyColor = 0x0000FF00;
+    Load("[MAPPING]\nsokoban1=keeper.png\n");
+    ASSERT_EQ(tiles_.IMGSokoban1.pixel(0, 0), qRgb(0, 255, 0));
+
+    g_.TransparencyColor = 0x00FF0000;
+    BuildNoneTile(g_, tiles_);
+    EXPECT_EQ(tiles_.IMGSokoban1.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(tiles_.IMGSokoban1.pixel(8, 8), qRgb(200, 100, 50));
+    EXPECT_EQ(tiles_.IMGSokoban1.format(), QImage::Format_RGB32);
+    EXPECT_EQ(tiles_.IMGNone.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(tiles_.IMGBox1.pixel(0, 0), ColourOf(2));
+
+    // A later set with an opaque picture in that place is not overwritten by the earlier one.
+    Load("[MAPPING]\n");
+    g_.TransparencyColor = 0x000000FF;
+    BuildNoneTile(g_, tiles_);
+    EXPECT_EQ(tiles_.IMGSokoban1.pixel(0, 0), ColourOf(0));
 }
 
 TEST(ShippedGraphicsSet, Warehaus32LoadsWithSixteenWalls)
