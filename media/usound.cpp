@@ -78,6 +78,11 @@ public:
         Mix_Music* loaded = Mix_LoadMUS(path.c_str());
         if (music_) Mix_FreeMusic(music_);  // halts it first when it is the one playing
         music_ = loaded;
+        // The settings' volume belongs to the module it was applied to: a new module plays at
+        // the library's own volume (start-up applies the volumes after its load), so a volume of
+        // 0 does not keep every later module silent.
+        musicMuted_ = false;
+        Mix_VolumeMusic(MIX_MAX_VOLUME);
         return music_ != nullptr;
     }
 

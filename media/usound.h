@@ -41,7 +41,8 @@ public:
     // sample is empty. (SoundsEnabled is the caller's gate: see PlaySample below.)
     virtual void PlaySample(Sample sample) = 0;
     // A missing file leaves the module as it was (false); a file the library rejects leaves
-    // no module (false); otherwise the new module replaces the old one (true).
+    // no module (false); otherwise the new module replaces the old one (true) and plays at the
+    // library's own volume until ApplyVolumes is called again.
     virtual bool LoadSong(const std::string& path) = 0;
     // Starts the module, looping; nothing without one.
     virtual void PlaySong() = 0;

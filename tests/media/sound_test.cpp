@@ -249,6 +249,19 @@ TEST_F(SoundPlayback, MusicVolumeZeroKeepsTheModuleQuiet) {
     EXPECT_TRUE(Finish().Silent());
 }
 
+// The settings' volume belongs to the module loaded at start-up; one loaded later with
+// Music > Load plays at the library's own volume, so a volume of 0 does not silence it for good.
+TEST_F(SoundPlayback, ModuleLoadedAfterVolumeZeroIsHeard) {
+    g_.MusicAutoPlay = true;
+    g_.MusicVolume = 0;
+    Start();
+    ASSERT_FALSE(sound_->IsMusicPlaying());
+    MusicLoad(g_, *sound_, (dir_ / "musics" / "boxyard4.s3m").string());
+    EXPECT_TRUE(sound_->IsMusicPlaying());
+    SDL_Delay(300);
+    EXPECT_FALSE(Finish().Silent());
+}
+
 TEST_F(SoundPlayback, StopQuitRestartGivesNoMusic) {
     g_.MusicAutoPlay = true;
     Start("first.raw");
