@@ -88,14 +88,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption)
 
 } // namespace
 
-TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QStringList commandLineFiles,
+TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QByteArrayList commandLineFiles,
                    QWidget* parent)
     : TFRMMain(programFolder, w4::PortableFolders(programFolder), dialogs, std::move(commandLineFiles), parent)
 {
 }
 
 TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
-                   QStringList commandLineFiles, QWidget* parent)
+                   QByteArrayList commandLineFiles, QWidget* parent)
     : QMainWindow(parent)
     , dialogs(dialogs)
     , BoardPic(std::make_unique<w4::BoardPicture>())
@@ -299,7 +299,7 @@ void TFRMMain::BuildTimers()
     TMRGamepad->start();
 }
 
-void TFRMMain::FormCreate(const QStringList& commandLineFiles)
+void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
 {
     w4::GameState& g = Game;
 

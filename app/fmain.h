@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QByteArrayList>
 #include <QStringList>
 
 #include <array>
@@ -51,11 +52,11 @@ class TFRMMain : public QMainWindow, public w4::Frontend {
     Q_OBJECT
 
 public:
-    TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QStringList commandLineFiles = {},
+    TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QByteArrayList commandLineFiles = {},
              QWidget* parent = nullptr);
     // The same, with the folders of an installed or portable run (core/folders.h).
     TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
-             QStringList commandLineFiles = {}, QWidget* parent = nullptr);
+             QByteArrayList commandLineFiles = {}, QWidget* parent = nullptr);
     ~TFRMMain() override;
 
     w4::GameState& State() { return Game; }
@@ -82,7 +83,7 @@ public:
     void ShowNotice(const std::string& text) override;
 
     // --- Window life ---
-    void FormCreate(const QStringList& commandLineFiles);
+    void FormCreate(const QByteArrayList& commandLineFiles);
     // Asks the quit question and, on Yes, saves; false keeps the window open.
     bool FormClose();
     void SetGameMode(int mode);
@@ -193,9 +194,10 @@ public:
     void IMGSokobanPaint(QPainter& painter);
 
     // --- Files from outside: dropped, handed over by a later start, on the command line ---
-    void FormDropFiles(const QStringList& paths);
-    void ReceiveHandedOverArgument(const QString& argument);
-    void AddCommandLineFiles(const QStringList& arguments);
+    // Paths as the file system's bytes.
+    void FormDropFiles(const QByteArrayList& paths);
+    void ReceiveHandedOverArgument(const QByteArray& argument);
+    void AddCommandLineFiles(const QByteArrayList& arguments);
 
     // --- Widgets, named by kind and role ---
     QMenuBar* MNUSokoban = nullptr;

@@ -60,13 +60,13 @@ void TFRMMain::StartShell()
 }
 
 // Start-up: level files named on the command line join the playlist; the current level stays.
-void TFRMMain::AddCommandLineFiles(const QStringList& arguments)
+void TFRMMain::AddCommandLineFiles(const QByteArrayList& arguments)
 {
     w4::ReceiveCommandLineFiles(Game, *this, w4::PlaylistPaths(arguments));
 }
 
 // Files dropped on the window: the level files join the playlist and the first of them shows.
-void TFRMMain::FormDropFiles(const QStringList& paths)
+void TFRMMain::FormDropFiles(const QByteArrayList& paths)
 {
     w4::BringToFront(this);
     w4::ReceiveDroppedFiles(Game, *this, w4::PlaylistPaths(paths));
@@ -75,7 +75,7 @@ void TFRMMain::FormDropFiles(const QStringList& paths)
 // One argument of a later start: appended to the playlist and shown (the showing held while a
 // dialog is open). Any failure is reported here, so the later start always gets its answer and
 // goes on.
-void TFRMMain::ReceiveHandedOverArgument(const QString& argument)
+void TFRMMain::ReceiveHandedOverArgument(const QByteArray& argument)
 {
     std::string path = w4::PlaylistPath(argument);
     Game.Playlist.push_back(path);
@@ -93,10 +93,10 @@ void TFRMMain::dragEnterEvent(QDragEnterEvent* event)
 
 void TFRMMain::dropEvent(QDropEvent* event)
 {
-    QStringList paths;
+    QByteArrayList paths;
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            paths << url.toLocalFile();
+        if (const QByteArray bytes = w4::LocalFileBytes(url); !bytes.isEmpty())
+            paths << bytes;
     event->acceptProposedAction();
     Guarded([this, &paths] { FormDropFiles(paths); });
 }

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <iterator>
 
 namespace w4 {
@@ -102,11 +104,23 @@ void ReceiveDroppedFiles(GameState& g, Frontend& ui, const std::vector<std::stri
 
 std::string PlaylistPath(const QString& path)
 {
+    return PlaylistPath(QFile::encodeName(path));
+}
+
+std::string PlaylistPath(const QByteArray& path)
+{
     if (path.isEmpty())
         return {};
+    // Worked on as bytes: a name in another encoding than UTF-8 must reach the file it names.
     // Symbolic links are kept as named: the playlist shows the file the user chose.
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    return QFile::encodeName(absolute).toStdString();
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path.toStdString()), ec);
+    if (ec)
+        absolute = std::filesystem::path(path.toStdString());
+    std::string clean = absolute.lexically_normal().string();
+    if (clean.size() > 1 && clean.back() == '/')
+        clean.pop_back();
+    return clean;
 }
 
 std::vector<std::string> PlaylistPaths(const QStringList& paths)
@@ -118,12 +132,35 @@ std::vector<std::string> PlaylistPaths(const QStringList& paths)
     return result;
 }
 
+std::vector<std::string> PlaylistPaths(const QByteArrayList& paths)
+{
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QByteArray& path : paths)
+        result.push_back(PlaylistPath(path));
+    return result;
+}
+
+QByteArray LocalFileBytes(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return {};
+    // toLocalFile() decodes the path as UTF-8 and turns other bytes into replacement characters;
+    // the encoded form still holds them.
+    QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!bytes.isEmpty() && !url.host().isEmpty())
+        bytes.prepend("//" + url.host().toUtf8());   // a share, as toLocalFile() names it
+    return bytes;
+}
+
 std::vector<std::string> DroppedLocalFiles(const QMimeData& data)
 {
     std::vector<std::string> result;
-    for (const QUrl& url : data.urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            result.push_back(PlaylistPath(url.toLocalFile()));
+    for (const QUrl& url : data.urls()) {
+        const QByteArray bytes = LocalFileBytes(url);
+        if (!bytes.isEmpty())
+            result.push_back(PlaylistPath(bytes));
+    }
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "core/frontend.h"
 #include "core/uglobal.h"
 
+#include <QByteArrayList>
 #include <QStringList>
 
 #include <string>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class QMimeData;
+class QUrl;
 
 namespace w4 {
 
@@ -40,10 +42,17 @@ void ShowHeldBackFile(GameState& g, Frontend& ui, const std::string& path);
 void ReceiveCommandLineFiles(GameState& g, Frontend& ui, const std::vector<std::string>& arguments);
 void ReceiveDroppedFiles(GameState& g, Frontend& ui, const std::vector<std::string>& paths);
 
-// A path from Qt as the playlist keeps it: the file system's bytes, made absolute against the
-// current folder (a relative name would mean another file once the playlist is read elsewhere).
+// A path as the playlist keeps it: the file system's bytes, made absolute against the current
+// folder (a relative name would mean another file once the playlist is read elsewhere). The
+// byte forms keep a name that is not UTF-8 exactly as the file system spells it.
 std::string PlaylistPath(const QString& path);
+std::string PlaylistPath(const QByteArray& path);
 std::vector<std::string> PlaylistPaths(const QStringList& paths);
+std::vector<std::string> PlaylistPaths(const QByteArrayList& paths);
+
+// The bytes of a local file URL's path (percent-encoded bytes decoded as they are); empty when
+// the URL is not a local file.
+QByteArray LocalFileBytes(const QUrl& url);
 
 // The local files of a drop, in the drop's order; anything that is not a local file is left out.
 std::vector<std::string> DroppedLocalFiles(const QMimeData& data);

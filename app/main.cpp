@@ -13,9 +13,13 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Warehaus4"));
     // Ties the window to the desktop entry that Tools > Associate Extension writes.
     app.setDesktopFileName(QStringLiteral("warehaus4"));
-    QStringList arguments = app.arguments().mid(1);
+    // The arguments' own bytes: a file name need not be UTF-8, and QString would change it.
+    // (QApplication has taken its own options out of argv by now.)
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
     // An option, not a level file: it is neither opened nor handed to a running window.
-    const bool portable = arguments.removeAll(QLatin1String(w4::kPortableOption)) > 0;
+    const bool portable = arguments.removeAll(QByteArray(w4::kPortableOption)) > 0;
 
     // When Warehaus4 already runs on this desktop it takes the arguments, and this start ends
     // here, before any window exists.

@@ -1,12 +1,13 @@
 #include "app/singleinstance.h"
 
+#include "app/handover.h"
+
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QWidget>
 
@@ -47,13 +48,10 @@ QByteArray Frame(char kind, const QByteArray& payload)
     return frame;
 }
 
+// Any bytes but NUL may name a file; the encoding is the file system's, not ours to check.
 bool IsWellFormedPath(const QByteArray& payload)
 {
-    if (payload.isEmpty() || payload.size() > SingleInstance::MaxMessageBytes || payload.contains('\0'))
-        return false;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(payload);
-    return !decoder.hasError();
+    return !payload.isEmpty() && payload.size() <= SingleInstance::MaxMessageBytes && !payload.contains('\0');
 }
 
 // Sends one message and waits for its answer. False when the other side went away or is stuck.
@@ -128,7 +126,7 @@ SingleInstance::~SingleInstance()
     peers_.clear();
 }
 
-bool SingleInstance::Start(const QStringList& arguments)
+bool SingleInstance::Start(const QByteArrayList& arguments)
 {
     // Two starts at the same moment must not both find no one and then remove each other's
     // socket: the check and the listen happen under one lock. It is held for moments only, so
@@ -148,13 +146,13 @@ bool SingleInstance::Start(const QStringList& arguments)
     return true;
 }
 
-void SingleInstance::HandOver(QLocalSocket& socket, const QStringList& arguments)
+void SingleInstance::HandOver(QLocalSocket& socket, const QByteArrayList& arguments)
 {
-    for (const QString& argument : arguments) {
+    for (const QByteArray& argument : arguments) {
         if (argument.isEmpty())
             continue;
         // The running window may work in another folder: send what the argument names here.
-        const QByteArray path = QDir::cleanPath(QDir::current().absoluteFilePath(argument)).toUtf8();
+        const QByteArray path = QByteArray::fromStdString(PlaylistPath(argument));
         if (path.size() > MaxMessageBytes)
             continue;
         if (!Send(socket, KindFile, path))
@@ -292,7 +290,7 @@ bool SingleInstance::Handle(char kind, const QByteArray& payload)
     }
     if (!IsWellFormedPath(payload))
         return false;
-    emit fileHandedOver(QString::fromUtf8(payload));
+    emit fileHandedOver(payload);
     return true;
 }
 

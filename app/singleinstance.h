@@ -1,9 +1,11 @@
 #pragma once
 // One running window per user and desktop. A later start connects to the running window's local
 // socket, hands over its arguments one message each, waits for every message to be handled, asks
-// the window to come to the front and exits. Messages carry one argument as UTF-8 behind a kind
-// byte and a 32-bit length; each is answered with one byte once the window has dealt with it.
+// the window to come to the front and exits. Messages carry one argument, the file name's bytes as
+// they are (a name need not be UTF-8), behind a kind byte and a 32-bit length; each is answered
+// with one byte once the window has dealt with it.
 
+#include <QByteArrayList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,7 +33,7 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    // Largest argument accepted, in UTF-8 bytes; anything longer is not a path.
+    // Largest argument accepted, in bytes; anything longer is not a path.
     static constexpr int MaxMessageBytes = 64 * 1024;
 
     explicit SingleInstance(QString serverPath = SingleInstanceServerPath(), QObject* parent = nullptr);
@@ -40,7 +42,8 @@ public:
     // The start-up decision. When another instance answers, the arguments go to it and the result
     // is false: the caller exits without a window. Otherwise this instance starts serving and the
     // result is true. A socket left by a killed instance is removed on the way.
-    bool Start(const QStringList& arguments);
+    // The arguments are the command line's bytes.
+    bool Start(const QByteArrayList& arguments);
 
     bool IsListening() const;
     const QString& ServerPath() const { return serverPath_; }
@@ -51,14 +54,14 @@ public:
 signals:
     // One argument of a later start. The answer goes back once the connected slots have returned,
     // so connect the handler directly: append, load and draw inside it.
-    void fileHandedOver(const QString& path);
+    void fileHandedOver(const QByteArray& path);
     // A later start has delivered all it had; the window should come to the front.
     void raiseRequested();
 
 private:
     struct Peer;
 
-    void HandOver(QLocalSocket& socket, const QStringList& arguments);
+    void HandOver(QLocalSocket& socket, const QByteArrayList& arguments);
     bool Listen();
     void Accept();
     void Serve(QLocalSocket* socket);

@@ -179,6 +179,11 @@ TEST(PlaylistPaths, DropKeepsLocalFilesInOrder)
     data.setUrls({QUrl::fromLocalFile(QStringLiteral("/d/b.xsb")), QUrl(QStringLiteral("https://example.org/c.xsb")),
                   QUrl::fromLocalFile(QStringLiteral("/d/a b.XSB"))});
     EXPECT_EQ(w4::DroppedLocalFiles(data), (Paths{"/d/b.xsb", "/d/a b.XSB"}));
+
+    // A name in Windows-1252 arrives percent-encoded and keeps its byte.
+    data.setUrls({QUrl::fromEncoded("file:///d/caf%E9.xsb")});
+    EXPECT_EQ(w4::DroppedLocalFiles(data), (Paths{"/d/caf\xe9.xsb"}));
+    EXPECT_EQ(w4::PlaylistPath(QByteArray("/n/./caf\xe9.xsb")), "/n/caf\xe9.xsb");
 }
 
 } // namespace

@@ -249,6 +249,51 @@ TEST_F(ShellWindowTest, HandedOverArgumentsAreLoadedAndDrawnBeforeTheLaterStartH
     EXPECT_TRUE(dialogs.Errors.isEmpty());
 }
 
+// A file name in Windows-1252 (byte 0xE9, not UTF-8) reaches the playlist byte for byte from the
+// command line, a drop and a later start, and the level in that very file is shown.
+TEST_F(ShellWindowTest, FileNamesThatAreNotUtf8KeepTheirBytes)
+{
+    const std::string wide = MakeLevel("wide.xsb", WideLevel);
+    const std::string square = MakeLevel("caf\xe9.xsb", SquareLevel);
+    const std::string tall = MakeLevel("\xe9t\xe9.xsb", TallLevel);
+    ASSERT_TRUE(std::filesystem::exists(square));
+    WritePlaylist({wide});
+    StartWithBytes({QByteArray::fromStdString(square)});
+    EXPECT_EQ(G().Playlist, (std::vector<std::string>{wide, square}));
+    window->BTNLevelLastClick();
+    EXPECT_EQ(Status(1), "Size=5x5");
+
+    // A file manager sends the name's bytes percent-encoded.
+    const QByteArray encoded = "file://" + QByteArray::fromStdString(tall).toPercentEncoding("/");
+    ASSERT_TRUE(DropOnBoard({QUrl::fromEncoded(encoded)}));
+    EXPECT_EQ(G().Playlist.back(), tall);
+    EXPECT_EQ(Status(1), "Size=3x6");
+
+    QTemporaryDir socketDir(QStringLiteral("/tmp/w4sw-XXXXXX"));
+    ASSERT_TRUE(socketDir.isValid());
+    w4::SingleInstance running(socketDir.filePath(QStringLiteral("s")));
+    ASSERT_TRUE(running.Start({}));
+    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, window.get(),
+                     &TFRMMain::ReceiveHandedOverArgument);
+    QLocalSocket later;
+    later.connectToServer(running.ServerPath());
+    ASSERT_TRUE(later.waitForConnected(5000));
+    const QByteArray payload = QByteArray::fromStdString(square);
+    char length[4];
+    qToBigEndian(static_cast<quint32>(payload.size()), length);
+    later.write(QByteArray("F") + QByteArray(length, 4) + payload);
+    later.flush();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later.bytesAvailable() > 0; }, 10000));
+    char answer = 0;
+    later.getChar(&answer);
+    EXPECT_EQ(answer, 'A');
+    ASSERT_EQ(G().Playlist.size(), 4u);
+    EXPECT_EQ(G().Playlist.back(), square);
+    EXPECT_EQ(G().LevelIndex, 3);
+    EXPECT_EQ(Status(1), "Size=5x5");
+    EXPECT_TRUE(dialogs.Errors.isEmpty());
+}
+
 TEST_F(ShellWindowTest, ArgumentArrivingWhileADialogIsOpenWaitsUntilItCloses)
 {
     const std::string wide = MakeLevel("wide.xsb", WideLevel);
@@ -262,8 +307,8 @@ TEST_F(ShellWindowTest, ArgumentArrivingWhileADialogIsOpenWaitsUntilItCloses)
     question.setWindowModality(Qt::ApplicationModal);
     question.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &question; }, 5000));
-    window->ReceiveHandedOverArgument(Q(square));
-    window->ReceiveHandedOverArgument(Q(tall));
+    window->ReceiveHandedOverArgument(QByteArray::fromStdString(square));
+    window->ReceiveHandedOverArgument(QByteArray::fromStdString(tall));
     QTest::qWait(250);
     // They join the playlist at once; only the loading waits.
     EXPECT_EQ(G().Playlist, (std::vector<std::string>{wide, square, tall}));
@@ -287,7 +332,7 @@ TEST_F(ShellWindowTest, ArgumentArrivingWhileTheQuitQuestionIsOpenIsSavedWithThe
     question.setWindowModality(Qt::ApplicationModal);
     question.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &question; }, 5000));
-    window->ReceiveHandedOverArgument(Q(square));
+    window->ReceiveHandedOverArgument(QByteArray::fromStdString(square));
     dialogs.Answers = {true};
     ASSERT_TRUE(window->close());
     EXPECT_EQ(ReadAll(folder / "boxyard4.lev"), wide + "\r\n" + square + "\r\n");

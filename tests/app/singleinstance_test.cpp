@@ -20,6 +20,7 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,8 @@ TEST(Child, SenderHandsOverAndOpensNoWindow)
     if (server.isEmpty())
         GTEST_SKIP() << "runs only as the second process of the hand-over tests";
     EnsureApplication();
-    const QStringList arguments = Lines(qEnvironmentVariable(SenderArgs));
+    // Hex in the environment: the arguments are bytes, not always UTF-8.
+    const QByteArrayList arguments = QByteArray::fromHex(qgetenv(SenderArgs)).split('\n');
     w4::SingleInstance instance(server);
     EXPECT_FALSE(instance.Start(arguments));
     EXPECT_FALSE(instance.IsListening());
@@ -151,9 +153,17 @@ protected:
 
     QProcessEnvironment SenderEnv(const QStringList& arguments) const
     {
+        QByteArrayList bytes;
+        for (const QString& argument : arguments)
+            bytes << QFile::encodeName(argument);
+        return SenderEnv(bytes);
+    }
+
+    QProcessEnvironment SenderEnv(const QByteArrayList& arguments) const
+    {
         QProcessEnvironment env;
         env.insert(QLatin1String(SenderServer), server);
-        env.insert(QLatin1String(SenderArgs), arguments.join(u'\n'));
+        env.insert(QLatin1String(SenderArgs), QString::fromLatin1(arguments.join('\n').toHex()));
         return env;
     }
 
@@ -174,11 +184,11 @@ TEST_F(HandOver, SecondStartAppendsBothFilesAndTheSecondBecomesCurrent)
     int raises = 0;
     w4::SingleInstance running(server);
     ASSERT_TRUE(running.Start({}));
-    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QString& path) {
+    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QByteArray& path) {
         w4::AppendHandedOverFile(g, w4::PlaylistPath(path));
         QFile file(marker);
         ASSERT_TRUE(file.open(QIODevice::Append));
-        file.write(path.toUtf8() + '\n');
+        file.write(path + '\n');
     });
     QObject::connect(&running, &w4::SingleInstance::raiseRequested, [&] { ++raises; });
 
@@ -204,7 +214,7 @@ TEST_F(HandOver, StartWithoutArgumentsOnlyBringsTheWindowToTheFront)
     QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&] { ++files; });
     QObject::connect(&running, &w4::SingleInstance::raiseRequested, [&] { w4::BringToFront(&window); });
 
-    EXPECT_EQ(RunChild("SenderHandsOverAndOpensNoWindow", SenderEnv({})), 0) << output.constData();
+    EXPECT_EQ(RunChild("SenderHandsOverAndOpensNoWindow", SenderEnv(QStringList{})), 0) << output.constData();
     EXPECT_EQ(files, 0);
     EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(window.isVisible());
@@ -231,7 +241,7 @@ TEST_F(HandOver, KilledInstanceLeavesNoObstacle)
     ASSERT_TRUE(next.Start({}));
     EXPECT_TRUE(next.IsListening());
     QObject::connect(&next, &w4::SingleInstance::fileHandedOver,
-                     [&](const QString& path) { w4::AppendHandedOverFile(g, w4::PlaylistPath(path)); });
+                     [&](const QByteArray& path) { w4::AppendHandedOverFile(g, w4::PlaylistPath(path)); });
 
     const QString level = MakeFile(QStringLiteral("after.xsb"));
     EXPECT_EQ(RunChild("SenderHandsOverAndOpensNoWindow", SenderEnv({level})), 0) << output.constData();
@@ -266,12 +276,35 @@ public:
     bool connected = false;
 };
 
-TEST_F(HandOver, MalformedMessagesAreIgnoredAndTheConnectionGoesOn)
+// A file name is bytes: one in Windows-1252 (0xE9) or cut off inside a UTF-8 sequence arrives as
+// it was sent, and a relative one is completed against the sender's folder byte for byte.
+TEST_F(HandOver, NamesThatAreNotUtf8ArriveUnchanged)
 {
-    QStringList received;
+    QByteArrayList received;
     w4::SingleInstance running(server);
     ASSERT_TRUE(running.Start({}));
-    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QString& path) { received << path; });
+    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QByteArray& path) { received << path; });
+
+    RawClient client(server);
+    ASSERT_TRUE(client.connected);
+    EXPECT_EQ(client.Exchange(Frame('F', "/levels/\xff\xfe.xsb")), 'A');
+    EXPECT_EQ(client.Exchange(Frame('F', "/levels/\xc3")), 'A');
+
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray name = "caf\xe9.xsb";
+    {
+        std::ofstream(std::string(folder.constData()) + "/" + name.constData()) << "#####\n#@$.#\n#####\n";
+    }
+    EXPECT_EQ(RunChild("SenderHandsOverAndOpensNoWindow", SenderEnv(QByteArrayList{name})), 0) << output.constData();
+    EXPECT_EQ(received, (QByteArrayList{"/levels/\xff\xfe.xsb", "/levels/\xc3", folder + "/" + name}));
+}
+
+TEST_F(HandOver, MalformedMessagesAreIgnoredAndTheConnectionGoesOn)
+{
+    QByteArrayList received;
+    w4::SingleInstance running(server);
+    ASSERT_TRUE(running.Start({}));
+    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QByteArray& path) { received << path; });
 
     struct Case {
         const char* what;
@@ -280,8 +313,6 @@ TEST_F(HandOver, MalformedMessagesAreIgnoredAndTheConnectionGoesOn)
     const Case cases[] = {
         {"empty path", Frame('F', {})},
         {"NUL inside", Frame('F', QByteArray("/a\0b.xsb", 8))},
-        {"not UTF-8", Frame('F', "/levels/\xff\xfe.xsb")},
-        {"cut-off UTF-8", Frame('F', "/levels/\xc3")},
         {"raise with a payload", Frame('R', "x")},
     };
     RawClient client(server);
@@ -291,16 +322,16 @@ TEST_F(HandOver, MalformedMessagesAreIgnoredAndTheConnectionGoesOn)
         EXPECT_EQ(client.Exchange(Frame('F', "/levels/good.xsb")), 'A') << "after " << c.what;
     }
     EXPECT_EQ(received.size(), static_cast<qsizetype>(std::size(cases)));
-    for (const QString& path : received)
-        EXPECT_EQ(path, QStringLiteral("/levels/good.xsb"));
+    for (const QByteArray& path : received)
+        EXPECT_EQ(path, "/levels/good.xsb");
 }
 
 TEST_F(HandOver, UnframeableMessagesEndTheConnectionButNotTheServer)
 {
-    QStringList received;
+    QByteArrayList received;
     w4::SingleInstance running(server);
     ASSERT_TRUE(running.Start({}));
-    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QString& path) { received << path; });
+    QObject::connect(&running, &w4::SingleInstance::fileHandedOver, [&](const QByteArray& path) { received << path; });
 
     struct Case {
         const char* what;

@@ -80,6 +80,15 @@ protected:
 
     void Start(const QStringList& commandLine = {})
     {
+        QByteArrayList bytes;
+        for (const QString& argument : commandLine)
+            bytes << QFile::encodeName(argument);
+        StartWithBytes(bytes);
+    }
+
+    // The command line as the program receives it: bytes, whatever their encoding.
+    void StartWithBytes(const QByteArrayList& commandLine)
+    {
         window = std::make_unique<TFRMMain>(folder, dialogs, commandLine);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
