@@ -82,20 +82,22 @@ void QtDialogs::Error(const QString& text)
     QMessageBox::critical(parent_, Title, Shown(text), QMessageBox::Ok);
 }
 
-QStringList QtDialogs::OpenFiles(const QString& folder, const QString& filter)
+QStringList QtDialogs::OpenFiles(const QString& folder, const QString& filter, const QString& defaultSuffix)
 {
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent_, folder, filter));
     dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setDefaultSuffix(defaultSuffix);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog->exec() != QDialog::Accepted)
         return {};
     return dialog->selectedFiles();
 }
 
-QString QtDialogs::OpenFile(const QString& folder, const QString& filter)
+QString QtDialogs::OpenFile(const QString& folder, const QString& filter, const QString& defaultSuffix)
 {
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent_, folder, filter));
     dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(defaultSuffix);
     return ChooseOne(*dialog);
 }
 

@@ -26,10 +26,13 @@ public:
     // An error box with OK; the text names the file that failed.
     virtual void Error(const QString& text) = 0;
 
-    // Several files may be chosen; empty on Cancel. filter uses Qt's "Name (*.a *.b)" form.
-    virtual QStringList OpenFiles(const QString& folder, const QString& filter) = 0;
+    // Several files may be chosen; empty on Cancel. filter uses Qt's "Name (*.a *.b)" form. A name
+    // typed without an extension gets defaultSuffix (none when empty).
+    virtual QStringList OpenFiles(const QString& folder, const QString& filter,
+                                  const QString& defaultSuffix = QString()) = 0;
     // One existing file; empty on Cancel.
-    virtual QString OpenFile(const QString& folder, const QString& filter) = 0;
+    virtual QString OpenFile(const QString& folder, const QString& filter,
+                             const QString& defaultSuffix = QString()) = 0;
     // No question before an existing file is replaced; empty on Cancel.
     virtual QString SaveFile(const QString& folder, const QString& filter, const QString& defaultSuffix) = 0;
     virtual std::optional<QColor> Colour(const QColor& initial) = 0;
@@ -51,8 +54,9 @@ public:
     bool Question(const QString& text) override;
     void Notice(const QString& text) override;
     void Error(const QString& text) override;
-    QStringList OpenFiles(const QString& folder, const QString& filter) override;
-    QString OpenFile(const QString& folder, const QString& filter) override;
+    QStringList OpenFiles(const QString& folder, const QString& filter,
+                          const QString& defaultSuffix = QString()) override;
+    QString OpenFile(const QString& folder, const QString& filter, const QString& defaultSuffix = QString()) override;
     QString SaveFile(const QString& folder, const QString& filter, const QString& defaultSuffix) override;
     std::optional<QColor> Colour(const QColor& initial) override;
     QString Picture(const QString& folder, const QString& filter) override;

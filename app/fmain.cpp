@@ -4,6 +4,7 @@
 #include "app/boardview.h"
 #include "app/captions.h"
 #include "app/links.h"
+#include "app/troughstep.h"
 #include "app/uconfig.h"
 #include "core/fileio.h"
 #include "core/loading.h"
@@ -171,6 +172,7 @@ void TFRMMain::BuildLayout()
     BTNFullscreen = MakeButton(PNLPlayGame, "BTNFullscreen", QStringLiteral("Fullscreen"), 120);
     LBLUndoRedo = MakeLabel(PNLPlayGame, "LBLUndoRedo", QStringLiteral("Undo / Redo : "));
     myScrollBar = MakeScrollBar(PNLPlayGame, "myScrollBar", 10);
+    w4::SetTroughStep(myScrollBar, 10);   // a thumb of one position, ten per trough click
     for (QWidget* w : {BTNLevelFirst, BTNLevelPrior, BTNLevelRetry, BTNLevelNext, BTNLevelLast})
         row->addWidget(w);
     row->addSpacing(32);

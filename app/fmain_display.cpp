@@ -313,7 +313,8 @@ void TFRMMain::IMGSokobanPaint(QPainter& painter)
 // Graphics > Load: a set of tile pictures replaces the built-in one until the program ends.
 void TFRMMain::MNUGraphicsLoadClick()
 {
-    const QString path = dialogs.OpenFile(ProgramFolderText(), QStringLiteral("Sokoban Graphics (*.ini)"));
+    const QString path =
+        dialogs.OpenFile(ProgramFolderText(), QStringLiteral("Sokoban Graphics (*.ini)"), QStringLiteral("ini"));
     const std::string file = QFile::encodeName(path).toStdString();
     // A name typed for a file that is not there: nothing to load, nothing to redraw.
     if (path.isEmpty() || !w4::FileExists(file))

@@ -17,7 +17,7 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 
 void TFRMMain::MNUFileOpenClick()
 {
-    const QStringList chosen = dialogs.OpenFiles(ProgramFolderText(), LevelFilter);
+    const QStringList chosen = dialogs.OpenFiles(ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
     std::vector<std::string> files;
     files.reserve(static_cast<std::size_t>(chosen.size()));
     for (const QString& path : chosen)

@@ -23,6 +23,7 @@ public:
     QStringList Questions;
     QStringList Notices;
     QStringList Errors;
+    QStringList OpenSuffixes;   // the default extension of each open dialog, in order
 
     bool Question(const QString& text) override
     {
@@ -35,8 +36,16 @@ public:
     }
     void Notice(const QString& text) override { Notices << text; }
     void Error(const QString& text) override { Errors << text; }
-    QStringList OpenFiles(const QString&, const QString&) override { return Take(FilesToOpen); }
-    QString OpenFile(const QString&, const QString&) override { return Take(FileToOpen); }
+    QStringList OpenFiles(const QString&, const QString&, const QString& defaultSuffix = QString()) override
+    {
+        OpenSuffixes << defaultSuffix;
+        return Take(FilesToOpen);
+    }
+    QString OpenFile(const QString&, const QString&, const QString& defaultSuffix = QString()) override
+    {
+        OpenSuffixes << defaultSuffix;
+        return Take(FileToOpen);
+    }
     QString SaveFile(const QString&, const QString&, const QString&) override { return Take(FileToSave); }
     std::optional<QColor> Colour(const QColor&) override { return Take(Colours); }
     QString Picture(const QString&, const QString&) override { return Take(Pictures); }
