@@ -82,4 +82,19 @@ second_start "$work/c.xsb"
 quit_first
 tail -n 1 "$folder/boxyard4.lev" | grep -qx "$work/c.xsb"$'\r' || fail "after the kill: $(cat "$folder/boxyard4.lev")"
 grep -q $'^Index=4\r$' "$folder/boxyard4.ini" || fail "settings after the kill: $(cat "$folder/boxyard4.ini")"
+
+# 4. A name in Windows-1252 (byte 0xE9), on the first start's command line and handed over by a
+# later one relative to its folder, reaches the playlist byte for byte.
+e9=$(printf 'caf\351')
+printf '#####\n#@$.#\n#####\n' >"$work/$e9.xsb"
+printf '#######\n#@ $ .#\n#######\n' >"$work/elsewhere/$e9.xsb"
+"$folder/warehaus4" "$work/$e9.xsb" >>"$work/out.txt" 2>&1 &
+pid=$!
+pids+=("$pid")
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Warehaus4$' | head -n 1 || true)
+[ -n "$main" ] || fail "no main window with a Windows-1252 name"
+second_start "elsewhere/$e9.xsb"
+quit_first
+tail -n 2 "$folder/boxyard4.lev" | cmp -s - <(crlf_lines "$work/$e9.xsb" "$work/elsewhere/$e9.xsb") ||
+  fail "Windows-1252 names: $(od -c "$folder/boxyard4.lev" | tail -n 4)"
 echo "PASS"
