@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -37,10 +36,7 @@ int main(int argc, char** argv)
 
     // Solutions go where the game beside this program keeps them: beside their levels, or in the
     // installed copy's store for levels in folders that cannot be written.
-    std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const w4::Folders places =
-        ec ? w4::Folders{} : w4::ChooseFolders(w4::ProcessFolderInputs(program.parent_path() / "", false));
+    const w4::Folders places = w4::FoldersOfThisProcess(false);
     return w4::solvecli::RunSolveCommand(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, &Interrupted,
                                          places);
 }

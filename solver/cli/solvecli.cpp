@@ -185,13 +185,15 @@ private:
 
 std::string UsageText()
 {
-    return "Usage: warehaus4-solve [--time SECONDS] [--memory MIB] [--optimal pushes|moves|none] [--write] FILE...\n"
+    return "Usage: warehaus4-solve [--time SECONDS] [--memory MIB] [--optimal pushes|moves|none] [--write]\n"
+           "                       [--portable] FILE...\n"
            "Solves each level file and prints one line per level, then \"solved N of M\".\n"
            "  --time SECONDS   time limit per level (default 10)\n"
            "  --memory MIB     memory budget per level in MiB (default 1024)\n"
            "  --optimal KIND   pushes: fewest pushes; moves: fewest moves; none: any solution (default)\n"
            "  --write          keep a found solution as the level's .XHT file when none is stored\n"
            "                   or it has strictly fewer moves than the stored one\n"
+           "  --portable       keep solutions beside their levels, as warehaus4 --portable does\n"
            "Exit status: 0 all solved, 1 some not solved (or a write failed), 2 usage error.\n";
 }
 
@@ -215,6 +217,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         }
         if (arg == "--write") {
             line.write = true;
+            continue;
+        }
+        if (arg == "--portable") {
+            line.portable = true;
             continue;
         }
         // The options with a value take it as the next argument or after '='.
@@ -441,13 +447,15 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     options.optimal = line->optimal;
     options.cancel = cancel;
 
+    // A portable run keeps every solution beside its level: no store.
+    const Folders used = line->portable ? Folders{} : places;
     ProgressLine progress(err, terminal);
     int solved = 0;
     int total = 0;
     bool writeFailed = false;
     auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
     for (std::size_t index = 0; index < line->files.size() && !cancelled(); ++index) {
-        for (const LevelToSolve& level : ReadLevelsOf(line->files[index], places)) {
+        for (const LevelToSolve& level : ReadLevelsOf(line->files[index], used)) {
             if (cancelled())
                 break;
             solver::Result result;
@@ -463,7 +471,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
                 ++solved;
             WriteReport report;
             if (line->write) {
-                report = WriteIfBetter(level, result, places);
+                report = WriteIfBetter(level, result, used);
                 writeFailed = writeFailed || report.failed;
             }
             out << ResultLine(level, result, report.text) << std::endl;

@@ -18,6 +18,7 @@ struct CommandLine {
     std::size_t memoryMiB = 1024;   // memory budget per level
     solver::Optimality optimal = solver::Optimality::None;
     bool write = false;
+    bool portable = false;          // solutions beside their levels, as the game's --portable
     bool help = false;
     std::vector<std::string> files;
 };

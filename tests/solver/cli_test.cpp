@@ -77,12 +77,13 @@ TEST_F(SolveCommand, ParsesEveryOptionInBothSpellings)
 {
     std::string error;
     const auto line = w4::solvecli::ParseCommandLine(
-        {"--time", "2.5", "--memory=64", "--optimal", "pushes", "--write", "a.xsb", "--", "--b.xsb"}, error);
+        {"--time", "2.5", "--memory=64", "--optimal", "pushes", "--write", "--portable", "a.xsb", "--", "--b.xsb"}, error);
     ASSERT_TRUE(line) << error;
     EXPECT_DOUBLE_EQ(line->seconds, 2.5);
     EXPECT_EQ(line->memoryMiB, 64u);
     EXPECT_EQ(line->optimal, w4::solver::Optimality::Pushes);
     EXPECT_TRUE(line->write);
+    EXPECT_TRUE(line->portable);
     EXPECT_EQ(line->files, (std::vector<std::string>{"a.xsb", "--b.xsb"}));
 
     const auto defaults = w4::solvecli::ParseCommandLine({"--optimal=moves", "a.xsb"}, error);
@@ -250,6 +251,11 @@ TEST_F(SolveCommand, AnInstalledCopyKeepsSolutionsOfUnwritableFoldersInItsStore)
     // The next run finds it there, as the game does, and keeps it.
     const Run second = Solve({"--write", level}, places);
     EXPECT_NE(second.lines[0].find("; stored solution kept (2 moves)"), std::string::npos) << second.lines[0];
+    // --portable knows no store: it neither finds that one nor writes anywhere but beside the level
+    // (where only root can write now).
+    const Run portable = Solve({"--write", "--portable", level}, places);
+    EXPECT_EQ(portable.lines[0].find("stored solution kept"), std::string::npos) << portable.lines[0];
+    EXPECT_NE(portable.lines[0].find(Path("shipped/a.XHT")), std::string::npos) << portable.lines[0];
     fs::permissions(Path("shipped"), fs::perms::owner_all);
 }
 
