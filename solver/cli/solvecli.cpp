@@ -18,8 +18,6 @@
 #include <fstream>
 #include <ostream>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace w4::solvecli {
 
@@ -114,18 +112,6 @@ std::string StoredSolutionOf(const std::string& levelPath, const Folders& places
     g.Places = places;
     ReadSolutionFile(g, levelPath);
     return g.StoredSolution;
-}
-
-// Replacing a file goes through a rename, which the folder allows even when the file itself is
-// read-only; a solution file the user has made read-only is left alone all the same.
-bool IsReadOnlyFile(const std::string& path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return true;
-    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
 }
 
 std::string FormatSeconds(double seconds)
@@ -385,11 +371,7 @@ WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& resul
     case WriteDecision::Write:
         break;
     }
-    if (IsReadOnlyFile(now.solutionPath)) {
-        report.failed = true;
-        report.text = "not written: Cannot write file \"" + now.solutionPath + "\": the file is read-only";
-        return report;
-    }
+    // The core's writer refuses a read-only file and leaves any file intact when it fails.
     try {
         GameState g;
         g.Places = places;

@@ -61,8 +61,9 @@ struct WriteReport {
     bool failed = false;   // a write was due and did not happen
     std::string text;      // what the result line says about it; empty when nothing is said
 };
-// Writes the solution file atomically when DecideWrite says so, judged against the solution stored
-// now; a read-only or unwritable solution file is left as it was and reported, naming the file.
+// Writes the solution file through the core's atomic writer when DecideWrite says so, judged against
+// the solution stored now; a read-only or unwritable solution file is left as it was and reported,
+// naming the file.
 WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& result, const Folders& places = {});
 
 // "FILE: OUTCOME, M moves, P pushes, S s, N positions", with the write report after "; ".
