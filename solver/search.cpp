@@ -458,8 +458,8 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     } else {
         Tuning nearest = tuning;
         nearest.matching = false;
-        plan.push_back({tuning, false, 20});
-        plan.push_back({nearest, false, 20});
+        plan.push_back({tuning, false, 30});
+        plan.push_back({nearest, false, 15});
         plan.push_back({tuning, true, 10});
     }
     std::vector<std::unique_ptr<Searcher>> searchers;
