@@ -43,6 +43,7 @@ std::vector<Push> ShortenMoves(const Board& board, const std::vector<Push>& push
         chain.push_back(std::move(next));
     }
     const int count = static_cast<int>(chain.size());
+    const auto mustStop = [&] { return Clock::now() >= deadline || (cancel != nullptr && cancel->load(std::memory_order_relaxed)); };
     // The same arrangement may appear twice; each gets one index, its first.
     std::unordered_map<std::uint64_t, std::vector<int>> index;
     std::vector<int> canonical(static_cast<std::size_t>(count));
@@ -87,6 +88,8 @@ std::vector<Push> ShortenMoves(const Board& board, const std::vector<Push>& push
     for (int i = 0; i < count && chain.size() < 20000; ++i) {
         if (canonical[static_cast<std::size_t>(i)] != i)
             continue;
+        if (mustStop())
+            return pushes;
         forEachPush(std::vector<Cell>(chain[static_cast<std::size_t>(i)]), [&](std::vector<Cell>&& next, Cell, int) {
             if (find(next) >= 0)
                 return;
@@ -102,6 +105,8 @@ std::vector<Push> ShortenMoves(const Board& board, const std::vector<Push>& push
     for (int i = 0; i < total; ++i) {
         if (canonical[static_cast<std::size_t>(i)] != i)
             continue;
+        if ((i & 15) == 0 && mustStop())
+            return pushes;
         forEachPush(chain[static_cast<std::size_t>(i)], [&](std::vector<Cell>&& next, Cell from, int d) {
             const int j = find(next);
             if (j >= 0 && j != i)
@@ -140,7 +145,7 @@ std::vector<Push> ShortenMoves(const Board& board, const std::vector<Push>& push
             reached = s;
             break;
         }
-        if ((++expansions & 63) == 0 && (Clock::now() >= deadline || (cancel != nullptr && cancel->load(std::memory_order_relaxed))))
+        if ((++expansions & 63) == 0 && mustStop())
             return pushes;
         // The keeper's walking distances in this arrangement.
         const std::vector<Cell>& boxes = chain[static_cast<std::size_t>(i)];
