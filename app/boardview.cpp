@@ -67,6 +67,13 @@ void TBoardView::mousePressEvent(QMouseEvent* event)
 
 void TBoardView::mouseDoubleClickEvent(QMouseEvent*) {}
 
+void TBoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    owner_.Guarded([this, event] {
+        owner_.IMGSokobanMouseUp(event->position().toPoint(), event->button(), event->modifiers());
+    });
+}
+
 void TBoardView::mouseMoveEvent(QMouseEvent* event)
 {
     owner_.Guarded([this, event] {

@@ -115,6 +115,7 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4:
     BuildLayout();
     BuildStatusBar();
     BuildTimers();
+    StartAssist();
     FormCreate(commandLineFiles);
 }
 

@@ -20,6 +20,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -40,6 +43,13 @@ class BoardPicture;
 struct ShellParts;
 struct ShellPartsDeleter {
     void operator()(ShellParts* parts) const;
+};
+
+// The help at the board (walks, hints, deadlock marks, the solver's jobs); defined in
+// fmain_assist.cpp.
+struct AssistParts;
+struct AssistPartsDeleter {
+    void operator()(AssistParts* parts) const;
 };
 
 // One background layer of the board area (plain or gradient colour, tiled texture, picture).
@@ -199,6 +209,29 @@ public:
     void ReceiveHandedOverArgument(const QByteArray& argument);
     void AddCommandLineFiles(const QByteArrayList& arguments);
 
+    // --- Help at the board (fmain_assist.cpp) ---
+    void MNUToolsSolveClick();
+    void MNUToolsHintClick();
+    void MNUToolsLastSolvableClick();
+    void MNUToolsDeadlockWarningsClick();
+    void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Hooks into the handlers above: true when the event was the help's own and must go no further.
+    bool AssistKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool AssistMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    bool AssistMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    bool AssistFilmRewind();   // the film of a solver's solution rewinds to its own start
+    bool AssistOfferSolve();   // Play on a level without a solution offers to solve it
+    // After every status refresh: the deadlock marks and the hint follow the shown position.
+    void AssistRefresh();
+    // The marks drawn over the board display (never into the board picture).
+    void PaintAssistOverlay(QPainter& painter);
+    // What the help shows, for the tests.
+    std::vector<std::pair<int, int>> DeadlockMarks() const;
+    std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
+    bool AssistBusy() const;
+    bool Walking() const;
+    QWidget* AssistProgress() const;
+
     // --- Widgets, named by kind and role ---
     QMenuBar* MNUSokoban = nullptr;
     QMenu* POPSokoban = nullptr;
@@ -292,6 +325,8 @@ private:
     std::unique_ptr<w4::GamepadReader> Gamepad;
     w4::GamepadPollMemory GamepadMemory;
     std::unique_ptr<ShellParts, ShellPartsDeleter> Shell;
+    std::unique_ptr<AssistParts, AssistPartsDeleter> Assist;
+    void StartAssist();
     std::map<QString, QAction*> MenuItems;
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end

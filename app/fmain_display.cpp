@@ -308,6 +308,7 @@ void TFRMMain::IMGSokobanPaint(QPainter& painter)
     }
     w4::DrawBoardPicture(painter, area, BoardPic->DisplayImage(), Game.ForegroundStretched,
                          Game.ForegroundProportional);
+    PaintAssistOverlay(painter);
 }
 
 // Graphics > Load: a set of tile pictures replaces the built-in one until the program ends.

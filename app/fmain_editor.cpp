@@ -192,6 +192,9 @@ void TFRMMain::MNUFileNewClick()
 void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                    bool doubleClick)
 {
+    // Ctrl + left button in Play mode walks or pushes by a path; any click ends a walk first.
+    if (AssistMouseDown(position, buttons, modifiers))
+        return;
     const w4::BoardHit hit =
         w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), position.x(), position.y());
     const auto editedCell = [&]() -> char {
@@ -215,5 +218,7 @@ void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons butt
 // A move with a button held acts as a press at each reported position: drag painting.
 void TFRMMain::IMGSokobanMouseMove(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
+    if (AssistMouseMove(buttons, modifiers))
+        return;
     IMGSokobanMouseDown(position, buttons, modifiers, false);
 }

@@ -7,9 +7,19 @@
 #include <QTimer>
 
 // Reloads the level: the film goes back to its first letter and stops.
-void TFRMMain::BTNFilmRewindClick() { w4::FilmRewind(Game, *this); }
+void TFRMMain::BTNFilmRewindClick()
+{
+    if (!AssistFilmRewind())
+        w4::FilmRewind(Game, *this);
+}
 // Starts or continues the film from FilmPosition; at its end the first tick stops it again.
-void TFRMMain::BTNFilmPlayClick() { TimerFilm->start(w4::FilmInterval(Game.FilmSpeed)); }
+// A level without a stored solution offers to solve it instead.
+void TFRMMain::BTNFilmPlayClick()
+{
+    if (AssistOfferSolve())
+        return;
+    TimerFilm->start(w4::FilmInterval(Game.FilmSpeed));
+}
 // Stops the film where it is.
 void TFRMMain::BTNFilmStopClick() { TimerFilm->stop(); }
 // FilmSpeed from SBSpeed's position and the film timer's interval from it.

@@ -36,6 +36,9 @@ bool TFRMMain::eventFilter(QObject* watched, QEvent* event)
 
 void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    // A walk by mouse ends at once, a hint search stops, and H asks for or carries out a hint.
+    if (AssistKeyDown(key, modifiers))
+        return;
     w4::GameState& g = Game;
     const Qt::KeyboardModifiers mods = CommandModifiers(modifiers);
     const bool none = mods == Qt::NoModifier;

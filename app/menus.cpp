@@ -62,6 +62,10 @@ const std::vector<MenuRow>& MenuTable()
 
         {"Tools", 0, "Tools", "Outils", nullptr, nullptr},
         {"ToolsAssociateExtension", 1, "Associate Extension", "Associer Extension", &M::MNUToolsAssociateExtensionClick, nullptr},
+        {"ToolsSolve", 1, "Solve", "Résoudre", &M::MNUToolsSolveClick, nullptr},
+        {"ToolsHint", 1, "Hint", "Indice", &M::MNUToolsHintClick, nullptr},
+        {"ToolsLastSolvable", 1, "Last Solvable Position", "Dernière position soluble", &M::MNUToolsLastSolvableClick, nullptr},
+        {"ToolsDeadlockWarnings", 1, "Deadlock Warnings", "Alertes de blocage", &M::MNUToolsDeadlockWarningsClick, nullptr},
 
         {"Help", 0, "Help", "Aide", nullptr, nullptr},
         {"HelpSendMail", 1, "Send Mail", "Envoyer Mail", &M::MNUHelpSendMailClick, nullptr},

@@ -76,6 +76,7 @@ void TFRMMain::RefreshStatus()
     const QString texts[7] = {level, size, move, push, time, done, todo};
     for (int i = 0; i < 7; ++i)
         StatusPanels[static_cast<std::size_t>(i)]->setText(texts[i]);
+    AssistRefresh();
 }
 
 QString TFRMMain::StatusText(int panel) const

@@ -62,6 +62,8 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     g.MusicAutoPlay = ini.ReadBool("MUSIC", "AutoPlay", false);
     g.SoundVolume = ini.ReadInteger("SOUNDS", "Volume", 100);
     g.SoundsEnabled = ini.ReadBool("SOUNDS", "Enabled", false);
+
+    g.DeadlockWarnings = ini.ReadBool("ASSISTANCE", "DeadlockWarnings", true);
     return placement;
 }
 
@@ -102,6 +104,8 @@ void SaveSettings(const GameState& g, const WindowPlacement& window)
     ini.WriteBool("MUSIC", "AutoPlay", g.MusicAutoPlay);
     ini.WriteInteger("SOUNDS", "Volume", g.SoundVolume);
     ini.WriteBool("SOUNDS", "Enabled", g.SoundsEnabled);
+
+    ini.WriteBool("ASSISTANCE", "DeadlockWarnings", g.DeadlockWarnings);
 
     ini.Save();
 }

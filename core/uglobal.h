@@ -125,6 +125,9 @@ struct GameState {
     std::int32_t SoundVolume = 100;
     bool SoundsEnabled = false;
 
+    // Help at the board: boxes that can no longer reach a target are marked after each push.
+    bool DeadlockWarnings = true;
+
     // Injectable clock, so tests can show any elapsed time without sleeping.
     std::function<DateTime()> Now;
 
