@@ -10,6 +10,7 @@
 #include "app/captions.h"
 #include "core/completion.h"
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/history.h"
 #include "core/loading.h"
 #include "core/pathing.h"
@@ -95,6 +96,7 @@ w4::GameState LevelFromFile(const w4::GameState& g)
 {
     w4::GameState file;
     file.ProgramFolder = g.ProgramFolder;
+    file.Places = g.Places;
     file.Playlist = g.Playlist;
     file.LevelIndex = g.LevelIndex;
     file.GameMode = w4::ModePlay;
@@ -596,12 +598,14 @@ void TFRMMain::MNUToolsSolveClick()
                     file.LevelWidth == start.Width && file.LevelHeight == start.Height && !file.SnapshotHistory.empty() &&
                     file.SnapshotHistory.front().Board == attemptStart;
                 if (fromFileStart && w4::FileExists(path) && w4::IsBestScore(full, file.StoredSolution)) {
-                    const std::string solutionPath = path.size() >= 4 ? path.substr(0, path.size() - 4) + ".XHT" : path + ".XHT";
+                    const std::string solutionPath = w4::SolutionFilePathFor(Game, path);
                     if (dialogs.Question(w4::WithPath(
                             w4::Choose(Game, "BEST SCORE !!!\r\n\r\nDo you want to save the solution ?",
                                        "MEILLEUR SCORE !!!\r\n\r\nVoulez-vous enregistrer la solution ?"),
-                            QString::fromStdString(solutionPath))))
+                            QString::fromStdString(solutionPath)))) {
+                        w4::MakeFolderFor(Game, solutionPath);
                         w4::WriteSolutionFile(solutionPath, full);
+                    }
                 }
                 if (!watch)
                     return;

@@ -318,6 +318,59 @@ TEST_F(AssistWindowTest, KeepingASolutionFollowsTheBestScoreRule)
     EXPECT_EQ(ReadAll(SolutionPath()), "R\r\n");
 }
 
+// A 20 x 20 room with 30 boxes on a grid: far more than a moment's search.
+std::string CrowdedRoom()
+{
+    const int n = 20;
+    std::vector<std::string> rows(n, std::string(n, ' '));
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            if (x == 0 || y == 0 || x == n - 1 || y == n - 1)
+                rows[y][x] = '#';
+    int boxes = 0;
+    for (int y = 2; y < n - 2 && boxes < 30; y += 2)
+        for (int x = 2; x < n - 2 && boxes < 30; x += 2, ++boxes)
+            rows[y][x] = '$';
+    for (int y = n - 2, targets = 0; y > 0 && targets < boxes; --y)
+        for (int x = n - 2; x > 0 && targets < boxes; --x)
+            if (rows[y][x] == ' ' && (x + y) % 2 == 1) {
+                rows[y][x] = '.';
+                ++targets;
+            }
+    rows[1][1] = '@';
+    std::string text;
+    for (const std::string& row : rows)
+        text += row + "\r\n";
+    return text;
+}
+
+TEST_F(AssistWindowTest, CancellingSolveLeavesTheWindowAsItWas)
+{
+    StartLevel(CrowdedRoom());
+    Play("r");
+    window->MNUToolsSolveClick();
+    auto* progress = qobject_cast<QProgressDialog*>(window->AssistProgress());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    // The window keeps handling its events meanwhile: the status clock ticks on.
+    QTest::qWait(300);
+    EXPECT_TRUE(window->AssistBusy());
+    QPushButton* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    WaitForHelp();
+    EXPECT_EQ(window->AssistProgress(), nullptr);
+    EXPECT_TRUE(dialogs.Questions.isEmpty());
+    EXPECT_TRUE(dialogs.Notices.isEmpty());
+    EXPECT_EQ(G().GameMode, w4::ModePlay);
+    EXPECT_EQ(G().HistoryIndex, 1);
+    EXPECT_EQ(G().HistoryLength, 2);
+    EXPECT_FALSE(std::filesystem::exists(SolutionPath()));
+    // And it plays on as before.
+    Key(Qt::Key_Right);
+    EXPECT_EQ(G().HistoryIndex, 2);
+}
+
 TEST_F(AssistWindowTest, SolveSaysPlainlyWhenTheLevelAsDrawnCannotBeSolved)
 {
     StartLevel(Corner);
