@@ -220,7 +220,7 @@ public:
     bool AssistMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     bool AssistMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     bool AssistFilmRewind();   // the film of a solver's solution rewinds to its own start
-    bool AssistOfferSolve();   // Play on a level without a solution offers to solve it
+    bool AssistOfferSolve();   // Play on a level without a solution offers to solve it; true on Yes
     // After every status refresh: the deadlock marks and the hint follow the shown position.
     void AssistRefresh();
     // The marks drawn over the board display (never into the board picture).

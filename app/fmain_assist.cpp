@@ -641,9 +641,11 @@ bool TFRMMain::AssistOfferSolve()
     if (!Assist || Game.GameMode != w4::ModeSolution || !Game.StoredSolution.empty() || Game.LevelWidth <= 0 ||
         Game.LevelHeight <= 0 || Game.Playlist.empty() || Assist->Worker.Busy())
         return false;
-    if (dialogs.Question(w4::Choose(Game, "This level has no solution yet.\r\n\r\nDo you want to solve it now ?",
-                                    "Ce niveau n'a pas encore de solution.\r\n\r\nVoulez-vous le résoudre maintenant ?")))
-        MNUToolsSolveClick();
+    // On No the film runs as ever: it has nothing to play and stops at its first tick.
+    if (!dialogs.Question(w4::Choose(Game, "This level has no solution yet.\r\n\r\nDo you want to solve it now ?",
+                                     "Ce niveau n'a pas encore de solution.\r\n\r\nVoulez-vous le résoudre maintenant ?")))
+        return false;
+    MNUToolsSolveClick();
     return true;
 }
 
