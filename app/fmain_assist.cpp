@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -194,6 +195,8 @@ void SetMessage(TFRMMain& w, AssistParts& a, const QString& text)
         panel->setText(text);
         panel->setToolTip(text);
     }
+    // The eighth panel only shows on a wide window; the board area shows the message always.
+    w.IMGSokoban->update();
 }
 
 } // namespace
@@ -397,6 +400,23 @@ void TFRMMain::PaintAssistOverlay(QPainter& painter)
     if (!Assist || Game.GameMode != w4::ModePlay)
         return;
     const AssistParts& a = *Assist;
+    if (!a.Message.isEmpty()) {
+        // A line at the foot of the board area, readable over any background.
+        painter.save();
+        QFont font = painter.font();
+        font.setBold(true);
+        painter.setFont(font);
+        const QFontMetrics metrics(font);
+        const QRect area = IMGSokoban->rect();
+        const int width = std::min(area.width() - 8, metrics.horizontalAdvance(a.Message) + 16);
+        const QRect box(area.center().x() - width / 2, area.bottom() - metrics.height() - 12, width, metrics.height() + 8);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 180));
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, metrics.elidedText(a.Message, Qt::ElideRight, box.width() - 8));
+        painter.restore();
+    }
     if (a.Deadlocked.empty() && !a.HasHint)
         return;
     const w4::BoardHit board = w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), 0, 0);
@@ -408,13 +428,16 @@ void TFRMMain::PaintAssistOverlay(QPainter& painter)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    // Deadlocked boxes: a red frame and cross, seen over any tile set.
-    painter.setPen(QPen(QColor(230, 30, 30, 220), thick, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Deadlocked boxes: an amber frame and cross edged in black, seen over any tile set.
     for (const auto& [x, y] : a.Deadlocked) {
-        const QRectF r = cell(x, y).adjusted(thick / 2, thick / 2, -thick / 2, -thick / 2);
-        painter.drawRect(r);
-        painter.drawLine(r.topLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomLeft());
+        const QRectF r = cell(x, y).adjusted(thick, thick, -thick, -thick);
+        for (const QPen& pen : {QPen(QColor(0, 0, 0, 200), thick + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+                                QPen(QColor(255, 190, 0), thick, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)}) {
+            painter.setPen(pen);
+            painter.drawRect(r);
+            painter.drawLine(r.topLeft(), r.bottomRight());
+            painter.drawLine(r.topRight(), r.bottomLeft());
+        }
     }
     if (a.HasHint) {
         // The hint: a green frame round the box, an arrow to the cell it goes to, a ring there.
