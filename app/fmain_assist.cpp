@@ -606,12 +606,6 @@ void TFRMMain::MNUToolsSolveClick()
                 int pushes = 0;
                 for (const char c : r.moves)
                     pushes += std::isupper(static_cast<unsigned char>(c)) ? 1 : 0;
-                const bool watch = dialogs.Question(
-                    w4::Choose(Game, "Solution found: %1 moves, %2 pushes.\r\n\r\nDo you want to watch it ?",
-                               "Solution trouvée : %1 mouvements, %2 poussées.\r\n\r\nVoulez-vous la regarder ?")
-                        .arg(r.moves.size())
-                        .arg(pushes));
-
                 // Keeping it: only a solution from the level's start as its file holds it, and only
                 // by the best-score rule.
                 const std::string full = before + r.moves;
@@ -620,6 +614,15 @@ void TFRMMain::MNUToolsSolveClick()
                 const bool fromFileStart =
                     file.LevelWidth == start.Width && file.LevelHeight == start.Height && !file.SnapshotHistory.empty() &&
                     file.SnapshotHistory.front().Board == attemptStart;
+                QString offer = w4::Choose(Game, "Solution found: %1 moves, %2 pushes.\r\n\r\nDo you want to watch it ?",
+                                           "Solution trouvée : %1 mouvements, %2 poussées.\r\n\r\nVoulez-vous la regarder ?")
+                                    .arg(r.moves.size())
+                                    .arg(pushes);
+                // Solution mode shows the level from its file: the author must know what the switch costs.
+                if (editing && !fromFileStart)
+                    offer += w4::Choose(Game, "\r\n(The level's unsaved changes will be lost.)",
+                                        "\r\n(Les modifications non enregistrées du niveau seront perdues.)");
+                const bool watch = dialogs.Question(offer);
                 if (fromFileStart && w4::FileExists(path) && w4::IsBestScore(full, file.StoredSolution)) {
                     const std::string solutionPath = w4::SolutionFilePathFor(Game, path);
                     if (dialogs.Question(w4::WithPath(

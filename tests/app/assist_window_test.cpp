@@ -383,6 +383,19 @@ TEST_F(AssistWindowTest, SolveSaysPlainlyWhenTheLevelAsDrawnCannotBeSolved)
     ASSERT_EQ(dialogs.Notices.size(), 1);
     EXPECT_EQ(dialogs.Notices[0], QStringLiteral("The level as drawn cannot be solved."));
     EXPECT_TRUE(dialogs.Questions.isEmpty());
+
+    // Drawn solvable again, but not as saved: watching costs the edits, and the question says so;
+    // a solution of a board that is not the file's is never offered for keeping.
+    G().SnapshotHistory[0].Board[5][3] = ' ';
+    G().SnapshotHistory[0].Board[2][2] = '$';
+    dialogs.Answers = {false};
+    window->MNUToolsSolveClick();
+    WaitForHelp();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    EXPECT_TRUE(dialogs.Questions[0].endsWith(QStringLiteral("(The level's unsaved changes will be lost.)")));
+    EXPECT_EQ(G().GameMode, w4::ModeEditor);
+    EXPECT_EQ(G().SnapshotHistory[0].Board[2][2], '$') << "No leaves the edits alone";
+    EXPECT_FALSE(std::filesystem::exists(SolutionPath()));
 }
 
 TEST_F(AssistWindowTest, SolutionModeWithoutASolutionOffersToSolve)
