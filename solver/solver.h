@@ -32,7 +32,7 @@ enum class InvalidReason {
 enum class Optimality {
     None,   // the fastest search that finds any solution
     Pushes, // the fewest pushes, then the fewest moves among them where affordable
-    Moves,  // the fewest moves
+    Moves,  // best effort: the search of Pushes, then the moves shortened; not proven the fewest
 };
 
 struct Progress {

@@ -93,48 +93,6 @@ public:
         return Unsolvable;
     }
 
-    // The fewest moves (steps and pushes together) that solve the board.
-    int FewestMoves(std::size_t cap = 4'000'000) const
-    {
-        if (width_ == 0)
-            return TooBig;
-        std::unordered_set<std::string> seen;
-        std::deque<std::pair<std::string, int>> queue;   // keeper cell and boxes, moves
-        if (Solved(start_))
-            return 0;
-        seen.insert(Key(keeper_, start_));
-        queue.emplace_back(Key(keeper_, start_), 0);
-        while (!queue.empty()) {
-            const auto [position, moves] = queue.front();
-            queue.pop_front();
-            const int keeper = static_cast<unsigned char>(position[0]);
-            const std::string boxes = position.substr(1);
-            Cells occupied{};
-            Mark(occupied, boxes);
-            for (const int d : Directions()) {
-                if (!Inside(keeper, d))
-                    continue;
-                const int to = keeper + d;
-                if (wall_[static_cast<std::size_t>(to)])
-                    continue;
-                std::string next = boxes;
-                if (occupied[static_cast<std::size_t>(to)]) {
-                    if (!Inside(to, d) || !Free(occupied, to + d))
-                        continue;
-                    *std::find(next.begin(), next.end(), static_cast<char>(to)) = static_cast<char>(to + d);
-                    std::sort(next.begin(), next.end(), Less);
-                    if (Solved(next))
-                        return moves + 1;
-                }
-                if (seen.insert(Key(to, next)).second)
-                    queue.emplace_back(Key(to, next), moves + 1);
-                if (seen.size() > cap)
-                    return TooBig;
-            }
-        }
-        return Unsolvable;
-    }
-
 private:
     static constexpr int MaxCells = 256;
     using Cells = std::array<std::uint8_t, MaxCells>;
