@@ -34,6 +34,7 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TBoardView;
+class TFRMLevels;
 
 namespace w4 {
 class BoardPicture;
@@ -120,6 +121,7 @@ public:
     void MNUFilePasteLevelClick();
     void MNUFileCopySolutionClick();
     void MNUFilePasteSolutionClick();
+    void MNUFileLevelsClick();   // the Levels window (flevels.cpp)
 
     // --- Display menu ---
     void MNUDisplayForegroundStandardClick();
@@ -295,6 +297,9 @@ public:
 
     // The colour the shared colour dialog opens on: the one last chosen in it.
     QColor LastChosenColour = Qt::black;
+
+    // The Levels window, made on first use and kept, with what it has read, until the window closes.
+    TFRMLevels* Levels = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

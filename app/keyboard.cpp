@@ -64,6 +64,12 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         return;
     }
 
+    // The Levels window, in every mode.
+    if (ctrl && key == Qt::Key_L) {
+        MNUFileLevelsClick();
+        return;
+    }
+
     if (g.GameMode == w4::ModePlay) {
         if (key == Qt::Key_F2) {
             ToggleFullScreen();
@@ -86,6 +92,15 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
                 case Qt::Key_End: w4::GoToEnd(g, *this); return;
                 default: break;
                 }
+            }
+            // The undo and redo keys most programs use, doing what Backspace and Page Down do.
+            if (key == Qt::Key_Z && ctrl) {
+                w4::UndoMove(g, *this);
+                return;
+            }
+            if ((key == Qt::Key_Y && ctrl) || (key == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
+                w4::RedoMove(g, *this);
+                return;
             }
         }
         if (ctrl) {

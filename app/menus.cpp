@@ -27,6 +27,7 @@ const std::vector<MenuRow>& MenuTable()
         {"FilePasteLevel", 1, "Paste Level", "Coller un niveau", &M::MNUFilePasteLevelClick, nullptr},
         {"FileCopySolution", 1, "Copy Solution", "Copier la solution", &M::MNUFileCopySolutionClick, nullptr},
         {"FilePasteSolution", 1, "Paste Solution", "Coller une solution", &M::MNUFilePasteSolutionClick, nullptr},
+        {"FileLevels", 1, "Levels", "Niveaux", &M::MNUFileLevelsClick, nullptr},
 
         {"Display", 0, "Display", "Affichage", nullptr, nullptr},
         {"DisplayForeground", 1, "Foreground", "Avant Plan", nullptr, nullptr},

@@ -64,6 +64,11 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     g.SoundsEnabled = ini.ReadBool("SOUNDS", "Enabled", false);
 
     g.DeadlockWarnings = ini.ReadBool("ASSISTANCE", "DeadlockWarnings", true);
+
+    g.LevelListWidth = ini.ReadInteger("LEVELLIST", "Width", 0);
+    g.LevelListHeight = ini.ReadInteger("LEVELLIST", "Height", 0);
+    g.LevelListSortColumn = ini.ReadInteger("LEVELLIST", "SortColumn", 0);
+    g.LevelListSortOrder = std::clamp(ini.ReadInteger("LEVELLIST", "SortOrder", 0), 0, 1);
     return placement;
 }
 
@@ -106,6 +111,14 @@ void SaveSettings(const GameState& g, const WindowPlacement& window)
     ini.WriteBool("SOUNDS", "Enabled", g.SoundsEnabled);
 
     ini.WriteBool("ASSISTANCE", "DeadlockWarnings", g.DeadlockWarnings);
+
+    // Only once the Levels window has been open, so a file never touched by it stays as it was.
+    if (g.LevelListWidth > 0 && g.LevelListHeight > 0) {
+        ini.WriteInteger("LEVELLIST", "Width", g.LevelListWidth);
+        ini.WriteInteger("LEVELLIST", "Height", g.LevelListHeight);
+        ini.WriteInteger("LEVELLIST", "SortColumn", g.LevelListSortColumn);
+        ini.WriteInteger("LEVELLIST", "SortOrder", g.LevelListSortOrder);
+    }
 
     ini.Save();
 }

@@ -128,6 +128,12 @@ struct GameState {
     // Help at the board: boxes that can no longer reach a target are marked after each push.
     bool DeadlockWarnings = true;
 
+    // The Levels window's last size (0 until it has been open) and sort (column, 1 descending).
+    std::int32_t LevelListWidth = 0;
+    std::int32_t LevelListHeight = 0;
+    std::int32_t LevelListSortColumn = 0;
+    std::int32_t LevelListSortOrder = 0;
+
     // Injectable clock, so tests can show any elapsed time without sleeping.
     std::function<DateTime()> Now;
 

@@ -109,6 +109,14 @@ void LastLevel(GameState& g, Frontend& ui)
     LoadAndRedraw(g, ui);
 }
 
+void GoToLevel(GameState& g, Frontend& ui, std::int32_t index)
+{
+    if (g.Playlist.empty() || index < 0 || index >= Count(g) || index == g.LevelIndex)
+        return;
+    g.LevelIndex = index;
+    LoadAndRedraw(g, ui);
+}
+
 void OpenLevelFiles(GameState& g, Frontend& ui, const std::vector<std::string>& files)
 {
     if (files.empty())

@@ -23,6 +23,9 @@ void FirstLevel(GameState& g, Frontend& ui);
 void PriorLevel(GameState& g, Frontend& ui);
 void NextLevel(GameState& g, Frontend& ui);
 void LastLevel(GameState& g, Frontend& ui);
+// Shows the entry at `index` the way the four above do: nothing on an empty playlist, for an index
+// outside it or for the level already shown; otherwise load and redraw.
+void GoToLevel(GameState& g, Frontend& ui, std::int32_t index);
 
 // Appends the chosen files; shows the first of them when the last Open lies two seconds back.
 // An empty list (a cancelled dialog) does nothing.

@@ -1,0 +1,94 @@
+#include "core/levelsummary.h"
+
+#include "core/fileio.h"
+#include "core/ualgo.h"
+#include "core/uglobal.h"
+#include "core/usokoban.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace w4 {
+
+namespace {
+
+std::int64_t ModificationTime(const std::string& path)
+{
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(path, error);
+    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
+}
+
+} // namespace
+
+LevelSummary ReadLevelSummary(const std::string& path, const std::filesystem::path& programFolder)
+{
+    LevelSummary summary;
+    if (path.empty() || !FileExists(path))
+        return summary;   // Missing
+
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > MaxTextFileBytes || !std::ifstream(path, std::ios::binary)) {
+        summary.State = LevelFileState::Unreadable;
+        return summary;
+    }
+
+    // A private state loaded as the game loads a level, so the list shows what playing would show.
+    GameState g;
+    g.ProgramFolder = programFolder;
+    SnapshotList(1).swap(g.SnapshotHistory);
+    g.HistoryIndex = 0;
+    g.HistoryLength = 1;
+    for (auto& column : g.SnapshotHistory[0].Board)
+        column.fill(' ');
+    ApplyLevelLines(g, ReadTextLines(path));
+    FillReachableArea(g);
+    ReadSolutionFile(g, path);
+
+    summary.State = g.LevelHeight > 0 && g.LevelWidth > 0 ? LevelFileState::Ok : LevelFileState::NoBoard;
+    summary.Title = g.LevelHeader[Title];
+    summary.Width = g.LevelWidth;
+    summary.Height = g.LevelHeight;
+    const BoardGrid& board = g.SnapshotHistory[0].Board;
+    summary.Rows.reserve(static_cast<std::size_t>(g.LevelHeight));
+    for (int y = 0; y < g.LevelHeight; ++y) {
+        std::string row(static_cast<std::size_t>(g.LevelWidth), ' ');
+        for (int x = 0; x < g.LevelWidth; ++x) {
+            const char c = board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            row[static_cast<std::size_t>(x)] = c;
+            if (c == '$' || c == '*')
+                ++summary.Boxes;
+        }
+        summary.Rows.push_back(std::move(row));
+    }
+
+    // Only a solution the replay can use counts: an empty solution file keeps nothing.
+    summary.Solved = !g.StoredSolution.empty();
+    for (const char c : g.StoredSolution) {
+        switch (c) {
+        case 'L': case 'U': case 'R': case 'D': ++summary.SolutionPushes; [[fallthrough]];
+        case 'l': case 'u': case 'r': case 'd': ++summary.SolutionMoves; break;
+        default: break;
+        }
+    }
+    return summary;
+}
+
+LevelFileStamp StampLevelFiles(const std::string& path)
+{
+    LevelFileStamp stamp;
+    if (path.empty())
+        return stamp;
+    stamp.LevelTime = ModificationTime(path);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    stamp.LevelSize = error ? -1 : static_cast<std::int64_t>(size);
+    const std::string solution = SolutionFilePath(path);
+    stamp.SolutionTime = ModificationTime(solution);
+    const auto solutionSize = std::filesystem::file_size(solution, error);
+    stamp.SolutionSize = error ? -1 : static_cast<std::int64_t>(solutionSize);
+    return stamp;
+}
+
+} // namespace w4

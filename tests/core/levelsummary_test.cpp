@@ -1,0 +1,76 @@
+// What the level list reads of a file: the loader's rules, the kept solution's counts.
+#include "core/levelsummary.h"
+
+#include "core/fileio.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class LevelSummaryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path() /
+                 ("w4-summary-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        const std::filesystem::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(LevelSummaryTest, ReadsTheBoardAsLoadingDoesAndCountsTheKeptSolution)
+{
+    // An indented title line is also a board row, as when the level is loaded.
+    const std::string level = Write("a.xsb", "  #####\r\n###   #\r\n#.@$  #\r\n#######\r\n  title:  Yard \r\n");
+    Write("a.XHT", "llRRdUx\r\nsecond line\r\n");
+    const w4::LevelSummary s = w4::ReadLevelSummary(level, folder);
+    EXPECT_EQ(s.State, w4::LevelFileState::Ok);
+    EXPECT_EQ(s.Title, "Yard");
+    EXPECT_EQ(s.Width, 15);
+    EXPECT_EQ(s.Height, 5);
+    EXPECT_EQ(s.Boxes, 1);
+    EXPECT_TRUE(s.Solved);
+    EXPECT_EQ(s.SolutionMoves, 6);   // the stray 'x' is no move
+    EXPECT_EQ(s.SolutionPushes, 3);
+    ASSERT_EQ(s.Rows.size(), 5u);
+    EXPECT_EQ(s.Rows[0].substr(0, 7), "XX#####") << "outside cells marked by the fill";
+    EXPECT_EQ(s.Rows[2].substr(0, 7), "#.@$  #");
+}
+
+TEST_F(LevelSummaryTest, MissingEmptyAndForeignFilesAreToldApart)
+{
+    EXPECT_EQ(w4::ReadLevelSummary((folder / "gone.xsb").string(), folder).State, w4::LevelFileState::Missing);
+    EXPECT_EQ(w4::ReadLevelSummary(Write("words.xsb", "Title: x\r\n"), folder).State, w4::LevelFileState::NoBoard);
+    const std::string big = Write("big.xsb", "#");
+    std::filesystem::resize_file(big, w4::MaxTextFileBytes + 1);
+    EXPECT_EQ(w4::ReadLevelSummary(big, folder).State, w4::LevelFileState::Unreadable);
+    // The game never reads a solution for another extension, so neither does the list.
+    const std::string text = Write("plain.txt", "#@$.#\r\n");
+    Write("plain.XHT", "R\r\n");
+    EXPECT_FALSE(w4::ReadLevelSummary(text, folder).Solved);
+}
+
+TEST_F(LevelSummaryTest, TheStampChangesWhenTheLevelOrItsSolutionChanges)
+{
+    const std::string level = Write("s.xsb", "#@$.#\r\n");
+    const w4::LevelFileStamp first = w4::StampLevelFiles(level);
+    EXPECT_EQ(first, w4::StampLevelFiles(level));
+    Write("s.XHT", "R\r\n");
+    EXPECT_NE(first, w4::StampLevelFiles(level));
+    const w4::LevelFileStamp solved = w4::StampLevelFiles(level);
+    Write("s.xsb", "#@$ .#\r\n");
+    EXPECT_NE(solved, w4::StampLevelFiles(level));
+}
+
+} // namespace
