@@ -124,7 +124,7 @@ void TFRMLevels::Open(const w4::GameState& g, const w4::TileSet& tiles)
         filter_->SetFilterText(QString());
         filter_->SetUnsolvedOnly(false);
     }
-    model_->SetPlaylist(g.Playlist, g.ProgramFolder);
+    model_->SetPlaylist(g);
     const int column = std::clamp(g.LevelListSortColumn, 0, Model::ColumnCount - 1);
     GRDLevels->sortByColumn(column, g.LevelListSortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
 

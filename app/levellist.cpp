@@ -36,8 +36,9 @@ LevelListModel::~LevelListModel()
     pictures_.waitForDone();
 }
 
-void LevelListModel::SetPlaylist(const std::vector<std::string>& playlist, const std::filesystem::path& programFolder)
+void LevelListModel::SetPlaylist(const GameState& g)
 {
+    const std::vector<std::string>& playlist = g.Playlist;
     beginResetModel();
     entries_.clear();
     entries_.reserve(playlist.size());
@@ -57,10 +58,10 @@ void LevelListModel::SetPlaylist(const std::vector<std::string>& playlist, const
     }
     requested_.assign(entries_.size(), 0);
     endResetModel();
-    StartReading(programFolder);
+    StartReading(g);
 }
 
-void LevelListModel::StartReading(const std::filesystem::path& programFolder)
+void LevelListModel::StartReading(const GameState& g)
 {
     stop_->store(true);
     stop_ = std::make_shared<std::atomic<bool>>(false);
@@ -80,7 +81,9 @@ void LevelListModel::StartReading(const std::filesystem::path& programFolder)
         work.push_back({static_cast<int>(row), entry.Path, entry.Summary != nullptr, entry.Stamp});
     }
 
-    reader_.start([this, stop = stop_, generation, programFolder, work = std::move(work)] {
+    // The worker's own copy of where files live, never the game's state.
+    auto rules = std::make_shared<const GameState>(FileRulesOf(g));
+    reader_.start([this, stop = stop_, generation, rules, work = std::move(work)] {
         std::vector<Result> batch;
         auto sent = std::chrono::steady_clock::now();
         const auto post = [&](bool last) {
@@ -93,10 +96,10 @@ void LevelListModel::StartReading(const std::filesystem::path& programFolder)
             if (stop->load())
                 return;
             // Taken before reading: a file changed meanwhile gets a new date and is read again next time.
-            const LevelFileStamp stamp = StampLevelFiles(item.Path);
+            const LevelFileStamp stamp = StampLevelFiles(item.Path, *rules);
             if (item.Known && stamp == item.Stamp)
                 continue;
-            batch.push_back({item.Row, std::make_shared<const LevelSummary>(ReadLevelSummary(item.Path, programFolder)), stamp});
+            batch.push_back({item.Row, std::make_shared<const LevelSummary>(ReadLevelSummary(item.Path, *rules)), stamp});
             if (batch.size() >= BatchSize || std::chrono::steady_clock::now() - sent >= BatchTime)
                 post(false);
         }

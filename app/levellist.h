@@ -4,6 +4,7 @@
 // the small pictures are painted off the window's thread when a row first asks for one.
 
 #include "core/levelsummary.h"
+#include "core/uglobal.h"
 #include "render/tiles.h"
 
 #include <QAbstractTableModel>
@@ -36,7 +37,8 @@ public:
     ~LevelListModel() override;
 
     // Shows the playlist at once (from what was read before) and starts reading the rest.
-    void SetPlaylist(const std::vector<std::string>& playlist, const std::filesystem::path& programFolder);
+    // `g` gives the playlist and where solutions are kept; nothing else of it is kept.
+    void SetPlaylist(const GameState& g);
     // New tiles throw away the pictures painted with the old ones.
     void SetTiles(const TileSet& tiles, bool wallVariants);
     void SetLanguage(int languageNumber);
@@ -75,7 +77,7 @@ private:
         LevelFileStamp Stamp;
     };
 
-    void StartReading(const std::filesystem::path& programFolder);
+    void StartReading(const GameState& g);
     void Receive(unsigned generation, const std::vector<Result>& results, bool last);
     void RequestThumbnail(int row) const;
     void ReceiveThumbnail(unsigned tileGeneration, int row, const std::string& path, const LevelFileStamp& stamp,

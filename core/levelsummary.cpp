@@ -1,6 +1,7 @@
 #include "core/levelsummary.h"
 
 #include "core/fileio.h"
+#include "core/folders.h"
 #include "core/ualgo.h"
 #include "core/uglobal.h"
 #include "core/usokoban.h"
@@ -21,7 +22,15 @@ std::int64_t ModificationTime(const std::string& path)
 
 } // namespace
 
-LevelSummary ReadLevelSummary(const std::string& path, const std::filesystem::path& programFolder)
+GameState FileRulesOf(const GameState& g)
+{
+    GameState rules;
+    rules.ProgramFolder = g.ProgramFolder;
+    rules.Places = g.Places;
+    return rules;
+}
+
+LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
 {
     LevelSummary summary;
     if (path.empty() || !FileExists(path))
@@ -35,8 +44,7 @@ LevelSummary ReadLevelSummary(const std::string& path, const std::filesystem::pa
     }
 
     // A private state loaded as the game loads a level, so the list shows what playing would show.
-    GameState g;
-    g.ProgramFolder = programFolder;
+    GameState g = FileRulesOf(rules);
     SnapshotList(1).swap(g.SnapshotHistory);
     g.HistoryIndex = 0;
     g.HistoryLength = 1;
@@ -75,7 +83,7 @@ LevelSummary ReadLevelSummary(const std::string& path, const std::filesystem::pa
     return summary;
 }
 
-LevelFileStamp StampLevelFiles(const std::string& path)
+LevelFileStamp StampLevelFiles(const std::string& path, const GameState& rules)
 {
     LevelFileStamp stamp;
     if (path.empty())
@@ -84,10 +92,14 @@ LevelFileStamp StampLevelFiles(const std::string& path)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     stamp.LevelSize = error ? -1 : static_cast<std::int64_t>(size);
-    const std::string solution = SolutionFilePath(path);
-    stamp.SolutionTime = ModificationTime(solution);
-    const auto solutionSize = std::filesystem::file_size(solution, error);
-    stamp.SolutionSize = error ? -1 : static_cast<std::int64_t>(solutionSize);
+    // The file loading would read; a solution appearing in another of its places changes nothing
+    // here until the one found changes, which is what the list shows anyway.
+    const std::string solution = FindSolutionFile(rules, path);
+    if (!solution.empty()) {
+        stamp.SolutionTime = ModificationTime(solution);
+        const auto solutionSize = std::filesystem::file_size(solution, error);
+        stamp.SolutionSize = error ? -1 : static_cast<std::int64_t>(solutionSize);
+    }
     return stamp;
 }
 

@@ -2,8 +2,9 @@
 // What the level list shows of one playlist entry, read from its file and its solution file
 // without touching the game in play. Safe to call from any thread: it shares nothing.
 
+#include "core/uglobal.h"
+
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,12 @@ struct LevelSummary {
     std::vector<std::string> Rows;
 };
 
-// Reads the level the way loading does and the solution the way the game finds it.
-// `programFolder` is the game's folder, for rules that place files relative to it.
-LevelSummary ReadLevelSummary(const std::string& path, const std::filesystem::path& programFolder);
+// Where files live, copied from the game for a worker: ProgramFolder and Places only.
+GameState FileRulesOf(const GameState& g);
+
+// Reads the level the way loading does and the solution the way the game finds it; `rules` comes
+// from FileRulesOf.
+LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules);
 
 // Modification marks of a level file and of its solution file: when both are unchanged, a summary
 // read before still holds. Zero for a file that is not there.
@@ -42,6 +46,6 @@ struct LevelFileStamp {
     std::int64_t SolutionSize = -1;
     bool operator==(const LevelFileStamp&) const = default;
 };
-LevelFileStamp StampLevelFiles(const std::string& path);
+LevelFileStamp StampLevelFiles(const std::string& path, const GameState& rules);
 
 } // namespace w4

@@ -2,6 +2,7 @@
 #include "core/levelsummary.h"
 
 #include "core/fileio.h"
+#include "core/folders.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,12 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
+    w4::GameState Rules() const
+    {
+        w4::GameState g;
+        g.ProgramFolder = folder;
+        return w4::FileRulesOf(g);
+    }
     std::filesystem::path folder;
 };
 
@@ -34,7 +41,7 @@ TEST_F(LevelSummaryTest, ReadsTheBoardAsLoadingDoesAndCountsTheKeptSolution)
     // An indented title line is also a board row, as when the level is loaded.
     const std::string level = Write("a.xsb", "  #####\r\n###   #\r\n#.@$  #\r\n#######\r\n  title:  Yard \r\n");
     Write("a.XHT", "llRRdUx\r\nsecond line\r\n");
-    const w4::LevelSummary s = w4::ReadLevelSummary(level, folder);
+    const w4::LevelSummary s = w4::ReadLevelSummary(level, Rules());
     EXPECT_EQ(s.State, w4::LevelFileState::Ok);
     EXPECT_EQ(s.Title, "Yard");
     EXPECT_EQ(s.Width, 15);
@@ -50,27 +57,42 @@ TEST_F(LevelSummaryTest, ReadsTheBoardAsLoadingDoesAndCountsTheKeptSolution)
 
 TEST_F(LevelSummaryTest, MissingEmptyAndForeignFilesAreToldApart)
 {
-    EXPECT_EQ(w4::ReadLevelSummary((folder / "gone.xsb").string(), folder).State, w4::LevelFileState::Missing);
-    EXPECT_EQ(w4::ReadLevelSummary(Write("words.xsb", "Title: x\r\n"), folder).State, w4::LevelFileState::NoBoard);
+    EXPECT_EQ(w4::ReadLevelSummary((folder / "gone.xsb").string(), Rules()).State, w4::LevelFileState::Missing);
+    EXPECT_EQ(w4::ReadLevelSummary(Write("words.xsb", "Title: x\r\n"), Rules()).State, w4::LevelFileState::NoBoard);
     const std::string big = Write("big.xsb", "#");
     std::filesystem::resize_file(big, w4::MaxTextFileBytes + 1);
-    EXPECT_EQ(w4::ReadLevelSummary(big, folder).State, w4::LevelFileState::Unreadable);
+    EXPECT_EQ(w4::ReadLevelSummary(big, Rules()).State, w4::LevelFileState::Unreadable);
     // The game never reads a solution for another extension, so neither does the list.
     const std::string text = Write("plain.txt", "#@$.#\r\n");
     Write("plain.XHT", "R\r\n");
-    EXPECT_FALSE(w4::ReadLevelSummary(text, folder).Solved);
+    EXPECT_FALSE(w4::ReadLevelSummary(text, Rules()).Solved);
 }
 
 TEST_F(LevelSummaryTest, TheStampChangesWhenTheLevelOrItsSolutionChanges)
 {
     const std::string level = Write("s.xsb", "#@$.#\r\n");
-    const w4::LevelFileStamp first = w4::StampLevelFiles(level);
-    EXPECT_EQ(first, w4::StampLevelFiles(level));
+    const w4::LevelFileStamp first = w4::StampLevelFiles(level, Rules());
+    EXPECT_EQ(first, w4::StampLevelFiles(level, Rules()));
     Write("s.XHT", "R\r\n");
-    EXPECT_NE(first, w4::StampLevelFiles(level));
-    const w4::LevelFileStamp solved = w4::StampLevelFiles(level);
+    EXPECT_NE(first, w4::StampLevelFiles(level, Rules()));
+    const w4::LevelFileStamp solved = w4::StampLevelFiles(level, Rules());
     Write("s.xsb", "#@$ .#\r\n");
-    EXPECT_NE(solved, w4::StampLevelFiles(level));
+    EXPECT_NE(solved, w4::StampLevelFiles(level, Rules()));
+}
+
+TEST_F(LevelSummaryTest, AnInstalledGameFindsTheSolutionInItsStore)
+{
+    const std::string level = Write("shipped.xsb", "#@$.#\r\n");
+    w4::GameState g = Rules();
+    g.Places.Installed = true;
+    g.Places.Solutions = folder / "store";
+    std::filesystem::create_directories(g.Places.Solutions);
+    const w4::GameState rules = w4::FileRulesOf(g);
+    EXPECT_FALSE(w4::ReadLevelSummary(level, rules).Solved);
+    const w4::LevelFileStamp before = w4::StampLevelFiles(level, rules);
+    std::ofstream(g.Places.Solutions / w4::SolutionStoreName(level), std::ios::binary) << "R\r\n";
+    EXPECT_TRUE(w4::ReadLevelSummary(level, rules).Solved);
+    EXPECT_NE(before, w4::StampLevelFiles(level, rules));
 }
 
 } // namespace
