@@ -134,6 +134,15 @@ void LevelListModel::Receive(unsigned generation, const std::vector<Result>& res
 
 void LevelListModel::SetTiles(const TileSet& tiles, bool wallVariants)
 {
+    // The same pictures as last time keep the thumbnails painted with them.
+    std::vector<qint64> keys = {tiles.IMGSokoban1.cacheKey(), tiles.IMGSokoban2.cacheKey(), tiles.IMGBox1.cacheKey(),
+                                tiles.IMGBox2.cacheKey(),     tiles.IMGEmpty.cacheKey(),    tiles.IMGTarget.cacheKey(),
+                                wallVariants ? 1 : 0};
+    for (const QImage& wall : tiles.IMGWalls)
+        keys.push_back(wall.cacheKey());
+    if (painter_ && keys == tileKeys_)
+        return;
+    tileKeys_ = std::move(keys);
     painter_ = std::make_shared<ThumbnailPainter>(tiles, wallVariants, ThumbnailBox, 16);
     ++tileGeneration_;
     for (auto& [path, cached] : cache_)

@@ -92,6 +92,7 @@ private:
     unsigned generation_ = 0;                     // of the reading pass; older results are dropped
     unsigned tileGeneration_ = 0;                 // of the tiles; older pictures are dropped
     std::shared_ptr<ThumbnailPainter> painter_;
+    std::vector<qint64> tileKeys_;                // of the tiles the painter has
     mutable std::vector<unsigned> requested_;     // by row: the tile generation a picture was asked for
     std::shared_ptr<std::atomic<bool>> stop_;
     // One thread reads files, one paints pictures, so a long read never holds up the pictures.
