@@ -84,8 +84,8 @@ private:
 class Searcher {
 public:
     Searcher(const Board& board, const Options& options, Clock::time_point started, const Tuning& tuning, bool optimal,
-             std::size_t budget)
-        : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
+             std::size_t budget, bool tunnels = false)
+        : tunnels_(tunnels), board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
           dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
           optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
           occupied_(static_cast<std::size_t>(board.CellCount()), 0),
@@ -99,6 +99,8 @@ public:
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out);
     std::size_t Positions() const { return table_.Size(); }
     std::uint64_t Expanded() const { return expanded_; }
+    // Tunnel macros skip positions, so an emptied open list proves nothing for this search.
+    const bool tunnels_;
 
 private:
     enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
@@ -110,6 +112,9 @@ private:
     std::vector<Push> PathTo(NodeId id) const;
     Cell ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
     bool RingConnected(Cell to);
+    bool Walled(Cell at, int dir) const;
+    Cell TunnelEnd(Cell to, int dir, int& run) const;
+    bool GoalCorridor(Cell at, int dir) const;
 
     const Board& board_;
     const Options& options_;
@@ -241,11 +246,61 @@ Cell Searcher::ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir)
     return keeper;
 }
 
+// Walls on both sides of `at` across the direction `dir`: a one-wide passage.
+bool Searcher::Walled(Cell at, int dir) const
+{
+    return board_.Next(at, (dir + 1) % DirCount) == NoCell && board_.Next(at, (dir + 3) % DirCount) == NoCell;
+}
+
+// From `at` on in the direction `dir`: a one-wide passage of targets only, closed at its end.
+bool Searcher::GoalCorridor(Cell at, int dir) const
+{
+    for (Cell c = at; c != NoCell; c = board_.Next(c, dir))
+        if (!board_.isTarget[c] || !Walled(c, dir))
+            return false;
+    return true;
+}
+
+// A box pushed into a one-wide tunnel goes on to its far end: the keeper, behind it, can do
+// nothing else there but push again or turn back. It stops on a target, where the passage
+// widens, or before a box or a dead square. Returns the end cell; `run` counts the pushes.
+Cell Searcher::TunnelEnd(Cell to, int dir, int& run) const
+{
+    run = 1;
+    Cell at = to;
+    if (GoalCorridor(to, dir)) {
+        // A dead-end passage of targets fills from its far end: a box left short of the deepest
+        // free target shuts the ones behind it.
+        for (Cell next = board_.Next(at, dir); next != NoCell && !occupied_[next] && run < 0xFF; next = board_.Next(at, dir)) {
+            at = next;
+            ++run;
+        }
+        return at;
+    }
+    while (run < 0xFF && !board_.isTarget[at] && Walled(at, dir)) {
+        const Cell next = board_.Next(at, dir);
+        if (next == NoCell || occupied_[next] || dead_[next])
+            break;
+        at = next;
+        ++run;
+    }
+    return at;
+}
+
 std::vector<Push> Searcher::PathTo(NodeId id) const
 {
     std::vector<Push> path;
-    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent)
-        path.push_back({table_.At(id).pushedFrom, table_.At(id).dir});
+    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
+        const Node& node = table_.At(id);
+        // A tunnel run is stored as one node; the pushes go in backwards, as the path does.
+        Cell at = node.pushedFrom;
+        std::vector<Push> run;
+        for (int k = 0; k < node.run; ++k) {
+            run.push_back({at, node.dir});
+            at = board_.Next(at, node.dir);
+        }
+        path.insert(path.end(), run.rbegin(), run.rend());
+    }
     std::reverse(path.begin(), path.end());
     return path;
 }
@@ -341,13 +396,17 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
     bool failed = false;
     bool matched = false;   // the parent's matching is computed once, when a child needs it
     for (const Push& push : pushes) {
-        const Cell to = board_.Next(push.from, push.dir);
+        int run = 1;
+        Cell to = board_.Next(push.from, push.dir);
+        if (tunnels_)
+            to = TunnelEnd(to, push.dir, run);
         occupied_[push.from] = 0;
         occupied_[to] = 1;
         const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
         Cell keeper = NoCell;
         if (!frozen)
-            keeper = ChildKeeper(node.keeper, push.from, to, push.dir);
+            keeper = run == 1 ? ChildKeeper(node.keeper, push.from, to, push.dir)
+                              : childReach_.Flood(board_, occupied_.data(), board_.Next(to, Opposite(push.dir)));
         occupied_[push.from] = 1;
         occupied_[to] = 0;
         if (frozen)
@@ -366,7 +425,7 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
             ++slot;
         }
         const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
-        const int pushesSoFar = node.pushes + 1;
+        const int pushesSoFar = node.pushes + run;
         const NodeId known = table_.Find(hash, child.data(), keeper);
         if (known != NoNode) {
             Node& seen = table_.At(known);
@@ -377,6 +436,7 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
                 seen.pushes = static_cast<std::uint16_t>(pushesSoFar);
                 seen.pushedFrom = push.from;
                 seen.dir = static_cast<std::uint8_t>(push.dir);
+                seen.run = static_cast<std::uint8_t>(run);
                 if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_)) {
                     failed = true;
                     break;
@@ -411,6 +471,7 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
         next.keeper = keeper;
         next.pushedFrom = push.from;
         next.dir = static_cast<std::uint8_t>(push.dir);
+        next.run = static_cast<std::uint8_t>(run);
         next.pushes = static_cast<std::uint16_t>(std::min(pushesSoFar, 0xFFFF));
         next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
         // Lost positions are stored too, closed, so meeting them again costs one look-up.
@@ -451,6 +512,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         Tuning tuning;
         bool optimal;
         int share;   // milliseconds per turn
+        bool tunnels = false;
     };
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
@@ -458,14 +520,16 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     } else {
         Tuning nearest = tuning;
         nearest.matching = false;
-        plan.push_back({tuning, false, 30});
-        plan.push_back({nearest, false, 15});
-        plan.push_back({tuning, true, 10});
+        // Only the inexact searches take tunnel macros; the A* beside them keeps the search
+        // complete, so an unsolvable level is still proven.
+        plan.push_back({tuning, false, 30, tuning.tunnels});
+        plan.push_back({nearest, false, 15, tuning.tunnels});
+        plan.push_back({tuning, true, 10, false});
     }
     std::vector<std::unique_ptr<Searcher>> searchers;
     for (const Entry& entry : plan)
         searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal,
-                                                       options.memoryBudgetBytes / plan.size()));
+                                                       options.memoryBudgetBytes / plan.size(), entry.tunnels));
     SearchOutcome result;
     const auto total = [&] {
         result.positions = 0;
@@ -493,7 +557,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             SearchOutcome out;
             const Clock::time_point sliceEnd = Clock::now() + std::chrono::milliseconds(plan[i].share);
             if (searchers[i]->Step(sliceEnd, out)) {
-                if (out.outcome == Outcome::OutOfMemory) {
+                if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && searchers[i]->tunnels_)) {
                     // This one is full; the others go on with their own shares.
                     positionsBefore += searchers[i]->Positions();
                     searchers[i].reset();

@@ -33,6 +33,7 @@ struct Tuning {
     int weight = 5;           // the fast mode's weight on the bound
     bool portfolio = true;
     bool frozenTargets = true; // boxes frozen on targets as walls: do the others still fit?    // the fast mode takes turns with other searches
+    bool tunnels = true;      // the fast mode's inexact searches push a box on through a one-wide tunnel
 };
 Tuning& SearchTuning();
 

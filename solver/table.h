@@ -23,6 +23,7 @@ struct Node {
     std::uint16_t bound = 0;
     std::uint8_t dir = 0;      // that push's direction
     std::uint8_t closed = 0;   // expanded, or found lost
+    std::uint8_t run = 1;      // pushes in that direction (more than one: through a tunnel)
 };
 
 // Random keys for the boxes on each cell and for the keeper's area, combined by XOR so a push

@@ -148,6 +148,32 @@ TEST(Solve, CorralPruningKeepsPushOptimality)
     }
 }
 
+TEST(Solve, ABoxPushedThroughATunnelPlaysBackPushByPush)
+{
+    // One push into the room's last cell, then one run of four through the one-wide tunnel onto
+    // the target: the run must come back as four single pushes in order.
+    const std::vector<std::string> rows = {"#########", "#   #####", "#@$    .#", "#   #####", "#########"};
+    const Result fast = Solve(rows, Quick());
+    ASSERT_EQ(fast.outcome, Outcome::Solved);
+    EXPECT_EQ(fast.moves, "RRRRR");
+    EXPECT_TRUE(PlaysToSolved(rows, fast.moves));
+    // Two boxes: the one already in the tunnel must go through first, to the far target, with
+    // a run that stops on the near target and a single push after it.
+    const std::vector<std::string> two = {"###########", "#    ######", "#@ $ $  ..#", "#    ######", "###########"};
+    const Result both = Solve(two, Quick());
+    ASSERT_EQ(both.outcome, Outcome::Solved);
+    EXPECT_TRUE(PlaysToSolved(two, both.moves));
+    Options optimal = Quick();
+    optimal.optimal = Optimality::Pushes;
+    const Result exact = Solve(rows, optimal);
+    ASSERT_EQ(exact.outcome, Outcome::Solved);
+    EXPECT_EQ(exact.pushes, 5);
+    const Result exactBoth = Solve(two, optimal);
+    ASSERT_EQ(exactBoth.outcome, Outcome::Solved);
+    EXPECT_EQ(exactBoth.pushes, 9);
+    EXPECT_TRUE(PlaysToSolved(two, exactBoth.moves));
+}
+
 TEST(Solve, AnAlreadySolvedLevelNeedsNoMoves)
 {
     const Result result = Solve({"#####", "#@* #", "#####"}, Quick());
