@@ -254,7 +254,9 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
     const LevelSummary* s = entry.Summary.get();
     const bool ok = s != nullptr && s->State == LevelFileState::Ok;
     const bool solved = s != nullptr && s->Solved;
-    const QString title = [&] {
+    // Made only for the roles that show or compare it: sorting and filtering ask for other roles
+    // of every row.
+    const auto title = [&] {
         if (s == nullptr)
             return QStringLiteral("…");
         switch (s->State) {
@@ -266,13 +268,13 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         if (!s->Title.empty())
             return QString::fromStdString(DecodeHeaderValue(s->Title));
         return QFileInfo(entry.FileName).completeBaseName();
-    }();
+    };
 
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
         case ColNumber: return index.row() + 1;
-        case ColTitle: return title;
+        case ColTitle: return title();
         case ColFile: return entry.FileName;
         case ColSize: return ok ? QStringLiteral("%1 × %2").arg(s->Width).arg(s->Height) : QString();
         case ColBoxes: return ok ? QVariant(s->Boxes) : QVariant();
@@ -309,7 +311,7 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         return {};
     case SortRole:
         switch (index.column()) {
-        case ColTitle: return title.toLower();
+        case ColTitle: return title().toLower();
         case ColFile: return entry.FileName.toLower();
         case ColSize: return ok ? s->Width * 100 + s->Height : -1;
         case ColBoxes: return ok ? s->Boxes : -1;
@@ -320,7 +322,7 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         default: return index.row();
         }
     case SolvedRole: return solved;
-    case FilterRole: return title + QLatin1Char('\n') + entry.FileName;
+    case FilterRole: return title() + QLatin1Char('\n') + entry.FileName;
     default: return {};
     }
 }
