@@ -77,21 +77,6 @@ Position PositionOf(const w4::GameState& g)
     return p;
 }
 
-// A Frontend that shows nothing: for loading the level's file into a scratch state.
-class SilentFrontend : public w4::Frontend {
-public:
-    void DrawCell(int, int) override {}
-    void PaintBoard() override {}
-    void RefreshStatus() override {}
-    void PlaySample(w4::Sample) override {}
-    void SetHistoryBarRange(int, int) override {}
-    void SetHistoryBarPosition(int) override {}
-    void EnableHistoryBar(bool) override {}
-    void StopReplayTimer() override {}
-    bool AskQuestion(const std::string&) override { return false; }
-    void ShowNotice(const std::string&) override {}
-};
-
 // The level as its file holds it now (start position and stored solution).
 w4::GameState LevelFromFile(const w4::GameState& g)
 {
@@ -102,7 +87,7 @@ w4::GameState LevelFromFile(const w4::GameState& g)
     file.LevelIndex = g.LevelIndex;
     file.GameMode = w4::ModePlay;
     file.Now = g.Now;
-    SilentFrontend silent;
+    w4::SilentFrontend silent;
     w4::LoadLevel(file, silent);
     return file;
 }

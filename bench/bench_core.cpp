@@ -13,20 +13,6 @@
 
 namespace {
 
-class NullFrontend : public w4::Frontend {
-public:
-    void DrawCell(int, int) override {}
-    void PaintBoard() override {}
-    void RefreshStatus() override {}
-    void PlaySample(w4::Sample) override {}
-    void SetHistoryBarRange(int, int) override {}
-    void SetHistoryBarPosition(int) override {}
-    void EnableHistoryBar(bool) override {}
-    void StopReplayTimer() override {}
-    bool AskQuestion(const std::string&) override { return false; }
-    void ShowNotice(const std::string&) override {}
-};
-
 // A walled 50 x 50 room, keeper in the middle, one box to its right and a target far away, so
 // that no move solves it.
 std::string RoomText()
@@ -62,7 +48,7 @@ struct Room {
     ~Room() { std::filesystem::remove(path); }
     std::string path;
     w4::GameState g;
-    NullFrontend ui;
+    w4::SilentFrontend ui;
 };
 
 void BM_LoadLevel(benchmark::State& state)

@@ -31,4 +31,20 @@ public:
     virtual void ShowNotice(const std::string& text) = 0;
 };
 
+// Shows nothing and answers every question No: for running the game's own loading and moves on a
+// scratch state nobody watches (workers, the command-line solver, fuzzers, benchmarks).
+class SilentFrontend : public Frontend {
+public:
+    void DrawCell(int, int) override {}
+    void PaintBoard() override {}
+    void RefreshStatus() override {}
+    void PlaySample(Sample) override {}
+    void SetHistoryBarRange(int, int) override {}
+    void SetHistoryBarPosition(int) override {}
+    void EnableHistoryBar(bool) override {}
+    void StopReplayTimer() override {}
+    bool AskQuestion(const std::string&) override { return false; }
+    void ShowNotice(const std::string&) override {}
+};
+
 } // namespace w4

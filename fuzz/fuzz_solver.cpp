@@ -16,20 +16,6 @@
 
 namespace {
 
-class SilentFrontend : public w4::Frontend {
-public:
-    void DrawCell(int, int) override {}
-    void PaintBoard() override {}
-    void RefreshStatus() override {}
-    void PlaySample(w4::Sample) override {}
-    void SetHistoryBarRange(int, int) override {}
-    void SetHistoryBarPosition(int) override {}
-    void EnableHistoryBar(bool) override {}
-    void StopReplayTimer() override {}
-    bool AskQuestion(const std::string&) override { return false; }
-    void ShowNotice(const std::string&) override {}
-};
-
 void Check(bool condition)
 {
     if (!condition)
@@ -154,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A board with a box that can never reach a target cannot have been solved.
         Check(dead.empty());
         // The solution, played by the game's moves on the board the game loads, solves it.
-        SilentFrontend ui;
+        w4::SilentFrontend ui;
         w4::GameState play;
         LoadInto(play, rows);
         for (const char letter : result.moves)

@@ -23,21 +23,6 @@ namespace w4::solvecli {
 
 namespace {
 
-// Loading and replaying run the game's own code, which reports to a window; here nobody watches.
-class SilentFrontend : public Frontend {
-public:
-    void DrawCell(int, int) override {}
-    void PaintBoard() override {}
-    void RefreshStatus() override {}
-    void PlaySample(Sample) override {}
-    void SetHistoryBarRange(int, int) override {}
-    void SetHistoryBarPosition(int) override {}
-    void EnableHistoryBar(bool) override {}
-    void StopReplayTimer() override {}
-    bool AskQuestion(const std::string&) override { return false; }
-    void ShowNotice(const std::string&) override {}
-};
-
 std::optional<double> ParseSeconds(const std::string& text)
 {
     if (text.empty())
