@@ -14,9 +14,6 @@ namespace w4 {
 
 namespace {
 
-constexpr const char* WrittenKeys[HeaderFieldCount] = {"Title: ",  "Collection: ", "Date: ",
-                                                       "Author: ", "AuthorMail: ", "AuthorPage: "};
-
 // Long solutions are cut into lines of this many letters, as the other programs write them.
 constexpr std::size_t MovesPerLine = 70;
 
@@ -33,15 +30,6 @@ void DropBlankOuterRows(std::vector<std::string>& rows)
         rows.pop_back();
     const auto first = std::find_if(rows.begin(), rows.end(), [](const std::string& r) { return !r.empty(); });
     rows.erase(rows.begin(), first);
-}
-
-std::string OneLine(const std::string& value)
-{
-    std::string line = value;
-    for (char& c : line)
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    return line;
 }
 
 } // namespace
@@ -84,9 +72,8 @@ std::vector<std::string> LevelTextLines(const std::vector<std::string>& rows, co
                                         const std::string& solution)
 {
     std::vector<std::string> lines = rows;
-    for (std::size_t f = 0; f < HeaderFieldCount; ++f)
-        if (!header[f].empty())
-            lines.push_back(WrittenKeys[f] + OneLine(header[f]));
+    const std::vector<std::string> headerLines = HeaderLines(header);
+    lines.insert(lines.end(), headerLines.begin(), headerLines.end());
     if (!solution.empty()) {
         lines.emplace_back("Solution");
         for (std::size_t i = 0; i < solution.size(); i += MovesPerLine)

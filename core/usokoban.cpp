@@ -116,10 +116,18 @@ void WriteLevelFile(const GameState& g, const std::string& path)
             lines.push_back(std::move(row));
         }
     }
-    for (std::size_t field = 0; field < HeaderKeys.size(); ++field)
-        if (!g.LevelHeader[field].empty())
-            lines.push_back(HeaderKeys[field].Written + OneLine(g.LevelHeader[field]));
+    const std::vector<std::string> header = HeaderLines(g.LevelHeader);
+    lines.insert(lines.end(), header.begin(), header.end());
     WriteTextLines(path, lines);
+}
+
+std::vector<std::string> HeaderLines(const LevelHeaderFields& header)
+{
+    std::vector<std::string> lines;
+    for (std::size_t field = 0; field < HeaderKeys.size(); ++field)
+        if (!header[field].empty())
+            lines.push_back(HeaderKeys[field].Written + OneLine(header[field]));
+    return lines;
 }
 
 std::string SolutionFilePath(const std::string& levelPath)

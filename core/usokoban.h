@@ -20,6 +20,8 @@ void ApplyLevelLines(GameState& g, const std::vector<std::string>& lines);
 
 // Writes record 0 and the non-empty header fields; X cells are written as spaces. Throws FileError.
 void WriteLevelFile(const GameState& g, const std::string& path);
+// The header lines a level file holds after its rows: the non-empty fields, each on one line.
+std::vector<std::string> HeaderLines(const LevelHeaderFields& header);
 
 // P without its last four characters followed by ".XHT".
 std::string SolutionFilePath(const std::string& levelPath);
