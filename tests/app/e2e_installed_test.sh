@@ -70,12 +70,7 @@ start_game() {
 # button, and waits until it has gone.
 answer_box() {
   local box=""
-  for _ in $(seq 1 100); do
-    box=$(xdotool search --onlyvisible --name '^Warehaus4$' | grep -v "^$main\$" | head -n 1 || true)
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no message box: $1"
+  box=$(message_box "$main") || fail "no message box: $1"
   xdotool windowfocus --sync "$box"
   xdotool key Return
   for _ in $(seq 1 100); do
