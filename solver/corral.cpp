@@ -10,6 +10,14 @@ CorralPruner::CorralPruner(const Board& board, const std::vector<std::uint8_t>& 
 {
 }
 
+void CorralPruner::SearchDeadlocks(bool on)
+{
+    if (on && !search_)
+        search_ = std::make_unique<CorralDeadlockSearch>(board_, dead_);
+    else if (!on)
+        search_.reset();
+}
+
 CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const Reach& reach)
 {
     const int n = board_.CellCount();
@@ -20,10 +28,13 @@ CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const 
         base_ = 0;
         chosenMark_ = 0;
     }
+    if (search_)
+        search_->CountExamined();
     const std::uint32_t first = base_ + 1;
     std::uint32_t next = first;
     chosen_ = 0;
     int bestPushes = 0;
+    Cell keeper = NoCell;   // any cell the keeper reaches, found when first needed
 
     for (int start = 0; start < n; ++start) {
         const Cell s = static_cast<Cell>(start);
@@ -82,6 +93,27 @@ CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const 
                     if (!dead_[to] && !(occupied[to] && fence_[to] == id))
                         pi = false;
                 }
+            }
+        }
+        if (search_ && !(pi && pushes == 0) && static_cast<int>(boxes_.size()) <= CorralDeadlockSearch::MaxBoxes) {
+            if (keeper == NoCell)
+                for (int c = 0; c < n && keeper == NoCell; ++c)
+                    if (reach.Reached(static_cast<Cell>(c)))
+                        keeper = static_cast<Cell>(c);
+            // The boxes touching the fence from outside join it: they are often what holds the
+            // fence in place, and the search stays small.
+            extended_ = boxes_;
+            for (std::size_t i = 0; i < boxes_.size(); ++i)
+                for (int d = 0; d < DirCount; ++d) {
+                    const Cell c = board_.Next(boxes_[i], d);
+                    if (c != NoCell && occupied[c] && fence_[c] != id && std::find(extended_.begin(), extended_.end(), c) == extended_.end())
+                        extended_.push_back(c);
+                }
+            if (static_cast<int>(extended_.size()) > CorralDeadlockSearch::MaxBoxes)
+                extended_.resize(boxes_.size());
+            if (search_->Lost(extended_.data(), static_cast<int>(extended_.size()), keeper)) {
+                base_ = next;
+                return Verdict::Deadlock;
             }
         }
         if (!pi)

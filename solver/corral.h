@@ -8,6 +8,9 @@
 
 #include "solver/board.h"
 #include "solver/search.h"
+#include "solver/corraldeadlock.h"
+
+#include <memory>
 
 #include <cstdint>
 #include <vector>
@@ -25,6 +28,10 @@ public:
     Verdict Examine(const std::uint8_t* occupied, const Reach& reach);
     bool Fence(Cell c) const { return chosenFence_[c] == chosenMark_; }
 
+    // Also tries each unfinished corral's boxes alone in a small search (see corraldeadlock.h).
+    // Its memory is fixed: CorralDeadlockSearch::Bytes().
+    void SearchDeadlocks(bool on);
+
 private:
     const Board& board_;
     const std::vector<std::uint8_t>& dead_;
@@ -35,6 +42,8 @@ private:
     std::uint32_t chosenMark_ = 0;
     std::uint32_t base_ = 0;              // corral numbers of this call start above it
     std::uint32_t chosen_ = 0;
+    std::unique_ptr<CorralDeadlockSearch> search_;
+    std::vector<Cell> extended_;
 };
 
 } // namespace w4::solver

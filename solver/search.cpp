@@ -32,6 +32,7 @@ Cell Reach::Flood(const Board& board, const std::uint8_t* occupied, Cell from)
             smallest = std::min(smallest, next);
         }
     }
+    count_ = static_cast<int>(tail);
     return smallest;
 }
 
@@ -81,6 +82,12 @@ private:
     std::uint32_t pushed_ = 0;
 };
 
+// What is left of the budget for the position table once the fixed tables are paid for.
+std::size_t TableBudget(std::size_t budget, std::size_t fixed)
+{
+    return budget > fixed ? budget - fixed : 0;
+}
+
 class Searcher {
 public:
     Searcher(const Board& board, const Options& options, Clock::time_point started, const Tuning& tuning, bool optimal,
@@ -89,8 +96,9 @@ public:
           dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
           optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
           occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-          table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0), child_(static_cast<std::size_t>(boxCount_))
+          table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0))), child_(static_cast<std::size_t>(boxCount_))
     {
+        corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
     }
 
     // Sets up the start; true when that alone settles the search (out is filled).

@@ -34,6 +34,7 @@ struct Tuning {
     bool portfolio = true;
     bool frozenTargets = true; // boxes frozen on targets as walls: do the others still fit?    // the fast mode takes turns with other searches
     bool tunnels = true;      // the fast mode's inexact searches push a box on through a one-wide tunnel
+    bool corralSearch = true; // corrals whose boxes alone cannot be solved are deadlocks
 };
 Tuning& SearchTuning();
 
@@ -46,11 +47,14 @@ public:
     // Marks every cell the keeper reaches from `from` without passing a box; returns the smallest.
     Cell Flood(const Board& board, const std::uint8_t* occupied, Cell from);
     bool Reached(Cell c) const { return stamp_[c] == current_; }
+    // How many cells the last flood reached.
+    int Count() const { return count_; }
 
 private:
     std::vector<std::uint32_t> stamp_;
     std::vector<Cell> queue_;
     std::uint32_t current_ = 0;
+    int count_ = 0;
 };
 
 } // namespace w4::solver

@@ -1,0 +1,132 @@
+#include "solver/corraldeadlock.h"
+
+#include <algorithm>
+
+namespace w4::solver {
+
+namespace {
+constexpr std::size_t SeenSize = 1024;   // a power of two above twice MaxPositions
+static_assert(SeenSize >= 2 * CorralDeadlockSearch::MaxPositions);
+}
+
+CorralDeadlockSearch::CorralDeadlockSearch(const Board& board, const std::vector<std::uint8_t>& dead)
+    : board_(board), dead_(dead), freeze_(board, dead), zobrist_(board.CellCount()), reach_(board.CellCount()),
+      occupied_(static_cast<std::size_t>(board.CellCount()), 0), cache_(CacheSize), seen_(SeenSize, 0)
+{}
+
+Cell CorralDeadlockSearch::Normalise(Cell keeper)
+{
+    return reach_.Flood(board_, occupied_.data(), keeper);
+}
+
+// True when the position is new; zero marks an empty slot, so hash 0 is stored as 1.
+bool CorralDeadlockSearch::Visit(std::uint64_t hash)
+{
+    hash |= 1;
+    for (std::size_t slot = hash & (SeenSize - 1);; slot = (slot + 1) & (SeenSize - 1)) {
+        if (seen_[slot] == hash)
+            return false;
+        if (seen_[slot] == 0) {
+            seen_[slot] = hash;
+            return true;
+        }
+    }
+}
+
+bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
+{
+    if (count <= 0 || count > MaxBoxes)
+        return false;
+    bool home = true;
+    for (int i = 0; i < count; ++i)
+        home &= board_.isTarget[boxes[i]] != 0;
+    if (home)
+        return false;
+    count_ = count;
+    boxes_.assign(boxes, boxes + count);
+    std::sort(boxes_.begin(), boxes_.end());
+    for (Cell b : boxes_)
+        occupied_[b] = 1;
+    const Cell start = Normalise(keeper);
+    for (Cell b : boxes_)
+        occupied_[b] = 0;
+    const std::uint64_t key = zobrist_.Of(boxes_.data(), count, start) | 1;
+    CacheEntry& entry = cache_[key & (CacheSize - 1)];
+    if (entry.key == key)
+        return entry.lost;
+    if (double(nodes_) > EffortShare * double(examined_) + 10000.0)
+        return false;   // over its share of the effort: only remembered verdicts count now
+    keepers_.assign(1, start);
+    ++searches_;
+    const bool lost = Search();
+    nodes_ += keepers_.size();
+    proven_ += lost;
+    entry = {key, lost};
+    return lost;
+}
+
+// Depth first over the pushes of these boxes alone, pruned by dead squares and freezes. Ends
+// "not lost" as soon as all boxes stand on targets or the position limit is reached; "lost" only
+// when every position was seen.
+bool CorralDeadlockSearch::Search()
+{
+    std::fill(seen_.begin(), seen_.end(), 0);
+    const std::size_t n = static_cast<std::size_t>(count_);
+    Visit(zobrist_.Of(boxes_.data(), count_, keepers_[0]));
+    std::vector<std::uint32_t> stack{0};
+    struct Move {
+        Cell from, to;
+    };
+    std::vector<Move> moves;
+    bool lost = true;
+    while (!stack.empty() && lost) {
+        const std::uint32_t at = stack.back();
+        stack.pop_back();
+        work_.assign(boxes_.begin() + static_cast<std::ptrdiff_t>(at * n), boxes_.begin() + static_cast<std::ptrdiff_t>((at + 1) * n));
+        for (Cell b : work_)
+            occupied_[b] = 1;
+        reach_.Flood(board_, occupied_.data(), keepers_[at]);
+        moves.clear();
+        for (Cell from : work_)
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell to = board_.Next(from, d);
+                const Cell behind = board_.Next(from, Opposite(d));
+                if (to != NoCell && behind != NoCell && !occupied_[to] && !dead_[to] && reach_.Reached(behind))
+                    moves.push_back({from, to});
+            }
+        const std::uint64_t base = zobrist_.Of(work_.data(), count_, 0) ^ zobrist_.Keeper(0);
+        for (const Move& move : moves) {
+            occupied_[move.from] = 0;
+            occupied_[move.to] = 1;
+            if (!freeze_.PushFreezes(occupied_.data(), move.to)) {
+                const Cell keeper = Normalise(move.from);
+                const std::uint64_t hash = base ^ zobrist_.Box(move.from) ^ zobrist_.Box(move.to) ^ zobrist_.Keeper(keeper);
+                if (Visit(hash)) {
+                    bool home = true;
+                    for (Cell b : work_)
+                        home &= b == move.from ? board_.isTarget[move.to] != 0 : board_.isTarget[b] != 0;
+                    // The keeper reaching every free cell means the corral has opened up: from there
+                    // the boxes are as free as they get, so the search stops without a proof.
+                    const bool open = reach_.Count() == board_.CellCount() - count_;
+                    if (home || open || keepers_.size() >= static_cast<std::size_t>(MaxPositions)) {
+                        lost = false;   // solved, opened, or too big to tell
+                    } else {
+                        stack.push_back(static_cast<std::uint32_t>(keepers_.size()));
+                        keepers_.push_back(keeper);
+                        for (Cell b : work_)
+                            boxes_.push_back(b == move.from ? move.to : b);
+                    }
+                }
+            }
+            occupied_[move.from] = 1;
+            occupied_[move.to] = 0;
+            if (!lost)
+                break;
+        }
+        for (Cell b : work_)
+            occupied_[b] = 0;
+    }
+    return lost;
+}
+
+} // namespace w4::solver
