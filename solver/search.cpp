@@ -2,6 +2,7 @@
 
 #include "solver/corral.h"
 #include "solver/deadlocks.h"
+#include "solver/fess.h"
 #include "solver/lowerbound.h"
 #include "solver/table.h"
 
@@ -88,7 +89,7 @@ std::size_t TableBudget(std::size_t budget, std::size_t fixed)
     return budget > fixed ? budget - fixed : 0;
 }
 
-class Searcher {
+class Searcher : public SearchMember {
 public:
     Searcher(const Board& board, const Options& options, Clock::time_point started, const Tuning& tuning, bool optimal,
              std::size_t budget, bool tunnels = false)
@@ -101,13 +102,12 @@ public:
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
     }
 
-    // Sets up the start; true when that alone settles the search (out is filled).
-    bool Start(SearchOutcome& out);
-    // Expands positions until `sliceEnd`; true when the search has ended (out is filled).
-    bool Step(Clock::time_point sliceEnd, SearchOutcome& out);
-    std::size_t Positions() const { return table_.Size(); }
-    std::uint64_t Expanded() const { return expanded_; }
+    bool Start(SearchOutcome& out) override;
+    bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
+    std::size_t Positions() const override { return table_.Size(); }
+    std::uint64_t Expanded() const override { return expanded_; }
     // Tunnel macros skip positions, so an emptied open list proves nothing for this search.
+    bool Complete() const override { return !tunnels_; }
     const bool tunnels_;
 
 private:
@@ -521,6 +521,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         bool optimal;
         int share;   // milliseconds per turn
         bool tunnels = false;
+        bool fess = false;
     };
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
@@ -533,11 +534,17 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         plan.push_back({tuning, false, 30, tuning.tunnels});
         plan.push_back({nearest, false, 15, tuning.tunnels});
         plan.push_back({tuning, true, 10, false});
+        if (tuning.fess)
+            plan.push_back({tuning, false, tuning.fessShare, false, true});
     }
-    std::vector<std::unique_ptr<Searcher>> searchers;
-    for (const Entry& entry : plan)
-        searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal,
-                                                       options.memoryBudgetBytes / plan.size(), entry.tunnels));
+    std::vector<std::unique_ptr<SearchMember>> searchers;
+    for (const Entry& entry : plan) {
+        const std::size_t budget = options.memoryBudgetBytes / plan.size();
+        if (entry.fess)
+            searchers.push_back(MakeFeatureSearch(board, options, started, budget));
+        else
+            searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal, budget, entry.tunnels));
+    }
     SearchOutcome result;
     const auto total = [&] {
         result.positions = 0;
@@ -565,7 +572,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             SearchOutcome out;
             const Clock::time_point sliceEnd = Clock::now() + std::chrono::milliseconds(plan[i].share);
             if (searchers[i]->Step(sliceEnd, out)) {
-                if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && searchers[i]->tunnels_)) {
+                if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !searchers[i]->Complete())) {
                     // This one is full; the others go on with their own shares.
                     positionsBefore += searchers[i]->Positions();
                     searchers[i].reset();

@@ -35,10 +35,26 @@ struct Tuning {
     bool frozenTargets = true; // boxes frozen on targets as walls: do the others still fit?    // the fast mode takes turns with other searches
     bool tunnels = true;      // the fast mode's inexact searches push a box on through a one-wide tunnel
     bool corralSearch = true; // corrals whose boxes alone cannot be solved are deadlocks
+    bool fess = true;         // the fast mode also runs the feature-space search (fess.h)
+    int fessShare = 30;       // its milliseconds per turn
 };
 Tuning& SearchTuning();
 
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started);
+
+// One search of the fast mode's portfolio, run in turns of a few milliseconds.
+class SearchMember {
+public:
+    virtual ~SearchMember() = default;
+    // Sets up the start; true when that alone settles the search (out is filled).
+    virtual bool Start(SearchOutcome& out) = 0;
+    // Searches until `sliceEnd`; true when the search has ended (out is filled).
+    virtual bool Step(Clock::time_point sliceEnd, SearchOutcome& out) = 0;
+    virtual std::size_t Positions() const = 0;
+    virtual std::uint64_t Expanded() const = 0;
+    // Whether an emptied list proves the level unsolvable: not for searches that skip positions.
+    virtual bool Complete() const = 0;
+};
 
 // Flood fill of the keeper's reach, with stamps so nothing is cleared between calls.
 class Reach {

@@ -1,0 +1,481 @@
+#include "solver/fess.h"
+
+#include "solver/corral.h"
+#include "solver/deadlocks.h"
+#include "solver/lowerbound.h"
+#include "solver/packing.h"
+#include "solver/table.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace w4::solver {
+
+namespace {
+
+class FeatureSearch final : public SearchMember {
+public:
+    FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget)
+        : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), dead_(DeadSquares(board)),
+          freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board)),
+          zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
+          targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
+          queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
+          pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
+          pullReach_(board.CellCount()),
+          table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0)
+    {
+        for (std::size_t t = 0; t < board.targets.size(); ++t)
+            targetOf_[board.targets[t]] = static_cast<int>(t);
+    }
+
+    bool Start(SearchOutcome& out) override;
+    bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
+    std::size_t Positions() const override { return table_.Size(); }
+    std::uint64_t Expanded() const override { return expanded_; }
+    bool Complete() const override { return false; }
+
+private:
+    struct Entry {
+        std::uint64_t key;   // weight, then bound: the lightest, then the closest, first
+        NodeId id;
+    };
+    struct Features {
+        int deepest = -1;    // the packing round the next box should go into (-1: all filled)
+        int packed = 0;      // filled targets of that round or deeper
+        int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
+        int regions = 0;     // separate floor regions the boxes cut
+    };
+    enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
+
+    void Place(const Cell* boxes, std::uint8_t value);
+    Features Measure(Cell keeperAt, Cell& keeperArea);
+    bool TimeToStop();
+    // The heaps, the feature cells and the macros' pushes share the table's budget.
+    void CountOtherBytes()
+    {
+        table_.SetOtherBytes(heapBytes_ + routeBytes_ + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
+    }
+    bool Queue(const Features& f, std::uint32_t weight, int bound, NodeId id);
+    Expansion Expand(NodeId id, std::uint32_t weight, SearchOutcome& out);
+    bool PackingRoute(Cell goal, std::vector<Push>& route);
+    Expansion AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here, const std::vector<Push>& route,
+                       std::uint32_t weight, SearchOutcome& out);
+
+    static constexpr int MacroTargets = 2;   // due targets the packing advisor tries per expansion
+    std::vector<Push> PathTo(NodeId id) const;
+
+    const Board& board_;
+    const Options& options_;
+    Clock::time_point started_;
+    int boxCount_;
+    std::vector<std::uint8_t> dead_;
+    FreezeCheck freeze_;
+    FrozenTargetCheck frozenTargets_;
+    CorralPruner corrals_;
+    LowerBound bound_;
+    PackingOrder packing_;
+    Zobrist zobrist_;
+    Reach reach_;
+    std::vector<std::uint8_t> occupied_;
+    std::vector<int> targetOf_;
+    std::vector<std::uint32_t> region_;   // region stamp per free cell, for Measure
+    std::uint32_t regionBase_ = 0;
+    std::vector<Cell> queue_;
+    std::vector<Cell> child_;
+    std::vector<Push> pushes_;
+    std::vector<Push> route_;
+    // The packing advisor's pull search: per (box cell, keeper side) a stamp and the state it
+    // was pulled from, plus the keeper's floods with the pulled box in place.
+    std::vector<std::uint32_t> pullSeen_;
+    std::vector<std::uint32_t> pullParent_;
+    std::vector<std::uint32_t> pullQueue_;
+    std::uint32_t pullRound_ = 0;
+    Reach pullReach_;
+    std::unordered_map<NodeId, std::vector<Push>> routes_;   // the pushes of each packing macro
+    PositionTable table_;
+    std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
+    std::unordered_map<std::uint32_t, std::size_t> cellOf_;
+    std::size_t cursor_ = 0;
+    std::size_t queued_ = 0;                       // entries in all heaps
+    std::size_t heapBytes_ = 0;
+    std::size_t routeBytes_ = 0;
+    static constexpr std::size_t RouteOverhead = 64;   // a map entry and a vector, roughly
+    Outcome stop_ = Outcome::OutOfTime;
+    std::uint64_t expanded_ = 0;
+    bool matched_ = false;   // the expanded position's matching is computed once, when a child needs it
+};
+
+bool Later(const auto& a, const auto& b) { return a.key > b.key; }
+
+void FeatureSearch::Place(const Cell* boxes, std::uint8_t value)
+{
+    for (int i = 0; i < boxCount_; ++i)
+        occupied_[boxes[i]] = value;
+}
+
+// The features of the position in `occupied_`, and the keeper's area as the smallest cell of the
+// region holding `keeperAt`. One labelling of the free floor gives both.
+FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea)
+{
+    Features f;
+    for (std::size_t t = 0; t < board_.targets.size(); ++t)
+        if (!occupied_[board_.targets[t]])
+            f.deepest = std::max(f.deepest, packing_.layer[t]);
+    for (std::size_t t = 0; t < board_.targets.size(); ++t)
+        if (occupied_[board_.targets[t]]) {
+            if (packing_.layer[t] >= f.deepest)
+                ++f.packed;
+            else
+                ++f.outOfPlan;
+        }
+    const auto cells = static_cast<std::uint32_t>(board_.CellCount());
+    if (regionBase_ > 0xFFFFFFFFu - cells - 1) {
+        std::fill(region_.begin(), region_.end(), 0);
+        regionBase_ = 0;
+    }
+    const std::uint32_t base = regionBase_;
+    std::uint32_t next = base;
+    keeperArea = keeperAt;
+    for (std::uint32_t start = 0; start < cells; ++start) {
+        if (occupied_[start] || region_[start] > base)
+            continue;
+        const std::uint32_t label = ++next;
+        std::size_t head = 0, tail = 0;
+        queue_[tail++] = static_cast<Cell>(start);
+        region_[start] = label;
+        bool keeperHere = false;
+        while (head < tail) {
+            const Cell at = queue_[head++];
+            keeperHere |= at == keeperAt;
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell n = board_.Next(at, d);
+                if (n == NoCell || occupied_[n] || region_[n] > base)
+                    continue;
+                region_[n] = label;
+                queue_[tail++] = n;
+            }
+        }
+        if (keeperHere)
+            keeperArea = static_cast<Cell>(start);   // cells are labelled from the smallest up
+    }
+    regionBase_ = next;
+    f.regions = static_cast<int>(next - base);
+    return f;
+}
+
+bool FeatureSearch::TimeToStop()
+{
+    if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
+        stop_ = Outcome::Cancelled;
+        return true;
+    }
+    if (std::chrono::duration<double>(Clock::now() - started_).count() >= options_.timeLimitSeconds) {
+        stop_ = Outcome::OutOfTime;
+        return true;
+    }
+    return false;
+}
+
+bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, NodeId id)
+{
+    const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+    const std::uint32_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16;
+    auto [it, added] = cellOf_.try_emplace(key, cells_.size());
+    if (added)
+        cells_.emplace_back();
+    std::vector<Entry>& heap = cells_[it->second];
+    if (heap.size() == heap.capacity()) {
+        const std::size_t bigger = std::max<std::size_t>(16, heap.capacity() * 2);
+        const std::size_t extra = (bigger - heap.capacity()) * sizeof(Entry);
+        if (!table_.WithinBudget(extra))
+            return false;
+        heap.reserve(bigger);
+        heapBytes_ += extra;
+        CountOtherBytes();
+    }
+    heap.push_back({std::uint64_t(weight) << 32 | std::uint64_t(std::min(bound, 0xFFFF)), id});
+    std::push_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
+    ++queued_;
+    return true;
+}
+
+std::vector<Push> FeatureSearch::PathTo(NodeId id) const
+{
+    std::vector<Push> path;
+    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
+        const Node& node = table_.At(id);
+        if (node.run == 0) {
+            const std::vector<Push>& route = routes_.at(id);
+            path.insert(path.end(), route.rbegin(), route.rend());
+        } else {
+            path.push_back({node.pushedFrom, node.dir});
+        }
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+bool FeatureSearch::Start(SearchOutcome& out)
+{
+    const Cell* boxes = board_.boxes.data();
+    const int bound = bound_.Matching(boxes, boxCount_);
+    Place(boxes, 1);
+    bool lost = bound >= Infinite;
+    for (Cell box : board_.boxes)
+        lost = lost || dead_[box] || freeze_.FrozenOffTarget(occupied_.data(), box);
+    Node start;
+    const Features f = Measure(board_.keeper, start.keeper);
+    Place(boxes, 0);
+    if (lost || bound == 0) {
+        out.outcome = lost ? Outcome::Unsolvable : Outcome::Solved;
+        return true;
+    }
+    start.hash = zobrist_.Of(boxes, boxCount_, start.keeper);
+    start.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+    const NodeId root = table_.Add(start, boxes);
+    if (root == NoNode || !Queue(f, 0, bound, root)) {
+        out.outcome = Outcome::OutOfMemory;
+        return true;
+    }
+    return false;
+}
+
+bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
+{
+    for (;;) {
+        if (queued_ == 0) {
+            out.outcome = Outcome::Unsolvable;   // not a proof: see Complete()
+            break;
+        }
+        // The next non-empty cell in turn.
+        while (cells_[cursor_ % cells_.size()].empty())
+            ++cursor_;
+        std::vector<Entry>& heap = cells_[cursor_ % cells_.size()];
+        ++cursor_;
+        std::pop_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
+        const Entry entry = heap.back();
+        heap.pop_back();
+        --queued_;
+        if (table_.At(entry.id).closed)
+            continue;
+        table_.At(entry.id).closed = 1;
+        ++expanded_;
+        const Expansion e = Expand(entry.id, static_cast<std::uint32_t>(entry.key >> 32), out);
+        if (e == Expansion::Solved)
+            break;
+        if (e == Expansion::OutOfMemory) {
+            out.outcome = Outcome::OutOfMemory;
+            break;
+        }
+        if (e == Expansion::Stopped) {
+            out.outcome = stop_;
+            break;
+        }
+        if (Clock::now() >= sliceEnd)
+            return false;
+    }
+    out.positions = table_.Size();
+    out.expanded = expanded_;
+    return true;
+}
+
+// The packing advisor: a box that can be pushed onto `goal` alone, the others standing still.
+// Pulls back from the target until a pull would land on a box the keeper can push there; then
+// `route` holds that box's pushes. `occupied_` and `reach_` hold the position being expanded.
+bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
+{
+    if (++pullRound_ == 0) {
+        std::fill(pullSeen_.begin(), pullSeen_.end(), 0);
+        pullRound_ = 1;
+    }
+    constexpr std::uint32_t Root = 0xFFFFFFFF;
+    std::size_t head = 0, tail = 0;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell k = board_.Next(goal, d);
+        if (k == NoCell || occupied_[k])
+            continue;
+        const std::uint32_t state = static_cast<std::uint32_t>(goal) * DirCount + static_cast<std::uint32_t>(d);
+        pullSeen_[state] = pullRound_;
+        pullParent_[state] = Root;
+        pullQueue_[tail++] = state;
+    }
+    while (head < tail) {
+        const std::uint32_t state = pullQueue_[head++];
+        const Cell at = static_cast<Cell>(state / DirCount);
+        const Cell keeper = board_.Next(at, static_cast<int>(state % DirCount));
+        occupied_[at] = 1;
+        pullReach_.Flood(board_, occupied_.data(), keeper);
+        occupied_[at] = 0;
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell k = board_.Next(at, d);
+            if (k == NoCell)
+                continue;
+            const Cell back = board_.Next(k, d);
+            if (back == NoCell || occupied_[back])
+                continue;
+            if (occupied_[k]) {
+                // A box on k: the keeper pushes it from `back` onto `at`, then must get round
+                // to this state's side, from k, unless this is the target itself.
+                if (!reach_.Reached(back))
+                    continue;
+                bool rejoins = pullParent_[state] == Root;
+                for (int e = 0; e < DirCount && !rejoins; ++e) {
+                    const Cell n = board_.Next(k, e);
+                    rejoins = n != NoCell && n != at && pullReach_.Reached(n);
+                }
+                if (!rejoins)
+                    continue;
+                route.clear();
+                route.push_back({k, Opposite(d)});
+                for (std::uint32_t s = state; pullParent_[s] != Root; s = pullParent_[s])
+                    route.push_back({static_cast<Cell>(s / DirCount), Opposite(static_cast<int>(s % DirCount))});
+                return true;
+            }
+            if (!pullReach_.Reached(k))
+                continue;
+            const std::uint32_t next = static_cast<std::uint32_t>(k) * DirCount + static_cast<std::uint32_t>(d);
+            if (pullSeen_[next] == pullRound_)
+                continue;
+            pullSeen_[next] = pullRound_;
+            pullParent_[next] = state;
+            pullQueue_[tail++] = next;
+        }
+    }
+    return false;
+}
+
+FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& out)
+{
+    if (TimeToStop())
+        return Expansion::Stopped;
+    const Node node = table_.At(id);
+    const Cell* boxes = table_.Boxes(id);
+    Place(boxes, 1);
+    Cell ignored = NoCell;
+    const Features here = Measure(node.keeper, ignored);
+    reach_.Flood(board_, occupied_.data(), node.keeper);
+    const CorralPruner::Verdict corral = corrals_.Examine(occupied_.data(), reach_);
+    if (corral == CorralPruner::Verdict::Deadlock) {
+        Place(boxes, 0);
+        return Expansion::Continue;
+    }
+    pushes_.clear();
+    for (int i = 0; i < boxCount_; ++i) {
+        const Cell from = boxes[i];
+        if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
+            continue;
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell to = board_.Next(from, d);
+            const Cell behind = board_.Next(from, Opposite(d));
+            if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
+                continue;
+            pushes_.push_back({from, d});
+        }
+    }
+    matched_ = false;
+    Expansion result = Expansion::Continue;
+    // First the packing advisor's macros: a box brought all the way onto a target of the round
+    // due now, for the first few such targets in the packing order. They weigh nothing.
+    int tried = 0;
+    for (std::size_t k = 0; k < packing_.order.size() && tried < MacroTargets && result == Expansion::Continue; ++k) {
+        const int t = packing_.order[k];
+        const Cell goal = board_.targets[static_cast<std::size_t>(t)];
+        if (occupied_[goal] || packing_.layer[static_cast<std::size_t>(t)] != here.deepest)
+            continue;
+        ++tried;
+        if (PackingRoute(goal, route_) && route_.size() > 1)
+            result = AddChild(id, node, boxes, here, route_, weight, out);
+    }
+    for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue; ++k) {
+        route_.assign(1, pushes_[k]);
+        result = AddChild(id, node, boxes, here, route_, weight, out);
+    }
+    Place(boxes, 0);
+    return result;
+}
+
+// One child: a box moved along `route` (one push, or a packing macro). `occupied_` holds the
+// parent on entry and on return.
+FeatureSearch::Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here,
+                                                 const std::vector<Push>& route, std::uint32_t weight, SearchOutcome& out)
+{
+    const Cell from = route.front().from;
+    const Cell to = board_.Next(route.back().from, route.back().dir);
+    const Cell keeperAt = route.back().from;
+    occupied_[from] = 0;
+    occupied_[to] = 1;
+    const auto restore = [&] {
+        occupied_[to] = 0;
+        occupied_[from] = 1;
+    };
+    if (freeze_.PushFreezes(occupied_.data(), to)) {
+        restore();
+        return Expansion::Continue;
+    }
+    Cell keeper = NoCell;
+    const Features f = Measure(keeperAt, keeper);
+    std::copy(boxes, boxes + boxCount_, child_.begin());
+    *std::find(child_.begin(), child_.end(), from) = to;
+    std::sort(child_.begin(), child_.end());
+    const std::uint64_t hash = parent.hash ^ zobrist_.Keeper(parent.keeper) ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
+    if (table_.Find(hash, child_.data(), keeper) != NoNode) {
+        restore();
+        return Expansion::Continue;   // met before: the first way in is kept
+    }
+    const bool shut = board_.isTarget[to] && freeze_.NeverMoves(occupied_.data(), to)
+                      && frozenTargets_.ShutsTargets(occupied_.data(), child_.data(), boxCount_);
+    restore();
+    int bound = Infinite;
+    if (!shut) {
+        if (!matched_) {
+            bound_.Matching(boxes, boxCount_);
+            matched_ = true;
+        }
+        const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, from) - boxes);
+        bound = bound_.AfterMove(boxes, row, to);
+    }
+    // The advisors: a packing macro, a push that fills a target of the round due now, or one
+    // that joins floor regions costs nothing.
+    const int target = targetOf_[to];
+    const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == here.deepest;
+    const bool joins = f.regions < here.regions;
+    Node next;
+    next.hash = hash;
+    next.parent = id;
+    next.keeper = keeper;
+    next.pushedFrom = from;
+    next.dir = static_cast<std::uint8_t>(route.front().dir);
+    next.run = route.size() == 1 ? 1 : 0;   // 0: the pushes are in routes_
+    next.pushes = static_cast<std::uint16_t>(std::min<std::size_t>(parent.pushes + route.size(), 0xFFFF));
+    next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+    next.closed = bound >= Infinite;   // lost: stored so meeting it again costs one look-up
+    if (route.size() > 1 && !table_.WithinBudget(route.size() * sizeof(Push) + RouteOverhead))
+        return Expansion::OutOfMemory;
+    const NodeId added = table_.Add(next, child_.data());
+    if (added == NoNode)
+        return Expansion::OutOfMemory;
+    if (route.size() > 1) {
+        routes_.emplace(added, route);
+        routeBytes_ += route.size() * sizeof(Push) + RouteOverhead;
+        CountOtherBytes();
+    }
+    if (bound == 0) {
+        out.outcome = Outcome::Solved;
+        out.pushes = PathTo(added);
+        return Expansion::Solved;
+    }
+    if (!next.closed && !Queue(f, weight + (packs || joins ? 0 : 1), bound, added))
+        return Expansion::OutOfMemory;
+    return Expansion::Continue;
+}
+
+} // namespace
+
+std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
+                                                std::size_t budgetBytes)
+{
+    return std::make_unique<FeatureSearch>(board, options, started, budgetBytes);
+}
+
+} // namespace w4::solver

@@ -1,0 +1,22 @@
+#pragma once
+// A search in feature space, after Shoham and Schaeffer's FESS. Each position is described by a
+// few features: how many targets are filled in the packing order's sense, how many filled out
+// of it, and into how many regions the boxes cut the keeper's floor. Positions with the same
+// features share a cell of feature space; the search visits the non-empty cells in turn and in
+// each expands the position reached at the least weight, where pushes that advisors recommend
+// (filling the target next in the packing order, joining keeper regions) weigh nothing and all
+// others weigh one. Progress along any feature is thus tried side by side, instead of trusting
+// one bound.
+
+#include "solver/search.h"
+
+#include <memory>
+
+namespace w4::solver {
+
+// The feature-space search as a member of the fast mode's portfolio. It stores every position
+// once and skips those met again, so an emptied list proves nothing; Complete() is false.
+std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
+                                                std::size_t budgetBytes);
+
+} // namespace w4::solver

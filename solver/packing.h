@@ -1,0 +1,25 @@
+#pragma once
+// The order to fill the targets in. Worked out backwards from the solved position: a box whose
+// target can still be left by pulls (the reverse of pushes) toward a cell off the goal area is
+// taken out, round after round. What comes out last is boxed in deepest, so it goes in first:
+// in a goal room with one entrance this is the order in which the room must be filled.
+
+#include "solver/board.h"
+
+#include <vector>
+
+namespace w4::solver {
+
+struct PackingOrder {
+    // Per target number: the round it was taken out in (0 = the first round). Targets of the
+    // same round do not block each other; a higher round must be filled before a lower one.
+    std::vector<int> layer;
+    // Target numbers, the first to fill first: highest round first, within a round the one
+    // that needed more pulls to leave first.
+    std::vector<int> order;
+    int layers = 0;
+};
+
+PackingOrder ComputePackingOrder(const Board& board);
+
+} // namespace w4::solver

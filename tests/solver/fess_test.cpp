@@ -1,0 +1,212 @@
+// The packing order and the feature-space search: the order a goal room must be filled in, the
+// search's own solutions played back, and the portfolio with it keeping its verdicts and limits.
+#include "solver/board.h"
+#include "solver/fess.h"
+#include "solver/packing.h"
+#include "solver/search.h"
+#include "solver/solution.h"
+#include "solver/solver.h"
+
+#include "core/fileio.h"
+#include "core/usokoban.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace w4::solver {
+namespace {
+
+std::vector<std::string> LevelRows(const std::string& name)
+{
+    std::vector<std::string> rows;
+    for (const std::string& line : ReadTextLines(std::string(W4_SOURCE_DIR) + "/levels/" + name))
+        if (IsBoardRow(line) && line.find('#') != std::string::npos)
+            rows.push_back(line);
+    return rows;
+}
+
+// The target numbers in packing order, as (column, row).
+std::vector<std::pair<int, int>> OrderCells(const Board& board, const PackingOrder& packing)
+{
+    std::vector<std::pair<int, int>> cells;
+    for (int t : packing.order)
+        cells.emplace_back(board.cellX[board.targets[static_cast<std::size_t>(t)]], board.cellY[board.targets[static_cast<std::size_t>(t)]]);
+    return cells;
+}
+
+// A dead-end passage of three targets entered from below at its open end.
+const std::vector<std::string> Passage = {
+    "#######",
+    "#...  #",
+    "###   #",
+    "# $$$ #",
+    "# @   #",
+    "#######",
+};
+
+TEST(PackingOrder, ADeadEndFillsFromItsFarEnd)
+{
+    const Board board = BoardForSolving(Passage);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const PackingOrder packing = ComputePackingOrder(board);
+    const std::vector<std::pair<int, int>> expected = {{1, 1}, {2, 1}, {3, 1}};
+    EXPECT_EQ(OrderCells(board, packing), expected);
+    EXPECT_EQ(packing.layers, 3);
+}
+
+TEST(PackingOrder, AOneEntranceGoalRoomFillsItsDeepestTargetFirst)
+{
+    // The targets run up a one-wide passage from a two-by-two bay entered from the right: the
+    // bay's entrance side empties first, the top of the passage last.
+    const Board board = BoardForSolving(LevelRows("1509.xsb"));
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const PackingOrder packing = ComputePackingOrder(board);
+    const std::vector<std::pair<int, int>> cells = OrderCells(board, packing);
+    ASSERT_EQ(cells.size(), 10u);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(cells[static_cast<std::size_t>(i)], std::make_pair(1, 1 + i));
+    // Each column of the bay before the one nearer the entrance.
+    const std::vector<std::pair<int, int>> bay(cells.begin() + 6, cells.end());
+    for (int row : {7, 8}) {
+        const auto inner = std::find(bay.begin(), bay.end(), std::make_pair(1, row));
+        const auto outer = std::find(bay.begin(), bay.end(), std::make_pair(2, row));
+        ASSERT_NE(inner, bay.end());
+        ASSERT_NE(outer, bay.end());
+        EXPECT_LT(inner, outer);
+    }
+}
+
+TEST(PackingOrder, TargetsInTheOpenShareOneRound)
+{
+    const Board board = BoardForSolving({"#######", "#     #", "# .$. #", "# $@$ #", "# .$. #", "#     #", "#######"});
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const PackingOrder packing = ComputePackingOrder(board);
+    EXPECT_EQ(packing.layers, 1);
+    EXPECT_EQ(packing.order.size(), 4u);
+}
+
+// The feature search alone, in turns as the portfolio runs it, until it ends.
+SearchOutcome RunAlone(const Board& board, const Options& options)
+{
+    const Clock::time_point started = Clock::now();
+    const std::unique_ptr<SearchMember> search = MakeFeatureSearch(board, options, started, options.memoryBudgetBytes);
+    EXPECT_FALSE(search->Complete());
+    SearchOutcome out;
+    if (!search->Start(out))
+        while (!search->Step(Clock::now() + std::chrono::milliseconds(20), out)) {
+        }
+    return out;
+}
+
+TEST(FeatureSearch, ItsSolutionsIncludingPackingMacrosPlayBack)
+{
+    Options options;
+    options.timeLimitSeconds = 120;
+    for (const std::vector<std::string>& rows : {Passage, LevelRows("2705.xsb"), LevelRows("0110.xsb")}) {
+        SCOPED_TRACE(rows[1]);
+        const Board board = BoardForSolving(rows);
+        ASSERT_EQ(board.invalid, InvalidReason::None);
+        const SearchOutcome out = RunAlone(board, options);
+        ASSERT_EQ(out.outcome, Outcome::Solved);
+        bool ok = false;
+        const std::string letters = LettersForPushes(board, out.pushes, ok);
+        EXPECT_TRUE(ok);
+        EXPECT_TRUE(ReplaysToSolved(board.grid, letters));
+    }
+}
+
+TEST(FeatureSearch, ALostLevelEndsItsListWithoutClaimingAProof)
+{
+    const Board board = BoardForSolving({"#########", "#..$@$  #", "#########"});
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Options options;
+    const SearchOutcome out = RunAlone(board, options);
+    EXPECT_NE(out.outcome, Outcome::Solved);
+    EXPECT_TRUE(out.pushes.empty());
+}
+
+struct FeatureSearchSwitch {
+    explicit FeatureSearchSwitch(bool on) { SearchTuning().fess = on; }
+    ~FeatureSearchSwitch() { SearchTuning().fess = true; }
+};
+
+TEST(FeatureSearch, TheSwitchLeavesTheVerdictsAsTheyWere)
+{
+    const std::vector<std::vector<std::string>> levels = {
+        LevelRows("0101.xsb"), LevelRows("0110.xsb"), Passage,
+        {"######", "#$  .#", "#  @ #", "######"},            // lost: a box in a corner
+        {"#########", "#..$@$  #", "#########"},             // lost: the keeper between the boxes
+    };
+    for (const auto& rows : levels) {
+        SCOPED_TRACE(rows[1]);
+        Options options;
+        options.timeLimitSeconds = 60;
+        Result with, without;
+        {
+            const FeatureSearchSwitch on(true);
+            with = Solve(rows, options);
+        }
+        {
+            const FeatureSearchSwitch off(false);
+            without = Solve(rows, options);
+        }
+        EXPECT_EQ(with.outcome, without.outcome);
+        EXPECT_TRUE(with.outcome == Outcome::Solved || with.outcome == Outcome::Unsolvable);
+        EXPECT_EQ(with.moves.empty(), with.outcome != Outcome::Solved);
+    }
+}
+
+// An open room with a pocket whose box the keeper can never get behind: lost, but only the corral
+// rule sees it, so with that rule off no search ends but by a limit.
+std::vector<std::string> LostRoom()
+{
+    std::vector<std::string> rows(22, "#" + std::string(30, ' ') + "######");
+    rows.front() = rows.back() = std::string(37, '#');
+    for (int i = 0; i < 8; ++i) {
+        rows[static_cast<std::size_t>(3 + 2 * i)][static_cast<std::size_t>(5 + (i * 7) % 20)] = '$';
+        rows[static_cast<std::size_t>(3 + (i * 3) % 16)][static_cast<std::size_t>(27 - i % 3)] = '.';
+    }
+    rows[19] = "#" + std::string(30, ' ') + "  .$ #";
+    rows[1][2] = '@';
+    return rows;
+}
+
+struct WithoutCorrals {
+    WithoutCorrals() { SearchTuning().corrals = false; }
+    ~WithoutCorrals() { SearchTuning().corrals = true; }
+};
+
+TEST(FeatureSearch, ThePortfolioWithItKeepsTheMemoryBudgetAndTheCancelFlag)
+{
+    const WithoutCorrals plain;
+    const FeatureSearchSwitch on(true);
+    Options options;
+    options.timeLimitSeconds = 600;
+    options.memoryBudgetBytes = std::size_t(1) << 20;
+    const Result full = Solve(LostRoom(), options);
+    EXPECT_EQ(full.outcome, Outcome::OutOfMemory);
+    EXPECT_GT(full.positions, 1000u);
+
+    std::atomic<bool> cancel{false};
+    std::promise<void> running;
+    bool told = false;
+    options.memoryBudgetBytes = std::size_t(1) << 30;
+    options.cancel = &cancel;
+    options.progress = [&](const Progress&) {
+        if (!told) {
+            told = true;
+            running.set_value();
+        }
+    };
+    std::future<Result> solving = std::async(std::launch::async, [&] { return Solve(LostRoom(), options); });
+    std::future<void> underWay = running.get_future();
+    while (underWay.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready
+           && solving.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+    }
+    cancel = true;
+    EXPECT_EQ(solving.get().outcome, Outcome::Cancelled);
+}
+
+} // namespace
+} // namespace w4::solver
