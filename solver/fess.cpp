@@ -7,6 +7,7 @@
 #include "solver/table.h"
 
 #include <algorithm>
+#include <cassert>
 #include <unordered_map>
 
 namespace w4::solver {
@@ -20,9 +21,10 @@ public:
           freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board)),
           zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
+          parentRegion_(region_),
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
-          pullReach_(board.CellCount()),
+          pullStamp_(static_cast<std::size_t>(board.CellCount()), 0), pullFlood_(static_cast<std::size_t>(board.CellCount())),
           table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0)
     {
         for (std::size_t t = 0; t < board.targets.size(); ++t)
@@ -49,7 +51,10 @@ private:
     enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
 
     void Place(const Cell* boxes, std::uint8_t value);
-    Features Measure(Cell keeperAt, Cell& keeperArea);
+    Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
+    void MeasurePacking(Features& f) const;
+    bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
+    bool RingConnected(Cell at) const;
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
     void CountOtherBytes()
@@ -81,6 +86,10 @@ private:
     std::vector<int> targetOf_;
     std::vector<std::uint32_t> region_;   // region stamp per free cell, for Measure
     std::uint32_t regionBase_ = 0;
+    std::vector<std::uint32_t> parentRegion_;   // the expanded position's labelling, kept for its children
+    std::uint32_t parentBase_ = 0;
+    std::uint32_t parentLabels_ = 0;            // its labels start above this
+    std::vector<Cell> labelMin_;                 // per label: the region's smallest cell
     std::vector<Cell> queue_;
     std::vector<Cell> child_;
     std::vector<Push> pushes_;
@@ -91,11 +100,16 @@ private:
     std::vector<std::uint32_t> pullParent_;
     std::vector<std::uint32_t> pullQueue_;
     std::uint32_t pullRound_ = 0;
-    Reach pullReach_;
+    std::vector<std::uint32_t> pullStamp_;   // per cell: wanted (stamp - 1) or reached (stamp)
+    std::uint32_t pullMark_ = 0;
+    std::vector<Cell> pullFlood_;
+    void PullFlood(Cell box, Cell keeper);
+    bool PullReached(Cell c) const { return pullStamp_[c] == pullMark_; }
     std::unordered_map<NodeId, std::vector<Push>> routes_;   // the pushes of each packing macro
     PositionTable table_;
     std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
     std::unordered_map<std::uint32_t, std::size_t> cellOf_;
+    std::vector<std::size_t> active_;   // the non-empty cells, visited in turn
     std::size_t cursor_ = 0;
     std::size_t queued_ = 0;                       // entries in all heaps
     std::size_t heapBytes_ = 0;
@@ -115,10 +129,61 @@ void FeatureSearch::Place(const Cell* boxes, std::uint8_t value)
 }
 
 // The features of the position in `occupied_`, and the keeper's area as the smallest cell of the
-// region holding `keeperAt`. One labelling of the free floor gives both.
-FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea)
+// region holding `keeperAt`. One labelling of the free floor gives both; with `keep` it goes to
+// the parent's labels, which the children then start from.
+FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, bool keep)
 {
     Features f;
+    MeasurePacking(f);
+    std::vector<std::uint32_t>& region = keep ? parentRegion_ : region_;
+    std::uint32_t& regionBase = keep ? parentBase_ : regionBase_;
+    const auto cells = static_cast<std::uint32_t>(board_.CellCount());
+    if (regionBase > 0xFFFFFFFFu - cells - 1) {
+        std::fill(region.begin(), region.end(), 0);
+        regionBase = 0;
+    }
+    const std::uint32_t base = regionBase;
+    std::uint32_t next = base;
+    keeperArea = keeperAt;
+    if (keep)
+        labelMin_.clear();
+    for (std::uint32_t start = 0; start < cells; ++start) {
+        if (occupied_[start] || region[start] > base)
+            continue;
+        const std::uint32_t label = ++next;
+        std::size_t head = 0, tail = 0;
+        queue_[tail++] = static_cast<Cell>(start);
+        region[start] = label;
+        bool keeperHere = false;
+        while (head < tail) {
+            const Cell at = queue_[head++];
+            keeperHere |= at == keeperAt;
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell n = board_.Next(at, d);
+                if (n == NoCell || occupied_[n] || region[n] > base)
+                    continue;
+                region[n] = label;
+                queue_[tail++] = n;
+            }
+        }
+        // Cells are labelled from the smallest up, so the first is the region's smallest.
+        if (keeperHere)
+            keeperArea = static_cast<Cell>(start);
+        if (keep)
+            labelMin_.push_back(static_cast<Cell>(start));
+    }
+    if (keep) {
+        parentLabels_ = base;
+        regionBase = next;
+    } else {
+        regionBase = next;
+    }
+    f.regions = static_cast<int>(next - base);
+    return f;
+}
+
+void FeatureSearch::MeasurePacking(Features& f) const
+{
     for (std::size_t t = 0; t < board_.targets.size(); ++t)
         if (!occupied_[board_.targets[t]])
             f.deepest = std::max(f.deepest, packing_.layer[t]);
@@ -129,39 +194,84 @@ FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea)
             else
                 ++f.outOfPlan;
         }
-    const auto cells = static_cast<std::uint32_t>(board_.CellCount());
-    if (regionBase_ > 0xFFFFFFFFu - cells - 1) {
-        std::fill(region_.begin(), region_.end(), 0);
-        regionBase_ = 0;
-    }
-    const std::uint32_t base = regionBase_;
-    std::uint32_t next = base;
-    keeperArea = keeperAt;
-    for (std::uint32_t start = 0; start < cells; ++start) {
-        if (occupied_[start] || region_[start] > base)
+}
+
+// The child's features from the parent's labelling, where the push changes the regions only at
+// the two cells it touches: `from` joins the regions around it, and `to` leaves its region
+// without cutting it (the free cells round it stay joined) or was a region of its own. False
+// when a full labelling must decide, also when the keeper's area loses its smallest cell.
+// `occupied_` holds the child.
+bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea)
+{
+    const std::uint32_t toLabel = parentRegion_[to];
+    std::uint32_t joined[DirCount];
+    int count = 0;
+    bool joinsTo = false;
+    Cell area = from;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(from, d);
+        if (n == NoCell || occupied_[n])
             continue;
-        const std::uint32_t label = ++next;
-        std::size_t head = 0, tail = 0;
-        queue_[tail++] = static_cast<Cell>(start);
-        region_[start] = label;
-        bool keeperHere = false;
-        while (head < tail) {
-            const Cell at = queue_[head++];
-            keeperHere |= at == keeperAt;
-            for (int d = 0; d < DirCount; ++d) {
-                const Cell n = board_.Next(at, d);
-                if (n == NoCell || occupied_[n] || region_[n] > base)
-                    continue;
-                region_[n] = label;
-                queue_[tail++] = n;
-            }
-        }
-        if (keeperHere)
-            keeperArea = static_cast<Cell>(start);   // cells are labelled from the smallest up
+        const std::uint32_t label = parentRegion_[n];
+        if (std::find(joined, joined + count, label) != joined + count)
+            continue;
+        joined[count++] = label;
+        joinsTo |= label == toLabel;
+        area = std::min(area, labelMin_[label - parentLabels_ - 1]);
     }
-    regionBase_ = next;
-    f.regions = static_cast<int>(next - base);
-    return f;
+    bool alone = true;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(to, d);
+        if (n != NoCell && n != from && !occupied_[n])
+            alone = false;
+    }
+    if (!alone && !RingConnected(to))
+        return false;
+    if (joinsTo && labelMin_[toLabel - parentLabels_ - 1] == to)
+        return false;
+    f = Features{};
+    MeasurePacking(f);
+    f.regions = parent.regions - count + 1 - (alone ? 1 : 0);
+    keeperArea = area;
+    return true;
+}
+
+// Whether the free cells beside `at` stay joined round it: walking the eight cells around it,
+// the free side cells all lie on one unbroken run of free cells.
+bool FeatureSearch::RingConnected(Cell at) const
+{
+    static constexpr int RingX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+    static constexpr int RingY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+    const int x = board_.cellX[at], y = board_.cellY[at];
+    bool free[8];
+    for (int k = 0; k < 8; ++k) {
+        const int cx = x + RingX[k], cy = y + RingY[k];
+        int cell = -1;
+        if (cx >= 0 && cy >= 0 && cx < board_.width && cy < board_.height)
+            cell = board_.cellOfGrid[static_cast<std::size_t>(cy * board_.width + cx)];
+        free[k] = cell >= 0 && !occupied_[static_cast<std::size_t>(cell)];
+    }
+    int start = 0;
+    while (start < 8 && free[start])
+        ++start;
+    if (start == 8)
+        return true;
+    int runsWithSide = 0;
+    bool inRun = false, runHasSide = false;
+    for (int step = 1; step <= 8; ++step) {
+        const int k = (start + step) % 8;
+        if (free[k]) {
+            if (!inRun) {
+                inRun = true;
+                runHasSide = false;
+            }
+            runHasSide |= k % 2 == 0;
+        } else if (inRun) {
+            inRun = false;
+            runsWithSide += runHasSide;
+        }
+    }
+    return runsWithSide <= 1;
 }
 
 bool FeatureSearch::TimeToStop()
@@ -194,6 +304,8 @@ bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, No
         heapBytes_ += extra;
         CountOtherBytes();
     }
+    if (heap.empty())
+        active_.push_back(it->second);
     heap.push_back({std::uint64_t(weight) << 32 | std::uint64_t(std::min(bound, 0xFFFF)), id});
     std::push_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
     ++queued_;
@@ -249,14 +361,20 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
             break;
         }
         // The next non-empty cell in turn.
-        while (cells_[cursor_ % cells_.size()].empty())
-            ++cursor_;
-        std::vector<Entry>& heap = cells_[cursor_ % cells_.size()];
-        ++cursor_;
+        if (cursor_ >= active_.size())
+            cursor_ = 0;
+        std::vector<Entry>& heap = cells_[active_[cursor_]];
         std::pop_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
         const Entry entry = heap.back();
         heap.pop_back();
         --queued_;
+        if (heap.empty()) {
+            // The last cell in the list takes this one's place and its turn comes next.
+            active_[cursor_] = active_.back();
+            active_.pop_back();
+        } else {
+            ++cursor_;
+        }
         if (table_.At(entry.id).closed)
             continue;
         table_.At(entry.id).closed = 1;
@@ -304,9 +422,7 @@ bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
         const std::uint32_t state = pullQueue_[head++];
         const Cell at = static_cast<Cell>(state / DirCount);
         const Cell keeper = board_.Next(at, static_cast<int>(state % DirCount));
-        occupied_[at] = 1;
-        pullReach_.Flood(board_, occupied_.data(), keeper);
-        occupied_[at] = 0;
+        PullFlood(at, keeper);
         for (int d = 0; d < DirCount; ++d) {
             const Cell k = board_.Next(at, d);
             if (k == NoCell)
@@ -322,7 +438,7 @@ bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
                 bool rejoins = pullParent_[state] == Root;
                 for (int e = 0; e < DirCount && !rejoins; ++e) {
                     const Cell n = board_.Next(k, e);
-                    rejoins = n != NoCell && n != at && pullReach_.Reached(n);
+                    rejoins = n != NoCell && n != at && PullReached(n);
                 }
                 if (!rejoins)
                     continue;
@@ -332,7 +448,7 @@ bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
                     route.push_back({static_cast<Cell>(s / DirCount), Opposite(static_cast<int>(s % DirCount))});
                 return true;
             }
-            if (!pullReach_.Reached(k))
+            if (!PullReached(k))
                 continue;
             const std::uint32_t next = static_cast<std::uint32_t>(k) * DirCount + static_cast<std::uint32_t>(d);
             if (pullSeen_[next] == pullRound_)
@@ -345,6 +461,52 @@ bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
     return false;
 }
 
+// Where the keeper can walk from `keeper` with the pulled box on `box`. Only the cells around the
+// box matter (its sides, and the cells beside a box next to it), so the flood stops once it has
+// them all: most of the time a few steps round the box instead of the whole floor.
+void FeatureSearch::PullFlood(Cell box, Cell keeper)
+{
+    if (pullMark_ >= 0xFFFFFFF0u) {
+        std::fill(pullStamp_.begin(), pullStamp_.end(), 0);
+        pullMark_ = 0;
+    }
+    pullMark_ += 2;
+    const std::uint32_t wanted = pullMark_ - 1;
+    int missing = 0;
+    const auto want = [&](Cell c) {
+        if (c != NoCell && c != box && !occupied_[c] && pullStamp_[c] != wanted) {
+            pullStamp_[c] = wanted;
+            ++missing;
+        }
+    };
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(box, d);
+        if (n == NoCell)
+            continue;
+        if (occupied_[n]) {
+            for (int e = 0; e < DirCount; ++e)
+                want(board_.Next(n, e));
+        } else {
+            want(n);
+        }
+    }
+    std::size_t head = 0, tail = 0;
+    missing -= pullStamp_[keeper] == wanted;
+    pullStamp_[keeper] = pullMark_;
+    pullFlood_[tail++] = keeper;
+    while (head < tail && missing > 0) {
+        const Cell at = pullFlood_[head++];
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell next = board_.Next(at, d);
+            if (next == NoCell || next == box || occupied_[next] || pullStamp_[next] == pullMark_)
+                continue;
+            missing -= pullStamp_[next] == wanted;
+            pullStamp_[next] = pullMark_;
+            pullFlood_[tail++] = next;
+        }
+    }
+}
+
 FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& out)
 {
     if (TimeToStop())
@@ -353,7 +515,7 @@ FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, 
     const Cell* boxes = table_.Boxes(id);
     Place(boxes, 1);
     Cell ignored = NoCell;
-    const Features here = Measure(node.keeper, ignored);
+    const Features here = Measure(node.keeper, ignored, true);
     reach_.Flood(board_, occupied_.data(), node.keeper);
     const CorralPruner::Verdict corral = corrals_.Examine(occupied_.data(), reach_);
     if (corral == CorralPruner::Verdict::Deadlock) {
@@ -414,7 +576,16 @@ FeatureSearch::Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, 
         return Expansion::Continue;
     }
     Cell keeper = NoCell;
-    const Features f = Measure(keeperAt, keeper);
+    Features f;
+    if (route.size() > 1 || !MeasureChild(from, to, here, f, keeper)) {
+        f = Measure(keeperAt, keeper);
+    } else {
+#ifndef NDEBUG
+        Cell fullKeeper = NoCell;
+        const Features full = Measure(keeperAt, fullKeeper);
+        assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed);
+#endif
+    }
     std::copy(boxes, boxes + boxCount_, child_.begin());
     *std::find(child_.begin(), child_.end(), from) = to;
     std::sort(child_.begin(), child_.end());
