@@ -1,6 +1,7 @@
 #include "solver/fess.h"
 
 #include "solver/corral.h"
+#include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
 #include "solver/lowerbound.h"
 #include "solver/packing.h"
@@ -16,7 +17,7 @@ namespace {
 
 class FeatureSearch final : public SearchMember {
 public:
-    FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget)
+    FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget, const Tuning& tuning)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), dead_(DeadSquares(board)),
           freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board)),
           zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
@@ -25,8 +26,10 @@ public:
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
           pullStamp_(static_cast<std::size_t>(board.CellCount()), 0), pullFlood_(static_cast<std::size_t>(board.CellCount())),
-          table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0)
+          table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0))),
+          corralsOn_(tuning.corrals)
     {
+        corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
     }
@@ -118,6 +121,8 @@ private:
     Outcome stop_ = Outcome::OutOfTime;
     std::uint64_t expanded_ = 0;
     bool matched_ = false;   // the expanded position's matching is computed once, when a child needs it
+    bool corralsOn_;
+    static std::size_t Remaining(std::size_t budget, std::size_t fixed) { return budget > fixed ? budget - fixed : 0; }
 };
 
 bool Later(const auto& a, const auto& b) { return a.key > b.key; }
@@ -517,7 +522,7 @@ FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, 
     Cell ignored = NoCell;
     const Features here = Measure(node.keeper, ignored, true);
     reach_.Flood(board_, occupied_.data(), node.keeper);
-    const CorralPruner::Verdict corral = corrals_.Examine(occupied_.data(), reach_);
+    const CorralPruner::Verdict corral = corralsOn_ ? corrals_.Examine(occupied_.data(), reach_) : CorralPruner::Verdict::None;
     if (corral == CorralPruner::Verdict::Deadlock) {
         Place(boxes, 0);
         return Expansion::Continue;
@@ -644,9 +649,9 @@ FeatureSearch::Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, 
 } // namespace
 
 std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
-                                                std::size_t budgetBytes)
+                                                std::size_t budgetBytes, const Tuning& tuning)
 {
-    return std::make_unique<FeatureSearch>(board, options, started, budgetBytes);
+    return std::make_unique<FeatureSearch>(board, options, started, budgetBytes, tuning);
 }
 
 } // namespace w4::solver

@@ -17,6 +17,6 @@ namespace w4::solver {
 // The feature-space search as a member of the fast mode's portfolio. It stores every position
 // once and skips those met again, so an emptied list proves nothing; Complete() is false.
 std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
-                                                std::size_t budgetBytes);
+                                                std::size_t budgetBytes, const Tuning& tuning = SearchTuning());
 
 } // namespace w4::solver

@@ -541,7 +541,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     for (const Entry& entry : plan) {
         const std::size_t budget = options.memoryBudgetBytes / plan.size();
         if (entry.fess)
-            searchers.push_back(MakeFeatureSearch(board, options, started, budget));
+            searchers.push_back(MakeFeatureSearch(board, options, started, budget, entry.tuning));
         else
             searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal, budget, entry.tunnels));
     }
