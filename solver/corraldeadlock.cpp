@@ -11,7 +11,7 @@ static_assert(SeenSize >= 2 * CorralDeadlockSearch::MaxPositions);
 
 CorralDeadlockSearch::CorralDeadlockSearch(const Board& board, const std::vector<std::uint8_t>& dead)
     : board_(board), dead_(dead), freeze_(board, dead), zobrist_(board.CellCount()), reach_(board.CellCount()),
-      occupied_(static_cast<std::size_t>(board.CellCount()), 0), cache_(CacheSize), seen_(SeenSize, 0)
+      occupied_(static_cast<std::size_t>(board.CellCount()), 0), seen_(SeenSize, 0)
 {}
 
 Cell CorralDeadlockSearch::Normalise(Cell keeper)
@@ -51,6 +51,8 @@ bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
     for (Cell b : boxes_)
         occupied_[b] = 0;
     const std::uint64_t key = zobrist_.Of(boxes_.data(), count, start) | 1;
+    if (cache_.empty())
+        cache_.resize(CacheSize);   // on first use: most easy levels never need it
     CacheEntry& entry = cache_[key & (CacheSize - 1)];
     if (entry.key == key)
         return entry.lost;
