@@ -42,15 +42,9 @@ bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
         home &= board_.isTarget[boxes[i]] != 0;
     if (home)
         return false;
-    count_ = count;
-    boxes_.assign(boxes, boxes + count);
-    std::sort(boxes_.begin(), boxes_.end());
-    for (Cell b : boxes_)
-        occupied_[b] = 1;
-    const Cell start = Normalise(keeper);
-    for (Cell b : boxes_)
-        occupied_[b] = 0;
-    const std::uint64_t key = zobrist_.Of(boxes_.data(), count, start) | 1;
+    // The verdict depends only on these boxes and the cell the keeper stands on (the caller
+    // passes its area's smallest cell), so a remembered one costs no flood.
+    const std::uint64_t key = zobrist_.Of(boxes, count, keeper) | 1;
     if (cache_.empty())
         cache_.resize(CacheSize);   // on first use: most easy levels never need it
     CacheEntry& entry = cache_[key & (CacheSize - 1)];
@@ -58,6 +52,13 @@ bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
         return entry.lost;
     if (double(nodes_) > EffortShare * double(examined_) + 10000.0)
         return false;   // over its share of the effort: only remembered verdicts count now
+    count_ = count;
+    boxes_.assign(boxes, boxes + count);
+    for (Cell b : boxes_)
+        occupied_[b] = 1;
+    const Cell start = Normalise(keeper);
+    for (Cell b : boxes_)
+        occupied_[b] = 0;
     keepers_.assign(1, start);
     ++searches_;
     const bool lost = Search();
