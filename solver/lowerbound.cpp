@@ -4,26 +4,30 @@
 
 namespace w4::solver {
 
-LowerBound::LowerBound(const Board& board)
-    : cells_(static_cast<std::size_t>(board.CellCount())), targetCount_(static_cast<int>(board.targets.size()))
+LowerBound::LowerBound(const Board& board) : LowerBound(board, board.targets, false) {}
+
+LowerBound::LowerBound(const Board& board, const std::vector<Cell>& goals, bool pulls)
+    : cells_(static_cast<std::size_t>(board.CellCount())), targetCount_(static_cast<int>(goals.size()))
 {
     distance_.assign(static_cast<std::size_t>(targetCount_) * cells_, Unreachable);
     nearest_.assign(cells_, Unreachable);
     // Pull a box back from each target, breadth first: the pull distance to a cell is the push
-    // distance from it. The keeper needs the cell the box moves to and the one beyond.
+    // distance from it. The keeper needs the cell the box moves to and the one beyond. For pull
+    // distances it is the other way round: push from each goal, the keeper behind the box.
     std::vector<Cell> queue;
     queue.reserve(cells_);
     for (int t = 0; t < targetCount_; ++t) {
         std::uint16_t* dist = &distance_[static_cast<std::size_t>(t) * cells_];
         queue.clear();
-        const Cell start = board.targets[static_cast<std::size_t>(t)];
+        const Cell start = goals[static_cast<std::size_t>(t)];
         dist[start] = 0;
         queue.push_back(start);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const Cell at = queue[i];
             for (int d = 0; d < DirCount; ++d) {
                 const Cell to = board.Next(at, d);
-                if (to == NoCell || dist[to] != Unreachable || board.Next(to, d) == NoCell)
+                const Cell keeper = pulls ? board.Next(at, Opposite(d)) : (to == NoCell ? NoCell : board.Next(to, d));
+                if (to == NoCell || dist[to] != Unreachable || keeper == NoCell)
                     continue;
                 dist[to] = static_cast<std::uint16_t>(dist[at] + 1);
                 queue.push_back(to);

@@ -17,6 +17,9 @@ constexpr int Infinite = 0x3FFFFFFF;  // the position is lost: no matching exist
 class LowerBound {
 public:
     explicit LowerBound(const Board& board);
+    // The same over other goal cells: with `pulls` set, the distances are pulls toward the goals
+    // (a box pulled back to where it started), for the search that runs from the solved end.
+    LowerBound(const Board& board, const std::vector<Cell>& goals, bool pulls);
 
     // Push distance of a lone box from `cell` to target number `t`, keeper anywhere it can get.
     int Distance(int t, Cell cell) const { return distance_[static_cast<std::size_t>(t) * cells_ + cell]; }
@@ -32,6 +35,9 @@ public:
 
     // Sum over boxes of the distance to the nearest target: cheaper and weaker; still admissible.
     int Nearest(const Cell* boxes, int count) const;
+
+    // The distance from `cell` to the nearest goal; Unreachable marks a dead square.
+    int NearestDistance(Cell cell) const { return nearest_[cell]; }
 
     std::size_t Bytes() const { return distance_.size() * sizeof(std::uint16_t); }
 

@@ -1,5 +1,6 @@
 #include "solver/search.h"
 
+#include "solver/backward.h"
 #include "solver/corral.h"
 #include "solver/deadlocks.h"
 #include "solver/fess.h"
@@ -109,6 +110,17 @@ public:
     // Tunnel macros skip positions, so an emptied open list proves nothing for this search.
     bool Complete() const override { return !tunnels_; }
     const bool tunnels_;
+    // New positions are looked up in the backward search's table: a hit joins the two paths.
+    void MeetBackward(const BackwardSearcher* backward) { backward_ = backward; }
+    // When this search has stored the position, the pushes from the start to it.
+    bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const
+    {
+        const NodeId id = table_.Find(hash, boxes, keeper);
+        if (id == NoNode)
+            return false;
+        pushes = PathTo(id);
+        return true;
+    }
 
 private:
     enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
@@ -145,6 +157,7 @@ private:
     std::vector<Cell> child_;
     Outcome stop_ = Outcome::Unsolvable;
     std::uint64_t expanded_ = 0;
+    const BackwardSearcher* backward_ = nullptr;
 };
 
 // A* orders by pushes + bound, ties to the smaller bound (deeper). The fast mode leans on the
@@ -489,10 +502,12 @@ Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
             failed = true;
             break;
         }
-        if (bound == 0) {
+        std::vector<Push> rest;
+        if (bound == 0 || (backward_ && backward_->PushesToSolved(hash, child.data(), keeper, rest))) {
             Place(boxes, 0);
             out.outcome = Outcome::Solved;
             out.pushes = PathTo(added);
+            out.pushes.insert(out.pushes.end(), rest.begin(), rest.end());
             return Expansion::Solved;
         }
         if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_)) {
@@ -522,6 +537,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         int share;   // milliseconds per turn
         bool tunnels = false;
         bool fess = false;
+        bool backward = false;
     };
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
@@ -536,15 +552,52 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         plan.push_back({tuning, true, 10, false});
         if (tuning.fess)
             plan.push_back({tuning, false, tuning.fessShare, false, true});
+        // The search from the solved end, meeting the pushing searches above. A small budget is
+        // left to the others: split five ways, a share might not hold a first block of positions.
+        if (tuning.backward && options.memoryBudgetBytes >= (std::size_t(16) << 20))
+            plan.push_back({tuning, false, tuning.backwardShare, false, false, true});
     }
     std::vector<std::unique_ptr<SearchMember>> searchers;
+    std::vector<Searcher*> pushing(plan.size(), nullptr);   // the members the backward search meets
+    BackwardSearcher* backward = nullptr;
+    std::size_t backwardAt = plan.size();
     for (const Entry& entry : plan) {
         const std::size_t budget = options.memoryBudgetBytes / plan.size();
-        if (entry.fess)
+        if (entry.fess) {
             searchers.push_back(MakeFeatureSearch(board, options, started, budget, entry.tuning));
-        else
-            searchers.push_back(std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal, budget, entry.tunnels));
+        } else if (entry.backward) {
+            auto member = std::make_unique<BackwardSearcher>(board, options, started, entry.tuning.weight, budget);
+            backward = member.get();
+            backwardAt = searchers.size();
+            searchers.push_back(std::move(member));
+        } else {
+            auto member = std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal, budget, entry.tunnels);
+            pushing[searchers.size()] = member.get();
+            searchers.push_back(std::move(member));
+        }
     }
+    if (backward) {
+        for (Searcher* member : pushing)
+            if (member)
+                member->MeetBackward(backward);
+        backward->MeetForward([&pushing](std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) {
+            for (const Searcher* member : pushing)
+                if (member && member->PushesTo(hash, boxes, keeper, pushes))
+                    return true;
+            return false;
+        });
+    }
+    // A member that is full or gave up leaves; the others stop meeting it.
+    const auto drop = [&](std::size_t i) {
+        if (i == backwardAt) {
+            for (Searcher* member : pushing)
+                if (member)
+                    member->MeetBackward(nullptr);
+            backward = nullptr;
+        }
+        pushing[i] = nullptr;
+        searchers[i].reset();
+    };
     SearchOutcome result;
     const auto total = [&] {
         result.positions = 0;
@@ -560,7 +613,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     for (std::size_t i = 1; i < searchers.size(); ++i) {
         SearchOutcome out;
         if (searchers[i]->Start(out))
-            searchers[i].reset();   // only out of memory can end a later start
+            drop(i);   // what a later start settles, the first one has settled already; so out of memory
     }
     Clock::time_point lastProgress = started;
     std::uint64_t positionsBefore = 0;
@@ -575,7 +628,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
                 if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !searchers[i]->Complete())) {
                     // This one is full; the others go on with their own shares.
                     positionsBefore += searchers[i]->Positions();
-                    searchers[i].reset();
+                    drop(i);
                     continue;
                 }
                 total();
