@@ -21,6 +21,11 @@ void CorralPruner::SearchDeadlocks(bool on)
 CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const Reach& reach)
 {
     const int n = board_.CellCount();
+    if (search_)
+        search_->CountExamined();
+    // Every free cell reached: there is no corral to look at.
+    if (reach.Count() + static_cast<int>(board_.boxes.size()) >= n)
+        return Verdict::None;
     if (base_ > 0xF0000000u) {
         std::fill(region_.begin(), region_.end(), 0);
         std::fill(fence_.begin(), fence_.end(), 0);
@@ -28,8 +33,6 @@ CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const 
         base_ = 0;
         chosenMark_ = 0;
     }
-    if (search_)
-        search_->CountExamined();
     const std::uint32_t first = base_ + 1;
     std::uint32_t next = first;
     chosen_ = 0;
