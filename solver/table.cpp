@@ -42,11 +42,17 @@ std::size_t PositionTable::Bytes() const
 
 NodeId PositionTable::Find(std::uint64_t hash, const Cell* boxes, Cell keeper) const
 {
+    // Most probes meet other positions; the tag in the slot turns most of those away without
+    // touching the node, which is the costly cache miss.
     const std::size_t bytes = sizeof(Cell) * static_cast<std::size_t>(boxCount_);
+    const NodeId tag = Tag(hash);
     for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
-        const NodeId id = slots_[slot];
-        if (id == NoNode)
+        const NodeId entry = slots_[slot];
+        if (entry == NoNode)
             return NoNode;
+        if ((entry & ~IdMask) != tag)
+            continue;
+        const NodeId id = entry & IdMask;
         const Node& node = At(id);
         if (node.hash == hash && node.keeper == keeper && std::memcmp(Boxes(id), boxes, bytes) == 0)
             return id;
@@ -61,10 +67,11 @@ bool PositionTable::Grow()
     std::vector<NodeId> slots(bigger, NoNode);
     const std::size_t mask = bigger - 1;
     for (NodeId id = 0; id < size_; ++id) {
-        std::size_t slot = At(id).hash & mask;
+        const std::uint64_t hash = At(id).hash;
+        std::size_t slot = hash & mask;
         while (slots[slot] != NoNode)
             slot = (slot + 1) & mask;
-        slots[slot] = id;
+        slots[slot] = Tag(hash) | id;
     }
     slots_.swap(slots);
     mask_ = mask;
@@ -79,7 +86,7 @@ NodeId PositionTable::Add(const Node& node, const Cell* boxes)
         return NoNode;
     const std::size_t chunk = std::size_t(1) << ChunkBits;
     if (size_ == nodes_.size() * chunk) {
-        if (!WithinBudget(chunk * (sizeof(Node) + sizeof(Cell) * static_cast<std::size_t>(boxCount_))) || size_ >= NoNode - chunk)
+        if (!WithinBudget(chunk * (sizeof(Node) + sizeof(Cell) * static_cast<std::size_t>(boxCount_))) || size_ + chunk > IdMask)
             return NoNode;
         nodes_.push_back(std::make_unique<Node[]>(chunk));
         boxes_.push_back(std::make_unique<Cell[]>(chunk * static_cast<std::size_t>(boxCount_)));
@@ -90,7 +97,7 @@ NodeId PositionTable::Add(const Node& node, const Cell* boxes)
     std::size_t slot = node.hash & mask_;
     while (slots_[slot] != NoNode)
         slot = (slot + 1) & mask_;
-    slots_[slot] = id;
+    slots_[slot] = Tag(node.hash) | id;
     return id;
 }
 

@@ -60,6 +60,12 @@ public:
 
 private:
     static constexpr int ChunkBits = 12;
+    // An index slot holds a node id in its low bits and a few bits of the position's hash above
+    // them. 2^27 positions are far more than any budget we allow holds (each takes 30 bytes or
+    // more), so past it the table just reports itself full.
+    static constexpr int IdBits = 27;
+    static constexpr NodeId IdMask = (NodeId(1) << IdBits) - 1;
+    static NodeId Tag(std::uint64_t hash) { return static_cast<NodeId>(hash >> (64 - (32 - IdBits))) << IdBits; }
     static constexpr NodeId ChunkMask = (NodeId(1) << ChunkBits) - 1;
     bool Grow();
 
@@ -69,7 +75,7 @@ private:
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<Node[]>> nodes_;
     std::vector<std::unique_ptr<Cell[]>> boxes_;
-    std::vector<NodeId> slots_;   // NoNode = empty
+    std::vector<NodeId> slots_;   // tag | id, NoNode = empty
     std::size_t mask_ = 0;
 };
 
