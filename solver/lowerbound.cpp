@@ -144,10 +144,37 @@ int LowerBound::Matching(const Cell* boxes, int count)
 
 int LowerBound::AfterMove(const Cell* boxes, int row, Cell to)
 {
+    SetRow(row, to);
+    // Usually the kept matching is still optimal: the moved box's row stays dual feasible with
+    // its own column the tightest (every other row is unchanged). Then no augmenting path is
+    // needed, only the new total.
+    const std::size_t side = static_cast<std::size_t>(n_) + 1;
+    const int i = row + 1;
+    const int* cost = &cost_[static_cast<std::size_t>(i) * side];
+    int own = 0;
+    for (int j = 1; j <= n_; ++j)
+        if (baseMatch_[static_cast<std::size_t>(j)] == i)
+            own = j;
+    const int ownSlack = cost[own] - baseV_[static_cast<std::size_t>(own)];
+    bool kept = true;
+    for (int j = 1; j <= n_ && kept; ++j)
+        kept = cost[j] - baseV_[static_cast<std::size_t>(j)] >= ownSlack;
+    if (kept) {
+        int total = 0;
+        for (int j = 1; j <= n_; ++j) {
+            const int d = cost_[static_cast<std::size_t>(baseMatch_[static_cast<std::size_t>(j)]) * side + static_cast<std::size_t>(j)];
+            if (d >= big_) {
+                total = Infinite;
+                break;
+            }
+            total += d;
+        }
+        SetRow(row, boxes[row]);
+        return total;
+    }
     u_ = baseU_;
     v_ = baseV_;
     match_ = baseMatch_;
-    SetRow(row, to);
     // The other rows keep their columns and feasible potentials; the moved box's row gives up
     // its column and wins one back by a single augmenting path.
     for (int j = 1; j <= n_; ++j)
