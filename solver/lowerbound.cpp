@@ -120,8 +120,61 @@ int LowerBound::Total() const
     return total;
 }
 
+bool LowerBound::WarmStart(const Cell* boxes)
+{
+    added_.clear();
+    hit_.assign(static_cast<std::size_t>(n_), 0);
+    for (int k = 0; k < n_; ++k) {
+        const int r = rowOfCell_[boxes[k]];
+        if (r > 0) {
+            rowOf_[static_cast<std::size_t>(k)] = r - 1;
+            hit_[static_cast<std::size_t>(r - 1)] = 1;
+        } else if (added_.size() == 2) {
+            return false;
+        } else {
+            added_.push_back(k);
+        }
+    }
+    if (added_.empty())
+        return true;
+    freeRows_.clear();
+    for (int r = 0; r < n_; ++r)
+        if (!hit_[static_cast<std::size_t>(r)])
+            freeRows_.push_back(r);
+    u_ = baseU_;
+    v_ = baseV_;
+    match_ = baseMatch_;
+    // The unmoved rows keep their columns and feasible potentials; each moved box takes a freed
+    // row, gives up its column and wins one back by an augmenting path.
+    for (std::size_t a = 0; a < added_.size(); ++a) {
+        const int r = freeRows_[a];
+        const int k = added_[a];
+        rowOfCell_[cellOfRow_[static_cast<std::size_t>(r)]] = 0;
+        cellOfRow_[static_cast<std::size_t>(r)] = boxes[k];
+        rowOf_[static_cast<std::size_t>(k)] = r;
+        SetRow(r, boxes[k]);
+        for (int j = 1; j <= n_; ++j)
+            if (match_[static_cast<std::size_t>(j)] == r + 1)
+                match_[static_cast<std::size_t>(j)] = 0;
+    }
+    for (std::size_t a = 0; a < added_.size(); ++a)
+        rowOfCell_[boxes[added_[a]]] = freeRows_[a] + 1;
+    for (std::size_t a = 0; a < added_.size(); ++a)
+        Augment(freeRows_[a] + 1);
+    baseU_ = u_;
+    baseV_ = v_;
+    baseMatch_ = match_;
+    baseTotal_ = Total();
+    return true;
+}
+
 int LowerBound::Matching(const Cell* boxes, int count)
 {
+    if (haveBase_ && count == n_ && WarmStart(boxes))
+        return baseTotal_;
+    if (haveBase_)
+        for (Cell c : cellOfRow_)
+            rowOfCell_[c] = 0;
     n_ = count;
     const std::size_t side = static_cast<std::size_t>(n_) + 1;
     // A pair that cannot be matched costs more than any real matching could, so a result at or
@@ -139,17 +192,27 @@ int LowerBound::Matching(const Cell* boxes, int count)
     baseU_ = u_;
     baseV_ = v_;
     baseMatch_ = match_;
-    return Total();
+    baseTotal_ = Total();
+    rowOfCell_.resize(cells_, 0);
+    rowOf_.resize(static_cast<std::size_t>(n_));
+    cellOfRow_.assign(boxes, boxes + n_);
+    for (int i = 0; i < n_; ++i) {
+        rowOf_[static_cast<std::size_t>(i)] = i;
+        rowOfCell_[boxes[i]] = i + 1;
+    }
+    haveBase_ = true;
+    return baseTotal_;
 }
 
 int LowerBound::AfterMove(const Cell* boxes, int row, Cell to)
 {
-    SetRow(row, to);
+    const int r = rowOf_[static_cast<std::size_t>(row)];
+    SetRow(r, to);
     // Usually the kept matching is still optimal: the moved box's row stays dual feasible with
     // its own column the tightest (every other row is unchanged). Then no augmenting path is
     // needed, only the new total.
     const std::size_t side = static_cast<std::size_t>(n_) + 1;
-    const int i = row + 1;
+    const int i = r + 1;
     const int* cost = &cost_[static_cast<std::size_t>(i) * side];
     int own = 0;
     for (int j = 1; j <= n_; ++j)
@@ -169,7 +232,7 @@ int LowerBound::AfterMove(const Cell* boxes, int row, Cell to)
             }
             total += d;
         }
-        SetRow(row, boxes[row]);
+        SetRow(r, boxes[row]);
         return total;
     }
     u_ = baseU_;
@@ -178,11 +241,11 @@ int LowerBound::AfterMove(const Cell* boxes, int row, Cell to)
     // The other rows keep their columns and feasible potentials; the moved box's row gives up
     // its column and wins one back by a single augmenting path.
     for (int j = 1; j <= n_; ++j)
-        if (match_[static_cast<std::size_t>(j)] == row + 1)
+        if (match_[static_cast<std::size_t>(j)] == i)
             match_[static_cast<std::size_t>(j)] = 0;
-    Augment(row + 1);
+    Augment(i);
     const int total = Total();
-    SetRow(row, boxes[row]);
+    SetRow(r, boxes[row]);
     return total;
 }
 

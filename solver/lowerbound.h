@@ -26,7 +26,9 @@ public:
 
     // The cost of a minimum matching of the boxes to the targets (Hungarian method, O(n^3)), or
     // Infinite when some box cannot be given a target of its own.
-    // Also keeps the matching as the base for AfterMove.
+    // Also keeps the matching as the base for AfterMove. When at most two boxes stand elsewhere
+    // than in the last call (a child or a sibling of the last position), only their rows are
+    // matched again, O(n^2).
     int Matching(const Cell* boxes, int count);
 
     // The matching cost once box number `row` of the boxes last given to Matching has moved to
@@ -47,6 +49,7 @@ private:
     std::vector<std::uint16_t> distance_;   // target * cells + cell
     std::vector<std::uint16_t> nearest_;    // cell -> distance to the nearest target
     void SetRow(int i, Cell box);
+    bool WarmStart(const Cell* boxes);
     void Augment(int i);
     int Total() const;
 
@@ -55,6 +58,14 @@ private:
     int big_ = 0;
     std::vector<int> cost_, u_, v_, match_, way_, minv_;
     std::vector<int> baseU_, baseV_, baseMatch_;
+    int baseTotal_ = 0;
+    bool haveBase_ = false;
+    // Rows are boxes, but not in the order of the boxes given: a warm start keeps each unmoved
+    // box on its row. rowOf_: index in the boxes given -> row (from 0); cellOfRow_ and
+    // rowOfCell_ (row + 1, 0 for none) map rows and cells both ways.
+    std::vector<int> rowOf_, rowOfCell_, freeRows_, added_;
+    std::vector<Cell> cellOfRow_;
+    std::vector<std::uint8_t> hit_;
     std::vector<std::uint8_t> used_;
 };
 

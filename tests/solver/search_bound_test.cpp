@@ -35,6 +35,39 @@ TEST(LowerBound, OneAugmentingPathAgreesWithTheFullMatching)
     }
 }
 
+TEST(LowerBound, ReusingTheLastMatchingForNearbyBoxSetsAgreesWithTheFullMatching)
+{
+    // Sets one to three boxes apart from the last, in any order, dead cells included: the reused
+    // rows must never change the answer, nor the moves measured from it.
+    const Board board = BoardForSolving({"##########", "#  .  .  #", "# $ $  $ #", "#.   ## .#",
+                                         "#  $ $   #", "# .   .$ #", "#@  $  . #", "##########"});
+    LowerBound bound(board);
+    std::mt19937 random(11);
+    std::vector<Cell> boxes = board.boxes;
+    const int n = static_cast<int>(boxes.size());
+    for (int round = 0; round < 300; ++round) {
+        std::vector<Cell> next = boxes;
+        const int changes = static_cast<int>(random() % 4);
+        for (int c = 0; c < changes; ++c) {
+            const Cell to = static_cast<Cell>(random() % static_cast<unsigned>(board.CellCount()));
+            if (std::find(next.begin(), next.end(), to) == next.end())
+                next[random() % next.size()] = to;
+        }
+        std::shuffle(next.begin(), next.end(), random);
+        LowerBound fresh(board);
+        ASSERT_EQ(bound.Matching(next.data(), n), fresh.Matching(next.data(), n)) << "round " << round;
+        const int row = static_cast<int>(random() % static_cast<unsigned>(n));
+        const Cell to = static_cast<Cell>(random() % static_cast<unsigned>(board.CellCount()));
+        if (std::find(next.begin(), next.end(), to) == next.end()) {
+            std::vector<Cell> moved = next;
+            moved[static_cast<std::size_t>(row)] = to;
+            LowerBound again(board);
+            EXPECT_EQ(bound.AfterMove(next.data(), row, to), again.Matching(moved.data(), n)) << "round " << round;
+        }
+        boxes = next;
+    }
+}
+
 TEST(LowerBound, TwoBoxesThatOnlyReachOneTargetHaveNoMatching)
 {
     // Both boxes are on the top wall, which they can never leave; its one target is all either
