@@ -36,7 +36,7 @@ struct Tuning {
     bool tunnels = true;      // the fast mode's inexact searches push a box on through a one-wide tunnel
     bool corralSearch = true; // corrals whose boxes alone cannot be solved are deadlocks
     bool fess = true;         // the fast mode also runs the feature-space search (fess.h)
-    int fessShare = 60;       // its milliseconds per turn
+    int fessShare = 40;       // its milliseconds per turn
     bool backward = true;     // the fast mode also pulls boxes back from the solved end, meeting the others
     int backwardShare = 60;   // its milliseconds per turn
 };
