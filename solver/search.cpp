@@ -623,7 +623,11 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             if (!searchers[i])
                 continue;
             SearchOutcome out;
-            const Clock::time_point sliceEnd = Clock::now() + std::chrono::milliseconds(plan[i].share);
+            const Clock::time_point turn = Clock::now();
+            int share = plan[i].share;
+            if (plan[i].fess && turn - started < std::chrono::duration<double>(tuning.fessEarlySeconds))
+                share = tuning.fessEarlyShare;
+            const Clock::time_point sliceEnd = turn + std::chrono::milliseconds(share);
             if (searchers[i]->Step(sliceEnd, out)) {
                 if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !searchers[i]->Complete())) {
                     // This one is full; the others go on with their own shares.
