@@ -40,6 +40,7 @@ public:
     std::uint64_t Expanded() const override { return expanded_; }
     // It stores every position, skipping only those that can no longer get back to the start.
     bool Complete() const override { return true; }
+    void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
 
 private:
     enum class Expansion { Continue, Solved, OutOfMemory, Stopped };

@@ -39,6 +39,7 @@ public:
     std::size_t Positions() const override { return table_.Size(); }
     std::uint64_t Expanded() const override { return expanded_; }
     bool Complete() const override { return false; }
+    void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
 
 private:
     struct Entry {

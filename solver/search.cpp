@@ -109,6 +109,7 @@ public:
     std::uint64_t Expanded() const override { return expanded_; }
     // Tunnel macros skip positions, so an emptied open list proves nothing for this search.
     bool Complete() const override { return !tunnels_; }
+    void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
     const bool tunnels_;
     // New positions are looked up in the backward search's table: a hit joins the two paths.
     void MeetBackward(const BackwardSearcher* backward) { backward_ = backward; }
@@ -587,6 +588,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             return false;
         });
     }
+    std::vector<std::size_t> budgets(searchers.size(), options.memoryBudgetBytes / plan.size());
     // A member that is full or gave up leaves; the others stop meeting it.
     const auto drop = [&](std::size_t i) {
         if (i == backwardAt) {
@@ -597,6 +599,20 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         }
         pushing[i] = nullptr;
         searchers[i].reset();
+        // Its memory is free again: the others share its budget, so the portfolio keeps
+        // searching up to the whole budget rather than each member stopping at its first share.
+        std::size_t left = 0;
+        for (const auto& member : searchers)
+            left += member != nullptr;
+        if (left > 0) {
+            const std::size_t each = budgets[i] / left;
+            for (std::size_t j = 0; j < searchers.size(); ++j)
+                if (searchers[j]) {
+                    searchers[j]->AddBudget(each);
+                    budgets[j] += each;
+                }
+        }
+        budgets[i] = 0;
     };
     SearchOutcome result;
     const auto total = [&] {

@@ -61,6 +61,8 @@ public:
     virtual std::uint64_t Expanded() const = 0;
     // Whether an emptied list proves the level unsolvable: not for searches that skip positions.
     virtual bool Complete() const = 0;
+    // More memory, handed on from a member that left the portfolio.
+    virtual void AddBudget(std::size_t bytes) = 0;
 };
 
 // Flood fill of the keeper's reach, with stamps so nothing is cleared between calls.

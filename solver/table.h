@@ -57,6 +57,7 @@ public:
     // Other users of the same budget (the open list) report their share here.
     void SetOtherBytes(std::size_t bytes) { otherBytes_ = bytes; }
     bool WithinBudget(std::size_t extra) const { return Bytes() + extra <= budget_; }
+    void AddBudget(std::size_t bytes) { budget_ += bytes; }
 
 private:
     static constexpr int ChunkBits = 12;
