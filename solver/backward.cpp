@@ -43,15 +43,7 @@ void BackwardSearcher::Place(const Cell* boxes, std::uint8_t value)
 
 bool BackwardSearcher::TimeToStop(Outcome& why) const
 {
-    if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
-        why = Outcome::Cancelled;
-        return true;
-    }
-    if (std::chrono::duration<double>(Clock::now() - started_).count() >= options_.timeLimitSeconds) {
-        why = Outcome::OutOfTime;
-        return true;
-    }
-    return false;
+    return MustStop(options_, started_, why);
 }
 
 // Each stored pull, undone, is a push; walking up to a solved end gives them in playing order.
@@ -164,16 +156,8 @@ bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         open_.pop_back();
         ++expanded_;
         const Expansion e = Expand(id, out);
-        if (e == Expansion::Solved)
+        if (Ended(e, stop_, out))
             break;
-        if (e == Expansion::OutOfMemory) {
-            out.outcome = Outcome::OutOfMemory;
-            break;
-        }
-        if (e == Expansion::Stopped) {
-            out.outcome = stop_;
-            break;
-        }
         if (Clock::now() >= sliceEnd)
             return false;
     }
@@ -182,7 +166,7 @@ bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
     return true;
 }
 
-BackwardSearcher::Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
+Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
 {
     if (TimeToStop(stop_))
         return Expansion::Stopped;

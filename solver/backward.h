@@ -43,7 +43,6 @@ public:
     void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
 
 private:
-    enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
     struct Entry {
         std::uint64_t key;
         NodeId id;

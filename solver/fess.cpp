@@ -52,7 +52,6 @@ private:
         int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
         int regions = 0;     // separate floor regions the boxes cut
     };
-    enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
 
     void Place(const Cell* boxes, std::uint8_t value);
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
@@ -282,15 +281,7 @@ bool FeatureSearch::RingConnected(Cell at) const
 
 bool FeatureSearch::TimeToStop()
 {
-    if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
-        stop_ = Outcome::Cancelled;
-        return true;
-    }
-    if (std::chrono::duration<double>(Clock::now() - started_).count() >= options_.timeLimitSeconds) {
-        stop_ = Outcome::OutOfTime;
-        return true;
-    }
-    return false;
+    return MustStop(options_, started_, stop_);
 }
 
 bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, NodeId id)
@@ -386,16 +377,8 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         table_.At(entry.id).closed = 1;
         ++expanded_;
         const Expansion e = Expand(entry.id, static_cast<std::uint32_t>(entry.key >> 32), out);
-        if (e == Expansion::Solved)
+        if (Ended(e, stop_, out))
             break;
-        if (e == Expansion::OutOfMemory) {
-            out.outcome = Outcome::OutOfMemory;
-            break;
-        }
-        if (e == Expansion::Stopped) {
-            out.outcome = stop_;
-            break;
-        }
         if (Clock::now() >= sliceEnd)
             return false;
     }
@@ -513,7 +496,7 @@ void FeatureSearch::PullFlood(Cell box, Cell keeper)
     }
 }
 
-FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& out)
+Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& out)
 {
     if (TimeToStop())
         return Expansion::Stopped;
@@ -565,7 +548,7 @@ FeatureSearch::Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, 
 
 // One child: a box moved along `route` (one push, or a packing macro). `occupied_` holds the
 // parent on entry and on return.
-FeatureSearch::Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here,
+Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here,
                                                  const std::vector<Push>& route, std::uint32_t weight, SearchOutcome& out)
 {
     const Cell from = route.front().from;

@@ -38,6 +38,36 @@ Cell Reach::Flood(const Board& board, const std::uint8_t* occupied, Cell from)
     return smallest;
 }
 
+bool Ended(Expansion e, Outcome stop, SearchOutcome& out)
+{
+    switch (e) {
+    case Expansion::Continue:
+        return false;
+    case Expansion::OutOfMemory:
+        out.outcome = Outcome::OutOfMemory;
+        break;
+    case Expansion::Stopped:
+        out.outcome = stop;
+        break;
+    case Expansion::Solved:
+        break;
+    }
+    return true;
+}
+
+bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
+{
+    if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
+        why = Outcome::Cancelled;
+        return true;
+    }
+    if (std::chrono::duration<double>(Clock::now() - started).count() >= options.timeLimitSeconds) {
+        why = Outcome::OutOfTime;
+        return true;
+    }
+    return false;
+}
+
 Tuning& SearchTuning()
 {
     static Tuning tuning;
@@ -124,7 +154,6 @@ public:
     }
 
 private:
-    enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
     Expansion Expand(NodeId id, SearchOutcome& out);
     std::uint64_t Priority(int pushes, int bound) const;
     bool StartIsLost();
@@ -189,17 +218,7 @@ bool Searcher::StartIsLost()
 
 bool Searcher::TimeToStop(Outcome& why)
 {
-    if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
-        why = Outcome::Cancelled;
-        return true;
-    }
-    const Clock::time_point now = Clock::now();
-    const double seconds = std::chrono::duration<double>(now - started_).count();
-    if (seconds >= options_.timeLimitSeconds) {
-        why = Outcome::OutOfTime;
-        return true;
-    }
-    return false;
+    return MustStop(options_, started_, why);
 }
 
 // Whether the free cells beside `to` stay connected to each other around it once a box stands
@@ -367,16 +386,8 @@ bool Searcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         table_.At(id).closed = 1;
         ++expanded_;
         const Expansion e = Expand(id, out);
-        if (e == Expansion::Solved)
+        if (Ended(e, stop_, out))
             break;
-        if (e == Expansion::OutOfMemory) {
-            out.outcome = Outcome::OutOfMemory;
-            break;
-        }
-        if (e == Expansion::Stopped) {
-            out.outcome = stop_;
-            break;
-        }
         if (Clock::now() >= sliceEnd)
             return false;
     }
@@ -385,7 +396,7 @@ bool Searcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
     return true;
 }
 
-Searcher::Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
+Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
 {
     if (TimeToStop(stop_))
         return Expansion::Stopped;

@@ -50,6 +50,16 @@ Tuning& SearchTuning();
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started);
 
 // One search of the fast mode's portfolio, run in turns of a few milliseconds.
+// What one expansion came to, the same for every search.
+enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
+
+// After an expansion: true when the search has ended, with the outcome set for a full store or
+// a stop (`stop` says which); a solution has set its own.
+bool Ended(Expansion e, Outcome stop, SearchOutcome& out);
+
+// True, with the reason in `why`, when the search must stop: cancelled, or out of time.
+bool MustStop(const Options& options, Clock::time_point started, Outcome& why);
+
 class SearchMember {
 public:
     virtual ~SearchMember() = default;
