@@ -57,7 +57,6 @@ private:
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
     void MeasurePacking(Features& f) const;
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
-    bool RingConnected(Cell at) const;
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
     void CountOtherBytes()
@@ -230,7 +229,7 @@ bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Fea
         if (n != NoCell && n != from && !occupied_[n])
             alone = false;
     }
-    if (!alone && !RingConnected(to))
+    if (!alone && !RingConnected(board_, occupied_.data(), to))
         return false;
     if (joinsTo && labelMin_[toLabel - parentLabels_ - 1] == to)
         return false;
@@ -239,44 +238,6 @@ bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Fea
     f.regions = parent.regions - count + 1 - (alone ? 1 : 0);
     keeperArea = area;
     return true;
-}
-
-// Whether the free cells beside `at` stay joined round it: walking the eight cells around it,
-// the free side cells all lie on one unbroken run of free cells.
-bool FeatureSearch::RingConnected(Cell at) const
-{
-    static constexpr int RingX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-    static constexpr int RingY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
-    const int x = board_.cellX[at], y = board_.cellY[at];
-    bool free[8];
-    for (int k = 0; k < 8; ++k) {
-        const int cx = x + RingX[k], cy = y + RingY[k];
-        int cell = -1;
-        if (cx >= 0 && cy >= 0 && cx < board_.width && cy < board_.height)
-            cell = board_.cellOfGrid[static_cast<std::size_t>(cy * board_.width + cx)];
-        free[k] = cell >= 0 && !occupied_[static_cast<std::size_t>(cell)];
-    }
-    int start = 0;
-    while (start < 8 && free[start])
-        ++start;
-    if (start == 8)
-        return true;
-    int runsWithSide = 0;
-    bool inRun = false, runHasSide = false;
-    for (int step = 1; step <= 8; ++step) {
-        const int k = (start + step) % 8;
-        if (free[k]) {
-            if (!inRun) {
-                inRun = true;
-                runHasSide = false;
-            }
-            runHasSide |= k % 2 == 0;
-        } else if (inRun) {
-            inRun = false;
-            runsWithSide += runHasSide;
-        }
-    }
-    return runsWithSide <= 1;
 }
 
 bool FeatureSearch::TimeToStop()

@@ -68,6 +68,46 @@ bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
     return false;
 }
 
+// Whether the free cells beside `to` stay connected to each other around it once a box stands
+// there: walking the eight cells around it, consecutive ones touch, so the free side cells are
+// joined when they all lie on one unbroken run of free cells.
+bool RingConnected(const Board& board, const std::uint8_t* occupied, Cell to)
+{
+    const int x = board.cellX[to], y = board.cellY[to];
+    static constexpr int RingX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+    static constexpr int RingY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+    bool free[8];
+    for (int k = 0; k < 8; ++k) {
+        const int cx = x + RingX[k], cy = y + RingY[k];
+        int cell = -1;
+        if (cx >= 0 && cy >= 0 && cx < board.width && cy < board.height)
+            cell = board.cellOfGrid[static_cast<std::size_t>(cy * board.width + cx)];
+        free[k] = cell >= 0 && !occupied[static_cast<std::size_t>(cell)];
+    }
+    int runsWithSide = 0;
+    int start = 0;
+    while (start < 8 && free[start])
+        ++start;
+    if (start == 8)
+        return true;   // all free: one ring
+    // Walk once round from a blocked cell, counting the runs that hold a side cell (even k).
+    bool inRun = false, runHasSide = false;
+    for (int step = 1; step <= 8; ++step) {
+        const int k = (start + step) % 8;
+        if (free[k]) {
+            if (!inRun) {
+                inRun = true;
+                runHasSide = false;
+            }
+            runHasSide |= k % 2 == 0;
+        } else if (inRun) {
+            inRun = false;
+            runsWithSide += runHasSide;
+        }
+    }
+    return runsWithSide <= 1;
+}
+
 Tuning& SearchTuning()
 {
     static Tuning tuning;
@@ -161,7 +201,6 @@ private:
     void Place(const Cell* boxes, std::uint8_t value);
     std::vector<Push> PathTo(NodeId id) const;
     Cell ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
-    bool RingConnected(Cell to);
     bool Walled(Cell at, int dir) const;
     Cell TunnelEnd(Cell to, int dir, int& run) const;
     bool GoalCorridor(Cell at, int dir) const;
@@ -221,45 +260,6 @@ bool Searcher::TimeToStop(Outcome& why)
     return MustStop(options_, started_, why);
 }
 
-// Whether the free cells beside `to` stay connected to each other around it once a box stands
-// there: walking the eight cells around it, consecutive ones touch, so the free side cells are
-// joined when they all lie on one unbroken run of free cells.
-bool Searcher::RingConnected(Cell to)
-{
-    const int x = board_.cellX[to], y = board_.cellY[to];
-    static constexpr int RingX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-    static constexpr int RingY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
-    bool free[8];
-    for (int k = 0; k < 8; ++k) {
-        const int cx = x + RingX[k], cy = y + RingY[k];
-        int cell = -1;
-        if (cx >= 0 && cy >= 0 && cx < board_.width && cy < board_.height)
-            cell = board_.cellOfGrid[static_cast<std::size_t>(cy * board_.width + cx)];
-        free[k] = cell >= 0 && !occupied_[static_cast<std::size_t>(cell)];
-    }
-    int runsWithSide = 0;
-    int start = 0;
-    while (start < 8 && free[start])
-        ++start;
-    if (start == 8)
-        return true;   // all free: one ring
-    // Walk once round from a blocked cell, counting the runs that hold a side cell (even k).
-    bool inRun = false, runHasSide = false;
-    for (int step = 1; step <= 8; ++step) {
-        const int k = (start + step) % 8;
-        if (free[k]) {
-            if (!inRun) {
-                inRun = true;
-                runHasSide = false;
-            }
-            runHasSide |= k % 2 == 0;
-        } else if (inRun) {
-            inRun = false;
-            runsWithSide += runHasSide;
-        }
-    }
-    return runsWithSide <= 1;
-}
 
 // The child's normalised keeper without a flood where the push cannot change the reach but for
 // the two cells it touches: the keeper's area loses `to`, gains `from`, and nothing else joins
@@ -274,7 +274,7 @@ Cell Searcher::ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir)
             simple = false;   // the keeper may walk on into a region it could not reach before
     }
     if (simple && reach_.Reached(to))
-        simple = RingConnected(to);
+        simple = RingConnected(board_, occupied_.data(), to);
     Cell keeper;
     if (simple) {
         keeper = std::min(parentKeeper, from);

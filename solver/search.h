@@ -57,6 +57,10 @@ enum class Expansion { Continue, Solved, OutOfMemory, Stopped };
 // a stop (`stop` says which); a solution has set its own.
 bool Ended(Expansion e, Outcome stop, SearchOutcome& out);
 
+// Whether the free cells beside `to` stay joined to each other round it once a box stands there
+// (`occupied` marks the boxes), so a push there splits no floor region.
+bool RingConnected(const Board& board, const std::uint8_t* occupied, Cell to);
+
 // True, with the reason in `why`, when the search must stop: cancelled, or out of time.
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why);
 
