@@ -6,6 +6,7 @@
 #include "solver/search.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
+#include "solver_levels.h"
 
 #include "core/fileio.h"
 #include "core/usokoban.h"
@@ -16,15 +17,6 @@
 
 namespace w4::solver {
 namespace {
-
-std::vector<std::string> LevelRows(const std::string& name)
-{
-    std::vector<std::string> rows;
-    for (const std::string& line : ReadTextLines(std::string(W4_SOURCE_DIR) + "/levels/" + name))
-        if (IsBoardRow(line) && line.find('#') != std::string::npos)
-            rows.push_back(line);
-    return rows;
-}
 
 // The target numbers in packing order, as (column, row).
 std::vector<std::pair<int, int>> OrderCells(const Board& board, const PackingOrder& packing)
@@ -157,26 +149,6 @@ TEST(FeatureSearch, TheSwitchLeavesTheVerdictsAsTheyWere)
     }
 }
 
-// An open room with a pocket whose box the keeper can never get behind: lost, but only the corral
-// rule sees it, so with that rule off no search ends but by a limit.
-std::vector<std::string> LostRoom()
-{
-    std::vector<std::string> rows(22, "#" + std::string(30, ' ') + "######");
-    rows.front() = rows.back() = std::string(37, '#');
-    for (int i = 0; i < 8; ++i) {
-        rows[static_cast<std::size_t>(3 + 2 * i)][static_cast<std::size_t>(5 + (i * 7) % 20)] = '$';
-        rows[static_cast<std::size_t>(3 + (i * 3) % 16)][static_cast<std::size_t>(27 - i % 3)] = '.';
-    }
-    rows[19] = "#" + std::string(30, ' ') + "  .$ #";
-    rows[1][2] = '@';
-    return rows;
-}
-
-struct WithoutCorrals {
-    WithoutCorrals() { SearchTuning().corrals = false; }
-    ~WithoutCorrals() { SearchTuning().corrals = true; }
-};
-
 TEST(FeatureSearch, ThePortfolioWithItKeepsTheMemoryBudgetAndTheCancelFlag)
 {
     const WithoutCorrals plain;
@@ -184,7 +156,7 @@ TEST(FeatureSearch, ThePortfolioWithItKeepsTheMemoryBudgetAndTheCancelFlag)
     Options options;
     options.timeLimitSeconds = 600;
     options.memoryBudgetBytes = std::size_t(1) << 20;
-    const Result full = Solve(LostRoom(), options);
+    const Result full = Solve(BigRoom(), options);
     EXPECT_EQ(full.outcome, Outcome::OutOfMemory);
     EXPECT_GT(full.positions, 1000u);
 
@@ -199,7 +171,7 @@ TEST(FeatureSearch, ThePortfolioWithItKeepsTheMemoryBudgetAndTheCancelFlag)
             running.set_value();
         }
     };
-    std::future<Result> solving = std::async(std::launch::async, [&] { return Solve(LostRoom(), options); });
+    std::future<Result> solving = std::async(std::launch::async, [&] { return Solve(BigRoom(), options); });
     std::future<void> underWay = running.get_future();
     while (underWay.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready
            && solving.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
