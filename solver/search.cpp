@@ -9,7 +9,11 @@
 
 #include <algorithm>
 #include <cassert>
+#include <array>
+#include <atomic>
+#include <cstdint>
 #include <memory>
+#include <thread>
 
 namespace w4::solver {
 
@@ -535,6 +539,257 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
     return failed ? Expansion::OutOfMemory : Expansion::Continue;
 }
 
+// One member of the fast mode's plan.
+struct Entry {
+    Tuning tuning;
+    bool optimal;
+    int share;   // milliseconds per turn
+    bool tunnels = false;
+    bool fess = false;
+    bool backward = false;
+    int group = 0;   // the thread it takes its turns on when the search runs on two
+};
+
+// Members taking turns on one thread. The backward member looks into the pushing members'
+// tables and they into its own, so members that meet always share a group.
+class Group {
+public:
+    Group(const Options& options, Clock::time_point started, const Tuning& tuning)
+        : options_(options), started_(started), tuning_(tuning)
+    {
+    }
+    // The options the members hold a reference to: a group on a thread of its own gets its own
+    // stop flag and reports progress through `published` instead.
+    Options& MemberOptions() { return options_; }
+
+    void Add(const Board& board, const Entry& entry, std::size_t budget)
+    {
+        if (entry.fess) {
+            members_.push_back(MakeFeatureSearch(board, options_, started_, budget, entry.tuning));
+            pushing_.push_back(nullptr);
+        } else if (entry.backward) {
+            auto member = std::make_unique<BackwardSearcher>(board, options_, started_, entry.tuning.weight, budget);
+            backward_ = member.get();
+            backwardAt_ = members_.size();
+            members_.push_back(std::move(member));
+            pushing_.push_back(nullptr);
+        } else {
+            auto member = std::make_unique<Searcher>(board, options_, started_, entry.tuning, entry.optimal, budget, entry.tunnels);
+            pushing_.push_back(member.get());
+            members_.push_back(std::move(member));
+        }
+        shares_.push_back(entry.share);
+        fess_.push_back(entry.fess);
+        budgets_.push_back(budget);
+    }
+
+    bool Empty() const { return members_.empty(); }
+    std::size_t Budget() const
+    {
+        std::size_t sum = 0;
+        for (std::size_t b : budgets_)
+            sum += b;
+        return sum + handedOver_;
+    }
+
+    // Starts every member; true when the first one settles the whole search, with `out` set.
+    bool Start(SearchOutcome& out, bool first)
+    {
+        if (backward_) {
+            for (Searcher* member : pushing_)
+                if (member)
+                    member->MeetBackward(backward_);
+            backward_->MeetForward([this](std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) {
+                for (const Searcher* member : pushing_)
+                    if (member && member->PushesTo(hash, boxes, keeper, pushes))
+                        return true;
+                return false;
+            });
+        }
+        for (std::size_t i = 0; i < members_.size(); ++i) {
+            SearchOutcome mine;
+            if (!members_[i]->Start(mine))
+                continue;
+            if (first && i == 0) {
+                out = mine;
+                return true;
+            }
+            Drop(i);   // what a later start settles, the first one has settled already; so out of memory
+        }
+        return false;
+    }
+
+    // Turns until a member ends the search or none is left (out of memory).
+    SearchOutcome Run()
+    {
+        Clock::time_point lastProgress = started_;
+        for (;;) {
+            if (const std::size_t more = gift.exchange(0, std::memory_order_relaxed); more > 0)
+                Share(more);
+            bool anyLeft = false;
+            for (std::size_t i = 0; i < members_.size(); ++i) {
+                if (!members_[i])
+                    continue;
+                SearchOutcome out;
+                const Clock::time_point turn = Clock::now();
+                int share = shares_[i];
+                if (fess_[i] && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds))
+                    share = tuning_.fessEarlyShare;
+                if (members_[i]->Step(turn + std::chrono::milliseconds(share), out)) {
+                    if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !members_[i]->Complete())) {
+                        // This one is full; the others go on with their own shares.
+                        left_ += members_[i]->Positions();
+                        Drop(i);
+                        continue;
+                    }
+                    Count(out);
+                    return out;
+                }
+                anyLeft = true;
+                published.store(Positions(), std::memory_order_relaxed);
+                const Clock::time_point now = Clock::now();
+                if (options_.progress && now - lastProgress >= std::chrono::milliseconds(100)) {
+                    lastProgress = now;
+                    options_.progress(Progress{Positions(), std::chrono::duration<double>(now - started_).count()});
+                }
+            }
+            if (!anyLeft) {
+                SearchOutcome out;
+                out.outcome = Outcome::OutOfMemory;
+                Count(out);
+                return out;
+            }
+        }
+    }
+
+    // Positions stored so far, for progress shown from another thread.
+    std::atomic<std::uint64_t> published{0};
+    // Memory handed over from a group that has ended, taken up at the next turn.
+    std::atomic<std::size_t> gift{0};
+
+private:
+    std::uint64_t Positions() const
+    {
+        std::uint64_t sum = left_;
+        for (const auto& member : members_)
+            if (member)
+                sum += member->Positions();
+        return sum;
+    }
+    void Count(SearchOutcome& out) const
+    {
+        out.positions = Positions();
+        out.expanded = 0;
+        for (const auto& member : members_)
+            if (member)
+                out.expanded += member->Expanded();
+    }
+    // Memory that came free goes to the members still searching, so the group keeps searching up
+    // to its whole budget rather than each member stopping at its first share.
+    void Share(std::size_t bytes)
+    {
+        std::size_t live = 0;
+        for (const auto& member : members_)
+            live += member != nullptr;
+        if (live == 0) {
+            handedOver_ += bytes;
+            return;
+        }
+        for (std::size_t j = 0; j < members_.size(); ++j)
+            if (members_[j]) {
+                members_[j]->AddBudget(bytes / live);
+                budgets_[j] += bytes / live;
+            }
+    }
+    // A member that is full or gave up leaves; the others stop meeting it.
+    void Drop(std::size_t i)
+    {
+        if (i == backwardAt_) {
+            for (Searcher* member : pushing_)
+                if (member)
+                    member->MeetBackward(nullptr);
+            backward_ = nullptr;
+        }
+        pushing_[i] = nullptr;
+        members_[i].reset();
+        const std::size_t freed = budgets_[i];
+        budgets_[i] = 0;
+        Share(freed);
+    }
+
+    Options options_;
+    Clock::time_point started_;
+    Tuning tuning_;
+    std::vector<std::unique_ptr<SearchMember>> members_;
+    std::vector<Searcher*> pushing_;   // the members the backward search meets
+    std::vector<int> shares_;
+    std::vector<bool> fess_;
+    std::vector<std::size_t> budgets_;
+    std::size_t handedOver_ = 0;   // budget received when no member was left to take it
+    BackwardSearcher* backward_ = nullptr;
+    std::size_t backwardAt_ = SIZE_MAX;
+    std::uint64_t left_ = 0;   // positions of members that have left
+};
+
+// Which of two groups' endings is the search's: a solution or a proof wins; a cancel raised by
+// the caller is reported as such; running out of time outranks running out of memory.
+SearchOutcome Settle(std::array<SearchOutcome, 2>& ends, bool cancelled)
+{
+    for (SearchOutcome& end : ends)
+        if (end.outcome == Outcome::Solved || end.outcome == Outcome::Unsolvable) {
+            end.positions = ends[0].positions + ends[1].positions;
+            end.expanded = ends[0].expanded + ends[1].expanded;
+            return end;
+        }
+    SearchOutcome out;
+    out.positions = ends[0].positions + ends[1].positions;
+    out.expanded = ends[0].expanded + ends[1].expanded;
+    if (cancelled)
+        out.outcome = Outcome::Cancelled;
+    else if (ends[0].outcome == Outcome::OutOfTime || ends[1].outcome == Outcome::OutOfTime)
+        out.outcome = Outcome::OutOfTime;
+    else
+        out.outcome = Outcome::OutOfMemory;
+    return out;
+}
+
+// Two groups on two threads, this one watching: it passes the caller's cancel on to both and
+// reports progress, as the caller expects it on the solving thread.
+SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Options& options, Clock::time_point started,
+                     std::atomic<bool>& stop)
+{
+    std::array<SearchOutcome, 2> ends;
+    std::array<std::atomic<bool>, 2> done{};
+    const auto work = [&](int g) {
+        ends[static_cast<std::size_t>(g)] = groups[static_cast<std::size_t>(g)]->Run();
+        const Outcome outcome = ends[static_cast<std::size_t>(g)].outcome;
+        if (outcome == Outcome::Solved || outcome == Outcome::Unsolvable)
+            stop.store(true);
+        else if (outcome == Outcome::OutOfMemory)   // its members are gone: the other may use the memory
+            groups[static_cast<std::size_t>(1 - g)]->gift.fetch_add(groups[static_cast<std::size_t>(g)]->Budget());
+        done[static_cast<std::size_t>(g)].store(true);
+    };
+    std::thread first(work, 0), second(work, 1);
+    Clock::time_point lastProgress = started;
+    bool cancelled = false;
+    while (!done[0].load() || !done[1].load()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
+            cancelled = true;
+            stop.store(true);
+        }
+        const Clock::time_point now = Clock::now();
+        if (options.progress && now - lastProgress >= std::chrono::milliseconds(100)) {
+            lastProgress = now;
+            options.progress(Progress{groups[0]->published.load(std::memory_order_relaxed) + groups[1]->published.load(std::memory_order_relaxed),
+                                      std::chrono::duration<double>(now - started).count()});
+        }
+    }
+    first.join();
+    second.join();
+    return Settle(ends, cancelled);
+}
+
 } // namespace
 
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started)
@@ -543,14 +798,6 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     // get stuck on different levels, and taking turns costs each only a share of the time. The
     // optimal modes run A* alone.
     const Tuning& tuning = SearchTuning();
-    struct Entry {
-        Tuning tuning;
-        bool optimal;
-        int share;   // milliseconds per turn
-        bool tunnels = false;
-        bool fess = false;
-        bool backward = false;
-    };
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
         plan.push_back({tuning, options.optimal != Optimality::None, 20});
@@ -562,126 +809,36 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         plan.push_back({tuning, false, 30, tuning.tunnels});
         plan.push_back({nearest, false, 15, tuning.tunnels});
         plan.push_back({tuning, true, 10, false});
+        // On two threads the feature search has the second to itself: it meets no other member.
         if (tuning.fess)
-            plan.push_back({tuning, false, tuning.fessShare, false, true});
+            plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1});
         // The search from the solved end, meeting the pushing searches above. A small budget is
         // left to the others: split five ways, a share might not hold a first block of positions.
         if (tuning.backward && options.memoryBudgetBytes >= (std::size_t(16) << 20))
             plan.push_back({tuning, false, tuning.backwardShare, false, false, true});
     }
-    std::vector<std::unique_ptr<SearchMember>> searchers;
-    std::vector<Searcher*> pushing(plan.size(), nullptr);   // the members the backward search meets
-    BackwardSearcher* backward = nullptr;
-    std::size_t backwardAt = plan.size();
-    for (const Entry& entry : plan) {
-        const std::size_t budget = options.memoryBudgetBytes / plan.size();
-        if (entry.fess) {
-            searchers.push_back(MakeFeatureSearch(board, options, started, budget, entry.tuning));
-        } else if (entry.backward) {
-            auto member = std::make_unique<BackwardSearcher>(board, options, started, entry.tuning.weight, budget);
-            backward = member.get();
-            backwardAt = searchers.size();
-            searchers.push_back(std::move(member));
-        } else {
-            auto member = std::make_unique<Searcher>(board, options, started, entry.tuning, entry.optimal, budget, entry.tunnels);
-            pushing[searchers.size()] = member.get();
-            searchers.push_back(std::move(member));
+    bool two = options.threads >= 2 && std::any_of(plan.begin(), plan.end(), [](const Entry& e) { return e.group == 1; });
+    std::atomic<bool> stop{false};
+    std::array<std::unique_ptr<Group>, 2> groups;
+    for (int g = 0; g < (two ? 2 : 1); ++g) {
+        groups[static_cast<std::size_t>(g)] = std::make_unique<Group>(options, started, tuning);
+        if (two) {
+            groups[static_cast<std::size_t>(g)]->MemberOptions().cancel = &stop;
+            groups[static_cast<std::size_t>(g)]->MemberOptions().progress = nullptr;
         }
     }
-    if (backward) {
-        for (Searcher* member : pushing)
-            if (member)
-                member->MeetBackward(backward);
-        backward->MeetForward([&pushing](std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) {
-            for (const Searcher* member : pushing)
-                if (member && member->PushesTo(hash, boxes, keeper, pushes))
-                    return true;
-            return false;
-        });
-    }
-    std::vector<std::size_t> budgets(searchers.size(), options.memoryBudgetBytes / plan.size());
-    // A member that is full or gave up leaves; the others stop meeting it.
-    const auto drop = [&](std::size_t i) {
-        if (i == backwardAt) {
-            for (Searcher* member : pushing)
-                if (member)
-                    member->MeetBackward(nullptr);
-            backward = nullptr;
-        }
-        pushing[i] = nullptr;
-        searchers[i].reset();
-        // Its memory is free again: the others share its budget, so the portfolio keeps
-        // searching up to the whole budget rather than each member stopping at its first share.
-        std::size_t left = 0;
-        for (const auto& member : searchers)
-            left += member != nullptr;
-        if (left > 0) {
-            const std::size_t each = budgets[i] / left;
-            for (std::size_t j = 0; j < searchers.size(); ++j)
-                if (searchers[j]) {
-                    searchers[j]->AddBudget(each);
-                    budgets[j] += each;
-                }
-        }
-        budgets[i] = 0;
-    };
+    for (const Entry& entry : plan)
+        groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / plan.size());
+
     SearchOutcome result;
-    const auto total = [&] {
-        result.positions = 0;
-        result.expanded = 0;
-        for (const auto& searcher : searchers)
-            if (searcher) {
-                result.positions += searcher->Positions();
-                result.expanded += searcher->Expanded();
-            }
-    };
-    if (searchers.front()->Start(result))
+    if (groups[0]->Start(result, true))
         return result;
-    for (std::size_t i = 1; i < searchers.size(); ++i) {
-        SearchOutcome out;
-        if (searchers[i]->Start(out))
-            drop(i);   // what a later start settles, the first one has settled already; so out of memory
-    }
-    Clock::time_point lastProgress = started;
-    std::uint64_t positionsBefore = 0;
-    for (;;) {
-        bool anyLeft = false;
-        for (std::size_t i = 0; i < searchers.size(); ++i) {
-            if (!searchers[i])
-                continue;
-            SearchOutcome out;
-            const Clock::time_point turn = Clock::now();
-            int share = plan[i].share;
-            if (plan[i].fess && turn - started < std::chrono::duration<double>(tuning.fessEarlySeconds))
-                share = tuning.fessEarlyShare;
-            const Clock::time_point sliceEnd = turn + std::chrono::milliseconds(share);
-            if (searchers[i]->Step(sliceEnd, out)) {
-                if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !searchers[i]->Complete())) {
-                    // This one is full; the others go on with their own shares.
-                    positionsBefore += searchers[i]->Positions();
-                    drop(i);
-                    continue;
-                }
-                total();
-                out.positions = result.positions + positionsBefore;
-                out.expanded = result.expanded;
-                return out;
-            }
-            anyLeft = true;
-            const Clock::time_point now = Clock::now();
-            if (options.progress && now - lastProgress >= std::chrono::milliseconds(100)) {
-                lastProgress = now;
-                total();
-                options.progress(Progress{result.positions + positionsBefore, std::chrono::duration<double>(now - started).count()});
-            }
-        }
-        if (!anyLeft) {
-            total();
-            result.outcome = Outcome::OutOfMemory;
-            result.positions += positionsBefore;
-            return result;
-        }
-    }
+    if (!two)
+        return groups[0]->Run();
+    SearchOutcome unused;
+    groups[1]->Start(unused, false);
+    SearchOutcome out = RunTwo(groups, options, started, stop);
+    return out;
 }
 
 } // namespace w4::solver

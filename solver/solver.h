@@ -48,6 +48,9 @@ struct Options {
     const std::atomic<bool>* cancel = nullptr;
     // Called on the solving thread about every 100 ms.
     std::function<void(const Progress&)> progress;
+    // Threads the fast search may use: from two on, the feature search runs beside the others
+    // on a second thread. The optimal modes always use one.
+    int threads = 1;
 };
 
 struct Result {

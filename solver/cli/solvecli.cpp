@@ -10,6 +10,7 @@
 #include "core/uglobal.h"
 #include "core/usokoban.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <thread>
 
 
 namespace w4::solvecli {
@@ -31,6 +33,22 @@ std::optional<double> ParseSeconds(const std::string& text)
     errno = 0;
     const double value = std::strtod(text.c_str(), &end);
     if (*end != '\0' || errno == ERANGE || !std::isfinite(value) || value <= 0 || value > 1e6)
+        return std::nullopt;
+    return value;
+}
+
+// Every core the machine has, up to the two the search can keep busy.
+int DefaultThreads()
+{
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 2U));
+}
+
+std::optional<int> ParseThreads(const std::string& text)
+{
+    if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int value = std::stoi(text);
+    if (value < 1 || value > 64)
         return std::nullopt;
     return value;
 }
@@ -157,7 +175,7 @@ private:
 std::string UsageText()
 {
     return "Usage: warehaus4-solve [--time SECONDS] [--memory MIB] [--optimal pushes|moves|none] [--write]\n"
-           "                       [--portable] FILE...\n"
+           "                       [--portable] [--threads N] FILE...\n"
            "Solves each level file and prints one line per level, then \"solved N of M\".\n"
            "  --time SECONDS   time limit per level (default 10)\n"
            "  --memory MIB     memory budget per level in MiB (default 1024)\n"
@@ -165,6 +183,8 @@ std::string UsageText()
            "  --write          keep a found solution as the level's .XHT file when none is stored\n"
            "                   or it has strictly fewer moves than the stored one\n"
            "  --portable       keep solutions beside their levels, as warehaus4 --portable does\n"
+           "  --threads N      threads per level, 1 to 64 (default: the machine's cores, at most 2;\n"
+           "                   the search has no use for more)\n"
            "Exit status: 0 all solved, 1 some not solved (or a write failed), 2 usage error.\n";
 }
 
@@ -201,7 +221,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             name = arg.substr(0, equals);
             value = arg.substr(equals + 1);
         }
-        if (name != "--time" && name != "--memory" && name != "--optimal") {
+        if (name != "--time" && name != "--memory" && name != "--optimal" && name != "--threads") {
             error = "unknown option " + arg;
             return std::nullopt;
         }
@@ -226,6 +246,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 return std::nullopt;
             }
             line.memoryMiB = *mib;
+        } else if (name == "--threads") {
+            const auto threads = ParseThreads(*value);
+            if (!threads) {
+                error = "--threads needs a whole number from 1 to 64, not \"" + *value + "\"";
+                return std::nullopt;
+            }
+            line.threads = *threads;
         } else {
             const auto optimal = ParseOptimality(*value);
             if (!optimal) {
@@ -413,6 +440,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     options.memoryBudgetBytes = line->memoryMiB << 20;
     options.optimal = line->optimal;
     options.cancel = cancel;
+    options.threads = line->threads > 0 ? line->threads : DefaultThreads();
 
     // A portable run keeps every solution beside its level: no store.
     const Folders used = line->portable ? Folders{} : places;

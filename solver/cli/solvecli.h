@@ -20,6 +20,7 @@ struct CommandLine {
     bool write = false;
     bool portable = false;          // solutions beside their levels, as the game's --portable
     bool help = false;
+    int threads = 0;                // per level; 0: the machine's cores, at most two
     std::vector<std::string> files;
 };
 

@@ -77,13 +77,14 @@ TEST_F(SolveCommand, ParsesEveryOptionInBothSpellings)
 {
     std::string error;
     const auto line = w4::solvecli::ParseCommandLine(
-        {"--time", "2.5", "--memory=64", "--optimal", "pushes", "--write", "--portable", "a.xsb", "--", "--b.xsb"}, error);
+        {"--time", "2.5", "--memory=64", "--optimal", "pushes", "--write", "--portable", "--threads", "2", "a.xsb", "--", "--b.xsb"}, error);
     ASSERT_TRUE(line) << error;
     EXPECT_DOUBLE_EQ(line->seconds, 2.5);
     EXPECT_EQ(line->memoryMiB, 64u);
     EXPECT_EQ(line->optimal, w4::solver::Optimality::Pushes);
     EXPECT_TRUE(line->write);
     EXPECT_TRUE(line->portable);
+    EXPECT_EQ(line->threads, 2);
     EXPECT_EQ(line->files, (std::vector<std::string>{"a.xsb", "--b.xsb"}));
 
     const auto defaults = w4::solvecli::ParseCommandLine({"--optimal=moves", "a.xsb"}, error);
@@ -92,6 +93,7 @@ TEST_F(SolveCommand, ParsesEveryOptionInBothSpellings)
     EXPECT_DOUBLE_EQ(defaults->seconds, 10.0);
     EXPECT_EQ(defaults->memoryMiB, 1024u);
     EXPECT_FALSE(defaults->write);
+    EXPECT_EQ(defaults->threads, 0);   // the machine's cores
 }
 
 TEST_F(SolveCommand, ArgumentErrorsGiveUsageAndStatusTwoAndTouchNothing)
@@ -112,6 +114,10 @@ TEST_F(SolveCommand, ArgumentErrorsGiveUsageAndStatusTwoAndTouchNothing)
         {"--memory", "1.5", level},
         {"--memory", "99999999999", level},
         {"--memory=", level},
+        {"--threads", "0", level},
+        {"--threads", "65", level},
+        {"--threads", "-1", level},
+        {"--threads", "two", level},
         {"--optimal", "fast", level},
         {"--optimal", "Pushes", level},
         {"--bogus", level},
