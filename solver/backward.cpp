@@ -9,7 +9,7 @@ BackwardSearcher::BackwardSearcher(const Board& board, const Options& options, C
     : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), weight_(weight),
       bound_(board, board.boxes, true), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
       occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-      table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0), child_(static_cast<std::size_t>(boxCount_))
+      table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0, board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
 {
 }
 

@@ -26,7 +26,7 @@ public:
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
           pullStamp_(static_cast<std::size_t>(board.CellCount()), 0), pullFlood_(static_cast<std::size_t>(board.CellCount())),
-          table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0))),
+          table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals)
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);

@@ -172,7 +172,7 @@ public:
           dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
           optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
           occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-          table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0))), child_(static_cast<std::size_t>(boxCount_))
+          table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
     }

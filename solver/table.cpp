@@ -26,8 +26,9 @@ std::uint64_t Zobrist::Of(const Cell* boxes, int count, Cell keeper) const
     return hash;
 }
 
-PositionTable::PositionTable(int boxCount, std::size_t budgetBytes)
-    : boxCount_(boxCount), budget_(budgetBytes)
+PositionTable::PositionTable(int boxCount, std::size_t budgetBytes, int cells)
+    : boxCount_(boxCount), narrow_(cells <= 256), rowBytes_(static_cast<std::size_t>(boxCount) * (narrow_ ? 1 : sizeof(Cell))),
+      budget_(budgetBytes), encoded_(rowBytes_), decoded_(static_cast<std::size_t>(boxCount))
 {
     slots_.assign(std::size_t(1) << 12, NoNode);
     mask_ = slots_.size() - 1;
@@ -36,15 +37,35 @@ PositionTable::PositionTable(int boxCount, std::size_t budgetBytes)
 std::size_t PositionTable::Bytes() const
 {
     const std::size_t chunk = (std::size_t(1) << ChunkBits);
-    return nodes_.size() * chunk * (sizeof(Node) + sizeof(Cell) * static_cast<std::size_t>(boxCount_))
+    return nodes_.size() * chunk * (sizeof(Node) + rowBytes_)
            + slots_.size() * sizeof(NodeId) + otherBytes_;
+}
+
+const std::uint8_t* PositionTable::Encode(const Cell* boxes) const
+{
+    if (narrow_)
+        for (std::size_t i = 0; i < decoded_.size(); ++i)
+            encoded_[i] = static_cast<std::uint8_t>(boxes[i]);
+    else
+        std::memcpy(encoded_.data(), boxes, rowBytes_);
+    return encoded_.data();
+}
+
+const Cell* PositionTable::Boxes(NodeId id) const
+{
+    const std::uint8_t* row = Row(id);
+    if (narrow_)
+        std::copy(row, row + rowBytes_, decoded_.begin());
+    else
+        std::memcpy(decoded_.data(), row, rowBytes_);
+    return decoded_.data();
 }
 
 NodeId PositionTable::Find(std::uint64_t hash, const Cell* boxes, Cell keeper) const
 {
     // Most probes meet other positions; the tag in the slot turns most of those away without
     // touching the node, which is the costly cache miss.
-    const std::size_t bytes = sizeof(Cell) * static_cast<std::size_t>(boxCount_);
+    const std::uint8_t* wanted = nullptr;   // encoded once a node needs comparing
     const NodeId tag = Tag(hash);
     for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
         const NodeId entry = slots_[slot];
@@ -54,7 +75,11 @@ NodeId PositionTable::Find(std::uint64_t hash, const Cell* boxes, Cell keeper) c
             continue;
         const NodeId id = entry & IdMask;
         const Node& node = At(id);
-        if (node.hash == hash && node.keeper == keeper && std::memcmp(Boxes(id), boxes, bytes) == 0)
+        if (node.hash != hash || node.keeper != keeper)
+            continue;
+        if (wanted == nullptr)
+            wanted = Encode(boxes);
+        if (std::memcmp(Row(id), wanted, rowBytes_) == 0)
             return id;
     }
 }
@@ -86,14 +111,15 @@ NodeId PositionTable::Add(const Node& node, const Cell* boxes)
         return NoNode;
     const std::size_t chunk = std::size_t(1) << ChunkBits;
     if (size_ == nodes_.size() * chunk) {
-        if (!WithinBudget(chunk * (sizeof(Node) + sizeof(Cell) * static_cast<std::size_t>(boxCount_))) || size_ + chunk > IdMask)
+        if (!WithinBudget(chunk * (sizeof(Node) + rowBytes_)) || size_ + chunk > IdMask)
             return NoNode;
         nodes_.push_back(std::make_unique<Node[]>(chunk));
-        boxes_.push_back(std::make_unique<Cell[]>(chunk * static_cast<std::size_t>(boxCount_)));
+        boxes_.push_back(std::make_unique<std::uint8_t[]>(chunk * rowBytes_));
     }
     const NodeId id = static_cast<NodeId>(size_++);
     At(id) = node;
-    std::copy(boxes, boxes + boxCount_, &boxes_[id >> ChunkBits][static_cast<std::size_t>(id & ChunkMask) * static_cast<std::size_t>(boxCount_)]);
+    const std::uint8_t* row = Encode(boxes);
+    std::copy(row, row + rowBytes_, &boxes_[id >> ChunkBits][static_cast<std::size_t>(id & ChunkMask) * rowBytes_]);
     std::size_t slot = node.hash & mask_;
     while (slots_[slot] != NoNode)
         slot = (slot + 1) & mask_;

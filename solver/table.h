@@ -41,7 +41,9 @@ private:
 
 class PositionTable {
 public:
-    PositionTable(int boxCount, std::size_t budgetBytes);
+    // `cells`: how many cells a box may stand on. Up to 256, a box is stored in one byte rather
+    // than two, which on big levels is a fifth of each position's memory.
+    PositionTable(int boxCount, std::size_t budgetBytes, int cells = 1 << 16);
 
     // The stored node with these boxes and keeper area, or NoNode.
     NodeId Find(std::uint64_t hash, const Cell* boxes, Cell keeper) const;
@@ -50,7 +52,8 @@ public:
 
     Node& At(NodeId id) { return nodes_[id >> ChunkBits][id & ChunkMask]; }
     const Node& At(NodeId id) const { return nodes_[id >> ChunkBits][id & ChunkMask]; }
-    const Cell* Boxes(NodeId id) const { return &boxes_[id >> ChunkBits][static_cast<std::size_t>(id & ChunkMask) * static_cast<std::size_t>(boxCount_)]; }
+    // The boxes of a stored position, sorted; valid until the next call.
+    const Cell* Boxes(NodeId id) const;
 
     std::size_t Size() const { return size_; }
     std::size_t Bytes() const;
@@ -69,13 +72,20 @@ private:
     static NodeId Tag(std::uint64_t hash) { return static_cast<NodeId>(hash >> (64 - (32 - IdBits))) << IdBits; }
     static constexpr NodeId ChunkMask = (NodeId(1) << ChunkBits) - 1;
     bool Grow();
+    const std::uint8_t* Row(NodeId id) const { return &boxes_[id >> ChunkBits][static_cast<std::size_t>(id & ChunkMask) * rowBytes_]; }
+    // The boxes as the table stores them, in `encoded_`.
+    const std::uint8_t* Encode(const Cell* boxes) const;
 
     int boxCount_;
+    bool narrow_;            // one byte per box
+    std::size_t rowBytes_;   // bytes per position's boxes
     std::size_t budget_;
     std::size_t otherBytes_ = 0;
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<Node[]>> nodes_;
-    std::vector<std::unique_ptr<Cell[]>> boxes_;
+    std::vector<std::unique_ptr<std::uint8_t[]>> boxes_;
+    mutable std::vector<std::uint8_t> encoded_;
+    mutable std::vector<Cell> decoded_;
     std::vector<NodeId> slots_;   // tag | id, NoNode = empty
     std::size_t mask_ = 0;
 };

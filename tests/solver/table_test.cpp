@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 namespace w4::solver {
 namespace {
 
@@ -35,6 +39,35 @@ TEST(PositionTable, StopsAtItsBudgetAndGoesOnWhenGivenMore)
     table.AddBudget(std::size_t(1) << 20);
     EXPECT_NE(add(next), NoNode);
     EXPECT_EQ(table.Size(), full + 1);
+}
+
+TEST(PositionTable, ASmallBoardStoresEachBoxInOneByteAndGivesTheSameBoxesBack)
+{
+    // Three boxes on a 256-cell board, cells up to the last: the one-byte form must not lose them.
+    constexpr int cells = 256;
+    const Zobrist zobrist(cells);
+    const std::size_t budget = std::size_t(1) << 20;
+    PositionTable narrow(3, budget, cells), wide(3, budget);
+    std::vector<std::array<Cell, 3>> stored;
+    for (Cell a = 0; a + 2 < cells; a = static_cast<Cell>(a + 5))
+        stored.push_back({a, static_cast<Cell>(a + 1), static_cast<Cell>(cells - 1)});
+    for (PositionTable* table : {&narrow, &wide})
+        for (const auto& boxes : stored) {
+            Node node;
+            node.keeper = boxes[0];
+            node.hash = zobrist.Of(boxes.data(), 3, node.keeper);
+            ASSERT_NE(table->Add(node, boxes.data()), NoNode);
+        }
+    for (NodeId id = 0; id < stored.size(); ++id) {
+        const Cell* boxes = narrow.Boxes(id);
+        EXPECT_TRUE(std::equal(boxes, boxes + 3, stored[id].begin()));
+        EXPECT_EQ(narrow.Find(zobrist.Of(stored[id].data(), 3, stored[id][0]), stored[id].data(), stored[id][0]), id);
+    }
+    // The first position's hash and keeper with its last box one cell lower: only the stored
+    // bytes can tell them apart.
+    const std::array<Cell, 3> other = {0, 1, cells - 2};
+    EXPECT_EQ(narrow.Find(zobrist.Of(stored[0].data(), 3, 0), other.data(), 0), NoNode);
+    EXPECT_LT(narrow.Bytes(), wide.Bytes());
 }
 
 } // namespace
