@@ -1,6 +1,7 @@
 #include "solver/backward.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace w4::solver {
 
@@ -39,6 +40,28 @@ void BackwardSearcher::Place(const Cell* boxes, std::uint8_t value)
 {
     for (int i = 0; i < boxCount_; ++i)
         occupied_[boxes[i]] = value;
+}
+
+// The child's normalised keeper without a flood where the pull changes the keeper's area only by
+// the two cells it touches: the area loses `to`, where the box now stands, and gains `from`,
+// which it left. That holds when `from` opens onto nothing the keeper could not reach before
+// and the cells round `to` stay joined without it. `occupied_` holds the child here.
+Cell BackwardSearcher::PullKeeper(Cell parentKeeper, Cell from, Cell to, int dir)
+{
+    bool simple = parentKeeper != to;
+    for (int d = 0; d < DirCount && simple; ++d) {
+        const Cell c = board_.Next(from, d);
+        if (c != NoCell && c != to && !occupied_[c] && !reach_.Reached(c))
+            simple = false;
+    }
+    // With the ring round `to` unbroken, `from` lies on one run with the keeper's cell beyond
+    // the box, so it has joined the area.
+    if (simple && RingConnected(board_, occupied_.data(), to)) {
+        const Cell keeper = std::min(parentKeeper, from);
+        assert(keeper == childReach_.Flood(board_, occupied_.data(), from));
+        return keeper;
+    }
+    return childReach_.Flood(board_, occupied_.data(), board_.Next(to, dir));
 }
 
 bool BackwardSearcher::TimeToStop(Outcome& why) const
@@ -193,7 +216,7 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
         const Cell to = board_.Next(pull.from, pull.dir);
         occupied_[pull.from] = 0;
         occupied_[to] = 1;
-        const Cell keeper = childReach_.Flood(board_, occupied_.data(), board_.Next(to, pull.dir));
+        const Cell keeper = PullKeeper(node.keeper, pull.from, to, pull.dir);
         occupied_[pull.from] = 1;
         occupied_[to] = 0;
 

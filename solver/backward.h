@@ -53,6 +53,7 @@ private:
     bool Open(int pulls, int bound, NodeId id);
     std::uint64_t Priority(int pulls, int bound) const;
     bool TimeToStop(Outcome& why) const;
+    Cell PullKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
     void Place(const Cell* boxes, std::uint8_t value);
     void AppendPushes(NodeId id, std::vector<Push>& pushes) const;
 
