@@ -123,15 +123,16 @@ namespace {
 // The open list: a binary heap of (priority, node), its memory counted against the budget.
 class OpenList {
 public:
+    // Eight bytes an entry, as there is about one per stored position. Among equal keys the
+    // newest node first (ids grow as nodes are stored): the search keeps going deep.
     struct Entry {
-        std::uint64_t key;
+        std::uint32_t key;
         NodeId id;
-        std::uint32_t order;   // among equal keys the newest first: the search keeps going deep
     };
     bool Empty() const { return heap_.empty(); }
     std::size_t Bytes() const { return heap_.capacity() * sizeof(Entry); }
     // False when growing would pass the budget.
-    bool Push(std::uint64_t key, NodeId id, PositionTable& table)
+    bool Push(std::uint32_t key, NodeId id, PositionTable& table)
     {
         if (heap_.size() == heap_.capacity()) {
             const std::size_t bigger = std::max<std::size_t>(1024, heap_.capacity() * 2);
@@ -140,7 +141,7 @@ public:
             heap_.reserve(bigger);
             table.SetOtherBytes(Bytes());
         }
-        heap_.push_back({key, id, ++pushed_});
+        heap_.push_back({key, id});
         std::push_heap(heap_.begin(), heap_.end(), Later);
         return true;
     }
@@ -153,9 +154,8 @@ public:
     }
 
 private:
-    static bool Later(const Entry& a, const Entry& b) { return a.key > b.key || (a.key == b.key && a.order < b.order); }
+    static bool Later(const Entry& a, const Entry& b) { return a.key > b.key || (a.key == b.key && a.id < b.id); }
     std::vector<Entry> heap_;
-    std::uint32_t pushed_ = 0;
 };
 
 // What is left of the budget for the position table once the fixed tables are paid for.
@@ -199,7 +199,7 @@ public:
 
 private:
     Expansion Expand(NodeId id, SearchOutcome& out);
-    std::uint64_t Priority(int pushes, int bound) const;
+    std::uint32_t Priority(int pushes, int bound) const;
     bool StartIsLost();
     bool TimeToStop(Outcome& why);
     void Place(const Cell* boxes, std::uint8_t value);
@@ -235,11 +235,12 @@ private:
 
 // A* orders by pushes + bound, ties to the smaller bound (deeper). The fast mode leans on the
 // bound: weighted A*, which finds solutions far sooner on hard levels at the cost of optimality.
-std::uint64_t Searcher::Priority(int pushes, int bound) const
+// Both halves are capped at 16 bits, as the nodes' push counts and bounds are.
+std::uint32_t Searcher::Priority(int pushes, int bound) const
 {
     const std::uint64_t f = optimal_ ? std::uint64_t(pushes) + std::uint64_t(bound)
                                      : std::uint64_t(pushes) + std::uint64_t(tuning_.weight) * std::uint64_t(bound);
-    return (f << 24) | std::uint64_t(bound);
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(f, 0xFFFF) << 16 | std::min<std::uint64_t>(std::uint64_t(bound), 0xFFFF));
 }
 
 void Searcher::Place(const Cell* boxes, std::uint8_t value)
