@@ -27,14 +27,23 @@ public:
           pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
           pullStamp_(static_cast<std::size_t>(board.CellCount()), 0), pullFlood_(static_cast<std::size_t>(board.CellCount())),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
-          corralsOn_(tuning.corrals)
+          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), macroTargets_(tuning.fessMacroTargets)
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
+        FindGoalAreas(tuning.fessAreas);
     }
 
     bool Start(SearchOutcome& out) override;
+    FeatureVector FeaturesOf(const std::vector<Cell>& boxes, Cell keeper)
+    {
+        Place(boxes.data(), 1);
+        Cell area = NoCell;
+        const Features f = Measure(keeper, area);
+        Place(boxes.data(), 0);
+        return {f.packed, f.outOfPlan, f.regions};
+    }
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
     std::size_t Positions() const override { return table_.Size(); }
     std::uint64_t Expanded() const override { return expanded_; }
@@ -47,15 +56,15 @@ private:
         NodeId id;
     };
     struct Features {
-        int deepest = -1;    // the packing round the next box should go into (-1: all filled)
-        int packed = 0;      // filled targets of that round or deeper
+        int packed = 0;      // filled targets of their goal area's round due now or deeper
         int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
         int regions = 0;     // separate floor regions the boxes cut
     };
 
     void Place(const Cell* boxes, std::uint8_t value);
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
-    void MeasurePacking(Features& f) const;
+    void MeasurePacking(Features& f, int* due);
+    void FindGoalAreas(bool split);
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
@@ -69,7 +78,6 @@ private:
     Expansion AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here, const std::vector<Push>& route,
                        std::uint32_t weight, SearchOutcome& out);
 
-    static constexpr int MacroTargets = 2;   // due targets the packing advisor tries per expansion
     std::vector<Push> PathTo(NodeId id) const;
 
     const Board& board_;
@@ -86,6 +94,10 @@ private:
     Reach reach_;
     std::vector<std::uint8_t> occupied_;
     std::vector<int> targetOf_;
+    std::vector<int> area_;         // per target: its goal area
+    int areas_ = 1;
+    std::vector<int> parentDue_;    // per goal area: the round due in the expanded position
+    std::vector<int> childDue_;     // the same for a child, while it is measured
     std::vector<std::uint32_t> region_;   // region stamp per free cell, for Measure
     std::uint32_t regionBase_ = 0;
     std::vector<std::uint32_t> parentRegion_;   // the expanded position's labelling, kept for its children
@@ -121,6 +133,9 @@ private:
     std::uint64_t expanded_ = 0;
     bool matched_ = false;   // the expanded position's matching is computed once, when a child needs it
     bool corralsOn_;
+    bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
+    int macroTargets_;          // due targets the packing advisor tries per expansion
+    Cell lastBox_ = NoCell;     // where the expanded position's last pushed box stands
     static std::size_t Remaining(std::size_t budget, std::size_t fixed) { return budget > fixed ? budget - fixed : 0; }
 };
 
@@ -138,7 +153,7 @@ void FeatureSearch::Place(const Cell* boxes, std::uint8_t value)
 FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, bool keep)
 {
     Features f;
-    MeasurePacking(f);
+    MeasurePacking(f, keep ? parentDue_.data() : childDue_.data());
     std::vector<std::uint32_t>& region = keep ? parentRegion_ : region_;
     std::uint32_t& regionBase = keep ? parentBase_ : regionBase_;
     const auto cells = static_cast<std::uint32_t>(board_.CellCount());
@@ -186,18 +201,51 @@ FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, 
     return f;
 }
 
-void FeatureSearch::MeasurePacking(Features& f) const
+// Per goal area, the round due now (the deepest with an empty target; -1: all filled), into
+// `due`; then the filled targets of that round or deeper count as packed, the others as out of plan.
+void FeatureSearch::MeasurePacking(Features& f, int* due)
 {
+    std::fill(due, due + areas_, -1);
     for (std::size_t t = 0; t < board_.targets.size(); ++t)
         if (!occupied_[board_.targets[t]])
-            f.deepest = std::max(f.deepest, packing_.layer[t]);
+            due[area_[t]] = std::max(due[area_[t]], packing_.layer[t]);
     for (std::size_t t = 0; t < board_.targets.size(); ++t)
         if (occupied_[board_.targets[t]]) {
-            if (packing_.layer[t] >= f.deepest)
+            if (packing_.layer[t] >= due[area_[t]])
                 ++f.packed;
             else
                 ++f.outOfPlan;
         }
+}
+
+// Targets side by side form one goal area. The packing order's rounds are one sequence for the
+// whole board, but a room far off does not wait for this one: each area keeps its own round due,
+// so filling either counts as progress. Without `split` the board is one area.
+void FeatureSearch::FindGoalAreas(bool split)
+{
+    const std::size_t count = board_.targets.size();
+    area_.assign(count, split ? -1 : 0);
+    areas_ = split ? 0 : 1;
+    for (std::size_t first = 0; split && first < count; ++first) {
+        if (area_[first] >= 0)
+            continue;
+        std::vector<std::size_t> stack = {first};
+        area_[first] = areas_;
+        while (!stack.empty()) {
+            const Cell at = board_.targets[stack.back()];
+            stack.pop_back();
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell n = board_.Next(at, d);
+                if (n == NoCell || targetOf_[n] < 0 || area_[static_cast<std::size_t>(targetOf_[n])] >= 0)
+                    continue;
+                area_[static_cast<std::size_t>(targetOf_[n])] = areas_;
+                stack.push_back(static_cast<std::size_t>(targetOf_[n]));
+            }
+        }
+        ++areas_;
+    }
+    parentDue_.assign(static_cast<std::size_t>(areas_), -1);
+    childDue_.assign(static_cast<std::size_t>(areas_), -1);
 }
 
 // The child's features from the parent's labelling, where the push changes the regions only at
@@ -234,7 +282,7 @@ bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Fea
     if (joinsTo && labelMin_[toLabel - parentLabels_ - 1] == to)
         return false;
     f = Features{};
-    MeasurePacking(f);
+    MeasurePacking(f, childDue_.data());
     f.regions = parent.regions - count + 1 - (alone ? 1 : 0);
     keeperArea = area;
     return true;
@@ -486,14 +534,26 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         }
     }
     matched_ = false;
+    // Festival's moves take one box anywhere it can go; here the pushes stay single, but going on
+    // with the same box is free, so a box's whole walk weighs one move, as it does there, and a
+    // relocation is not outweighed by as many stray pushes elsewhere.
+    lastBox_ = NoCell;
+    if (boxMoves_ && node.parent != NoNode) {
+        if (node.run == 0) {
+            const Push& last = routes_.at(id).back();
+            lastBox_ = board_.Next(last.from, last.dir);
+        } else {
+            lastBox_ = board_.Next(node.pushedFrom, node.dir);
+        }
+    }
     Expansion result = Expansion::Continue;
     // First the packing advisor's macros: a box brought all the way onto a target of the round
     // due now, for the first few such targets in the packing order. They weigh nothing.
     int tried = 0;
-    for (std::size_t k = 0; k < packing_.order.size() && tried < MacroTargets && result == Expansion::Continue; ++k) {
+    for (std::size_t k = 0; k < packing_.order.size() && tried < macroTargets_ && result == Expansion::Continue; ++k) {
         const int t = packing_.order[k];
         const Cell goal = board_.targets[static_cast<std::size_t>(t)];
-        if (occupied_[goal] || packing_.layer[static_cast<std::size_t>(t)] != here.deepest)
+        if (occupied_[goal] || packing_.layer[static_cast<std::size_t>(t)] != parentDue_[area_[static_cast<std::size_t>(t)]])
             continue;
         ++tried;
         if (PackingRoute(goal, route_) && route_.size() > 1)
@@ -559,7 +619,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     // The advisors: a packing macro, a push that fills a target of the round due now, or one
     // that joins floor regions costs nothing.
     const int target = targetOf_[to];
-    const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == here.deepest;
+    const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
     const bool joins = f.regions < here.regions;
     Node next;
     next.hash = hash;
@@ -586,12 +646,21 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         out.pushes = PathTo(added);
         return Expansion::Solved;
     }
-    if (!next.closed && !Queue(f, weight + (packs || joins ? 0 : 1), bound, added))
+    const bool sameBox = from == lastBox_;
+    if (!next.closed && !Queue(f, weight + (packs || joins || sameBox ? 0 : 1), bound, added))
         return Expansion::OutOfMemory;
     return Expansion::Continue;
 }
 
 } // namespace
+
+FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning)
+{
+    assert(boxes.size() == board.boxes.size());
+    const Options options;
+    FeatureSearch search(board, options, Clock::now(), std::size_t(1) << 20, tuning);
+    return search.FeaturesOf(boxes, keeper);
+}
 
 std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
                                                 std::size_t budgetBytes, const Tuning& tuning)

@@ -1,12 +1,13 @@
 #pragma once
 // A search in feature space, after Shoham and Schaeffer's FESS. Each position is described by a
-// few features: how many targets are filled in the packing order's sense, how many filled out
-// of it, and into how many regions the boxes cut the keeper's floor. Positions with the same
-// features share a cell of feature space; the search visits the non-empty cells in turn and in
-// each expands the position reached at the least weight, where pushes that advisors recommend
-// (filling the target next in the packing order, joining keeper regions) weigh nothing and all
-// others weigh one. Progress along any feature is thus tried side by side, instead of trusting
-// one bound.
+// few features: how many targets are filled in the packing order's sense (each goal area on its
+// own), how many filled out of it, and into how many regions the boxes cut the keeper's floor.
+// Positions with the same features share a cell of feature space; the search visits the
+// non-empty cells in turn and in each expands the position reached at the least weight, where
+// pushes that advisors recommend (filling the target next in the packing order, joining keeper
+// regions) and pushes going on with the box pushed last weigh nothing, and all others weigh one:
+// the weight counts box moves, as Festival's moves take one box anywhere. Progress along any
+// feature is thus tried side by side, instead of trusting one bound.
 
 #include "solver/search.h"
 
@@ -18,5 +19,14 @@ namespace w4::solver {
 // once and skips those met again, so an emptied list proves nothing; Complete() is false.
 std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
                                                 std::size_t budgetBytes, const Tuning& tuning = SearchTuning());
+
+// The features a position is filed under: packed and out-of-plan targets, floor regions.
+struct FeatureVector {
+    int packed = 0;
+    int outOfPlan = 0;
+    int regions = 0;
+    bool operator==(const FeatureVector&) const = default;
+};
+FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning = SearchTuning());
 
 } // namespace w4::solver

@@ -802,6 +802,8 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
         plan.push_back({tuning, options.optimal != Optimality::None, 20});
+    } else if (tuning.fessOnly) {
+        plan.push_back({tuning, false, tuning.fessShare, false, true});
     } else {
         Tuning nearest = tuning;
         nearest.matching = false;

@@ -44,6 +44,10 @@ struct Tuning {
     double fessEarlySeconds = 10;
     bool backward = true;     // the fast mode also pulls boxes back from the solved end, meeting the others
     int backwardShare = 60;   // its milliseconds per turn
+    bool fessOnly = false;    // the fast mode runs the feature-space search alone, to measure it
+    bool fessBoxMoves = true; // its weights count box moves, not pushes: going on with the same box is free
+    int fessMacroTargets = 2; // due targets its packing advisor routes a box to, per expansion
+    bool fessAreas = true;    // each goal area (targets side by side) follows the packing order on its own
 };
 Tuning& SearchTuning();
 

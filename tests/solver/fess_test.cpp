@@ -79,10 +79,10 @@ TEST(PackingOrder, TargetsInTheOpenShareOneRound)
 }
 
 // The feature search alone, in turns as the portfolio runs it, until it ends.
-SearchOutcome RunAlone(const Board& board, const Options& options)
+SearchOutcome RunAlone(const Board& board, const Options& options, const Tuning& tuning = SearchTuning())
 {
     const Clock::time_point started = Clock::now();
-    const std::unique_ptr<SearchMember> search = MakeFeatureSearch(board, options, started, options.memoryBudgetBytes);
+    const std::unique_ptr<SearchMember> search = MakeFeatureSearch(board, options, started, options.memoryBudgetBytes, tuning);
     EXPECT_FALSE(search->Complete());
     SearchOutcome out;
     if (!search->Start(out))
@@ -116,6 +116,99 @@ TEST(FeatureSearch, ALostLevelEndsItsListWithoutClaimingAProof)
     const SearchOutcome out = RunAlone(board, options);
     EXPECT_NE(out.outcome, Outcome::Solved);
     EXPECT_TRUE(out.pushes.empty());
+}
+
+// Two dead-end passages of two targets each, far apart: two goal areas, each filled from its
+// closed end.
+const std::vector<std::string> TwoPassages = {
+    "###########",
+    "#.#######.#",
+    "#.#######.#",
+    "#         #",
+    "#  $ $$ $ #",
+    "#    @    #",
+    "###########",
+};
+
+Cell CellAt(const Board& board, int x, int y)
+{
+    return static_cast<Cell>(board.cellOfGrid[static_cast<std::size_t>(y * board.width + x)]);
+}
+
+// The boxes on the given (column, row) cells, sorted as positions are.
+std::vector<Cell> BoxesAt(const Board& board, const std::vector<std::pair<int, int>>& at)
+{
+    std::vector<Cell> boxes;
+    for (const auto& [x, y] : at)
+        boxes.push_back(CellAt(board, x, y));
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+TEST(FeatureSearch, EachGoalAreaFollowsThePackingOrderOnItsOwn)
+{
+    const Board board = BoardForSolving(TwoPassages);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning areas;
+    Tuning whole;
+    whole.fessAreas = false;
+    const Cell keeper = CellAt(board, 5, 5);
+    // The right passage full, the left one empty: with its own round due the right one is
+    // packed; on one board-wide order its mouth target is filled ahead of the left's deep end.
+    const std::vector<Cell> rightFull = BoxesAt(board, {{9, 1}, {9, 2}, {3, 4}, {5, 4}});
+    EXPECT_EQ(MeasureFeatures(board, rightFull, keeper, areas), (FeatureVector{2, 0, 1}));
+    EXPECT_EQ(MeasureFeatures(board, rightFull, keeper, whole), (FeatureVector{1, 1, 1}));
+    // A mouth filled before its own deep end is out of plan either way.
+    const std::vector<Cell> mouthFirst = BoxesAt(board, {{1, 2}, {3, 4}, {5, 4}, {6, 4}});
+    EXPECT_EQ(MeasureFeatures(board, mouthFirst, keeper, areas), (FeatureVector{0, 1, 2}));
+    EXPECT_EQ(MeasureFeatures(board, mouthFirst, keeper, whole), (FeatureVector{0, 1, 2}));
+    // Both deep ends filled: packed either way; the boxes in a row cut nothing off.
+    const std::vector<Cell> deepEnds = BoxesAt(board, {{1, 1}, {9, 1}, {5, 4}, {6, 4}});
+    EXPECT_EQ(MeasureFeatures(board, deepEnds, keeper, areas), (FeatureVector{2, 0, 1}));
+    EXPECT_EQ(MeasureFeatures(board, deepEnds, keeper, whole), (FeatureVector{2, 0, 1}));
+}
+
+TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
+{
+    Options options;
+    options.timeLimitSeconds = 120;
+    std::vector<Tuning> tunings(3);
+    tunings[1].fessBoxMoves = false;
+    tunings[2].fessAreas = false;
+    for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
+        const Board board = BoardForSolving(rows);
+        ASSERT_EQ(board.invalid, InvalidReason::None);
+        for (std::size_t i = 0; i < tunings.size(); ++i) {
+            SCOPED_TRACE(rows[1] + " tuning " + std::to_string(i));
+            const SearchOutcome out = RunAlone(board, options, tunings[i]);
+            ASSERT_EQ(out.outcome, Outcome::Solved);
+            bool ok = false;
+            const std::string letters = LettersForPushes(board, out.pushes, ok);
+            EXPECT_TRUE(ok);
+            EXPECT_TRUE(ReplaysToSolved(board.grid, letters));
+        }
+    }
+}
+
+// Runs the fast mode with the feature search alone for one test.
+struct FeatureSearchAlone {
+    FeatureSearchAlone() { SearchTuning().fessOnly = true; }
+    ~FeatureSearchAlone() { SearchTuning().fessOnly = false; }
+};
+
+TEST(FeatureSearch, AloneItSolvesButNeverClaimsALostLevelIsProven)
+{
+    const FeatureSearchAlone alone;
+    Options options;
+    options.timeLimitSeconds = 60;
+    const Result solved = Solve(TwoPassages, options);
+    ASSERT_EQ(solved.outcome, Outcome::Solved);
+    EXPECT_TRUE(ReplaysToSolved(NormalizeRows(TwoPassages), solved.moves));
+    // The keeper between the boxes: lost, but no check at the start sees it.
+    const Result lost = Solve({"#########", "#..$@$  #", "#########"}, options);
+    EXPECT_NE(lost.outcome, Outcome::Solved);
+    EXPECT_NE(lost.outcome, Outcome::Unsolvable);   // an inexact search alone proves nothing
+    EXPECT_TRUE(lost.moves.empty());
 }
 
 struct FeatureSearchSwitch {
