@@ -122,6 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.timeLimitSeconds = 0.05;
     options.memoryBudgetBytes = std::size_t(16) << 20;
     options.optimal = static_cast<w4::solver::Optimality>(control % 3);
+    options.threads = control & 16 ? 2 : 1;
     const w4::solver::Result result = w4::solver::Solve(rows, options);
     Check(result.seconds >= 0);
     Check(result.outcome == w4::solver::Outcome::Invalid || result.invalid == w4::solver::InvalidReason::None);

@@ -13,6 +13,8 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace w4::solver {
@@ -760,21 +762,26 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
                      std::atomic<bool>& stop)
 {
     std::array<SearchOutcome, 2> ends;
-    std::array<std::atomic<bool>, 2> done{};
+    std::array<bool, 2> done{};
+    std::mutex lock;
+    std::condition_variable ended;
     const auto work = [&](int g) {
-        ends[static_cast<std::size_t>(g)] = groups[static_cast<std::size_t>(g)]->Run();
-        const Outcome outcome = ends[static_cast<std::size_t>(g)].outcome;
+        const auto at = static_cast<std::size_t>(g);
+        ends[at] = groups[at]->Run();
+        const Outcome outcome = ends[at].outcome;
         if (outcome == Outcome::Solved || outcome == Outcome::Unsolvable)
             stop.store(true);
         else if (outcome == Outcome::OutOfMemory)   // its members are gone: the other may use the memory
-            groups[static_cast<std::size_t>(1 - g)]->gift.fetch_add(groups[static_cast<std::size_t>(g)]->Budget());
-        done[static_cast<std::size_t>(g)].store(true);
+            groups[1 - at]->gift.fetch_add(groups[at]->Budget());
+        const std::lock_guard<std::mutex> hold(lock);
+        done[at] = true;
+        ended.notify_one();
     };
     std::thread first(work, 0), second(work, 1);
     Clock::time_point lastProgress = started;
     bool cancelled = false;
-    while (!done[0].load() || !done[1].load()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (std::unique_lock<std::mutex> hold(lock); !done[0] || !done[1];) {
+        ended.wait_for(hold, std::chrono::milliseconds(5));
         if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
             cancelled = true;
             stop.store(true);
@@ -782,8 +789,11 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
         const Clock::time_point now = Clock::now();
         if (options.progress && now - lastProgress >= std::chrono::milliseconds(100)) {
             lastProgress = now;
-            options.progress(Progress{groups[0]->published.load(std::memory_order_relaxed) + groups[1]->published.load(std::memory_order_relaxed),
-                                      std::chrono::duration<double>(now - started).count()});
+            const Progress progress{groups[0]->published.load(std::memory_order_relaxed) + groups[1]->published.load(std::memory_order_relaxed),
+                                    std::chrono::duration<double>(now - started).count()};
+            hold.unlock();   // the caller's report may take its time; the workers must not wait on it
+            options.progress(progress);
+            hold.lock();
         }
     }
     first.join();
