@@ -4,6 +4,7 @@
 #include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
 #include "solver/lowerbound.h"
+#include "solver/macro.h"
 #include "solver/packing.h"
 #include "solver/table.h"
 
@@ -24,8 +25,7 @@ public:
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
           parentRegion_(region_),
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
-          pullSeen_(static_cast<std::size_t>(board.CellCount()) * DirCount, 0), pullParent_(pullSeen_.size(), 0), pullQueue_(pullSeen_.size(), 0),
-          pullStamp_(static_cast<std::size_t>(board.CellCount()), 0), pullFlood_(static_cast<std::size_t>(board.CellCount())),
+          router_(board),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), macroTargets_(tuning.fessMacroTargets)
     {
@@ -70,15 +70,14 @@ private:
     // The heaps, the feature cells and the macros' pushes share the table's budget.
     void CountOtherBytes()
     {
-        table_.SetOtherBytes(heapBytes_ + routeBytes_ + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
+        table_.SetOtherBytes(heapBytes_ + routes_.Bytes() + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
     }
     bool Queue(const Features& f, std::uint32_t weight, int bound, NodeId id);
     Expansion Expand(NodeId id, std::uint32_t weight, SearchOutcome& out);
-    bool PackingRoute(Cell goal, std::vector<Push>& route);
     Expansion AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here, const std::vector<Push>& route,
                        std::uint32_t weight, SearchOutcome& out);
 
-    std::vector<Push> PathTo(NodeId id) const;
+    std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
 
     const Board& board_;
     const Options& options_;
@@ -108,18 +107,8 @@ private:
     std::vector<Cell> child_;
     std::vector<Push> pushes_;
     std::vector<Push> route_;
-    // The packing advisor's pull search: per (box cell, keeper side) a stamp and the state it
-    // was pulled from, plus the keeper's floods with the pulled box in place.
-    std::vector<std::uint32_t> pullSeen_;
-    std::vector<std::uint32_t> pullParent_;
-    std::vector<std::uint32_t> pullQueue_;
-    std::uint32_t pullRound_ = 0;
-    std::vector<std::uint32_t> pullStamp_;   // per cell: wanted (stamp - 1) or reached (stamp)
-    std::uint32_t pullMark_ = 0;
-    std::vector<Cell> pullFlood_;
-    void PullFlood(Cell box, Cell keeper);
-    bool PullReached(Cell c) const { return pullStamp_[c] == pullMark_; }
-    std::unordered_map<NodeId, std::vector<Push>> routes_;   // the pushes of each packing macro
+    BoxRouter router_;      // the packing advisor's macros
+    MacroRoutes routes_;    // the pushes of each packing macro
     PositionTable table_;
     std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
     std::unordered_map<std::uint32_t, std::size_t> cellOf_;
@@ -127,7 +116,6 @@ private:
     std::size_t cursor_ = 0;
     std::size_t queued_ = 0;                       // entries in all heaps
     std::size_t heapBytes_ = 0;
-    std::size_t routeBytes_ = 0;
     static constexpr std::size_t RouteOverhead = 64;   // a map entry and a vector, roughly
     Outcome stop_ = Outcome::OutOfTime;
     std::uint64_t expanded_ = 0;
@@ -318,22 +306,6 @@ bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, No
     return true;
 }
 
-std::vector<Push> FeatureSearch::PathTo(NodeId id) const
-{
-    std::vector<Push> path;
-    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
-        const Node& node = table_.At(id);
-        if (node.run == 0) {
-            const std::vector<Push>& route = routes_.at(id);
-            path.insert(path.end(), route.rbegin(), route.rend());
-        } else {
-            path.push_back({node.pushedFrom, node.dir});
-        }
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
 bool FeatureSearch::Start(SearchOutcome& out)
 {
     const Cell* boxes = board_.boxes.data();
@@ -396,115 +368,6 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
     return true;
 }
 
-// The packing advisor: a box that can be pushed onto `goal` alone, the others standing still.
-// Pulls back from the target until a pull would land on a box the keeper can push there; then
-// `route` holds that box's pushes. `occupied_` and `reach_` hold the position being expanded.
-bool FeatureSearch::PackingRoute(Cell goal, std::vector<Push>& route)
-{
-    if (++pullRound_ == 0) {
-        std::fill(pullSeen_.begin(), pullSeen_.end(), 0);
-        pullRound_ = 1;
-    }
-    constexpr std::uint32_t Root = 0xFFFFFFFF;
-    std::size_t head = 0, tail = 0;
-    for (int d = 0; d < DirCount; ++d) {
-        const Cell k = board_.Next(goal, d);
-        if (k == NoCell || occupied_[k])
-            continue;
-        const std::uint32_t state = static_cast<std::uint32_t>(goal) * DirCount + static_cast<std::uint32_t>(d);
-        pullSeen_[state] = pullRound_;
-        pullParent_[state] = Root;
-        pullQueue_[tail++] = state;
-    }
-    while (head < tail) {
-        const std::uint32_t state = pullQueue_[head++];
-        const Cell at = static_cast<Cell>(state / DirCount);
-        const Cell keeper = board_.Next(at, static_cast<int>(state % DirCount));
-        PullFlood(at, keeper);
-        for (int d = 0; d < DirCount; ++d) {
-            const Cell k = board_.Next(at, d);
-            if (k == NoCell)
-                continue;
-            const Cell back = board_.Next(k, d);
-            if (back == NoCell || occupied_[back])
-                continue;
-            if (occupied_[k]) {
-                // A box on k: the keeper pushes it from `back` onto `at`, then must get round
-                // to this state's side, from k, unless this is the target itself.
-                if (!reach_.Reached(back))
-                    continue;
-                bool rejoins = pullParent_[state] == Root;
-                for (int e = 0; e < DirCount && !rejoins; ++e) {
-                    const Cell n = board_.Next(k, e);
-                    rejoins = n != NoCell && n != at && PullReached(n);
-                }
-                if (!rejoins)
-                    continue;
-                route.clear();
-                route.push_back({k, Opposite(d)});
-                for (std::uint32_t s = state; pullParent_[s] != Root; s = pullParent_[s])
-                    route.push_back({static_cast<Cell>(s / DirCount), Opposite(static_cast<int>(s % DirCount))});
-                return true;
-            }
-            if (!PullReached(k))
-                continue;
-            const std::uint32_t next = static_cast<std::uint32_t>(k) * DirCount + static_cast<std::uint32_t>(d);
-            if (pullSeen_[next] == pullRound_)
-                continue;
-            pullSeen_[next] = pullRound_;
-            pullParent_[next] = state;
-            pullQueue_[tail++] = next;
-        }
-    }
-    return false;
-}
-
-// Where the keeper can walk from `keeper` with the pulled box on `box`. Only the cells around the
-// box matter (its sides, and the cells beside a box next to it), so the flood stops once it has
-// them all: most of the time a few steps round the box instead of the whole floor.
-void FeatureSearch::PullFlood(Cell box, Cell keeper)
-{
-    if (pullMark_ >= 0xFFFFFFF0u) {
-        std::fill(pullStamp_.begin(), pullStamp_.end(), 0);
-        pullMark_ = 0;
-    }
-    pullMark_ += 2;
-    const std::uint32_t wanted = pullMark_ - 1;
-    int missing = 0;
-    const auto want = [&](Cell c) {
-        if (c != NoCell && c != box && !occupied_[c] && pullStamp_[c] != wanted) {
-            pullStamp_[c] = wanted;
-            ++missing;
-        }
-    };
-    for (int d = 0; d < DirCount; ++d) {
-        const Cell n = board_.Next(box, d);
-        if (n == NoCell)
-            continue;
-        if (occupied_[n]) {
-            for (int e = 0; e < DirCount; ++e)
-                want(board_.Next(n, e));
-        } else {
-            want(n);
-        }
-    }
-    std::size_t head = 0, tail = 0;
-    missing -= pullStamp_[keeper] == wanted;
-    pullStamp_[keeper] = pullMark_;
-    pullFlood_[tail++] = keeper;
-    while (head < tail && missing > 0) {
-        const Cell at = pullFlood_[head++];
-        for (int d = 0; d < DirCount; ++d) {
-            const Cell next = board_.Next(at, d);
-            if (next == NoCell || next == box || occupied_[next] || pullStamp_[next] == pullMark_)
-                continue;
-            missing -= pullStamp_[next] == wanted;
-            pullStamp_[next] = pullMark_;
-            pullFlood_[tail++] = next;
-        }
-    }
-}
-
 Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& out)
 {
     if (TimeToStop())
@@ -540,7 +403,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     lastBox_ = NoCell;
     if (boxMoves_ && node.parent != NoNode) {
         if (node.run == 0) {
-            const Push& last = routes_.at(id).back();
+            const Push& last = routes_.At(id).back();
             lastBox_ = board_.Next(last.from, last.dir);
         } else {
             lastBox_ = board_.Next(node.pushedFrom, node.dir);
@@ -556,7 +419,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         if (occupied_[goal] || packing_.layer[static_cast<std::size_t>(t)] != parentDue_[area_[static_cast<std::size_t>(t)]])
             continue;
         ++tried;
-        if (PackingRoute(goal, route_) && route_.size() > 1)
+        if (router_.Route(occupied_.data(), reach_, goal, route_) && route_.size() > 1)
             result = AddChild(id, node, boxes, here, route_, weight, out);
     }
     for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue; ++k) {
@@ -631,14 +494,13 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     next.pushes = static_cast<std::uint16_t>(std::min<std::size_t>(parent.pushes + route.size(), 0xFFFF));
     next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     next.closed = bound >= Infinite;   // lost: stored so meeting it again costs one look-up
-    if (route.size() > 1 && !table_.WithinBudget(route.size() * sizeof(Push) + RouteOverhead))
+    if (route.size() > 1 && !table_.WithinBudget(MacroRoutes::Cost(route.size())))
         return Expansion::OutOfMemory;
     const NodeId added = table_.Add(next, child_.data());
     if (added == NoNode)
         return Expansion::OutOfMemory;
     if (route.size() > 1) {
-        routes_.emplace(added, route);
-        routeBytes_ += route.size() * sizeof(Push) + RouteOverhead;
+        routes_.Keep(added, route);
         CountOtherBytes();
     }
     if (bound == 0) {

@@ -4,6 +4,7 @@
 #include "solver/corral.h"
 #include "solver/deadlocks.h"
 #include "solver/fess.h"
+#include "solver/goalroom.h"
 #include "solver/lowerbound.h"
 #include "solver/table.h"
 
@@ -133,15 +134,15 @@ public:
     };
     bool Empty() const { return heap_.empty(); }
     std::size_t Bytes() const { return heap_.capacity() * sizeof(Entry); }
-    // False when growing would pass the budget.
-    bool Push(std::uint32_t key, NodeId id, PositionTable& table)
+    // False when growing would pass the budget. `otherBytes`: what else the table's budget pays for.
+    bool Push(std::uint32_t key, NodeId id, PositionTable& table, std::size_t otherBytes)
     {
         if (heap_.size() == heap_.capacity()) {
             const std::size_t bigger = std::max<std::size_t>(1024, heap_.capacity() * 2);
             if (!table.WithinBudget(bigger * sizeof(Entry)))
                 return false;
             heap_.reserve(bigger);
-            table.SetOtherBytes(Bytes());
+            table.SetOtherBytes(Bytes() + otherBytes);
         }
         heap_.push_back({key, id});
         std::push_heap(heap_.begin(), heap_.end(), Later);
@@ -177,6 +178,11 @@ public:
           table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        if (tunnels_ && tuning_.goalMacros) {
+            goalMacros_ = std::make_unique<GoalMacros>(board);
+            if (!goalMacros_->Any())
+                goalMacros_.reset();
+        }
     }
 
     bool Start(SearchOutcome& out) override;
@@ -200,12 +206,14 @@ public:
     }
 
 private:
-    Expansion Expand(NodeId id, SearchOutcome& out);
+    // With `macros` false the goal macros are left out (the pushes a cut put off).
+    Expansion Expand(NodeId id, SearchOutcome& out, bool macros = true);
+    static constexpr std::uint8_t PutOff = 2;   // Node::closed of a node the goal cut put off
     std::uint32_t Priority(int pushes, int bound) const;
     bool StartIsLost();
     bool TimeToStop(Outcome& why);
     void Place(const Cell* boxes, std::uint8_t value);
-    std::vector<Push> PathTo(NodeId id) const;
+    std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
     Cell ChildKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
     bool Walled(Cell at, int dir) const;
     Cell TunnelEnd(Cell to, int dir, int& run) const;
@@ -233,6 +241,9 @@ private:
     Outcome stop_ = Outcome::Unsolvable;
     std::uint64_t expanded_ = 0;
     const BackwardSearcher* backward_ = nullptr;
+    std::unique_ptr<GoalMacros> goalMacros_;      // inexact searches on boards with goal rooms
+    std::vector<std::vector<Push>> macros_;       // the expanded position's goal macros
+    MacroRoutes routes_;                          // the pushes of the nodes reached by a goal macro
 };
 
 // A* orders by pushes + bound, ties to the smaller bound (deeper). The fast mode leans on the
@@ -335,24 +346,6 @@ Cell Searcher::TunnelEnd(Cell to, int dir, int& run) const
     return at;
 }
 
-std::vector<Push> Searcher::PathTo(NodeId id) const
-{
-    std::vector<Push> path;
-    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
-        const Node& node = table_.At(id);
-        // A tunnel run is stored as one node; the pushes go in backwards, as the path does.
-        Cell at = node.pushedFrom;
-        std::vector<Push> run;
-        for (int k = 0; k < node.run; ++k) {
-            run.push_back({at, node.dir});
-            at = board_.Next(at, node.dir);
-        }
-        path.insert(path.end(), run.rbegin(), run.rend());
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
 bool Searcher::Start(SearchOutcome& out)
 {
     const Cell* startBoxes = board_.boxes.data();
@@ -373,7 +366,7 @@ bool Searcher::Start(SearchOutcome& out)
     start.hash = zobrist_.Of(startBoxes, boxCount_, start.keeper);
     start.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     const NodeId root = table_.Add(start, startBoxes);
-    if (root == NoNode || !open_.Push(Priority(0, bound), root, table_)) {
+    if (root == NoNode || !open_.Push(Priority(0, bound), root, table_, routes_.Bytes())) {
         out.outcome = Outcome::OutOfMemory;
         return true;
     }
@@ -388,11 +381,13 @@ bool Searcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
             break;
         }
         const NodeId id = open_.Pop();
-        if (table_.At(id).closed)
+        // A node the goal cut put off comes back for its other pushes.
+        const bool putOff = table_.At(id).closed == PutOff;
+        if (table_.At(id).closed && !putOff)
             continue;   // a stale entry: the node was reached again more cheaply and expanded
         table_.At(id).closed = 1;
         ++expanded_;
-        const Expansion e = Expand(id, out);
+        const Expansion e = Expand(id, out, !putOff);
         if (Ended(e, stop_, out))
             break;
         if (Clock::now() >= sliceEnd)
@@ -403,7 +398,7 @@ bool Searcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
     return true;
 }
 
-Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
+Expansion Searcher::Expand(NodeId id, SearchOutcome& out, bool macros)
 {
     if (TimeToStop(stop_))
         return Expansion::Stopped;
@@ -432,21 +427,47 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
                 continue;
             pushes.push_back({from, d});
         }
+    macros_.clear();
+    if (goalMacros_ && macros)
+        goalMacros_->Generate(occupied_.data(), reach_, pushes, macros_);
     const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
     bool failed = false;
     bool matched = false;   // the parent's matching is computed once, when a child needs it
-    for (const Push& push : pushes) {
+    // The goal macros first, then the single pushes. Under the goal cut the pushes are left out
+    // once a macro has brought a new, live position; a macro that only led to a lost or known
+    // one leaves this position its pushes, so the search does not end there.
+    bool macroLed = false;
+    for (std::size_t move = 0; move < macros_.size() + pushes.size(); ++move) {
+        if (move == macros_.size() && macroLed && tuning_.goalCut) {
+            // The cut is a guess: the macro may run into a deadlock that no check here sees.
+            // The node comes back for its other pushes once the macro's line has cost more.
+            table_.At(id).closed = PutOff;
+            if (!open_.Push(Priority(node.pushes + tuning_.goalCutDelay, node.bound), id, table_, routes_.Bytes()))
+                failed = true;
+            break;
+        }
+        const std::vector<Push>* macro = move < macros_.size() ? &macros_[move] : nullptr;
+        const Push push = macro ? macro->front() : pushes[move - macros_.size()];
         int run = 1;
+        int length = 1;   // pushes made
         Cell to = board_.Next(push.from, push.dir);
-        if (tunnels_)
+        Cell keeperAt = push.from;   // where the keeper stands after the last push
+        if (macro && macro->size() > 1) {
+            run = 0;   // a route with turns: its pushes go to routes_
+            length = static_cast<int>(macro->size());
+            keeperAt = macro->back().from;
+            to = board_.Next(keeperAt, macro->back().dir);
+        } else if (tunnels_) {
             to = TunnelEnd(to, push.dir, run);
+            length = run;
+            keeperAt = board_.Next(to, Opposite(push.dir));
+        }
         occupied_[push.from] = 0;
         occupied_[to] = 1;
         const bool frozen = freeze_.PushFreezes(occupied_.data(), to);
         Cell keeper = NoCell;
         if (!frozen)
-            keeper = run == 1 ? ChildKeeper(node.keeper, push.from, to, push.dir)
-                              : childReach_.Flood(board_, occupied_.data(), board_.Next(to, Opposite(push.dir)));
+            keeper = run == 1 ? ChildKeeper(node.keeper, push.from, to, push.dir) : childReach_.Flood(board_, occupied_.data(), keeperAt);
         occupied_[push.from] = 1;
         occupied_[to] = 0;
         if (frozen)
@@ -465,11 +486,12 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
             ++slot;
         }
         const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
-        const int pushesSoFar = node.pushes + run;
+        const int pushesSoFar = node.pushes + length;
         const NodeId known = table_.Find(hash, child.data(), keeper);
         if (known != NoNode) {
             Node& seen = table_.At(known);
-            if (seen.pushes > pushesSoFar && seen.bound < 0xFFFF) {
+            // A macro's pushes are stored with its own node only: a known position keeps its way.
+            if (seen.pushes > pushesSoFar && seen.bound < 0xFFFF && run > 0) {
                 // A shorter way to a known position: take it. Only A* needs the reopening,
                 // and with a consistent bound it never reopens a closed node.
                 seen.parent = id;
@@ -477,7 +499,7 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
                 seen.pushedFrom = push.from;
                 seen.dir = static_cast<std::uint8_t>(push.dir);
                 seen.run = static_cast<std::uint8_t>(run);
-                if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_)) {
+                if (!seen.closed && !open_.Push(Priority(pushesSoFar, seen.bound), known, table_, routes_.Bytes())) {
                     failed = true;
                     break;
                 }
@@ -516,10 +538,18 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
         next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
         // Lost positions are stored too, closed, so meeting them again costs one look-up.
         next.closed = bound >= Infinite;
+        if (run == 0 && !table_.WithinBudget(MacroRoutes::Cost(macro->size()))) {
+            failed = true;
+            break;
+        }
         const NodeId added = table_.Add(next, child.data());
         if (added == NoNode) {
             failed = true;
             break;
+        }
+        if (run == 0) {
+            routes_.Keep(added, *macro);
+            table_.SetOtherBytes(open_.Bytes() + routes_.Bytes());
         }
         std::vector<Push> rest;
         if (bound == 0 || (backward_ && backward_->PushesToSolved(hash, child.data(), keeper, rest))) {
@@ -529,10 +559,11 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out)
             out.pushes.insert(out.pushes.end(), rest.begin(), rest.end());
             return Expansion::Solved;
         }
-        if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_)) {
+        if (!next.closed && !open_.Push(Priority(pushesSoFar, bound), added, table_, routes_.Bytes())) {
             failed = true;
             break;
         }
+        macroLed |= macro != nullptr && !next.closed;
         if (TimeToStop(stop_)) {
             Place(boxes, 0);
             return Expansion::Stopped;
