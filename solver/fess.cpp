@@ -51,9 +51,17 @@ public:
     void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
 
 private:
+    // An open-list entry in eight bytes: weight, then bound, so the lightest comes first, then
+    // the closest.
     struct Entry {
-        std::uint64_t key;   // weight, then bound: the lightest, then the closest, first
+        std::uint32_t key;
         NodeId id;
+        static Entry Of(std::uint32_t weight, int bound, NodeId id)
+        {
+            return {std::min<std::uint32_t>(weight, 0xFFFF) << 16 | static_cast<std::uint32_t>(std::clamp(bound, 0, 0xFFFF)), id};
+        }
+        std::uint32_t Weight() const { return key >> 16; }
+        NodeId Id() const { return id; }
     };
     struct Features {
         int packed = 0;      // filled targets of their goal area's round due now or deeper
@@ -300,7 +308,7 @@ bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, No
     }
     if (heap.empty())
         active_.push_back(it->second);
-    heap.push_back({std::uint64_t(weight) << 32 | std::uint64_t(std::min(bound, 0xFFFF)), id});
+    heap.push_back(Entry::Of(weight, bound, id));
     std::push_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
     ++queued_;
     return true;
@@ -347,17 +355,21 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         heap.pop_back();
         --queued_;
         if (heap.empty()) {
-            // The last cell in the list takes this one's place and its turn comes next.
+            // An emptied cell gives its memory back; the last cell in the list takes its place
+            // and its turn comes next.
+            heapBytes_ -= heap.capacity() * sizeof(Entry);
+            std::vector<Entry>().swap(heap);
+            CountOtherBytes();
             active_[cursor_] = active_.back();
             active_.pop_back();
         } else {
             ++cursor_;
         }
-        if (table_.At(entry.id).closed)
+        if (table_.At(entry.Id()).closed)
             continue;
-        table_.At(entry.id).closed = 1;
+        table_.At(entry.Id()).closed = 1;
         ++expanded_;
-        const Expansion e = Expand(entry.id, static_cast<std::uint32_t>(entry.key >> 32), out);
+        const Expansion e = Expand(entry.Id(), entry.Weight(), out);
         if (Ended(e, stop_, out))
             break;
         if (Clock::now() >= sliceEnd)
