@@ -214,29 +214,33 @@ void FeatureSearch::MeasurePacking(Features& f, int* due)
         }
 }
 
-// Targets side by side form one goal area. The packing order's rounds are one sequence for the
-// whole board, but a room far off does not wait for this one: each area keeps its own round due,
-// so filling either counts as progress. Without `split` the board is one area.
+// Targets side by side or corner to corner form one goal area (boxes on diagonal targets still
+// block each other's way in). The packing order's rounds are one sequence for the whole board,
+// but a room far off does not wait for this one: each area keeps its own round due, so filling
+// either counts as progress. Without `split` the board is one area.
 void FeatureSearch::FindGoalAreas(bool split)
 {
     const std::size_t count = board_.targets.size();
     area_.assign(count, split ? -1 : 0);
     areas_ = split ? 0 : 1;
+    const auto near = [&](std::size_t a, std::size_t b) {
+        const int dx = std::abs(board_.cellX[board_.targets[a]] - board_.cellX[board_.targets[b]]);
+        const int dy = std::abs(board_.cellY[board_.targets[a]] - board_.cellY[board_.targets[b]]);
+        return dx <= 1 && dy <= 1;
+    };
     for (std::size_t first = 0; split && first < count; ++first) {
         if (area_[first] >= 0)
             continue;
         std::vector<std::size_t> stack = {first};
         area_[first] = areas_;
         while (!stack.empty()) {
-            const Cell at = board_.targets[stack.back()];
+            const std::size_t at = stack.back();
             stack.pop_back();
-            for (int d = 0; d < DirCount; ++d) {
-                const Cell n = board_.Next(at, d);
-                if (n == NoCell || targetOf_[n] < 0 || area_[static_cast<std::size_t>(targetOf_[n])] >= 0)
-                    continue;
-                area_[static_cast<std::size_t>(targetOf_[n])] = areas_;
-                stack.push_back(static_cast<std::size_t>(targetOf_[n]));
-            }
+            for (std::size_t t = 0; t < count; ++t)
+                if (area_[t] < 0 && near(at, t)) {
+                    area_[t] = areas_;
+                    stack.push_back(t);
+                }
         }
         ++areas_;
     }

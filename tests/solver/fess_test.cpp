@@ -168,6 +168,33 @@ TEST(FeatureSearch, EachGoalAreaFollowsThePackingOrderOnItsOwn)
     EXPECT_EQ(MeasureFeatures(board, deepEnds, keeper, whole), (FeatureVector{2, 0, 1}));
 }
 
+TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
+{
+    // A staircase of diagonal targets whose rounds alternate: a box on a shallow one blocks the
+    // deeper one beside it, so it is out of plan while that one is empty.
+    const Board board = BoardForSolving(LevelRows("2706.xsb"));
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const PackingOrder packing = ComputePackingOrder(board);
+    bool checked = false;
+    for (std::size_t a = 0; a < board.targets.size() && !checked; ++a)
+        for (std::size_t b = 0; b < board.targets.size() && !checked; ++b) {
+            const Cell shallow = board.targets[a];
+            const Cell deep = board.targets[b];
+            if (std::abs(board.cellX[shallow] - board.cellX[deep]) != 1 || std::abs(board.cellY[shallow] - board.cellY[deep]) != 1
+                || packing.layer[a] >= packing.layer[b])
+                continue;
+            // One box off its target onto the shallow one, every target else empty.
+            std::vector<Cell> boxes = board.boxes;
+            const auto off = std::find_if(boxes.begin(), boxes.end(), [&](Cell c) { return !board.isTarget[c]; });
+            ASSERT_NE(off, boxes.end());
+            *off = shallow;
+            std::sort(boxes.begin(), boxes.end());
+            EXPECT_EQ(MeasureFeatures(board, boxes, board.keeper).outOfPlan, 1);
+            checked = true;
+        }
+    EXPECT_TRUE(checked);
+}
+
 TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
