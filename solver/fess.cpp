@@ -32,7 +32,7 @@ public:
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
-        FindGoalAreas(tuning.fessAreas);
+        FindGoalAreas(tuning.fessAreas, tuning.fessCornerAreas);
     }
 
     bool Start(SearchOutcome& out) override;
@@ -72,7 +72,7 @@ private:
     void Place(const Cell* boxes, std::uint8_t value);
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
     void MeasurePacking(Features& f, int* due);
-    void FindGoalAreas(bool split);
+    void FindGoalAreas(bool split, bool corners);
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
@@ -217,8 +217,9 @@ void FeatureSearch::MeasurePacking(Features& f, int* due)
 // Targets side by side or corner to corner form one goal area (boxes on diagonal targets still
 // block each other's way in). The packing order's rounds are one sequence for the whole board,
 // but a room far off does not wait for this one: each area keeps its own round due, so filling
-// either counts as progress. Without `split` the board is one area.
-void FeatureSearch::FindGoalAreas(bool split)
+// either counts as progress. Without `split` the board is one area; without `corners` only
+// targets side by side join.
+void FeatureSearch::FindGoalAreas(bool split, bool corners)
 {
     const std::size_t count = board_.targets.size();
     area_.assign(count, split ? -1 : 0);
@@ -226,7 +227,7 @@ void FeatureSearch::FindGoalAreas(bool split)
     const auto near = [&](std::size_t a, std::size_t b) {
         const int dx = std::abs(board_.cellX[board_.targets[a]] - board_.cellX[board_.targets[b]]);
         const int dy = std::abs(board_.cellY[board_.targets[a]] - board_.cellY[board_.targets[b]]);
-        return dx <= 1 && dy <= 1;
+        return corners ? dx <= 1 && dy <= 1 : dx + dy <= 1;
     };
     for (std::size_t first = 0; split && first < count; ++first) {
         if (area_[first] >= 0)

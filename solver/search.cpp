@@ -582,6 +582,7 @@ struct Entry {
     bool fess = false;
     bool backward = false;
     int group = 0;   // the thread it takes its turns on when the search runs on two
+    int earlyShare = 0;   // when above 0, its milliseconds per turn in the first seconds
 };
 
 // Members taking turns on one thread. The backward member looks into the pushing members'
@@ -613,7 +614,7 @@ public:
             members_.push_back(std::move(member));
         }
         shares_.push_back(entry.share);
-        fess_.push_back(entry.fess);
+        earlyShares_.push_back(entry.earlyShare);
         budgets_.push_back(budget);
     }
 
@@ -667,8 +668,8 @@ public:
                 SearchOutcome out;
                 const Clock::time_point turn = Clock::now();
                 int share = shares_[i];
-                if (fess_[i] && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds))
-                    share = tuning_.fessEarlyShare;
+                if (earlyShares_[i] > 0 && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds))
+                    share = earlyShares_[i];
                 if (members_[i]->Step(turn + std::chrono::milliseconds(share), out)) {
                     if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !members_[i]->Complete())) {
                         // This one is full; the others go on with their own shares.
@@ -757,7 +758,7 @@ private:
     std::vector<std::unique_ptr<SearchMember>> members_;
     std::vector<Searcher*> pushing_;   // the members the backward search meets
     std::vector<int> shares_;
-    std::vector<bool> fess_;
+    std::vector<int> earlyShares_;
     std::vector<std::size_t> budgets_;
     std::size_t handedOver_ = 0;   // budget received when no member was left to take it
     BackwardSearcher* backward_ = nullptr;
@@ -853,11 +854,22 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         plan.push_back({tuning, false, 30, tuning.tunnels});
         plan.push_back({nearest, false, 15, tuning.tunnels});
         plan.push_back({tuning, true, 10, false});
-        // On two threads the feature search has the second to itself: it meets no other member.
-        if (tuning.fess)
-            plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1});
+        // On two threads the feature searches have the second to themselves: they meet no other
+        // member. There a second one takes turns with the first, its goal areas joining only
+        // targets side by side: measured, it solves levels the first does not (a lone diagonal
+        // target left out of a room's order), while the first keeps the packing order of
+        // diagonal target runs. The first still leads for the first seconds.
+        if (tuning.fess) {
+            plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
+            if (options.threads >= 2 && tuning.fessCornerAreas && options.memoryBudgetBytes >= (std::size_t(16) << 20)) {
+                Tuning sideBySide = tuning;
+                sideBySide.fessCornerAreas = false;
+                plan.push_back({sideBySide, false, tuning.fessShare, false, true, false, 1});
+            }
+        }
         // The search from the solved end, meeting the pushing searches above. A small budget is
-        // left to the others: split five ways, a share might not hold a first block of positions.
+        // left to the others (as is the second feature search's): split five or six ways, a share
+        // might not hold a first block of positions.
         if (tuning.backward && options.memoryBudgetBytes >= (std::size_t(16) << 20))
             plan.push_back({tuning, false, tuning.backwardShare, false, false, true});
     }

@@ -48,6 +48,7 @@ struct Tuning {
     bool fessBoxMoves = true; // its weights count box moves, not pushes: going on with the same box is free
     int fessMacroTargets = 2; // due targets its packing advisor routes a box to, per expansion
     bool fessAreas = true;    // each goal area (targets side by side) follows the packing order on its own
+    bool fessCornerAreas = true; // targets touching corner to corner join one area too
     bool goalMacros = false;  // the inexact searches take a box onto a goal room's due target in one move (goalroom.h)
     bool goalCut = true;      // and then try nothing else from that position, for a while:
     int goalCutDelay = 10;    // its other pushes come when they rank as if this many pushes later

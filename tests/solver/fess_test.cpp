@@ -190,6 +190,10 @@ TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
             *off = shallow;
             std::sort(boxes.begin(), boxes.end());
             EXPECT_EQ(MeasureFeatures(board, boxes, board.keeper).outOfPlan, 1);
+            // Joining targets side by side only, the two lie in areas of their own: in plan.
+            Tuning sideBySide;
+            sideBySide.fessCornerAreas = false;
+            EXPECT_EQ(MeasureFeatures(board, boxes, board.keeper, sideBySide).outOfPlan, 0);
             checked = true;
         }
     EXPECT_TRUE(checked);
