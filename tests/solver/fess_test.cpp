@@ -130,11 +130,6 @@ const std::vector<std::string> TwoPassages = {
     "###########",
 };
 
-Cell CellAt(const Board& board, int x, int y)
-{
-    return static_cast<Cell>(board.cellOfGrid[static_cast<std::size_t>(y * board.width + x)]);
-}
-
 // The boxes on the given (column, row) cells, sorted as positions are.
 std::vector<Cell> BoxesAt(const Board& board, const std::vector<std::pair<int, int>>& at)
 {

@@ -36,11 +36,6 @@ const std::vector<std::string> Open = {
     "#########",
 };
 
-Cell CellAt(const Board& board, int x, int y)
-{
-    return static_cast<Cell>(board.cellOfGrid[static_cast<std::size_t>(y * board.width + x)]);
-}
-
 TEST(GoalRooms, ARoomIsTheFloorRoundItsTargetsUpToItsDoorway)
 {
     const Board board = BoardForSolving(Room);

@@ -20,6 +20,12 @@ inline std::vector<std::string> LevelRows(const std::string& name)
     return rows;
 }
 
+// The cell number at (column, row) of a board's grid.
+inline Cell CellAt(const Board& board, int x, int y)
+{
+    return static_cast<Cell>(board.cellOfGrid[static_cast<std::size_t>(y * board.width + x)]);
+}
+
 // A large open room with a pocket off its right wall where a box sits before its target with no
 // room for the keeper behind it: lost. Only the corral rule sees it (the keeper can never get
 // behind that box); without it the search can only end by a limit, with far too many positions
