@@ -220,17 +220,7 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
         occupied_[pull.from] = 1;
         occupied_[to] = 0;
 
-        std::copy(boxes, boxes + boxCount_, child_.begin());
-        auto slot = std::find(child_.begin(), child_.end(), pull.from);
-        *slot = to;
-        while (slot != child_.begin() && *(slot - 1) > *slot) {
-            std::iter_swap(slot, slot - 1);
-            --slot;
-        }
-        while (slot + 1 != child_.end() && *(slot + 1) < *slot) {
-            std::iter_swap(slot, slot + 1);
-            ++slot;
-        }
+        MoveBox(boxes, boxCount_, pull.from, to, child_.data());
         const std::uint64_t hash = boxHash ^ zobrist_.Box(pull.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
         if (table_.Find(hash, child_.data(), keeper) != NoNode)
             continue;

@@ -476,9 +476,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed);
 #endif
     }
-    std::copy(boxes, boxes + boxCount_, child_.begin());
-    *std::find(child_.begin(), child_.end(), from) = to;
-    std::sort(child_.begin(), child_.end());
+    MoveBox(boxes, boxCount_, from, to, child_.data());
     const std::uint64_t hash = parent.hash ^ zobrist_.Keeper(parent.keeper) ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
     if (table_.Find(hash, child_.data(), keeper) != NoNode) {
         restore();

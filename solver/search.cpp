@@ -62,6 +62,17 @@ bool Ended(Expansion e, Outcome stop, SearchOutcome& out)
     return true;
 }
 
+void MoveBox(const Cell* boxes, int count, Cell from, Cell to, Cell* out)
+{
+    std::copy(boxes, boxes + count, out);
+    Cell* slot = std::find(out, out + count, from);
+    *slot = to;
+    for (; slot != out && *(slot - 1) > *slot; --slot)
+        std::iter_swap(slot, slot - 1);
+    for (; slot + 1 != out + count && *(slot + 1) < *slot; ++slot)
+        std::iter_swap(slot, slot + 1);
+}
+
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
 {
     if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
@@ -473,18 +484,7 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out, bool macros)
         if (frozen)
             continue;
 
-        // The moved box keeps the array sorted by sliding it to its place.
-        std::copy(boxes, boxes + boxCount_, child.begin());
-        auto slot = std::find(child.begin(), child.end(), push.from);
-        *slot = to;
-        while (slot != child.begin() && *(slot - 1) > *slot) {
-            std::iter_swap(slot, slot - 1);
-            --slot;
-        }
-        while (slot + 1 != child.end() && *(slot + 1) < *slot) {
-            std::iter_swap(slot, slot + 1);
-            ++slot;
-        }
+        MoveBox(boxes, boxCount_, push.from, to, child.data());
         const std::uint64_t hash = boxHash ^ zobrist_.Box(push.from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
         const int pushesSoFar = node.pushes + length;
         const NodeId known = table_.Find(hash, child.data(), keeper);
