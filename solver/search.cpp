@@ -873,7 +873,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         if (tuning.backward && options.memoryBudgetBytes >= (std::size_t(16) << 20))
             plan.push_back({tuning, false, tuning.backwardShare, false, false, true});
     }
-    bool two = options.threads >= 2 && std::any_of(plan.begin(), plan.end(), [](const Entry& e) { return e.group == 1; });
+    const bool two = options.threads >= 2 && std::any_of(plan.begin(), plan.end(), [](const Entry& e) { return e.group == 1; });
     std::atomic<bool> stop{false};
     std::array<std::unique_ptr<Group>, 2> groups;
     for (int g = 0; g < (two ? 2 : 1); ++g) {
@@ -893,8 +893,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         return groups[0]->Run();
     SearchOutcome unused;
     groups[1]->Start(unused, false);
-    SearchOutcome out = RunTwo(groups, options, started, stop);
-    return out;
+    return RunTwo(groups, options, started, stop);
 }
 
 } // namespace w4::solver
