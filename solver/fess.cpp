@@ -1,5 +1,6 @@
 #include "solver/fess.h"
 
+#include "solver/backward.h"
 #include "solver/corral.h"
 #include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
@@ -49,6 +50,15 @@ public:
     std::uint64_t Expanded() const override { return expanded_; }
     bool Complete() const override { return false; }
     void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
+    void MeetBackward(const BackwardSearcher* backward) override { backward_ = backward; }
+    bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const override
+    {
+        const NodeId id = table_.Find(hash, boxes, keeper);
+        if (id == NoNode)
+            return false;
+        pushes = PathTo(id);
+        return true;
+    }
 
 private:
     // An open-list entry in eight bytes: weight, then bound, so the lightest comes first, then
@@ -132,6 +142,8 @@ private:
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
     int macroTargets_;          // due targets the packing advisor tries per expansion
     Cell lastBox_ = NoCell;     // where the expanded position's last pushed box stands
+    const BackwardSearcher* backward_ = nullptr;   // met when it shares this search's thread
+    std::vector<Push> rest_;    // a meeting's pushes on to the solved end
     static std::size_t Remaining(std::size_t budget, std::size_t fixed) { return budget > fixed ? budget - fixed : 0; }
 };
 
@@ -518,9 +530,11 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         routes_.Keep(added, route);
         CountOtherBytes();
     }
-    if (bound == 0) {
+    if (bound == 0 || (backward_ && backward_->PushesToSolved(hash, child_.data(), keeper, rest_))) {
         out.outcome = Outcome::Solved;
         out.pushes = PathTo(added);
+        if (bound != 0)
+            out.pushes.insert(out.pushes.end(), rest_.begin(), rest_.end());
         return Expansion::Solved;
     }
     const bool sameBox = from == lastBox_;

@@ -204,10 +204,8 @@ public:
     bool Complete() const override { return !tunnels_; }
     void AddBudget(std::size_t bytes) override { table_.AddBudget(bytes); }
     const bool tunnels_;
-    // New positions are looked up in the backward search's table: a hit joins the two paths.
-    void MeetBackward(const BackwardSearcher* backward) { backward_ = backward; }
-    // When this search has stored the position, the pushes from the start to it.
-    bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const
+    void MeetBackward(const BackwardSearcher* backward) override { backward_ = backward; }
+    bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const override
     {
         const NodeId id = table_.Find(hash, boxes, keeper);
         if (id == NoNode)
@@ -585,7 +583,7 @@ struct Entry {
     int earlyShare = 0;   // when above 0, its milliseconds per turn in the first seconds
 };
 
-// Members taking turns on one thread. The backward member looks into the pushing members'
+// Members taking turns on one thread. The backward member looks into the forward members'
 // tables and they into its own, so members that meet always share a group.
 class Group {
 public:
@@ -601,7 +599,7 @@ public:
     {
         if (entry.fess) {
             members_.push_back(MakeFeatureSearch(board, options_, started_, budget, entry.tuning));
-            pushing_.push_back(nullptr);
+            pushing_.push_back(members_.back().get());
         } else if (entry.backward) {
             auto member = std::make_unique<BackwardSearcher>(board, options_, started_, entry.tuning.weight, budget);
             backward_ = member.get();
@@ -631,11 +629,11 @@ public:
     bool Start(SearchOutcome& out, bool first)
     {
         if (backward_) {
-            for (Searcher* member : pushing_)
+            for (SearchMember* member : pushing_)
                 if (member)
                     member->MeetBackward(backward_);
             backward_->MeetForward([this](std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) {
-                for (const Searcher* member : pushing_)
+                for (const SearchMember* member : pushing_)
                     if (member && member->PushesTo(hash, boxes, keeper, pushes))
                         return true;
                 return false;
@@ -740,7 +738,7 @@ private:
     void Drop(std::size_t i)
     {
         if (i == backwardAt_) {
-            for (Searcher* member : pushing_)
+            for (SearchMember* member : pushing_)
                 if (member)
                     member->MeetBackward(nullptr);
             backward_ = nullptr;
@@ -756,7 +754,7 @@ private:
     Clock::time_point started_;
     Tuning tuning_;
     std::vector<std::unique_ptr<SearchMember>> members_;
-    std::vector<Searcher*> pushing_;   // the members the backward search meets
+    std::vector<SearchMember*> pushing_;   // the members the backward search meets
     std::vector<int> shares_;
     std::vector<int> earlyShares_;
     std::vector<std::size_t> budgets_;

@@ -76,6 +76,8 @@ void MoveBox(const Cell* boxes, int count, Cell from, Cell to, Cell* out);
 // True, with the reason in `why`, when the search must stop: cancelled, or out of time.
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why);
 
+class BackwardSearcher;
+
 class SearchMember {
 public:
     virtual ~SearchMember() = default;
@@ -89,6 +91,11 @@ public:
     virtual bool Complete() const = 0;
     // More memory, handed on from a member that left the portfolio.
     virtual void AddBudget(std::size_t bytes) = 0;
+    // Forward searches look each new position up in the search from the solved end: a hit joins
+    // the two paths. Null when there is none (any more).
+    virtual void MeetBackward(const BackwardSearcher*) {}
+    // When this search has stored the position, the pushes from the start to it.
+    virtual bool PushesTo(std::uint64_t, const Cell*, Cell, std::vector<Push>&) const { return false; }
 };
 
 // Flood fill of the keeper's reach, with stamps so nothing is cleared between calls.

@@ -2,6 +2,7 @@
 // proofs of unsolvability against the forward A*, and the portfolio with and without it.
 #include "solver/backward.h"
 #include "solver/board.h"
+#include "solver/fess.h"
 #include "solver/lowerbound.h"
 #include "solver/search.h"
 #include "solver/solution.h"
@@ -149,6 +150,35 @@ TEST(BackwardSearch, JoinsAForwardPathAtAPositionBothHaveStored)
     const Position start = After(board, alone.pushes, 0);
     std::vector<Push> none;
     EXPECT_FALSE(searcher.PushesToSolved(start.hash ^ 1, start.boxes.data(), start.keeper, none));
+}
+
+TEST(BackwardSearch, TheFeatureSearchMeetsItToo)
+{
+    // Once the backward search has pulled the boxes all the way back, every position on its path
+    // is stored: the feature search meets it among the start's children, and the joined pushes
+    // must play through.
+    const Board board = BoardForSolving(GoalRoom);
+    const Options options = Limits();
+    BackwardSearcher backward(board, options, Clock::now(), 5, options.memoryBudgetBytes);
+    SearchOutcome pulled;
+    ASSERT_FALSE(backward.Start(pulled));
+    while (!backward.Step(Clock::now() + std::chrono::milliseconds(50), pulled)) {
+    }
+    ASSERT_EQ(pulled.outcome, Outcome::Solved);
+    const std::unique_ptr<SearchMember> feature = MakeFeatureSearch(board, options, Clock::now(), options.memoryBudgetBytes);
+    feature->MeetBackward(&backward);
+    SearchOutcome met;
+    ASSERT_FALSE(feature->Start(met));
+    while (!feature->Step(Clock::now() + std::chrono::milliseconds(50), met)) {
+    }
+    ASSERT_EQ(met.outcome, Outcome::Solved);
+    EXPECT_EQ(met.expanded, 1u);
+    EXPECT_TRUE(Replays(board, met.pushes));
+    // And the other way round: the start, which it stored first, is reached by no pushes.
+    const Position start = After(board, {}, 0);
+    std::vector<Push> none = {Push{}};
+    EXPECT_TRUE(feature->PushesTo(start.hash, start.boxes.data(), start.keeper, none));
+    EXPECT_TRUE(none.empty());
 }
 
 // Small random rooms: both searches are complete, so they must agree on every verdict, and an
