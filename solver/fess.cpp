@@ -53,11 +53,7 @@ public:
     void MeetBackward(const BackwardSearcher* backward) override { backward_ = backward; }
     bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const override
     {
-        const NodeId id = table_.Find(hash, boxes, keeper);
-        if (id == NoNode)
-            return false;
-        pushes = PathTo(id);
-        return true;
+        return routes_.PathToStored(table_, board_, hash, boxes, keeper, pushes);
     }
 
 private:

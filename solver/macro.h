@@ -48,6 +48,17 @@ public:
     const std::vector<Push>& At(NodeId id) const { return routes_.at(id); }
     // The pushes from the start to `id`: macros from here, straight runs from the nodes.
     std::vector<Push> PathTo(const PositionTable& table, const Board& board, NodeId id) const;
+    // For a meeting with the backward search: when `table` holds the position, the pushes from
+    // the start to it.
+    bool PathToStored(const PositionTable& table, const Board& board, std::uint64_t hash, const Cell* boxes, Cell keeper,
+                      std::vector<Push>& pushes) const
+    {
+        const NodeId id = table.Find(hash, boxes, keeper);
+        if (id == NoNode)
+            return false;
+        pushes = PathTo(table, board, id);
+        return true;
+    }
 
 private:
     static constexpr std::size_t Overhead = 64;   // a map entry and a vector, roughly
