@@ -19,8 +19,9 @@ public:
     }
 
     // `blocked`: one byte per cell, nonzero for the boxes that stay. `work` counts the states
-    // visited, for the caller's cap.
-    int PullsOut(const std::vector<std::uint8_t>& blocked, Cell target, long& work)
+    // visited, for the caller's cap. With `sources` the box is out on a cell marked there,
+    // otherwise on any cell that is no target.
+    int PullsOut(const std::vector<std::uint8_t>& blocked, Cell target, long& work, const std::uint8_t* sources)
     {
         if (++round_ == 0) {
             std::fill(seen_.begin(), seen_.end(), 0);
@@ -49,7 +50,7 @@ public:
                 if (back == NoCell || blocked[back])
                     continue;
                 // Pulling: the keeper steps from k to back, the box follows onto k.
-                if (!board_.isTarget[k])
+                if (sources ? sources[k] != 0 : !board_.isTarget[k])
                     return depth + 1;
                 Visit(k, d, depth + 1, tail);
             }
@@ -102,7 +103,7 @@ private:
 
 } // namespace
 
-PackingOrder ComputePackingOrder(const Board& board)
+PackingOrder ComputePackingOrder(const Board& board, bool fromSources)
 {
     const int targets = static_cast<int>(board.targets.size());
     PackingOrder packing;
@@ -115,8 +116,13 @@ PackingOrder ComputePackingOrder(const Board& board)
         present.push_back(t);
     }
     Extraction extraction(board);
+    std::vector<std::uint8_t> sources(static_cast<std::size_t>(board.CellCount()), 0);
+    for (Cell box : board.boxes)
+        if (!board.isTarget[box])
+            sources[box] = 1;
     // Large goal areas make this quadratic in the targets; past the cap the rest share one round.
-    constexpr long WorkCap = 400000;
+    // Pulls toward the sources go on past the first free cell, so they get a larger cap.
+    const long workCap = fromSources ? 4000000 : 400000;
     long work = 0;
     int round = 0;
     while (!present.empty()) {
@@ -124,7 +130,7 @@ PackingOrder ComputePackingOrder(const Board& board)
         for (int t : present) {
             const Cell cell = board.targets[static_cast<std::size_t>(t)];
             blocked[cell] = 0;
-            const int n = work < WorkCap ? extraction.PullsOut(blocked, cell, work) : -1;
+            const int n = work < workCap ? extraction.PullsOut(blocked, cell, work, fromSources ? sources.data() : nullptr) : -1;
             blocked[cell] = 1;
             if (n >= 0) {
                 out.push_back(t);

@@ -3,6 +3,11 @@
 // target can still be left by pulls (the reverse of pushes) toward a cell off the goal area is
 // taken out, round after round. What comes out last is boxed in deepest, so it goes in first:
 // in a goal room with one entrance this is the order in which the room must be filled.
+//
+// Taken out "to any cell that is no target", a box may leave into a pocket beside the goal area
+// that no box can ever come from, and the order then says nothing about where boxes come in.
+// With `fromSources` a box is out only once pulls bring it to a cell a box starts on: the targets
+// are filled in the order the boxes can come in from where they stand.
 
 #include "solver/board.h"
 
@@ -20,6 +25,6 @@ struct PackingOrder {
     int layers = 0;
 };
 
-PackingOrder ComputePackingOrder(const Board& board);
+PackingOrder ComputePackingOrder(const Board& board, bool fromSources = false);
 
 } // namespace w4::solver

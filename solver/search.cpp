@@ -849,16 +849,15 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         plan.push_back({nearest, false, 15, tuning.tunnels});
         plan.push_back({tuning, true, 10, false});
         // On two threads the feature searches have the second to themselves: they meet no other
-        // member. There a second one takes turns with the first, its goal areas joining only
-        // targets side by side: measured, it solves levels the first does not (a lone diagonal
-        // target left out of a room's order), while the first keeps the packing order of
-        // diagonal target runs. The first still leads for the first seconds.
+        // member. There a second one takes turns with the first, its packing order taking boxes
+        // out to any free cell: measured, each solves hard levels the other does not. The first
+        // still leads for the first seconds.
         if (tuning.fess) {
             plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
-            if (options.threads >= 2 && tuning.fessCornerAreas && options.memoryBudgetBytes >= (std::size_t(16) << 20)) {
-                Tuning sideBySide = tuning;
-                sideBySide.fessCornerAreas = false;
-                plan.push_back({sideBySide, false, tuning.fessShare, false, true, false, 1});
+            if (options.threads >= 2 && tuning.fessSources && options.memoryBudgetBytes >= (std::size_t(16) << 20)) {
+                Tuning anyCell = tuning;
+                anyCell.fessSources = false;
+                plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 1});
             }
         }
         // The search from the solved end, meeting the pushing searches above. A small budget is

@@ -69,6 +69,23 @@ TEST(PackingOrder, AOneEntranceGoalRoomFillsItsDeepestTargetFirst)
     }
 }
 
+TEST(PackingOrder, FromTheSourcesASidePocketIsNoWayOut)
+{
+    // A column of targets filled from the boxes below; the top target opens onto a pocket no box
+    // can come from. Taken out to any free cell, the top one leaves by the pocket in the first
+    // round, as if it could be filled last; taken out to where boxes start, the column fills from
+    // the top down.
+    const Board board = BoardForSolving({"######", "#  .##", "###.##", "###.##", "#    #", "# $$$#", "#   @#", "######"});
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const std::vector<std::pair<int, int>> topDown = {{3, 1}, {3, 2}, {3, 3}};
+    const PackingOrder fromSources = ComputePackingOrder(board, true);
+    EXPECT_EQ(OrderCells(board, fromSources), topDown);
+    EXPECT_EQ(fromSources.layers, 3);
+    const PackingOrder anyCell = ComputePackingOrder(board);
+    EXPECT_NE(OrderCells(board, anyCell), topDown);
+    EXPECT_EQ(anyCell.layers, 2);
+}
+
 TEST(PackingOrder, TargetsInTheOpenShareOneRound)
 {
     const Board board = BoardForSolving({"#######", "#     #", "# .$. #", "# $@$ #", "# .$. #", "#     #", "#######"});
