@@ -116,10 +116,14 @@ PackingOrder ComputePackingOrder(const Board& board, bool fromSources)
         present.push_back(t);
     }
     Extraction extraction(board);
-    std::vector<std::uint8_t> sources(static_cast<std::size_t>(board.CellCount()), 0);
-    for (Cell box : board.boxes)
-        if (!board.isTarget[box])
-            sources[box] = 1;
+    std::vector<std::uint8_t> sources;
+    if (fromSources) {
+        sources.assign(static_cast<std::size_t>(board.CellCount()), 0);
+        for (Cell box : board.boxes)
+            if (!board.isTarget[box])
+                sources[box] = 1;
+    }
+    const std::uint8_t* outOn = fromSources ? sources.data() : nullptr;
     // Large goal areas make this quadratic in the targets; past the cap the rest share one round.
     // Pulls toward the sources go on past the first free cell, so they get a larger cap.
     const long workCap = fromSources ? 4000000 : 400000;
@@ -130,7 +134,7 @@ PackingOrder ComputePackingOrder(const Board& board, bool fromSources)
         for (int t : present) {
             const Cell cell = board.targets[static_cast<std::size_t>(t)];
             blocked[cell] = 0;
-            const int n = work < workCap ? extraction.PullsOut(blocked, cell, work, fromSources ? sources.data() : nullptr) : -1;
+            const int n = work < workCap ? extraction.PullsOut(blocked, cell, work, outOn) : -1;
             blocked[cell] = 1;
             if (n >= 0) {
                 out.push_back(t);
