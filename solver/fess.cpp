@@ -28,7 +28,7 @@ public:
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           router_(board),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
-          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), macroTargets_(tuning.fessMacroTargets)
+          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), macroTargets_(tuning.fessMacroTargets)
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
@@ -43,7 +43,7 @@ public:
         Cell area = NoCell;
         const Features f = Measure(keeper, area);
         Place(boxes.data(), 0);
-        return {f.packed, f.outOfPlan, f.regions};
+        return {f.packed, f.outOfPlan, f.regions, f.contacts};
     }
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
     std::size_t Positions() const override { return table_.Size(); }
@@ -73,6 +73,7 @@ private:
         int packed = 0;      // filled targets of their goal area's round due now or deeper
         int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
         int regions = 0;     // separate floor regions the boxes cut
+        int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
     };
 
     void Place(const Cell* boxes, std::uint8_t value);
@@ -80,6 +81,7 @@ private:
     void MeasurePacking(Features& f, int* due);
     void FindGoalAreas(bool split, bool corners);
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
+    int ContactsOf(Cell box) const;
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
     void CountOtherBytes()
@@ -136,6 +138,7 @@ private:
     bool matched_ = false;   // the expanded position's matching is computed once, when a child needs it
     bool corralsOn_;
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
+    bool contactsOn_;           // the boxes side by side are a feature
     int macroTargets_;          // due targets the packing advisor tries per expansion
     Cell lastBox_ = NoCell;     // where the expanded position's last pushed box stands
     const BackwardSearcher* backward_ = nullptr;   // met when it shares this search's thread
@@ -171,6 +174,8 @@ FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, 
     if (keep)
         labelMin_.clear();
     for (std::uint32_t start = 0; start < cells; ++start) {
+        if (occupied_[start] && contactsOn_)
+            f.contacts += ContactsOf(static_cast<Cell>(start));
         if (occupied_[start] || region[start] > base)
             continue;
         const std::uint32_t label = ++next;
@@ -202,7 +207,21 @@ FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, 
         regionBase = next;
     }
     f.regions = static_cast<int>(next - base);
+    f.contacts /= 2;   // each pair was met from both boxes
     return f;
+}
+
+// The boxes beside the one on `box` that make a pair with it: not both on targets, where they
+// are home and in nobody's way.
+int FeatureSearch::ContactsOf(Cell box) const
+{
+    int count = 0;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(box, d);
+        if (n != NoCell && occupied_[n] && !(board_.isTarget[n] && board_.isTarget[box]))
+            ++count;
+    }
+    return count;
 }
 
 // Per goal area, the round due now (the deepest with an empty target; -1: all filled), into
@@ -293,6 +312,13 @@ bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Fea
     f = Features{};
     MeasurePacking(f, childDue_.data());
     f.regions = parent.regions - count + 1 - (alone ? 1 : 0);
+    if (contactsOn_) {
+        // The pairs the box had on `from` (without itself on `to`) go, those on `to` come.
+        occupied_[to] = 0;
+        const int before = ContactsOf(from);
+        occupied_[to] = 1;
+        f.contacts = parent.contacts - before + ContactsOf(to);
+    }
     keeperArea = area;
     return true;
 }
@@ -305,7 +331,7 @@ bool FeatureSearch::TimeToStop()
 bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, NodeId id)
 {
     const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
-    const std::uint32_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16;
+    const std::uint32_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24;
     auto [it, added] = cellOf_.try_emplace(key, cells_.size());
     if (added)
         cells_.emplace_back();
@@ -481,7 +507,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
 #ifndef NDEBUG
         Cell fullKeeper = NoCell;
         const Features full = Measure(keeperAt, fullKeeper);
-        assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed);
+        assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed && full.contacts == f.contacts);
 #endif
     }
     MoveBox(boxes, boxCount_, from, to, child_.data());
@@ -502,11 +528,11 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, from) - boxes);
         bound = bound_.AfterMove(boxes, row, to);
     }
-    // The advisors: a packing macro, a push that fills a target of the round due now, or one
-    // that joins floor regions costs nothing.
+    // The advisors: a packing macro, a push that fills a target of the round due now, one that
+    // joins floor regions or one that parts boxes costs nothing.
     const int target = targetOf_[to];
     const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
-    const bool joins = f.regions < here.regions;
+    const bool joins = f.regions < here.regions || f.contacts < here.contacts;
     Node next;
     next.hash = hash;
     next.parent = id;

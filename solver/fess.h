@@ -8,6 +8,10 @@
 // regions) and pushes going on with the box pushed last weigh nothing, and all others weigh one:
 // the weight counts box moves, as Festival's moves take one box anywhere. Progress along any
 // feature is thus tried side by side, instead of trusting one bound.
+//
+// Optionally (`Tuning::fessContacts`) a fourth feature counts boxes standing side by side, not
+// both on targets: boxes packed together in a store block each other's pushes and the keeper's
+// way, much as Festival's hotspots do, so parting them is progress too, and advised.
 
 #include "solver/search.h"
 
@@ -20,11 +24,13 @@ namespace w4::solver {
 std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Options& options, Clock::time_point started,
                                                 std::size_t budgetBytes, const Tuning& tuning = SearchTuning());
 
-// The features a position is filed under: packed and out-of-plan targets, floor regions.
+// The features a position is filed under: packed and out-of-plan targets, floor regions, and
+// (when the tuning counts them) boxes side by side.
 struct FeatureVector {
     int packed = 0;
     int outOfPlan = 0;
     int regions = 0;
+    int contacts = 0;
     bool operator==(const FeatureVector&) const = default;
 };
 FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning = SearchTuning());

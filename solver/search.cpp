@@ -577,6 +577,7 @@ struct Entry {
     bool backward = false;
     int group = 0;   // the thread it takes its turns on when the search runs on two
     int earlyShare = 0;   // when above 0, its milliseconds per turn in the first seconds
+    int memory = 2;   // its part of the memory budget, in parts of all members' sum
 };
 
 // Members taking turns on one thread. The backward member looks into the forward members'
@@ -843,25 +844,33 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     } else {
         Tuning nearest = tuning;
         nearest.matching = false;
+        // On two threads two more feature searches join, counting boxes side by side as a
+        // feature: one beside the first on the second thread, one with the packing order to any
+        // free cell taking turns here. Measured, each solves hard levels the others do not. The
+        // memory goes where it was measured to pay: the second feature search fills its part
+        // first, while the nearest-target search, plain A* and the third hardly use theirs there.
+        const bool more = tuning.fess && options.threads >= 2 && !tuning.fessContacts && options.memoryBudgetBytes >= (std::size_t(16) << 20);
+        const int little = more ? 1 : 2;
         // Only the inexact searches take tunnel macros; the A* beside them keeps the search
         // complete, so an unsolvable level is still proven.
         plan.push_back({tuning, false, 30, tuning.tunnels});
-        plan.push_back({nearest, false, 15, tuning.tunnels});
-        plan.push_back({tuning, true, 10, false});
-        // On two threads the feature searches have the second to themselves: they meet no other
-        // member. There a second one takes turns with the first, its packing order taking boxes
-        // out to any free cell: measured, each solves hard levels the other does not. The first
-        // still leads for the first seconds.
+        plan.push_back({nearest, false, 15, tuning.tunnels, false, false, 0, 0, little});
+        plan.push_back({tuning, true, 10, false, false, false, 0, 0, little});
+        // On two threads the feature searches have the second to themselves, meeting no other
+        // member; the first leads for the first seconds.
         if (tuning.fess) {
             plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
-            if (options.threads >= 2 && tuning.fessSources && options.memoryBudgetBytes >= (std::size_t(16) << 20)) {
-                Tuning anyCell = tuning;
+            if (more) {
+                Tuning contacts = tuning;
+                contacts.fessContacts = true;
+                plan.push_back({contacts, false, tuning.fessShare, false, true, false, 1, 0, 3});
+                Tuning anyCell = contacts;
                 anyCell.fessSources = false;
-                plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 1});
+                plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 0, 0, 1});
             }
         }
         // The search from the solved end, meeting the pushing searches above. A small budget is
-        // left to the others (as is the second feature search's): split five or six ways, a share
+        // left to the others (as are the extra feature searches'): split several ways, a part
         // might not hold a first block of positions.
         if (tuning.backward && options.memoryBudgetBytes >= (std::size_t(16) << 20))
             plan.push_back({tuning, false, tuning.backwardShare, false, false, true});
@@ -876,8 +885,11 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             groups[static_cast<std::size_t>(g)]->MemberOptions().progress = nullptr;
         }
     }
+    int parts = 0;
     for (const Entry& entry : plan)
-        groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / plan.size());
+        parts += entry.memory;
+    for (const Entry& entry : plan)
+        groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / static_cast<std::size_t>(parts) * static_cast<std::size_t>(entry.memory));
 
     SearchOutcome result;
     if (groups[0]->Start(result, true))

@@ -180,6 +180,24 @@ TEST(FeatureSearch, EachGoalAreaFollowsThePackingOrderOnItsOwn)
     EXPECT_EQ(MeasureFeatures(board, deepEnds, keeper, whole), (FeatureVector{2, 0, 1}));
 }
 
+TEST(FeatureSearch, BoxesSideBySideArePairsUnlessBothAreHome)
+{
+    const Board board = BoardForSolving(TwoPassages);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning contacts;
+    contacts.fessContacts = true;
+    const Cell keeper = CellAt(board, 5, 5);
+    // Two boxes home in the right passage block nobody.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{9, 1}, {9, 2}, {3, 4}, {5, 4}}), keeper, contacts).contacts, 0);
+    // One more below them, off its target, makes one pair with the box on the mouth target.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{9, 1}, {9, 2}, {9, 3}, {5, 4}}), keeper, contacts).contacts, 1);
+    // Three in a row in the open: two pairs, not three (the ends do not touch).
+    const std::vector<Cell> row = BoxesAt(board, {{1, 1}, {4, 4}, {5, 4}, {6, 4}});
+    EXPECT_EQ(MeasureFeatures(board, row, keeper, contacts), (FeatureVector{1, 0, 1, 2}));
+    // Not counted unless asked for: the other features stay as they were.
+    EXPECT_EQ(MeasureFeatures(board, row, keeper, Tuning{}), (FeatureVector{1, 0, 1, 0}));
+}
+
 TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
 {
     // A staircase of diagonal targets whose rounds alternate: a box on a shallow one blocks the
@@ -215,9 +233,11 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
     options.timeLimitSeconds = 120;
-    std::vector<Tuning> tunings(3);
+    std::vector<Tuning> tunings(4);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
+    // Debug builds also check each child's incrementally updated pairs against a full count.
+    tunings[3].fessContacts = true;
     for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
