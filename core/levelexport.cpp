@@ -129,7 +129,7 @@ PastedSolution CheckPastedSolution(const GameState& g, const std::string& text)
 bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
 {
     const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (!IsBestScore(letters, g.StoredSolution) || g.LevelIndex < 0 || g.LevelIndex >= count)
+    if (!BeatsStoredSolution(g, letters) || g.LevelIndex < 0 || g.LevelIndex >= count)
         return false;
     const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
     if (!FileExists(level))
