@@ -206,9 +206,11 @@ std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan)
     std::vector<std::string> existing;
     std::error_code ec;
     for (const ImportTarget& target : plan) {
-        for (const std::string* path : {&target.LevelPath, &target.SolutionPath})
-            if (!path->empty() && std::filesystem::exists(*path, ec))
-                existing.push_back(*path);
+        // The solution file beside a level is replaced, or removed when the new level brings
+        // none, so it is counted whether or not the plan writes one.
+        for (const std::string& path : {target.LevelPath, SolutionFilePath(target.LevelPath)})
+            if (std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec))
+                existing.push_back(path);
     }
     return existing;
 }
@@ -229,6 +231,9 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
             if (!target.SolutionPath.empty()) {
                 WriteSolutionFile(target.SolutionPath, level.BestSolution());
                 ++result.WithSolutions;
+            } else {
+                // A solution left from the level this one replaces would be loaded for it.
+                RemoveFile(SolutionFilePath(target.LevelPath));
             }
         } catch (const std::exception& e) {
             result.Error = e.what();
