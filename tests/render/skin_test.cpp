@@ -292,3 +292,31 @@ TEST_F(SkinTest, AnIniSetAfterASkinKeepsItsOwnWallRules)
 
 } // namespace
 } // namespace w4
+
+namespace w4 {
+namespace {
+
+TEST(ShippedSkins, EachLoadsWithItsGrid)
+{
+    const struct {
+        const char* File;
+        int Rows, Size;
+        bool Facing, Outside;
+    } skins[] = {{"Quarry32.png", 4, 32, false, true}, {"Harbour64.png", 6, 64, true, false},
+                 {"Lantern96.png", 10, 96, true, true}};
+    for (const auto& skin : skins) {
+        SCOPED_TRACE(skin.File);
+        GameState g;
+        TileSet tiles;
+        LoadSkin(g, tiles, std::string(W4_SOURCE_DIR) + "/graphics/skins/" + skin.File);
+        EXPECT_EQ(tiles.Skin->Grid.Rows, skin.Rows);
+        EXPECT_EQ(g.TileWidth, skin.Size);
+        EXPECT_EQ(g.TileHeight, skin.Size);
+        EXPECT_EQ(tiles.IMGSokoban1Facing[FacingLeft].isNull(), !skin.Facing);
+        EXPECT_EQ(tiles.IMGOutside.isNull(), !skin.Outside);
+        EXPECT_FALSE(tiles.IMGWallsCapped[0b1111 | CornerUpLeft << 4].isNull());
+    }
+}
+
+} // namespace
+} // namespace w4
