@@ -401,13 +401,25 @@ bool KeepAttempt(GameState& g)
 
 bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
 {
-    LoadLevel(g, ui);
+    // The records of the attempt shown are written over rather than freed and asked for again:
+    // a long history is most of the cost of a restore.
+    SnapshotList& history = g.SnapshotHistory;
+    {
+        SnapshotList old;
+        old.swap(history);
+        LoadLevel(g, ui);
+        if (!old.empty()) {
+            old[0] = history[0];
+            old.swap(history);
+        }
+    }
+    std::size_t used = 1;
     const int width = g.LevelWidth;
     const int height = g.LevelHeight;
     int open = 0;
     int kx = -1, ky = -1;
     {
-        const BoardGrid& start = g.SnapshotHistory[0].Board;
+        const BoardGrid& start = history[0].Board;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 const char c = start[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
@@ -421,7 +433,6 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
 
     // The moves are replayed straight on the history, without drawing, sounds or the census: a
     // long attempt comes back in one go and the board is drawn once.
-    SnapshotList& list = g.SnapshotHistory;
     for (const char letter : s.Letters) {
         if (kx < 0 || open == 0)
             break;   // no keeper, or solved: the game takes no move from here
@@ -435,7 +446,7 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
         }
         const int xs[3] = {kx, kx + dx, kx + 2 * dx};
         const int ys[3] = {ky, ky + dy, ky + 2 * dy};
-        const BoardGrid& board = list.back().Board;
+        const BoardGrid& board = history[used - 1].Board;
         char cells[3];
         for (int n = 0; n < 3; ++n)
             cells[n] = xs[n] < 0 || ys[n] < 0 || xs[n] >= width || ys[n] >= height
@@ -446,9 +457,12 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
         if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push)
             break;
         const bool push = move.Outcome == MoveOutcome::Push;
-        list.back().MoveLetter = push ? Upper(letter) : Lower(letter);
-        list.push_back(list.back());
-        BoardSnapshot& next = list.back();
+        history[used - 1].MoveLetter = push ? Upper(letter) : Lower(letter);
+        if (used < history.size())
+            history[used] = history[used - 1];
+        else
+            history.push_back(history[used - 1]);
+        BoardSnapshot& next = history[used++];
         next.MoveLetter = ' ';
         next.Pushes += push ? 1 : 0;
         const char written[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
@@ -462,13 +476,14 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
         ky = ys[1];
     }
 
-    const auto played = static_cast<std::int32_t>(list.size()) - 1;
+    history.resize(used);
+    const auto played = static_cast<std::int32_t>(used) - 1;
     const bool reached = s.Position >= 0 && s.Position <= played;
     if (!reached) {
-        SnapshotList(1, list.front()).swap(list);
-        list.front().MoveLetter = ' ';
+        SnapshotList(1, history.front()).swap(history);
+        history.front().MoveLetter = ' ';
     }
-    g.HistoryLength = static_cast<std::int32_t>(list.size());
+    g.HistoryLength = static_cast<std::int32_t>(history.size());
     g.HistoryIndex = reached ? s.Position : 0;
     ui.SetHistoryBarRange(g.HistoryLength, g.HistoryIndex + 1);
     RedrawBoard(g, ui);
