@@ -266,6 +266,64 @@ bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s)
     return true;
 }
 
+std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s)
+{
+    std::vector<std::string> rows = start;
+    int kx = -1, ky = -1;
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            if (rows[y][x] == '@' || rows[y][x] == '+') {
+                kx = static_cast<int>(x);
+                ky = static_cast<int>(y);
+            }
+    auto cell = [&rows](int x, int y) -> char* {
+        if (y < 0 || x < 0 || static_cast<std::size_t>(y) >= rows.size() || static_cast<std::size_t>(x) >= rows[static_cast<std::size_t>(y)].size())
+            return nullptr;
+        return &rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+    };
+    const std::size_t end = std::min(s.Letters.size(), static_cast<std::size_t>(std::max(s.Position, 0)));
+    for (std::size_t i = 0; i < end && kx >= 0; ++i) {
+        int dx = 0, dy = 0;
+        switch (Lower(s.Letters[i])) {
+        case 'l': dx = -1; break;
+        case 'r': dx = 1; break;
+        case 'u': dy = -1; break;
+        case 'd': dy = 1; break;
+        default: break;
+        }
+        char* cells[3] = {cell(kx, ky), cell(kx + dx, ky + dy), cell(kx + 2 * dx, ky + 2 * dy)};
+        if ((dx == 0 && dy == 0) || cells[1] == nullptr)
+            break;
+        const MoveDecision move = ClassifyMove(*cells[0], *cells[1], cells[2] != nullptr ? *cells[2] : 'Z');
+        if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push)
+            break;
+        *cells[0] = move.NewKeeper;
+        *cells[1] = move.NewNext;
+        if (cells[2] != nullptr)
+            *cells[2] = move.NewBeyond;
+        kx += dx;
+        ky += dy;
+    }
+    return rows;
+}
+
+std::vector<std::string> StartRows(const GameState& g)
+{
+    std::vector<std::string> rows;
+    if (g.SnapshotHistory.empty())
+        return rows;
+    const BoardGrid& board = g.SnapshotHistory[0].Board;
+    const int width = std::clamp(g.LevelWidth, 0, MaxLevelSize);
+    const int height = std::clamp(g.LevelHeight, 0, MaxLevelSize);
+    for (int y = 0; y < height; ++y) {
+        std::string row(static_cast<std::size_t>(width), ' ');
+        for (int x = 0; x < width; ++x)
+            row[static_cast<std::size_t>(x)] = board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 // --- Store -----------------------------------------------------------------------------------
 
 std::string SnapshotFilePath(const std::string& levelPath)

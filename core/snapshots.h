@@ -59,6 +59,12 @@ std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshot
 // position; false when the position itself cannot be reached.
 bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s);
 
+// The board at the snapshot's position, one string per row, replayed from `start` (rows as the
+// level list has them: 'X' outside); moves the board refuses end the replay there.
+std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s);
+// The start rows of the level in play (record 0), for PositionRows.
+std::vector<std::string> StartRows(const GameState& g);
+
 // --- Store -----------------------------------------------------------------------------------
 
 // The snapshot file beside a level: its name without the extension and ".snapshots.sok".

@@ -79,6 +79,11 @@ TEST_F(SnapshotTest, RestoreGivesBackTheBoardTheHistoryIndexAndTheRedoTail)
     EXPECT_EQ(g.KeeperY, before.KeeperY);
     EXPECT_EQ(ui.CountOf("BarRange 11,8"), 1);
     EXPECT_EQ(ui.CountOf("PaintBoard"), 1);
+    // The list's picture of the snapshot shows the same position.
+    const std::vector<std::string> pictured = PositionRows(StartRows(g), kept[0]);
+    ASSERT_EQ(pictured.size(), 5u);
+    for (int y = 0; y < 5; ++y)
+        EXPECT_EQ(pictured[static_cast<std::size_t>(y)], test::RowAt(g, y));
     // The redo tail plays on as undo left it.
     GoToEnd(g, ui);
     EXPECT_EQ(g.Current().Board, before.SnapshotHistory.back().Board);
