@@ -7,6 +7,7 @@
 #include "core/uglobal.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,20 @@ struct LevelCollection {
     std::vector<CollectionLevel> Levels;
     std::vector<SkippedItem> Skipped;     // levels and solutions left out, in text order
     LevelHeaderFields FileHeader;         // fields given before the first board
+    std::uintmax_t RefusedBytes = 0;      // the size of a file refused as too large: nothing read
 };
+
+// A collection file is read whole up to this size (the largest the level sites offer are tens of
+// MiB); a larger one is refused rather than cut, as a cut could end in the middle of a board.
+constexpr std::uintmax_t MaxCollectionBytes = std::uintmax_t(256) << 20;
 
 // Splits a text (any line ends; a NUL ends it) into levels. Never throws on any input.
 LevelCollection ReadCollection(const std::string& text);
-// The same for a file; a missing or unreadable file gives an empty collection.
-LevelCollection ReadCollectionFile(const std::string& path);
+// The same for a file; a missing or unreadable file gives an empty collection, and a file larger
+// than `maxBytes` an empty one with its size in RefusedBytes.
+LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes = MaxCollectionBytes);
+// Why a file was refused, naming it and its size, in the given language (0 English, 1 French).
+std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber);
 
 // Expands run-length move text ("3l2U", "2(lu)", letters over several lines, blanks ignored)
 // into plain letters. False, with the 0-based position of the offending character in
