@@ -655,7 +655,7 @@ bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, in
     return true;
 }
 
-LevelCollection ReadCollection(const std::string& text)
+LevelCollection ReadCollection(const std::string& text, CollectionProgress* progress)
 {
     LevelCollection result;
     const std::vector<Item> items = ClassifyLines(SplitTextLines(text));
@@ -689,7 +689,16 @@ LevelCollection ReadCollection(const std::string& text)
             gapBegin = boards[b].second;
     }
 
+    if (progress != nullptr)
+        progress->Total = static_cast<int>(drafts.size());
     for (std::size_t b = 0; b < drafts.size(); ++b) {
+        if (progress != nullptr) {
+            if (progress->Cancel.load()) {
+                result.Cancelled = true;
+                break;
+            }
+            progress->Checked = static_cast<int>(b);
+        }
         Draft& d = drafts[b];
         CollectionLevel level;
         level.Number = static_cast<int>(b) + 1;
@@ -741,12 +750,14 @@ LevelCollection ReadCollection(const std::string& text)
         }
         result.Levels.push_back(std::move(level));
     }
+    if (progress != nullptr && !result.Cancelled)
+        progress->Checked = static_cast<int>(drafts.size());
     std::stable_sort(result.Skipped.begin(), result.Skipped.end(),
                      [](const SkippedItem& a, const SkippedItem& b) { return a.Line < b.Line; });
     return result;
 }
 
-LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes)
+LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes, CollectionProgress* progress)
 {
     LevelCollection refused;
     if (!FileExists(path))
@@ -776,7 +787,7 @@ LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBy
     }
     if (in.bad())
         return refused;
-    return ReadCollection(bytes);
+    return ReadCollection(bytes, progress);
 }
 
 std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber)

@@ -164,8 +164,25 @@ TEST(CollectionFile, ReadWholePastTheTextFileCapOrRefusedNamingItsSize)
     EXPECT_TRUE(refused.Skipped.empty());
     EXPECT_EQ(refused.RefusedBytes, size);
     EXPECT_EQ(RefusedCollectionText(path, size, LanguageEnglish),
-              "The file " + path + " is 16.0 MiB, more than a collection may hold (256.0 MiB): it was not read.");
+              "The file " + path + " is 16.0 MiB, more than a collection may hold (128.0 MiB): it was not read.");
     EXPECT_NE(RefusedCollectionText(path, size, LanguageFrench).find("16,0 Mio"), std::string::npos);
+}
+
+TEST(CollectionFile, ChecksReportProgressAndStopOnCancel)
+{
+    const std::string text = Board(Square) + "Solution: R\n\n" + Board(Tall) + "\n" + Board(Done);
+    CollectionProgress progress;
+    const LevelCollection read = ReadCollection(text, &progress);
+    EXPECT_EQ(progress.Total.load(), 3);
+    EXPECT_EQ(progress.Checked.load(), 3);
+    EXPECT_FALSE(read.Cancelled);
+    EXPECT_EQ(read.Levels.size(), 3u);
+
+    CollectionProgress cancelled;
+    cancelled.Cancel = true;
+    const LevelCollection stopped = ReadCollection(text, &cancelled);
+    EXPECT_TRUE(stopped.Cancelled);
+    EXPECT_TRUE(stopped.Levels.empty());
 }
 
 } // namespace
