@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -153,7 +154,18 @@ bool IsOtherMovesHeading(const std::string& trimmed)
     return StartsWithWord(lower, "save") || StartsWithWord(lower, "saved") || StartsWithWord(lower, "snapshot");
 }
 
-std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
+// Moves of a saved game may carry '*', the position the game was saved at.
+bool IsSavedMovesLine(const std::string& trimmed)
+{
+    const std::size_t mark = trimmed.find('*');
+    if (mark == std::string::npos)
+        return IsMovesLine(trimmed);
+    std::string rest = trimmed;
+    rest.erase(mark, 1);
+    return rest.find('*') == std::string::npos && (TrimControl(rest).empty() || IsMovesLine(rest));
+}
+
+std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vector<SavedGameText>& savedGames)
 {
     std::vector<Item> items;
     items.reserve(lines.size());
@@ -170,9 +182,12 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
             line = std::string(raw);   // a title or a note keeps its own characters
         const int number = static_cast<int>(i) + 1;
         const std::string trimmed = TrimControl(line);
-        if (moves != Moves::None && !trimmed.empty() && IsMovesLine(trimmed)) {
-            if (moves == Moves::Solution)
-                items.back().Text += trimmed;
+        if (moves == Moves::Other && !trimmed.empty() && IsSavedMovesLine(trimmed)) {
+            savedGames.back().Moves += trimmed;
+            continue;
+        }
+        if (moves == Moves::Solution && !trimmed.empty() && IsMovesLine(trimmed)) {
+            items.back().Text += trimmed;
             continue;
         }
         // The line right under an empty heading is its solution even when it holds other
@@ -201,6 +216,7 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
             items.push_back({Kind::Solution, inlineMoves, 0, number});
             moves = Moves::Solution;
         } else if (IsOtherMovesHeading(trimmed)) {
+            savedGames.push_back({trimmed, {}, number});
             moves = Moves::Other;
         } else {
             items.push_back({Kind::Text, trimmed, 0, number});
@@ -587,13 +603,12 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
             return 'Z';
         return grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
     };
-    // Solved when no box stands off a target and no target is empty. Counting those cells once
-    // and following the three cells each move changes keeps a replay linear in its moves.
-    const auto unsolvedCell = [](char c) { return c == '$' || c == '.' || c == '+' ? 1 : 0; };
-    long long unsolved = 0;
+    // Cells still to finish, counted once and then kept up to date, so that a long solution on a
+    // large board costs one step per move rather than a look at every cell.
+    auto unfinished = [](char c) { return c == '$' || c == '+' || c == '.'; };
+    std::size_t open = 0;
     for (const std::string& row : grid)
-        for (char c : row)
-            unsolved += unsolvedCell(c);
+        open += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), unfinished));
     result.Letters.reserve(letters.size());
     for (std::size_t i = 0; i < letters.size(); ++i) {
         int dx = 0, dy = 0;
@@ -614,17 +629,19 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
         const int xs[3] = {kx, kx + dx, kx + 2 * dx};
         const int ys[3] = {ky, ky + dy, ky + 2 * dy};
         const char news[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
-        for (int n = 0; n < 3; ++n)
-            if (const char old = cell(xs[n], ys[n]); old != 'Z') {
-                unsolved += unsolvedCell(news[n]) - unsolvedCell(old);
-                grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])] = news[n];
-            }
+        for (int n = 0; n < 3; ++n) {
+            if (cell(xs[n], ys[n]) == 'Z')
+                continue;
+            char& c = grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])];
+            open = open - (unfinished(c) ? 1 : 0) + (unfinished(news[n]) ? 1 : 0);
+            c = news[n];
+        }
         kx += dx;
         ky += dy;
         const char lower = Lower(letters[i]);
         result.Letters += move.Outcome == MoveOutcome::Push ? static_cast<char>(lower - 'a' + 'A') : lower;
         // Once solved the game takes no further move, so the solution ends here.
-        if (unsolved == 0) {
+        if (open == 0) {
             result.Solved = true;
             return result;
         }
@@ -658,7 +675,8 @@ bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, in
 LevelCollection ReadCollection(const std::string& text, CollectionProgress* progress)
 {
     LevelCollection result;
-    const std::vector<Item> items = ClassifyLines(SplitTextLines(text));
+    std::vector<SavedGameText> savedGames;
+    const std::vector<Item> items = ClassifyLines(SplitTextLines(text), savedGames);
 
     // Boards are runs of board lines; the gaps between them hold their notes.
     std::vector<std::pair<std::size_t, std::size_t>> boards;
@@ -724,6 +742,11 @@ LevelCollection ReadCollection(const std::string& text, CollectionProgress* prog
             for (std::string& row : level.Rows)
                 row.erase(0, std::min(indent, row.size()));
         }
+        // A saved game belongs to the last board above it.
+        const int nextBoard = b + 1 < drafts.size() ? drafts[b + 1].Line : std::numeric_limits<int>::max();
+        for (const SavedGameText& saved : savedGames)
+            if (saved.Line > d.Line && saved.Line < nextBoard)
+                level.SavedGames.push_back(saved);
 
         SkipReason reason{};
         int detail = 0;
