@@ -539,6 +539,7 @@ std::optional<std::array<int, 4>> TFRMMain::HintMark() const { return Help ? Hel
 bool TFRMMain::AssistBusy() const { return Help && Help->Busy(); }
 bool TFRMMain::Walking() const { return Help && Help->Walking(); }
 QWidget* TFRMMain::AssistProgress() const { return Help ? Help->Progress() : nullptr; }
+QRect TFRMMain::HelpMessageRect() const { return Help ? Help->MessageRect() : QRect(); }
 
 QWidget* TFRMMain::BoardArea() { return IMGSokoban; }
 

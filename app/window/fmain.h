@@ -221,6 +221,7 @@ public:
     bool AssistBusy() const;
     bool Walking() const;
     QWidget* AssistProgress() const;
+    QRect HelpMessageRect() const;   // empty when no margin holds it
 
     // --- Widgets, named by kind and role ---
     QMenuBar* MNUSokoban = nullptr;

@@ -258,6 +258,29 @@ TEST_F(LevelsWindowTest, PicturesArePaintedWithTheCurrentTiles)
     EXPECT_EQ(image.pixelColor(5 * 8 + 4, 4).alpha(), 0);
 }
 
+TEST_F(LevelsWindowTest, PicturesKeptAreBoundedTheLeastRecentlyShownGoingFirst)
+{
+    CopyLevels({"0101", "0102", "0103", "0104", "0105"});
+    Start();
+    TFRMLevels& levels = OpenLevels();
+    levels.hide();   // only the test asks for pictures
+    levels.Model().SetThumbnailLimit(2);
+    const auto picture = [&](int row) {
+        return levels.Filter().index(row, w4::LevelListModel::ColPicture).data(Qt::DecorationRole).value<QImage>();
+    };
+    // Every row asks for its picture; only the last two painted stay.
+    for (int row = 0; row < 5; ++row)
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(row).isNull(); }, 10000)) << row;
+    EXPECT_EQ(levels.Model().ThumbnailCount(), 2);
+    EXPECT_TRUE(picture(0).isNull()) << "the first went first";
+    // Shown again, it is painted again, and the least recently shown of the others goes.
+    EXPECT_FALSE(picture(4).isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(0).isNull(); }, 10000));
+    EXPECT_EQ(levels.Model().ThumbnailCount(), 2);
+    EXPECT_FALSE(picture(4).isNull());
+    EXPECT_TRUE(picture(3).isNull());
+}
+
 // --- The undo keys by habit ---
 
 TEST_F(WindowTest, CtrlZAndCtrlYUndoAndRedoLikeBackspaceAndPageDown)
