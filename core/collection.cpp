@@ -502,12 +502,12 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
             return 'Z';
         return grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
     };
-    auto solved = [&] {
-        for (const std::string& row : grid)
-            if (row.find_first_of("$+.") != std::string::npos)
-                return false;
-        return true;
-    };
+    // Cells still to finish, counted once and then kept up to date, so that a long solution on a
+    // large board costs one step per move rather than a look at every cell.
+    auto unfinished = [](char c) { return c == '$' || c == '+' || c == '.'; };
+    std::size_t open = 0;
+    for (const std::string& row : grid)
+        open += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), unfinished));
     result.Letters.reserve(letters.size());
     for (std::size_t i = 0; i < letters.size(); ++i) {
         int dx = 0, dy = 0;
@@ -528,15 +528,19 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
         const int xs[3] = {kx, kx + dx, kx + 2 * dx};
         const int ys[3] = {ky, ky + dy, ky + 2 * dy};
         const char news[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
-        for (int n = 0; n < 3; ++n)
-            if (cell(xs[n], ys[n]) != 'Z')
-                grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])] = news[n];
+        for (int n = 0; n < 3; ++n) {
+            if (cell(xs[n], ys[n]) == 'Z')
+                continue;
+            char& c = grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])];
+            open = open - (unfinished(c) ? 1 : 0) + (unfinished(news[n]) ? 1 : 0);
+            c = news[n];
+        }
         kx += dx;
         ky += dy;
         const char lower = Lower(letters[i]);
         result.Letters += move.Outcome == MoveOutcome::Push ? static_cast<char>(lower - 'a' + 'A') : lower;
         // Once solved the game takes no further move, so the solution ends here.
-        if (solved()) {
+        if (open == 0) {
             result.Solved = true;
             return result;
         }

@@ -129,7 +129,7 @@ PastedSolution CheckPastedSolution(const GameState& g, const std::string& text)
 bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
 {
     const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (!IsBestScore(letters, g.StoredSolution) || g.LevelIndex < 0 || g.LevelIndex >= count)
+    if (!BeatsStoredSolution(g, letters) || g.LevelIndex < 0 || g.LevelIndex >= count)
         return false;
     const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
     if (!FileExists(level))
@@ -208,9 +208,12 @@ std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan)
     std::vector<std::string> existing;
     std::error_code ec;
     for (const ImportTarget& target : plan) {
-        for (const std::string* path : {&target.LevelPath, &target.SolutionPath, &target.SnapshotPath})
-            if (!path->empty() && std::filesystem::exists(*path, ec))
-                existing.push_back(*path);
+        // The solution and snapshot files beside a level are replaced, or removed when the new
+        // level brings none, so they are counted whether or not the plan writes them.
+        for (const std::string& path :
+             {target.LevelPath, SolutionFilePath(target.LevelPath), SnapshotFilePath(target.LevelPath)})
+            if (std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec))
+                existing.push_back(path);
     }
     return existing;
 }
@@ -245,9 +248,14 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
             if (!target.SolutionPath.empty()) {
                 WriteSolutionFile(target.SolutionPath, level.BestSolution());
                 ++result.WithSolutions;
+            } else {
+                // A solution left from the level this one replaces would be loaded for it.
+                RemoveFile(SolutionFilePath(target.LevelPath));
             }
             if (!target.SnapshotPath.empty())
                 WriteTextLines(target.SnapshotPath, SnapshotFileLines(ImportedSnapshots(level)));
+            else
+                RemoveFile(SnapshotFilePath(target.LevelPath));   // positions of the replaced board
         } catch (const std::exception& e) {
             result.Error = e.what();
             result.StoppedAtLevel = level.Number;

@@ -1,5 +1,6 @@
 #include "core/levelsummary.h"
 
+#include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
 #include "core/snapshots.h"
@@ -72,8 +73,11 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         summary.Rows.push_back(std::move(row));
     }
 
-    // Only a solution the replay can use counts: an empty solution file keeps nothing.
-    summary.Solved = !g.StoredSolution.empty();
+    // Only a solution that solves this level counts: an empty file, or one left from another
+    // level or an older version of this one, is no solution.
+    summary.Solved = StoredSolutionSolves(g);
+    if (!summary.Solved)
+        return summary;
     for (const char c : g.StoredSolution) {
         switch (c) {
         case 'L': case 'U': case 'R': case 'D': ++summary.SolutionPushes; [[fallthrough]];
