@@ -60,10 +60,9 @@ std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshot
 bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s);
 
 // The board at the snapshot's position, one string per row, replayed from `start` (rows as the
-// level list has them: 'X' outside); moves the board refuses end the replay there.
+// level list has them, 'X' outside; StartRows of core/completion.h for the level in play); moves
+// the board refuses end the replay there.
 std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s);
-// The start rows of the level in play (record 0), for PositionRows.
-std::vector<std::string> StartRows(const GameState& g);
 
 // --- Store -----------------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // Snapshots: kept positions of an attempt, their text form, their file and the collection sections.
 #include "core/snapshots.h"
 #include "core/collection.h"
+#include "core/completion.h"
 #include "core/fileio.h"
 #include "core/history.h"
 #include "core/levelexport.h"
