@@ -5,6 +5,7 @@
 // "Snapshot" section of the collection format, the position marked by '*' inside the letters,
 // one file per level kept where the level's solution file is kept. No Qt here.
 
+#include "core/completion.h"
 #include "core/frontend.h"
 #include "core/uglobal.h"
 
