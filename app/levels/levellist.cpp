@@ -301,7 +301,13 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         case ColFile: return entry.FileName;
         case ColSize: return ok ? QStringLiteral("%1 × %2").arg(s->Width).arg(s->Height) : QString();
         case ColBoxes: return ok ? QVariant(s->Boxes) : QVariant();
-        case ColSolved: return solved ? QStringLiteral("✔") : QString();
+        // An attempt in progress (Tools > Resume Attempt) is marked beside the solved mark.
+        case ColSolved: {
+            QString mark = solved ? QStringLiteral("✔") : QString();
+            if (ok && s->AttemptInProgress)
+                mark += QStringLiteral("…");
+            return mark;
+        }
         case ColMoves: return solved ? QVariant(s->SolutionMoves) : QVariant();
         case ColPushes: return solved ? QVariant(s->SolutionPushes) : QVariant();
         default: return {};
@@ -333,6 +339,8 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (index.column() == ColFile || index.column() == ColTitle)
             return QFile::decodeName(QByteArray::fromStdString(entry.Path));
+        if (index.column() == ColSolved && ok && s->AttemptInProgress)
+            return Text("An attempt in progress: Tools > Resume Attempt", "Une partie en cours : Outils > Reprendre la partie");
         return {};
     case SortRole:
         switch (index.column()) {
