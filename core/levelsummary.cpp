@@ -3,6 +3,7 @@
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
+#include "core/snapshots.h"
 #include "core/ualgo.h"
 #include "core/uglobal.h"
 #include "core/usokoban.h"
@@ -84,6 +85,7 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         default: break;
         }
     }
+    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     return summary;
 }
 
@@ -103,6 +105,12 @@ LevelFileStamp StampLevelFiles(const std::string& path, const GameState& rules)
         stamp.SolutionTime = ModificationTime(solution);
         const auto solutionSize = std::filesystem::file_size(solution, error);
         stamp.SolutionSize = error ? -1 : static_cast<std::int64_t>(solutionSize);
+    }
+    const std::string snapshots = FindSnapshotFile(rules, path);
+    if (!snapshots.empty()) {
+        stamp.SnapshotTime = ModificationTime(snapshots);
+        const auto snapshotSize = std::filesystem::file_size(snapshots, error);
+        stamp.SnapshotSize = error ? -1 : static_cast<std::int64_t>(snapshotSize);
     }
     return stamp;
 }

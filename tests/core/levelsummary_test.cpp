@@ -95,6 +95,18 @@ TEST_F(LevelSummaryTest, TheStampChangesWhenTheLevelOrItsSolutionChanges)
     EXPECT_NE(solved, w4::StampLevelFiles(level, Rules()));
 }
 
+TEST_F(LevelSummaryTest, AnAutomaticSnapshotNewerThanTheSolutionIsAnAttemptInProgress)
+{
+    const std::string level = Write("p.xsb", "#@ $.#\r\n");
+    const w4::LevelFileStamp before = w4::StampLevelFiles(level, Rules());
+    Write("p.snapshots.sok", "Snapshot (moves 1, pushes 0, 2020-01-01 00:00:00 UTC, automatic)\r\nr*\r\n");
+    EXPECT_NE(before, w4::StampLevelFiles(level, Rules()));
+    EXPECT_TRUE(w4::ReadLevelSummary(level, Rules()).AttemptInProgress);
+    // Solved since: the attempt is over.
+    Write("p.XHT", "rR\r\n");
+    EXPECT_FALSE(w4::ReadLevelSummary(level, Rules()).AttemptInProgress);
+}
+
 TEST_F(LevelSummaryTest, AnInstalledGameFindsTheSolutionInItsStore)
 {
     const std::string level = Write("shipped.xsb", "#@$.#\r\n");

@@ -366,3 +366,59 @@ TEST_F(SolveCommand, AFileWithOnePlayableBoardStillReadsAsTheGameLoadsIt)
 }
 
 } // namespace
+
+namespace {
+
+// Moves first: "drRurDrdLLL" (11 moves, 5 pushes); pushes first: "drdrruulDrdLL" (13 moves, 3 pushes).
+const char* const TwoWays = "#######\n#@#   #\n#  $  #\n#.    #\n#######\n";
+
+TEST_F(SolveCommand, OptimizeShortensTheStoredSolutionAndPrintsBeforeAndAfter)
+{
+    const std::string level = Put("a.xsb", "#######\n#     #\n#@$  .#\n#     #\n#######\n");
+    Put("a.XHT", "udRudRlrR\r\n");
+    const std::string unsolved = Put("lost.xsb", Lost);
+    const Run run = Solve({"--optimize", "moves", level, unsolved});
+    ASSERT_EQ(run.lines.size(), 3u) << run.out;
+    EXPECT_EQ(run.lines[0].rfind(level + ": improved, 9 -> 3 moves, 3 -> 3 pushes, from the stored solution, every position searched, ", 0), 0u)
+        << run.lines[0];
+    EXPECT_EQ(run.lines[1].rfind(unsolved + ": no solution (unsolvable)", 0), 0u) << run.lines[1];
+    EXPECT_EQ(run.lines[2], "improved 1 of 2; moves 9 -> 3, pushes 3 -> 3; 1 without a solution");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Contents(Path("a.XHT")), "udRudRlrR\r\n") << "nothing is written without --write";
+
+    std::string error;
+    EXPECT_FALSE(w4::solvecli::ParseCommandLine({"--optimize", "fewest", level}, error));
+    EXPECT_NE(error.find("--optimize takes moves or pushes"), std::string::npos) << error;
+}
+
+// --write keeps the optimizer's solution by the game's rule, strictly fewer moves, whatever the
+// measure it was shortened by; a level without a solution is solved first.
+TEST_F(SolveCommand, OptimizeWritesOnlyByTheBestScoreRule)
+{
+    const std::string byPushes = Put("p.xsb", TwoWays);
+    Put("p.XHT", "drRurDrdLLL\r\n");      // the fewest moves already: fewer pushes cost moves
+    const std::string byMoves = Put("m.xsb", TwoWays);
+    Put("m.XHT", "drdrruulDrdLL\r\n");    // the fewest pushes: the fewest moves are shorter
+    const std::string none = Put("n.xsb", TwoWays);
+    const std::string broken = Put("b.xsb", TwoWays);
+    Put("b.XHT", "rrrr\r\n");              // does not solve it: the solver's solution is the start
+
+    const Run pushes = Solve({"--optimize", "pushes", "--write", byPushes});
+    EXPECT_EQ(pushes.status, 0) << pushes.out;
+    EXPECT_NE(pushes.lines[0].find("improved, 11 -> 13 moves, 5 -> 3 pushes"), std::string::npos) << pushes.lines[0];
+    EXPECT_NE(pushes.lines[0].find("; stored solution kept (11 moves)"), std::string::npos) << pushes.lines[0];
+    EXPECT_EQ(Contents(Path("p.XHT")), "drRurDrdLLL\r\n");
+
+    const Run moves = Solve({"--optimize", "moves", "--write", byMoves, none, broken});
+    EXPECT_EQ(moves.status, 0) << moves.out;
+    ASSERT_EQ(moves.lines.size(), 4u) << moves.out;
+    EXPECT_NE(moves.lines[0].find("improved, 13 -> 11 moves"), std::string::npos) << moves.lines[0];
+    EXPECT_EQ(Contents(Path("m.XHT")), "drRurDrdLLL\r\n");
+    EXPECT_EQ(Contents(Path("n.XHT")), "drRurDrdLLL\r\n");
+    // The rule counts moves alone, as the game's does: the shorter stored letters stay.
+    EXPECT_EQ(Contents(Path("b.XHT")), "rrrr\r\n");
+    EXPECT_NE(moves.lines[1].find("from the solver's solution"), std::string::npos) << moves.lines[1];
+    EXPECT_NE(moves.lines[2].find("from the solver's solution"), std::string::npos) << moves.lines[2];
+}
+
+} // namespace
