@@ -76,9 +76,7 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
     // Only a solution that solves this level counts: an empty file, or one left from another
     // level or an older version of this one, is no solution.
     summary.Solved = StoredSolutionSolves(g);
-    if (!summary.Solved)
-        return summary;
-    for (const char c : g.StoredSolution) {
+    for (const char c : summary.Solved ? g.StoredSolution : std::string()) {
         switch (c) {
         case 'L': case 'U': case 'R': case 'D': ++summary.SolutionPushes; [[fallthrough]];
         case 'l': case 'u': case 'r': case 'd': ++summary.SolutionMoves; break;
