@@ -70,7 +70,7 @@ protected:
 TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRightCounts)
 {
     CopyLevels({"0101", "0102", "0103", "0104"});
-    WriteAll(folder / "levels" / "0101.XHT", "uuLdlLR\r\n");   // 7 moves, 3 pushes
+    WriteAll(folder / "levels" / "0101.XHT", "dlUrrrdLullddrUluRuulDrddrruLdlUU\r\n");   // 33 moves, 8 pushes
     WriteAll(folder / "levels" / "0103.XHT", "");               // nothing kept: not solved
     WriteAll(LevelPath("notes"), "Title: only words\r\n");
     WritePlaylist({LevelPath("0101"), LevelPath("0102"), LevelPath("0103"), LevelPath("0104"), LevelPath("notes")});
@@ -87,15 +87,15 @@ TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRig
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColFile),
               QStringList({"0101.xsb", "0102.xsb", "0103.xsb", "0104.xsb", "notes.xsb"}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSolved), QStringList({"✔", "", "", "", ""}));
-    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColMoves), QStringList({"7", "", "", "", ""}));
-    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColPushes), QStringList({"3", "", "", "", ""}));
+    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColMoves), QStringList({"33", "", "", "", ""}));
+    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColPushes), QStringList({"8", "", "", "", ""}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSize), QStringList({"6 × 7", "", "9 × 6", "", ""}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColBoxes), QStringList({"2", "", "2", "", ""}));
     EXPECT_EQ(levels.LBLSolved->text(), "1 of 5 solved");
 
     // A solution kept since the last opening is seen at the next one.
     levels.reject();
-    WriteAll(folder / "levels" / "0103.XHT", "rrr\r\n");
+    WriteAll(folder / "levels" / "0103.XHT", "ruuLLLulDrrrrddlUruLLLddllluurRDrdLuuurDD\r\n");
     OpenLevels();
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSolved), QStringList({"✔", "", "✔", "", ""}));
     EXPECT_EQ(levels.LBLSolved->text(), "2 of 5 solved");
@@ -114,8 +114,9 @@ TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRig
 TEST_F(LevelsWindowTest, TheFilterAndTheToggleNarrowTheList)
 {
     CopyLevels({"0101", "0102", "0103", "0110", "0201"});
-    WriteAll(folder / "levels" / "0110.XHT", "r\r\n");
-    WriteAll(folder / "levels" / "0102.XHT", "r\r\n");
+    WriteAll(folder / "levels" / "0110.XHT",
+             "rddrruuLLrrddrruuLLrruuurrdddLLddlluuRlddlluuRRllddlluuRRddrrrruUUUddddlluuRlddrruUUdllddlluuRRRlddrruU\r\n");
+    WriteAll(folder / "levels" / "0102.XHT", "rddLruulDuullddR\r\n");
     Start();
     TFRMLevels& levels = OpenLevels();
     EXPECT_TRUE(levels.EDTFilter->hasFocus());
@@ -149,7 +150,7 @@ TEST_F(LevelsWindowTest, ChoosingALevelLeavesTheSameStateAsTheNavigationButtons)
         SCOPED_TRACE(mode);
         const auto begin = [&] {
             if (mode == w4::ModeSolution)
-                WriteAll(folder / "levels" / "0101.XHT", "uuu\r\n");
+                WriteAll(folder / "levels" / "0101.XHT", "dlUrrrdLullddrUluRuulDrddrruLdlUU\r\n");
             Start();
             if (mode == w4::ModeSolution) {
                 window->BTNSolution->click();

@@ -19,6 +19,7 @@ public:
     std::deque<QString> Musics;
     std::deque<QString> Folders;
     QStringList FolderStarts;
+    QStringList SaveStarts;   // the folder each save dialog opened in, in order
 
     QStringList Questions;
     QStringList Notices;
@@ -46,7 +47,11 @@ public:
         OpenSuffixes << defaultSuffix;
         return Take(FileToOpen);
     }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return Take(FileToSave); }
+    QString SaveFile(const QString& folder, const QString&, const QString&) override
+    {
+        SaveStarts << folder;
+        return Take(FileToSave);
+    }
     std::optional<QColor> Colour(const QColor&) override { return Take(Colours); }
     QString Picture(const QString&, const QString&) override { return Take(Pictures); }
     QString MusicFile(const QString&, const QString&) override { return Take(Musics); }
