@@ -415,8 +415,8 @@ TEST_F(SolveCommand, OptimizeWritesOnlyByTheBestScoreRule)
     EXPECT_NE(moves.lines[0].find("improved, 13 -> 11 moves"), std::string::npos) << moves.lines[0];
     EXPECT_EQ(Contents(Path("m.XHT")), "drRurDrdLLL\r\n");
     EXPECT_EQ(Contents(Path("n.XHT")), "drRurDrdLLL\r\n");
-    // The rule counts moves alone, as the game's does: the shorter stored letters stay.
-    EXPECT_EQ(Contents(Path("b.XHT")), "rrrr\r\n");
+    // Stored letters that do not solve the level count as no solution, as in the game: replaced.
+    EXPECT_EQ(Contents(Path("b.XHT")), "drRurDrdLLL\r\n");
     EXPECT_NE(moves.lines[1].find("from the solver's solution"), std::string::npos) << moves.lines[1];
     EXPECT_NE(moves.lines[2].find("from the solver's solution"), std::string::npos) << moves.lines[2];
 }
