@@ -41,5 +41,8 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &w4::SingleInstance::fileHandedOver, &window, &TFRMMain::ReceiveHandedOverArgument);
     QObject::connect(&instance, &w4::SingleInstance::raiseRequested, &window, [&window] { w4::BringToFront(&window); });
     window.show();
+    // An installed copy with no home to keep its files in says so rather than fail at the first write.
+    if (!folders.Missing.empty())
+        dialogs.Error(QString::fromStdString(folders.Missing));
     return app.exec();
 }

@@ -1,4 +1,5 @@
 // Loading, the fill, single moves and a long attempt on the largest board.
+#include "core/completion.h"
 #include "core/history.h"
 #include "core/loading.h"
 #include "core/ualgo.h"
@@ -131,5 +132,21 @@ void BM_Attempt100k(benchmark::State& state)
     state.counters["peak_rss_MiB"] = static_cast<double>(PeakMemoryKiB()) / 1024.0;
 }
 BENCHMARK(BM_Attempt100k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Whether a stored solution solves its level, as loading a summary and keeping a solution ask:
+// 100 000 moves on the 50 x 50 room that never solve it, the longest walk before an answer.
+void BM_StoredSolutionCheck(benchmark::State& state)
+{
+    Room room;
+    room.g.StoredSolution.clear();
+    for (int i = 0; i < 50000; ++i)
+        room.g.StoredSolution += "lr";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(w4::StoredSolutionSolves(room.g));
+    state.counters["per_move"] = benchmark::Counter(static_cast<double>(room.g.StoredSolution.size()),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_StoredSolutionCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace

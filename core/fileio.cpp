@@ -140,7 +140,9 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
 
     // The temporary file lives in the target's folder, so the rename never crosses file systems.
     // It carries the target's name when that still fits in a file name, else a short one.
-    std::string name = "." + target.filename().string() + ".XXXXXX";
+    std::string name = target.filename().string();
+    name.insert(0, 1, '.');
+    name.append(".XXXXXX");
     if (name.size() > NAME_MAX)
         name = ".warehaus4.XXXXXX";
     std::string temp = (folder / name).string();

@@ -130,6 +130,7 @@ Folders ChooseFolders(const FolderInputs& in)
 
     Folders f;
     f.Installed = true;
+    f.Home = in.Home;
     // bin/../share/warehaus4/; a read-only copy that carries its data beside it reads it there.
     const fs::path shared = WithSeparator(program / ".." / "share" / AppFolderName);
     f.Data = HoldsProgramData(shared) || !HoldsProgramData(program) ? shared : program;
@@ -180,6 +181,22 @@ fs::path DataFolder(const GameState& g)
 fs::path SettingsFolder(const GameState& g)
 {
     return g.Places.Settings.empty() ? g.ProgramFolder : g.Places.Settings;
+}
+
+fs::path SaveDialogFolder(const GameState& g)
+{
+    if (!g.Places.Installed)
+        return DataFolder(g);
+    if (g.LevelIndex >= 0 && static_cast<std::size_t>(g.LevelIndex) < g.Playlist.size()) {
+        const fs::path level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
+        std::error_code ec;
+        const fs::path folder = fs::absolute(level, ec).parent_path();
+        if (!ec && FolderIsWritable(folder))
+            return WithSeparator(folder);
+    }
+    if (!g.Places.Home.empty())
+        return WithSeparator(g.Places.Home);
+    return DataFolder(g);
 }
 
 std::string SolutionStoreName(const std::string& levelPath)

@@ -18,6 +18,7 @@ struct Folders {
     std::filesystem::path Data;       // levels/, sounds/, musics/, graphics/; trailing separator
     std::filesystem::path Settings;   // boxyard4.ini and boxyard4.lev; trailing separator
     std::filesystem::path Solutions;  // the solution store; empty when solutions stay beside levels
+    std::filesystem::path Home;       // the user's home; empty when there is none
     // Installed without any home to keep files in: what is missing, to be told to the user.
     std::string Missing;
 };
@@ -53,6 +54,11 @@ bool HoldsProgramData(const std::filesystem::path& folder);
 bool IsInstalled(const GameState& g);
 std::filesystem::path DataFolder(const GameState& g);
 std::filesystem::path SettingsFolder(const GameState& g);
+
+// Where a dialog that saves a new file opens: a portable copy's own folder; for an installed
+// copy, whose data folder cannot be written, the current level's folder when it can be written,
+// else the home folder.
+std::filesystem::path SaveDialogFolder(const GameState& g);
 
 // A file name for the store, different for every absolute level path and free of separators.
 std::string SolutionStoreName(const std::string& levelPath);

@@ -87,4 +87,19 @@ void RedrawBoard(GameState& g, Frontend& ui)
     ui.RefreshStatus();
 }
 
+GameState LevelAsSaved(const GameState& g)
+{
+    GameState file;
+    file.ProgramFolder = g.ProgramFolder;
+    file.Places = g.Places;
+    file.Playlist = g.Playlist;
+    file.LevelIndex = g.LevelIndex;
+    file.GameMode = ModePlay;
+    file.LanguageNumber = g.LanguageNumber;
+    file.Now = g.Now;
+    SilentFrontend silent;
+    LoadLevel(file, silent);
+    return file;
+}
+
 } // namespace w4

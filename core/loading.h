@@ -15,4 +15,8 @@ void LocateKeeper(GameState& g);
 // Full redraw: keeper position, the picture, then census and status.
 void RedrawBoard(GameState& g, Frontend& ui);
 
+// The current playlist entry as its files hold it now (start position, header, stored solution),
+// loaded as Play mode loads it on a scratch state: what a solution file is kept for.
+GameState LevelAsSaved(const GameState& g);
+
 } // namespace w4

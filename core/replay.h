@@ -5,6 +5,8 @@
 #include "core/frontend.h"
 #include "core/uglobal.h"
 
+#include <string>
+
 namespace w4 {
 
 constexpr int MinFilmSpeed = 1;
@@ -23,6 +25,11 @@ int FilmStep(GameState& g, Frontend& ui);
 
 // Whether Play would move anything: solution mode and letters left to play.
 bool FilmHasMore(const GameState& g);
+
+// The same for a film of other letters (a solver's or a pasted solution shown without being
+// kept): FilmPosition counts into `letters`, and StoredSolution stays as the file has it.
+int FilmStep(GameState& g, Frontend& ui, const std::string& letters);
+bool FilmHasMore(const GameState& g, const std::string& letters);
 
 // Back to the start: the level is reloaded, which empties the history, rereads the solution,
 // sets FilmPosition to 0 and stops the timer; then the board is redrawn.

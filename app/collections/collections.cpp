@@ -127,6 +127,15 @@ w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QStri
     return *result;
 }
 
+// Whether the shown level (the editor's drawing) is the one its file holds.
+bool SameLevel(const w4::GameState& shown, const w4::GameState& saved)
+{
+    return shown.LevelWidth == saved.LevelWidth && shown.LevelHeight == saved.LevelHeight &&
+           shown.LevelHeader == saved.LevelHeader && !shown.SnapshotHistory.empty() &&
+           !saved.SnapshotHistory.empty() &&
+           shown.SnapshotHistory.front().Board == saved.SnapshotHistory.front().Board;
+}
+
 } // namespace
 
 void w4::Collections::Import()
@@ -167,12 +176,24 @@ void w4::Collections::Import()
     const std::vector<w4::ImportTarget> plan = w4::PlanImport(collection, PathBytes(QDir(folder).absolutePath()));
     const std::vector<std::string> existing = w4::ExistingTargets(plan);
     if (!existing.empty()) {
-        const QString question =
+        QString question =
             (language == w4::LanguageFrench
-                 ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2). Voulez-vous les remplacer ?")
-                 : QStringLiteral("%1 files exist already in this folder (the first: %2). Do you want to replace them ?"))
+                 ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2).")
+                 : QStringLiteral("%1 files exist already in this folder (the first: %2)."))
                 .arg(existing.size())
                 .arg(QFileInfo(PathText(existing.front())).fileName());
+        // An old solution file would be loaded for the new level: say that it goes too.
+        QStringList solutions;
+        for (const std::string& path : existing)
+            if (path.size() > 4 && path.compare(path.size() - 4, 4, ".XHT") == 0)
+                solutions << QFileInfo(PathText(path)).fileName();
+        if (!solutions.isEmpty())
+            question += (language == w4::LanguageFrench
+                             ? QStringLiteral("\r\nParmi eux, %1 fichiers de solution, remplacés ou supprimés avec leur niveau : %2.")
+                             : QStringLiteral("\r\nAmong them %1 solution files, replaced or removed with their levels: %2."))
+                            .arg(solutions.size())
+                            .arg(solutions.join(QStringLiteral(", ")));
+        question += w4::Choose(g, " Do you want to replace them ?", " Voulez-vous les remplacer ?");
         if (!window_.Dialog().Question(w4::WithPath(question, folder)))
             return;
     }
@@ -220,7 +241,7 @@ void w4::Collections::ExportPlaylist()
     w4::GameState& g = window_.State();
     if (g.Playlist.empty())
         return;
-    const QString path = window_.Dialog().SaveFile(window_.ProgramFolderText(), CollectionFilter, QStringLiteral("txt"));
+    const QString path = window_.Dialog().SaveFile(window_.SaveFolderText(), CollectionFilter, QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     const w4::ExportResult result = w4::ExportPlaylist(g, PathBytes(path));
@@ -257,7 +278,7 @@ void w4::Collections::PasteLevel()
                        SkippedLines(collection, g.LanguageNumber));
         return;
     }
-    const QString path = window_.Dialog().SaveFile(window_.ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    const QString path = window_.Dialog().SaveFile(window_.SaveFolderText(), LevelFilter, QStringLiteral("xsb"));
     if (path.isEmpty())
         return;
     const w4::CollectionLevel& level = collection.Levels.front();
@@ -287,7 +308,17 @@ void w4::Collections::PasteSolution()
     w4::GameState& g = window_.State();
     if (g.Playlist.empty() || g.LevelWidth <= 0 || g.LevelHeight <= 0)
         return;
-    const w4::PastedSolution pasted = w4::CheckPastedSolution(g, QGuiApplication::clipboard()->text().toStdString());
+    // A solution is kept for the level its file holds, whatever is shown (a film, the editor's
+    // unsaved drawing): the letters are checked against that.
+    w4::GameState saved = w4::LevelAsSaved(g);
+    if (g.GameMode == w4::ModeEditor && !SameLevel(g, saved) &&
+        !window_.Dialog().Question(w4::Choose(
+            g, "The level has unsaved changes. The solution is checked against the saved level, and showing it "
+               "in Solution mode drops the changes.\r\n\r\nDo you want to go on ?",
+            "Le niveau a des modifications non enregistrées. La solution est vérifiée sur le niveau enregistré, "
+            "et la montrer en mode Solution abandonne les modifications.\r\n\r\nVoulez-vous continuer ?")))
+        return;
+    const w4::PastedSolution pasted = w4::CheckPastedSolution(saved, QGuiApplication::clipboard()->text().toStdString());
     const bool french = g.LanguageNumber == w4::LanguageFrench;
     if (pasted.NotMoves) {
         window_.Dialog().Notice(w4::Choose(g, "The clipboard holds no moves.", "Le presse-papiers ne contient aucun mouvement."));
@@ -305,10 +336,10 @@ void w4::Collections::PasteSolution()
                            .arg(pasted.Letters.size()));
         return;
     }
-    w4::OfferToKeepSolution(g, window_.Screen(), pasted.Letters);
-    // Shown in solution mode: the reload reads the stored solution, then the pasted one takes
-    // its place for the film.
+    w4::OfferToKeepSolution(saved, window_.Screen(), pasted.Letters);
+    // Shown in Solution mode; the reload reads the stored solution, which is the pasted one only
+    // when it was kept. Otherwise the pasted one is a film of its own.
     window_.SetGameMode(w4::ModeSolution);
-    g.StoredSolution = pasted.Letters;
-    g.FilmPosition = 0;
+    if (g.StoredSolution != pasted.Letters)
+        window_.ShowOwnFilm(pasted.Letters, 0);
 }

@@ -23,7 +23,9 @@ bool AssistWorker::Start(std::function<void(AssistWorker&)> job, std::function<v
     Step = 0;
     busy_ = true;
     started_ = std::chrono::steady_clock::now();
-    thread_ = std::thread([this, job = std::move(job), done = std::move(done)]() mutable {
+    thread_ = std::thread([this, hold = BeforeEachJob, job = std::move(job), done = std::move(done)]() mutable {
+        if (hold)
+            hold(*this);
         job(*this);
         // Queued to the window's thread; dropped by Qt if the window is gone by then.
         QMetaObject::invokeMethod(

@@ -31,6 +31,10 @@ public:
     std::atomic<int> Step{0};                  // which check of several is running, from 1
     double Seconds() const;
 
+    // Runs on the worker thread before every job when set: the seam through which a test holds
+    // a job (until it is cancelled, say) however fast the job itself would be.
+    static inline std::function<void(const AssistWorker&)> BeforeEachJob;
+
 private:
     QObject* context_;
     std::thread thread_;

@@ -84,16 +84,7 @@ Position PositionOf(const w4::GameState& g)
 // The level as its file holds it now (start position and stored solution).
 w4::GameState LevelFromFile(const w4::GameState& g)
 {
-    w4::GameState file;
-    file.ProgramFolder = g.ProgramFolder;
-    file.Places = g.Places;
-    file.Playlist = g.Playlist;
-    file.LevelIndex = g.LevelIndex;
-    file.GameMode = w4::ModePlay;
-    file.Now = g.Now;
-    w4::SilentFrontend silent;
-    w4::LoadLevel(file, silent);
-    return file;
+    return w4::LevelAsSaved(g);
 }
 
 QString InvalidText(const w4::GameState& g, w4::solver::InvalidReason reason)
@@ -148,7 +139,8 @@ struct AssistParts {
     Position HintPosition;
     w4::PushMark Hint;
 
-    // A film of a solution the solver found, from the position it was found for.
+    // A film of a solution the solver found for a board that is not the level's file (the
+    // editor's unsaved drawing): shown on that board, from the position it was found for.
     struct Film {
         int LevelIndex = -1;
         int Width = 0, Height = 0;
@@ -567,7 +559,8 @@ void CloseProgress(AssistParts& a)
     a.Progress = nullptr;
 }
 
-// Shows the solver's film in Solution mode: its start position, its letters from the first.
+// Shows the solver's film of a drawn board in Solution mode: the board, its letters from the
+// first. The stored solution stays the file's.
 void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a)
 {
     w4::GameState& g = w.State();
@@ -578,9 +571,7 @@ void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a)
     g.HistoryLength = 1;
     g.LevelWidth = f.Width;
     g.LevelHeight = f.Height;
-    g.StoredSolution = f.Letters;
-    g.FilmPosition = 0;
-    w4::RedrawBoard(g, w.Screen());
+    w.ShowOwnFilm(f.Letters, 0);
 }
 
 w4::solver::Options SolverOptions(w4::AssistWorker& worker, double seconds, std::uint64_t base)
@@ -607,6 +598,13 @@ void w4::BoardHelp::Solve()
     const w4::BoardGrid* board = WorkedBoard(game_);
     if (board == nullptr || game_.LevelWidth <= 0 || game_.LevelHeight <= 0 || game_.Playlist.empty())
         return;
+    // Nothing to find on a board that is solved already.
+    if (w4::IsSolved(game_) && (game_.GameMode == w4::ModePlay || game_.HistoryIndex == 0)) {
+        window_.Dialog().Notice(game_.GameMode == w4::ModePlay && game_.HistoryIndex > 0
+                                    ? w4::Choose(game_, "This position is solved already.", "Cette position est déjà résolue.")
+                                    : w4::Choose(game_, "This level is solved already.", "Ce niveau est déjà résolu."));
+        return;
+    }
     const Position start = PositionOf(game_);
     const w4::BoardGrid attemptStart = game_.SnapshotHistory.front().Board;
     const std::vector<std::string> rows = w4::BoardRows(*board, game_.LevelWidth, game_.LevelHeight);
@@ -681,7 +679,7 @@ void w4::BoardHelp::Solve()
                     offer += w4::Choose(game_, "\r\n(The level's unsaved changes will be lost.)",
                                         "\r\n(Les modifications non enregistrées du niveau seront perdues.)");
                 const bool watch = window_.Dialog().Question(offer);
-                if (fromFileStart && w4::FileExists(path) && w4::IsBestScore(full, file.StoredSolution)) {
+                if (fromFileStart && w4::FileExists(path) && w4::BeatsStoredSolution(file, full)) {
                     const std::string solutionPath = w4::SolutionFilePathFor(game_, path);
                     if (window_.Dialog().Question(w4::WithPath(
                             w4::Choose(game_, "BEST SCORE !!!\r\n\r\nDo you want to save the solution ?",
@@ -693,15 +691,22 @@ void w4::BoardHelp::Solve()
                 }
                 if (!watch)
                     return;
-                AssistParts::Film film;
-                film.LevelIndex = start.LevelIndex;
-                film.Width = start.Width;
-                film.Height = start.Height;
-                film.Start = start.Board;
-                film.Letters = r.moves;
-                parts_->SolvedFilm = film;
                 window_.SetGameMode(w4::ModeSolution);
-                ShowSolvedFilm(window_, *parts_);
+                // A film of its own, never the level's start or stored solution: from the file's
+                // start through the attempt so far when it began there, else on the drawn board.
+                parts_->SolvedFilm.reset();
+                if (fromFileStart && game_.SnapshotHistory.front().Board == attemptStart) {
+                    window_.ShowOwnFilm(full, before.size());
+                } else {
+                    AssistParts::Film film;
+                    film.LevelIndex = start.LevelIndex;
+                    film.Width = start.Width;
+                    film.Height = start.Height;
+                    film.Start = start.Board;
+                    film.Letters = r.moves;
+                    parts_->SolvedFilm = film;
+                    ShowSolvedFilm(window_, *parts_);
+                }
                 window_.PlayFilm();
             });
         });
@@ -712,25 +717,32 @@ void w4::BoardHelp::Solve()
 bool w4::BoardHelp::FilmRewind()
 {
     if (!parts_->SolvedFilm || game_.GameMode != w4::ModeSolution ||
-        game_.LevelIndex != parts_->SolvedFilm->LevelIndex || game_.StoredSolution != parts_->SolvedFilm->Letters)
+        game_.LevelIndex != parts_->SolvedFilm->LevelIndex || window_.OwnFilm() != parts_->SolvedFilm->Letters)
         return false;
     w4::FilmRewind(game_, window_.Screen());
     ShowSolvedFilm(window_, *parts_);
     return true;
 }
 
-// A level with no stored solution has nothing to play: offer to solve it instead.
+// A level with no stored solution has nothing to play: offer to solve it instead. A stored
+// solution that does not solve the level (left from an older version of it, say) is not played.
 bool w4::BoardHelp::OfferSolve()
 {
-    if (game_.GameMode != w4::ModeSolution || !game_.StoredSolution.empty() || game_.LevelWidth <= 0 ||
-        game_.LevelHeight <= 0 || game_.Playlist.empty())
+    if (game_.GameMode != w4::ModeSolution || game_.LevelWidth <= 0 || game_.LevelHeight <= 0 ||
+        game_.Playlist.empty())
+        return false;
+    const bool none = game_.StoredSolution.empty();
+    if (!none && w4::StoredSolutionSolves(game_))
         return false;
     if (SolverTaken(window_, *parts_, [this] { OfferSolve(); }))
         return true;
-    // On No the film runs as ever: it has nothing to play and stops at its first tick.
-    if (!window_.Dialog().Question(w4::Choose(game_, "This level has no solution yet.\r\n\r\nDo you want to solve it now ?",
-                                     "Ce niveau n'a pas encore de solution.\r\n\r\nVoulez-vous le résoudre maintenant ?")))
-        return false;
+    const QString problem = none ? w4::Choose(game_, "This level has no solution yet.", "Ce niveau n'a pas encore de solution.")
+                                 : w4::Choose(game_, "The stored solution does not solve this level.",
+                                              "La solution enregistrée ne résout pas ce niveau.");
+    // On No the film runs as ever when there is nothing to play: it stops at its first tick.
+    if (!window_.Dialog().Question(problem + w4::Choose(game_, "\r\n\r\nDo you want to solve it now ?",
+                                                        "\r\n\r\nVoulez-vous le résoudre maintenant ?")))
+        return !none;
     Solve();
     return true;
 }

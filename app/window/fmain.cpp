@@ -36,6 +36,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -399,18 +400,26 @@ bool TFRMMain::FormClose()
         if (!dialogs.Question(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?")))
             return false;
     }
-    try {
-        w4::MakeFolderFor(Game, w4::SettingsFilePath(Game));
-        SaveSettings();
-        // The playlist is written before the sound system closes, so that a failed write leaves
-        // a window that still works as before.
-        w4::WritePlaylistFile(Game);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-        // A file that cannot be written must not keep the user from leaving.
-        if (!dialogs.Question(w4::Choose(Game, "Quit without saving ?", "Quitter sans enregistrer ?")))
-            return false;
-    }
+    // Each file on its own, so that one that cannot be written keeps no other from being written.
+    // Both are written before the sound system closes: a failed write leaves a window that still
+    // works as before.
+    QStringList failed;
+    const auto write = [&](const std::string& path, const std::function<void()>& save) {
+        try {
+            w4::MakeFolderFor(Game, path);
+            save();
+        } catch (const std::exception& e) {
+            ReportError(QString::fromUtf8(e.what()));
+            failed << QFile::decodeName(path.c_str());
+        }
+    };
+    write(w4::SettingsFilePath(Game), [this] { SaveSettings(); });
+    write(w4::PlaylistFilePath(Game), [this] { w4::WritePlaylistFile(Game); });
+    // A file that cannot be written must not keep the user from leaving.
+    if (!failed.isEmpty() &&
+        !dialogs.Question(w4::Choose(Game, "Quit without saving ?", "Quitter sans enregistrer ?") +
+                          QStringLiteral("\r\n(") + failed.join(QStringLiteral(", ")) + QStringLiteral(")")))
+        return false;
     CloseMedia();
     TimerStatus->stop();
     Closing = true;
@@ -502,7 +511,13 @@ void TFRMMain::SetHistoryBarPosition(int position)
 
 void TFRMMain::EnableHistoryBar(bool enabled) { myScrollBar->setEnabled(enabled); }
 
-void TFRMMain::StopReplayTimer() { TimerFilm->stop(); }
+// Every load calls this: a film of its own ends with the position it was shown on.
+void TFRMMain::StopReplayTimer()
+{
+    TimerFilm->stop();
+    OwnFilmLetters.clear();
+    OwnFilmFrom = 0;
+}
 
 bool TFRMMain::AskQuestion(const std::string& text) { return dialogs.Question(QString::fromStdString(text)); }
 
@@ -519,6 +534,7 @@ void TFRMMain::Guarded(const std::function<void()>& command)
 
 // The folder the file choosers open in: where the levels, graphics and music are.
 QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(w4::DataFolder(Game).string().c_str()); }
+QString TFRMMain::SaveFolderText() const { return QFile::decodeName(w4::SaveDialogFolder(Game).string().c_str()); }
 
 void TFRMMain::resizeEvent(QResizeEvent* event)
 {

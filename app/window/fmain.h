@@ -70,6 +70,7 @@ public:
     ~TFRMMain() override;
 
     w4::GameState& State() override { return Game; }
+    const std::string& OwnFilm() const override { return OwnFilmLetters; }
     const w4::GameState& State() const { return Game; }
     w4::Dialogs& Dialog() override { return dialogs; }
 
@@ -324,7 +325,9 @@ private:
     QWidget* Window() override { return this; }
     QWidget* BoardArea() override;
     void ShowHelpMessage(const QString& text) override;
+    QString SaveFolderText() const override;
     void PlayFilm() override { BTNFilmPlayClick(); }
+    void ShowOwnFilm(const std::string& letters, std::size_t from) override;
 
     w4::GameState Game;
     w4::Dialogs& dialogs;
@@ -335,6 +338,9 @@ private:
     w4::GamepadPollMemory GamepadMemory;
     std::unique_ptr<ShellParts, ShellPartsDeleter> Shell;
     std::unique_ptr<w4::BoardHelp> Help;
+    // The film shown in place of the stored solution, and how many of its letters came at once.
+    std::string OwnFilmLetters;
+    std::size_t OwnFilmFrom = 0;
     std::unique_ptr<w4::Collections> Collections;
     std::unique_ptr<w4::Snapshots> SnapshotKeeper;
     std::map<QString, QAction*> MenuItems;

@@ -182,7 +182,7 @@ void TFRMMain::MNUFileNewClick()
     if (!AskQuestion(w4::NewLevelQuestion(Game)))
         return;
     const QString path =
-        dialogs.SaveFile(ProgramFolderText(), QStringLiteral("Sokoban XSB Levels (*.xsb)"), QStringLiteral("xsb"));
+        dialogs.SaveFile(SaveFolderText(), QStringLiteral("Sokoban XSB Levels (*.xsb)"), QStringLiteral("xsb"));
     if (path.isEmpty())
         return;
     w4::CreateNewLevel(Game, *this, PathBytes(path));

@@ -31,7 +31,7 @@ void TFRMMain::MNUFileSaveAsClick()
 {
     if (!w4::CanSaveAs(Game))
         return;
-    const QString path = dialogs.SaveFile(ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    const QString path = dialogs.SaveFile(SaveFolderText(), LevelFilter, QStringLiteral("xsb"));
     if (!path.isEmpty())
         w4::SaveLevelAs(Game, PathBytes(path));
 }

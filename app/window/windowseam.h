@@ -5,7 +5,9 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <functional>
+#include <string>
 
 class QAction;
 class QWidget;
@@ -29,6 +31,8 @@ public:
     virtual QAction* MenuItem(const QString& name) const = 0;
     // The folder the file choosers open in.
     virtual QString ProgramFolderText() const = 0;
+    // The folder a dialog that saves a new file opens in: one the user can write.
+    virtual QString SaveFolderText() const = 0;
     // The help's line in the status bar's last panel.
     virtual void ShowHelpMessage(const QString& text) = 0;
     // Runs a command under the window's general error handler.
@@ -36,6 +40,12 @@ public:
     virtual void SetGameMode(int mode) = 0;
     // The film's Play button.
     virtual void PlayFilm() = 0;
+    // Shows, in Solution mode, a film that is not the level's stored solution (a solver's, a
+    // pasted one): `letters` from the level's start, the first `from` of them played at once.
+    // The level's start and its stored solution stay as the file has them; the next load ends it.
+    virtual void ShowOwnFilm(const std::string& letters, std::size_t from) = 0;
+    // The letters of the film shown by ShowOwnFilm; empty when the stored solution is shown.
+    virtual const std::string& OwnFilm() const = 0;
 
 protected:
     ~WindowSeam() = default;

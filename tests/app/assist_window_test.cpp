@@ -2,16 +2,24 @@
 // the solver's film and the way back to the last position that can still be won.
 #include "window_fixture.h"
 
+#include "app/help/assistworker.h"
+
 #include "app/window/boardview.h"
 #include "core/completion.h"
 #include "core/pathing.h"
+#include "core/loading.h"
 #include "editor/boardmouse.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 using namespace w4test;
 
@@ -275,7 +283,11 @@ TEST_F(AssistWindowTest, SolveOffersTheFilmAndYesPlaysItToTheSolvedPosition)
     ASSERT_GE(dialogs.Questions.size(), 1);
     EXPECT_TRUE(dialogs.Questions[0].startsWith(QStringLiteral("Solution found: "))) << dialogs.Questions[0].toStdString();
     ASSERT_EQ(G().GameMode, w4::ModeSolution);
-    EXPECT_EQ(G().SnapshotHistory[0].Board[1][2], '@') << "the film starts from the solved position";
+    EXPECT_EQ(G().Current().Board[1][2], '@') << "the film starts from the position it was found for";
+    // A view of its own: the level's start and its stored solution are the file's.
+    EXPECT_EQ(G().SnapshotHistory[0].Board, w4::LevelAsSaved(G()).SnapshotHistory[0].Board);
+    EXPECT_EQ(G().HistoryIndex, 1);
+    EXPECT_TRUE(G().StoredSolution.empty());
     EXPECT_TRUE(window->TimerFilm->isActive());
     for (int tick = 0; tick < 200 && window->TimerFilm->isActive(); ++tick)
         window->TimerFilmTimer();
@@ -285,8 +297,23 @@ TEST_F(AssistWindowTest, SolveOffersTheFilmAndYesPlaysItToTheSolvedPosition)
 
     // Rewind goes back to the film's own start, not the level file's.
     window->BTNFilmRewind->click();
-    EXPECT_EQ(G().SnapshotHistory[0].Board[1][2], '@');
-    EXPECT_EQ(G().FilmPosition, 0);
+    EXPECT_EQ(G().Current().Board[1][2], '@');
+    EXPECT_EQ(G().FilmPosition, 1);
+
+    // Later commands see the level as its file holds it: a full solution from its start is
+    // accepted and offered.
+    const std::string full = window->OwnFilm();
+    ASSERT_GT(full.size(), 1u);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(full));
+    dialogs.Questions.clear();
+    dialogs.Notices.clear();
+    dialogs.Answers = {true};
+    window->MenuItem("MNUFilePasteSolution")->trigger();
+    EXPECT_TRUE(dialogs.Notices.isEmpty()) << dialogs.Notices.join(" ").toStdString();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    EXPECT_TRUE(dialogs.Questions[0].startsWith(QStringLiteral("BEST SCORE !!!")));
+    EXPECT_EQ(ReadAll(SolutionPath()), full + "\r\n");
+    EXPECT_EQ(G().StoredSolution, full);
 }
 
 TEST_F(AssistWindowTest, KeepingASolutionFollowsTheBestScoreRule)
@@ -348,6 +375,14 @@ TEST_F(AssistWindowTest, CancellingSolveLeavesTheWindowAsItWas)
 {
     StartLevel(CrowdedRoom());
     Play("r");
+    // The job is held until it is cancelled, however fast the solver would be.
+    w4::AssistWorker::BeforeEachJob = [](const w4::AssistWorker& worker) {
+        while (!worker.CancelFlag())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    };
+    struct Release {
+        ~Release() { w4::AssistWorker::BeforeEachJob = nullptr; }
+    } release;
     window->MNUToolsSolveClick();
     auto* progress = qobject_cast<QProgressDialog*>(window->AssistProgress());
     ASSERT_NE(progress, nullptr);
@@ -450,6 +485,35 @@ TEST_F(AssistWindowTest, TheDeadlockMessageCoversNoCellAndFollowsTheLanguage)
     }
     window->BTNFrancais->click();
     EXPECT_EQ(window->StatusText(7), QStringLiteral("Blocage : une caisse ne peut plus atteindre de cible."));
+}
+
+// Nothing to find on a solved board: it says so instead of "Solution found: 0 moves".
+TEST_F(AssistWindowTest, SolveOnASolvedBoardSaysSo)
+{
+    StartLevel(OnePush);
+    window->BTNEditor->click();
+    G().SnapshotHistory[0].Board[2][1] = ' ';
+    G().SnapshotHistory[0].Board[3][1] = '*';
+    window->MNUToolsSolveClick();
+    EXPECT_FALSE(window->AssistBusy());
+    ASSERT_EQ(dialogs.Notices.size(), 1);
+    EXPECT_EQ(dialogs.Notices[0], QStringLiteral("This level is solved already."));
+    EXPECT_TRUE(dialogs.Questions.isEmpty());
+}
+
+// A stored solution left from an older version of the level is not played: Solution mode says
+// so and offers to solve the level instead.
+TEST_F(AssistWindowTest, AStoredSolutionThatDoesNotSolveTheLevelIsNotPlayed)
+{
+    StartLevel(OnePush, "l");
+    window->BTNSolution->click();
+    window->BTNFilmPlay->click();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    EXPECT_TRUE(dialogs.Questions[0].startsWith(QStringLiteral("The stored solution does not solve this level.")))
+        << dialogs.Questions[0].toStdString();
+    EXPECT_FALSE(window->TimerFilm->isActive());
+    EXPECT_EQ(G().HistoryIndex, 0);
+    EXPECT_EQ(ReadAll(SolutionPath()), "l\r\n") << "the file stays until a real solution is kept";
 }
 
 TEST_F(AssistWindowTest, SolutionModeWithoutASolutionOffersToSolve)

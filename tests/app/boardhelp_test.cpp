@@ -33,6 +33,10 @@ public:
     void Guarded(const std::function<void()>& command) override { command(); }
     void SetGameMode(int mode) override { Game.GameMode = mode; }
     void PlayFilm() override {}
+    QString SaveFolderText() const override { return {}; }
+    void ShowOwnFilm(const std::string& letters, std::size_t) override { Film = letters; }
+    const std::string& OwnFilm() const override { return Film; }
+    std::string Film;
     void RefreshStatus() override { Help->Refresh(); }
     void PlaySample(w4::Sample sample) override { Samples.push_back(sample); }
 

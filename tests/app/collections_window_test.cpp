@@ -101,6 +101,9 @@ TEST_F(CollectionsWindowTest, ImportNeverReplacesFilesWithoutAsking)
     std::filesystem::create_directories(target);
     const std::string mine = target + "/001 Opening.xsb";
     WriteAll(mine, "my own level\r\n");
+    // A solution of an older level 2: it would be loaded for the new one, so it is asked about.
+    const std::string stale = target + "/002 Second the hard one.XHT";
+    WriteAll(stale, "r\r\n");
 
     // French, and answered No: nothing written, nothing added.
     window->BTNFrancais->click();
@@ -110,7 +113,11 @@ TEST_F(CollectionsWindowTest, ImportNeverReplacesFilesWithoutAsking)
     window->MenuItem("MNUFileImportCollection")->trigger();
     ASSERT_EQ(dialogs.Questions.size(), 1);
     EXPECT_TRUE(dialogs.Questions[0].contains(QString::fromUtf8("existent déjà"))) << dialogs.Questions[0].toStdString();
+    EXPECT_TRUE(dialogs.Questions[0].contains(QString::fromUtf8("1 fichiers de solution, remplacés ou supprimés avec leur "
+                                                                "niveau : 002 Second the hard one.XHT")))
+        << dialogs.Questions[0].toStdString();
     EXPECT_EQ(ReadAll(mine), "my own level\r\n");
+    EXPECT_EQ(ReadAll(stale), "r\r\n");
     EXPECT_FALSE(std::filesystem::exists(target + "/002 Second the hard one.xsb"));
     EXPECT_EQ(G().Playlist.size(), 1u);
     // The proposed folder was made for the chooser and not used: it is gone again.
@@ -122,6 +129,7 @@ TEST_F(CollectionsWindowTest, ImportNeverReplacesFilesWithoutAsking)
     dialogs.Answers.push_back(true);
     window->MenuItem("POPFileImportCollection")->trigger();
     EXPECT_EQ(ReadAll(mine), "#####\r\n#@$.#\r\n#####\r\nTitle: Opening\r\nCollection: Sample\r\n");
+    EXPECT_FALSE(std::filesystem::exists(stale)) << "the new level 2 has no solution";
     EXPECT_EQ(G().Playlist.size(), 3u);
     ASSERT_EQ(dialogs.Notices.size(), 1);
     EXPECT_TRUE(dialogs.Notices[0].startsWith(QString::fromUtf8("2 niveaux importés, 1 avec solution, 1 écartés")))
@@ -244,22 +252,78 @@ TEST_F(CollectionsWindowTest, PastedSolutionIsReplayedKeptByTheBestScoreRuleAndS
     EXPECT_EQ(G().GameMode, w4::ModeSolution);
     EXPECT_EQ(G().StoredSolution, "rRR");
 
-    // A longer solution is shown but not offered: the stored one is better.
+    // A longer solution is shown but not offered: the stored one is better, and stays the stored one.
     SetClipboard("rlrRR");
     window->MenuItem("MNUFilePasteSolution")->trigger();
     EXPECT_EQ(dialogs.Questions.size(), 1);
-    EXPECT_EQ(G().StoredSolution, "rlrRR");
+    EXPECT_EQ(G().StoredSolution, "rRR");
+    EXPECT_EQ(window->OwnFilm(), "rlrRR");
     EXPECT_EQ(ReadAll(w4::SolutionFilePath(path)), "rRR\r\n");
 
     // Copy Solution gives the stored solution; with none, the moves of the attempt.
     Key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Clipboard(), "rlrRR");
+    EXPECT_EQ(Clipboard(), "rRR");
     std::filesystem::remove(w4::SolutionFilePath(path));
     window->BTNPlay->click();
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
     Key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Clipboard(), "rR");
+}
+
+// Declining keeps the old solution: later best-score checks compare with what is on disk.
+TEST_F(CollectionsWindowTest, ADeclinedSolutionNeverBecomesTheStoredOne)
+{
+    const std::string path = LevelPath("room");
+    WriteAll(path, "#######\r\n#@ $ .#\r\n#######\r\n");
+    WriteAll(w4::SolutionFilePath(path), "rlrlrRR\r\n");
+    StartWith({path});
+    SetClipboard("rRR");
+    dialogs.Answers = {false};
+    window->MenuItem("MNUFilePasteSolution")->trigger();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    EXPECT_EQ(G().GameMode, w4::ModeSolution);
+    EXPECT_EQ(G().StoredSolution, "rlrlrRR");
+    EXPECT_EQ(window->OwnFilm(), "rRR") << "shown all the same";
+    // The film plays the pasted letters to the solved position.
+    window->BTNFilmPlay->click();
+    for (int tick = 0; tick < 10 && window->TimerFilm->isActive(); ++tick)
+        window->TimerFilmTimer();
+    EXPECT_TRUE(G().LevelSolved);
+    // Asked again, the same letters still beat the stored solution.
+    dialogs.Answers = {true};
+    window->MenuItem("MNUFilePasteSolution")->trigger();
+    ASSERT_EQ(dialogs.Questions.size(), 2);
+    EXPECT_EQ(ReadAll(w4::SolutionFilePath(path)), "rRR\r\n");
+    EXPECT_EQ(G().StoredSolution, "rRR");
+}
+
+// In the editor, a pasted solution is checked against the saved level; unsaved edits are never
+// dropped without the question.
+TEST_F(CollectionsWindowTest, PastingASolutionOverUnsavedEditsAsksFirst)
+{
+    const std::string path = LevelPath("room");
+    WriteAll(path, "#######\r\n#@ $ .#\r\n#######\r\n");
+    StartWith({path});
+    window->BTNEditor->click();
+    G().SnapshotHistory[0].Board[5][1] = ' ';   // the target moves next to the box: unsaved
+    G().SnapshotHistory[0].Board[4][1] = '.';
+    SetClipboard("rR");   // solves the drawing, not the saved level
+    dialogs.Answers = {false};
+    window->MenuItem("MNUFilePasteSolution")->trigger();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    EXPECT_TRUE(dialogs.Questions[0].startsWith("The level has unsaved changes.")) << dialogs.Questions[0].toStdString();
+    EXPECT_EQ(G().GameMode, w4::ModeEditor);
+    EXPECT_EQ(G().SnapshotHistory[0].Board[4][1], '.') << "No keeps the edits";
+    EXPECT_FALSE(std::filesystem::exists(w4::SolutionFilePath(path)));
+
+    // Yes: the letters are checked against the saved level, where they fail.
+    dialogs.Answers = {true};
+    window->MenuItem("MNUFilePasteSolution")->trigger();
+    ASSERT_EQ(dialogs.Notices.size(), 1);
+    EXPECT_EQ(dialogs.Notices[0], "After its 2 moves the level is not solved.");
+    EXPECT_FALSE(std::filesystem::exists(w4::SolutionFilePath(path)));
+    EXPECT_EQ(G().SnapshotHistory[0].Board[4][1], '.') << "nothing shown, nothing dropped";
 }
 
 } // namespace

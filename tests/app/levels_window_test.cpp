@@ -150,7 +150,7 @@ TEST_F(LevelsWindowTest, ChoosingALevelLeavesTheSameStateAsTheNavigationButtons)
         SCOPED_TRACE(mode);
         const auto begin = [&] {
             if (mode == w4::ModeSolution)
-                WriteAll(folder / "levels" / "0101.XHT", "uuu\r\n");
+                WriteAll(folder / "levels" / "0101.XHT", "dlUrrrdLullddrUluRuulDrddrruLdlUU\r\n");
             Start();
             if (mode == w4::ModeSolution) {
                 window->BTNSolution->click();

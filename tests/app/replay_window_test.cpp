@@ -11,12 +11,12 @@ using namespace w4test;
 
 namespace {
 
-// Keeper at (4, 3), a box at (2, 2) and its target at (4, 2): "llURd" walks round, pushes the
-// box up once and ends below the target without solving. Its "R" pushes nothing, so the history
-// records it as the step "r".
+// Keeper at (4, 3), a box at (2, 2) and its target at (2, 1): "llURd" walks round, pushes the
+// box up onto its target (a stored solution is played only when it solves its level) and walks
+// on. Its "R" pushes nothing, so the history records it as the step "r".
 const std::string Yard = "#######\r\n"
-                         "#     #\r\n"
-                         "# $ . #\r\n"
+                         "# .   #\r\n"
+                         "# $   #\r\n"
                          "#   @ #\r\n"
                          "#######\r\n";
 
@@ -77,7 +77,7 @@ TEST_F(ReplayWindowTest, EveryLetterIsOneMoveAndTheCaseOfALetterDoesNotMatter)
         }
         // The board alone decides steps and pushes.
         EXPECT_EQ(Letters(), "llUrd") << solution;
-        EXPECT_EQ(Cell(2, 1), '$');
+        EXPECT_EQ(Cell(2, 1), '*');
         EXPECT_EQ(G().KeeperX, 3);
         EXPECT_EQ(G().KeeperY, 3);
         EXPECT_EQ(Status(2), "Move=5/5");
@@ -95,7 +95,7 @@ TEST_F(ReplayWindowTest, EveryLetterIsOneMoveAndTheCaseOfALetterDoesNotMatter)
 
 TEST_F(ReplayWindowTest, DigitsAndBlanksUseATickWithoutMoving)
 {
-    StartFilm(Yard, "l3 l");
+    StartFilm(Yard, "l3 lU");
     window->BTNFilmPlay->click();
     const int expectedMoves[] = {1, 1, 1, 2};
     for (int tick = 0; tick < 4; ++tick) {

@@ -21,6 +21,7 @@ public:
     QStringList FolderStarts;
     std::deque<std::optional<QString>> Texts;   // typed answers; when used up, the text offered
     QStringList TextPrompts;
+    QStringList SaveStarts;   // the folder each save dialog opened in, in order
 
     QStringList Questions;
     QStringList Notices;
@@ -48,7 +49,11 @@ public:
         OpenSuffixes << defaultSuffix;
         return Take(FileToOpen);
     }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return Take(FileToSave); }
+    QString SaveFile(const QString& folder, const QString&, const QString&) override
+    {
+        SaveStarts << folder;
+        return Take(FileToSave);
+    }
     std::optional<QColor> Colour(const QColor&) override { return Take(Colours); }
     QString Picture(const QString&, const QString&) override { return Take(Pictures); }
     QString MusicFile(const QString&, const QString&) override { return Take(Musics); }

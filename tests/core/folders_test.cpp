@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "core/levelexport.h"
 #include "core/ulevel.h"
+#include "core/uglobal.h"
 #include "core/usokoban.h"
 #include "recording_frontend.h"
 
@@ -135,6 +136,27 @@ TEST(ProcessFolderInputs, WithoutHomeTakesTheHomeOfThePasswordDatabase)
     if (saved != nullptr)
         ::setenv("HOME", before.c_str(), 1);
     EXPECT_EQ(in.Home, expected);
+}
+
+// A save dialog of an installed copy never opens in its read-only data folder.
+TEST_F(FoldersTest, SaveDialogsOfAnInstalledCopyOpenWhereTheUserCanWrite)
+{
+    GameState g;
+    g.Places = ChooseFolders(in);
+    ASSERT_TRUE(g.Places.Installed);
+    fs::create_directories(tree.Path / "home" / "mine");
+    g.Playlist = {(tree.Path / "home" / "mine" / "a.xsb").string(),
+                  (g.Places.Data / "levels" / "0101.xsb").string()};
+    g.LevelIndex = 0;
+    EXPECT_EQ(SaveDialogFolder(g), tree.Path / "home" / "mine" / "");
+    g.LevelIndex = 1;
+    const ReadOnly shipped(g.Places.Data / "levels");
+    EXPECT_EQ(SaveDialogFolder(g), tree.Path / "home" / "");
+
+    // A portable copy opens in its own folder, as ever.
+    g.Places = PortableFolders(in.ProgramFolder);
+    g.ProgramFolder = in.ProgramFolder;
+    EXPECT_EQ(SaveDialogFolder(g), in.ProgramFolder);
 }
 
 TEST(ExecutableFolder, IsTheFolderOfTheRunningProgram)
