@@ -158,9 +158,10 @@ public:
     }
 
 private:
+    // Time and cancel end everything; a full memory budget only ends the widening.
     bool Stop()
     {
-        if (why_ != OptimizeOutcome::Exhausted)
+        if (why_ == OptimizeOutcome::OutOfTime || why_ == OptimizeOutcome::Cancelled)
             return true;
         if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
             why_ = OptimizeOutcome::Cancelled;
