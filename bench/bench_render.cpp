@@ -2,6 +2,7 @@
 #include "core/uglobal.h"
 #include "render/boardpicture.h"
 #include "render/builtintiles.h"
+#include "render/skin.h"
 #include "render/ugraphics.h"
 
 #include <benchmark/benchmark.h>
@@ -83,5 +84,38 @@ void BM_FullDisplayImage(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FullDisplayImage)->ArgName("tile")->Arg(16)->Arg(32);
+
+const std::string Lantern96 = std::string(W4_SOURCE_DIR) + "/graphics/skins/Lantern96.png";
+
+// Graphics > Load of a 96-pixel skin of ten rows: reading, cutting, composing every wall and cap.
+void BM_LoadSkin96(benchmark::State& state)
+{
+    for (auto _ : state) {
+        w4::GameState g;
+        w4::TileSet tiles;
+        w4::LoadSkin(g, tiles, Lantern96);
+        benchmark::DoNotOptimize(tiles.IMGWalls[0].constBits());
+    }
+}
+BENCHMARK(BM_LoadSkin96)->Unit(benchmark::kMillisecond);
+
+// The full redraw of a 50 x 50 board with that skin (caps, facing keeper) and its shown picture;
+// against the built-in tiles drawn at 96 pixels, which paint one copy per cell.
+void BM_FullPaintSkin96(benchmark::State& state)
+{
+    auto g = LargeBoard(96, w4::ModePlay);
+    w4::BoardPicture board;
+    if (state.range(0) == 1) {
+        w4::LoadSkin(g, board.Tiles(), Lantern96);
+    } else {
+        board.Tiles() = w4::BuiltInTileSet(96);
+        w4::BuildNoneTile(g, board.Tiles());
+    }
+    for (auto _ : state) {
+        board.PaintAll(g);
+        benchmark::DoNotOptimize(board.DisplayImage().constBits());
+    }
+}
+BENCHMARK(BM_FullPaintSkin96)->ArgName("skin")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -25,7 +25,50 @@ QRect CellRect(const GameState& g, int x, int y)
     return QRect(x * tw + 1, y * th + 1, tw, th);
 }
 
+// The tile of a keeper: facing the way of the move that led to the shown position where the
+// skin has such tiles, else the plain one.
+const QImage& KeeperTile(const GameState& g, const TileSet& tiles, bool onTarget)
+{
+    const QImage& plain = onTarget ? tiles.IMGSokoban2 : tiles.IMGSokoban1;
+    const int facing = KeeperFacing(g);
+    if (facing < 0)
+        return plain;
+    const QImage& turned = (onTarget ? tiles.IMGSokoban2Facing : tiles.IMGSokoban1Facing)[static_cast<std::size_t>(facing)];
+    return turned.isNull() ? plain : turned;
+}
+
 } // namespace
+
+int KeeperFacing(const GameState& g)
+{
+    // Each record keeps the letter of the move made from it, so the move into the shown position
+    // is the previous record's.
+    const int previous = g.HistoryIndex - 1;
+    if (previous < 0 || previous >= static_cast<int>(g.SnapshotHistory.size()))
+        return -1;
+    switch (g.SnapshotHistory[static_cast<std::size_t>(previous)].MoveLetter) {
+    case 'u': case 'U': return FacingUp;
+    case 'l': case 'L': return FacingLeft;
+    case 'd': case 'D': return FacingDown;
+    case 'r': case 'R': return FacingRight;
+    default: return -1;
+    }
+}
+
+int WallCorners(const GameState& g, int x, int y)
+{
+    const auto wall = [&](int dx, int dy) { return CellAt(g, x + dx, y + dy) == '#'; };
+    int corners = 0;
+    if (wall(-1, 0) && wall(0, -1) && wall(-1, -1))
+        corners |= CornerUpLeft;
+    if (wall(1, 0) && wall(0, -1) && wall(1, -1))
+        corners |= CornerUpRight;
+    if (wall(1, 0) && wall(0, 1) && wall(1, 1))
+        corners |= CornerDownRight;
+    if (wall(-1, 0) && wall(0, 1) && wall(-1, 1))
+        corners |= CornerDownLeft;
+    return corners;
+}
 
 int WallMask(const GameState& g, int x, int y)
 {
@@ -113,9 +156,11 @@ void BoardPicture::DrawCell(const GameState& g, int x, int y)
     case '.': CopyTile(tiles_.IMGTarget, cell.left(), cell.top()); break;
     case '$': CopyTile(tiles_.IMGBox1, cell.left(), cell.top()); break;
     case '*': CopyTile(tiles_.IMGBox2, cell.left(), cell.top()); break;
-    case '@': CopyTile(tiles_.IMGSokoban1, cell.left(), cell.top()); break;
-    case '+': CopyTile(tiles_.IMGSokoban2, cell.left(), cell.top()); break;
-    case 'X': CopyTile(tiles_.IMGNone, cell.left(), cell.top()); break;
+    case '@': CopyTile(KeeperTile(g, tiles_, false), cell.left(), cell.top()); break;
+    case '+': CopyTile(KeeperTile(g, tiles_, true), cell.left(), cell.top()); break;
+    case 'X':
+        CopyTile(tiles_.IMGOutside.isNull() ? tiles_.IMGNone : tiles_.IMGOutside, cell.left(), cell.top());
+        break;
     default: break; // no tile: the cell keeps its pixels
     }
 
@@ -135,7 +180,16 @@ void BoardPicture::DrawWall(const GameState& g, int x, int y)
         return;
     const int mask = g.WallVariants ? WallMask(g, x, y) : 0;
     const QRect cell = CellRect(g, x, y);
-    CopyTile(tiles_.IMGWalls[static_cast<std::size_t>(mask)], cell.left(), cell.top());
+    // A skin's cap lies over the corners where a 2 x 2 block of walls meets; its quarters are part
+    // of the four cells' tiles, so each wall cell is still one copy.
+    const QImage* tile = &tiles_.IMGWalls[static_cast<std::size_t>(mask)];
+    if (g.WallVariants && tiles_.Skin) {
+        const int corners = WallCorners(g, x, y);
+        const QImage& capped = tiles_.IMGWallsCapped[static_cast<std::size_t>(mask | corners << 4)];
+        if (corners != 0 && !capped.isNull())
+            tile = &capped;
+    }
+    CopyTile(*tile, cell.left(), cell.top());
     if (g.GameMode == ModeEditor)
         DrawCellOutline(g, x, y);
 }

@@ -30,7 +30,8 @@ public:
     // One cell from its character; nothing outside the level. In the editor the eight
     // neighbours that are walls are repainted and the cell gets its grid outline.
     void DrawCell(const GameState& g, int x, int y);
-    // A wall cell with the tile of its neighbour mask (IMG0000 when WallVariants is false).
+    // A wall cell with the tile of its neighbour mask (IMG0000 when WallVariants is false); with a
+    // skin, the tile that also carries the cap on its corners inside 2 x 2 blocks of walls.
     void DrawWall(const GameState& g, int x, int y);
     // The one-pixel GridColor outline on the cell's own outermost pixels.
     void DrawCellOutline(const GameState& g, int x, int y);
@@ -57,5 +58,12 @@ private:
 
 // The wall mask of (x, y): 8 left, 4 up, 2 right, 1 down; only '#' joins, outside is open.
 int WallMask(const GameState& g, int x, int y);
+
+// The WallCorner bits of (x, y): the corners where it and three walls make a 2 x 2 block.
+int WallCorners(const GameState& g, int x, int y);
+
+// The way the keeper faces in the shown position (a Facing), from the letter of the move that
+// led to it; -1 at the start of the attempt.
+int KeeperFacing(const GameState& g);
 
 } // namespace w4

@@ -46,7 +46,9 @@ void CheckSize(int width, int height, const std::string& name)
                        " pixels, larger than " + std::to_string(MaxPictureSide) + " pixels a side");
 }
 
-std::string ReadBytes(const std::string& path)
+} // namespace
+
+std::string ReadPictureFile(const std::string& path)
 {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
@@ -66,6 +68,8 @@ std::string ReadBytes(const std::string& path)
         Fail(path, "the file cannot be read");
     return bytes;
 }
+
+namespace {
 
 std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int count)
 {
@@ -143,16 +147,39 @@ QImage DecodeJpeg(const std::string& bytes, const std::string& name)
     return image;
 }
 
+namespace {
+
+// Only the named format reads the file: left to itself, the reader hands content of another kind
+// (a GIF named .ico) to whichever plugin recognises it, past the size checked here.
+void OnlyNamedFormat(QImageReader& reader)
+{
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+}
+
+} // namespace
+
+QSize PictureHeaderSize(const std::string& bytes, const std::string& ext, const std::string& name)
+{
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, ext.c_str());
+    OnlyNamedFormat(reader);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        Fail(name, "not a valid picture of its kind");
+    CheckSize(size.width(), size.height(), name);
+    return size;
+}
+
 QImage DecodeWithQt(const std::string& bytes, const char* format, const std::string& name)
 {
     QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
-    // Only the named format decodes the file: left to itself, the reader hands content of another
-    // kind (a GIF named .ico) to whichever plugin recognises it, past the size checked here.
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
+    OnlyNamedFormat(reader);
     const QSize size = reader.size();
     if (!size.isValid())
         Fail(name, "not a valid picture of its kind");
@@ -207,7 +234,7 @@ QImage LoadPicture(const std::string& path)
     // The format is refused before the file is read.
     if (!Supported(ext))
         Fail(path, "unsupported picture format");
-    return DecodePicture(ReadBytes(path), ext, path);
+    return DecodePicture(ReadPictureFile(path), ext, path);
 }
 
 } // namespace w4

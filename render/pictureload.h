@@ -27,6 +27,15 @@ QImage LoadPicture(const std::string& path);
 // 'name' only labels the errors.
 QImage DecodePicture(const std::string& bytes, const std::string& ext, const std::string& name);
 
+// The bytes of a picture file, with the checks LoadPicture makes before reading it (the file
+// exists, is a file, is not absurdly large).
+std::string ReadPictureFile(const std::string& path);
+
+// The size the header of a PNG, BMP or ICO picture in 'bytes' gives, found without decoding a
+// pixel; throws PictureError as DecodePicture would for a header it cannot read or a side above
+// MaxPictureSide.
+QSize PictureHeaderSize(const std::string& bytes, const std::string& ext, const std::string& name);
+
 // Decoders on bytes already read; 'name' only labels the errors.
 QImage DecodeJpeg(const std::string& bytes, const std::string& name);
 QImage DecodeWithQt(const std::string& bytes, const char* format, const std::string& name);

@@ -53,6 +53,9 @@ const TileSet& ThumbnailPainter::TilesAt(int cell)
     set.IMGTarget = Scaled(tiles_.IMGTarget, cell);
     for (std::size_t mask = 0; mask < set.IMGWalls.size(); ++mask)
         set.IMGWalls[mask] = Scaled(tiles_.IMGWalls[mask], cell);
+    for (std::size_t index = 0; index < set.IMGWallsCapped.size(); ++index)
+        set.IMGWallsCapped[index] = Scaled(tiles_.IMGWallsCapped[index], cell);
+    set.IMGOutside = Scaled(tiles_.IMGOutside, cell);
     return scaled_.emplace(cell, std::move(set)).first->second;
 }
 
@@ -75,12 +78,19 @@ QImage ThumbnailPainter::Paint(const std::vector<std::string>& rows)
             const QImage* tile = nullptr;
             switch (At(rows, x, y)) {
             case '#': {
+                const auto wall = [&](int dx, int dy) { return At(rows, x + dx, y + dy) == '#'; };
                 int mask = 0;
-                if (wallVariants_) {
-                    mask = (At(rows, x - 1, y) == '#' ? 8 : 0) | (At(rows, x, y - 1) == '#' ? 4 : 0) |
-                           (At(rows, x + 1, y) == '#' ? 2 : 0) | (At(rows, x, y + 1) == '#' ? 1 : 0);
-                }
+                if (wallVariants_)
+                    mask = (wall(-1, 0) ? 8 : 0) | (wall(0, -1) ? 4 : 0) | (wall(1, 0) ? 2 : 0) | (wall(0, 1) ? 1 : 0);
                 tile = &tiles.IMGWalls[static_cast<std::size_t>(mask)];
+                // A skin's cap where a 2 x 2 block of walls meets, as on the board.
+                const int corners = (wall(-1, 0) && wall(0, -1) && wall(-1, -1) ? CornerUpLeft : 0) |
+                                    (wall(1, 0) && wall(0, -1) && wall(1, -1) ? CornerUpRight : 0) |
+                                    (wall(1, 0) && wall(0, 1) && wall(1, 1) ? CornerDownRight : 0) |
+                                    (wall(-1, 0) && wall(0, 1) && wall(-1, 1) ? CornerDownLeft : 0);
+                const QImage& capped = tiles.IMGWallsCapped[static_cast<std::size_t>(mask | corners << 4)];
+                if (wallVariants_ && corners != 0 && !capped.isNull())
+                    tile = &capped;
                 break;
             }
             case ' ': tile = &tiles.IMGEmpty; break;
@@ -89,7 +99,11 @@ QImage ThumbnailPainter::Paint(const std::vector<std::string>& rows)
             case '*': tile = &tiles.IMGBox2; break;
             case '@': tile = &tiles.IMGSokoban1; break;
             case '+': tile = &tiles.IMGSokoban2; break;
-            default: break;   // outside the walls, or a character no tile shows
+            case 'X':
+            case 'Z':   // a short row ends where the level's rectangle does not
+                tile = &tiles.IMGOutside;   // a skin's outside tile; null otherwise: left transparent
+                break;
+            default: break;   // a character no tile shows
             }
             if (tile != nullptr && !tile->isNull())
                 painter.drawImage(x * cell, y * cell, *tile);

@@ -24,7 +24,8 @@ public:
     ThumbnailPainter(const TileSet& tiles, bool wallVariants, QSize box, int maxCell = 16);
 
     // The board of `rows` (XSB characters, 'X' outside) fitted into the box; cells outside the
-    // walls are left transparent. A null image for an empty board.
+    // walls are left transparent, or show a skin's outside tile. The keeper is drawn as at the
+    // start of a level, facing nowhere. A null image for an empty board.
     QImage Paint(const std::vector<std::string>& rows);
 
 private:

@@ -5,9 +5,19 @@
 #include <QImage>
 
 #include <array>
+#include <memory>
 #include <string>
 
 namespace w4 {
+
+struct SkinSheet;
+
+// The ways a keeper can face, in the order skins hold their pictures.
+enum Facing { FacingUp = 0, FacingLeft, FacingDown, FacingRight, FacingCount };
+
+// The corners of a wall cell where a 2 x 2 block of walls meets, shifted left by four and added
+// to the wall mask to index TileSet::IMGWallsCapped.
+enum WallCorner { CornerUpLeft = 1, CornerUpRight = 2, CornerDownRight = 4, CornerDownLeft = 8 };
 
 struct TileSet {
     QImage IMGSokoban1; // keeper on floor '@'
@@ -22,6 +32,17 @@ struct TileSet {
     // The pictures with transparent pixels as they were loaded, in PictureTiles() order (null for
     // an opaque one), so that a new key colour can be laid under them again.
     std::array<QImage, 22> SeeThrough;
+
+    // What only a skin gives; empty for the built-in set and .ini sets, so their board is
+    // painted exactly as before.
+    std::array<QImage, FacingCount> IMGSokoban1Facing; // '@' after a move up, left, down, right
+    std::array<QImage, FacingCount> IMGSokoban2Facing; // '+' likewise
+    // A wall with the cap drawn on some corners: index mask | corners << 4; null where no corner
+    // has a cap (the plain IMGWalls[mask] is painted then).
+    std::array<QImage, 256> IMGWallsCapped;
+    QImage IMGOutside; // 'X' where the skin has a background tile; null: IMGNone
+    // The skin these pictures were made from, kept so a new key colour can lay them out again.
+    std::shared_ptr<const SkinSheet> Skin;
 };
 
 // The 22 tile pictures a graphics set replaces (every tile but IMGNone), in a fixed order.

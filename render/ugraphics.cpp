@@ -4,6 +4,7 @@
 #include "core/profile.h"
 #include "render/colours.h"
 #include "render/pictureload.h"
+#include "render/skin.h"
 
 #include <QPainter>
 
@@ -41,6 +42,7 @@ QImage LoadTilePicture(const std::string& path, Colour transparency)
 
 void BuildNoneTile(const GameState& g, TileSet& tiles)
 {
+    LayOutSkinTiles(g, tiles);
     const auto pictures = PictureTiles(tiles);
     for (std::size_t i = 0; i < pictures.size(); ++i)
         if (!tiles.SeeThrough[i].isNull())
@@ -80,6 +82,10 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
         std::string name = ini.ReadString("MAPPING", key, fallback);
         std::replace(name.begin(), name.end(), '\\', '/');
         QImage picture = LoadPicture(folder + name);
+        // A skin in force gives way with the set's first picture: its composed walls, cap,
+        // outside tile and facing keeper are not the set's.
+        if (tiles.Skin || !g.SkinFile.empty())
+            ClearSkinTiles(g, tiles);
         *pictures[tile] = Flatten(picture, g.TransparencyColor);
         tiles.SeeThrough[tile] = picture.hasAlphaChannel() ? std::move(picture) : QImage();
     };

@@ -361,7 +361,9 @@ WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& resul
         return WriteDecision::NotSolved;
     if (level.solutionPath.empty())
         return WriteDecision::NoSolutionFile;
-    if (!IsBestScore(result.moves, level.storedSolution))
+    // A stored solution that does not solve the level (a stale or damaged file) counts as none.
+    const bool storedSolves = SolutionSolves(level.rows, level.storedSolution);
+    if (!IsBestScore(result.moves, storedSolves ? level.storedSolution : std::string()))
         return WriteDecision::StoredIsBetter;
     if (!ReplaysToSolved(level.rows, result.moves))
         return WriteDecision::DoesNotReplay;

@@ -1,9 +1,11 @@
 // Writes a graphics set: an INI file and one bitmap per tile, all drawn by the game's own tile
-// code at the requested size.
+// code at the requested size; or one of our skins, a PNG picture in the common skin layout.
 //
 //   w4graphics <output folder> <set name> <tile size>
+//   w4graphics --skin <output.png> <style> <tile size>      (style: Quarry, Harbour, Lantern)
 
 #include "render/builtintiles.h"
+#include "skinart.h"
 
 #include <QImage>
 #include <QString>
@@ -26,10 +28,35 @@ bool Save(const QImage& image, const std::filesystem::path& file)
 
 } // namespace
 
+int WriteSkin(const std::string& file, const std::string& styleName, int size)
+{
+    const w4tools::SkinStyle* style = w4tools::FindSkinStyle(styleName);
+    if (style == nullptr) {
+        std::fprintf(stderr, "unknown skin style %s\n", styleName.c_str());
+        return 2;
+    }
+    const QImage sheet = w4tools::DrawSkin(*style, size);
+    if (!sheet.save(QString::fromStdString(file), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", file.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::string(argv[1]) == "--skin") {
+        const int size = std::atoi(argv[4]);
+        if (size < 8 || size > 128) {
+            std::fprintf(stderr, "tile size must be 8..128\n");
+            return 2;
+        }
+        return WriteSkin(argv[2], argv[3], size);
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <output folder> <set name> <tile size>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output folder> <set name> <tile size>\n"
+                             "       %s --skin <output.png> <Quarry|Harbour|Lantern> <tile size>\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const std::filesystem::path folder = argv[1];
