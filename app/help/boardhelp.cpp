@@ -6,6 +6,8 @@
 
 #include "app/help/assistsearch.h"
 #include "app/help/assistworker.h"
+#include "app/help/editorcheck.h"
+#include "app/help/solutionoptimizer.h"
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
@@ -195,6 +197,8 @@ void SetMessage(w4::WindowSeam& w, AssistParts& a, const QString& text)
     w.BoardArea()->update();
 }
 
+void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a);
+
 } // namespace
 
 w4::BoardHelp::BoardHelp(WindowSeam& window)
@@ -235,6 +239,24 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
     for (const char* prefix : {"MNU", "POP"})
         if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
             item->setCheckable(true);
+    // An optimized solution's film plays from the level's start as its file holds it, like a
+    // solution the solver found.
+    optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
+        const w4::GameState file = LevelFromFile(game_);
+        if (file.SnapshotHistory.empty())
+            return;
+        AssistParts::Film film;
+        film.LevelIndex = game_.LevelIndex;
+        film.Width = file.LevelWidth;
+        film.Height = file.LevelHeight;
+        film.Start = file.SnapshotHistory.front().Board;
+        film.Letters = letters;
+        parts_->SolvedFilm = film;
+        window_.SetGameMode(w4::ModeSolution);
+        ShowSolvedFilm(window_, *parts_);
+        window_.PlayFilm();
+    });
+    check_ = std::make_unique<EditorCheck>(window_);
 }
 
 w4::BoardHelp::~BoardHelp() = default;
@@ -363,6 +385,7 @@ void w4::BoardHelp::Refresh()
         if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
             if (item->isChecked() != game_.DeadlockWarnings)
                 item->setChecked(game_.DeadlockWarnings);
+    check_->Refresh();
 
     const Position now = PositionOf(game_);
     if (a.Seen && now == a.Shown)
@@ -393,10 +416,11 @@ void w4::BoardHelp::Refresh()
 
 void w4::BoardHelp::Paint(QPainter& painter) const
 {
-    if (game_.GameMode != w4::ModePlay)
-        return;
-    const AssistParts& a = *parts_;
-    if (!a.Message.isEmpty()) {
+    // In the editor the line is the live check's; in Play mode the help's own.
+    const QString message = game_.GameMode == w4::ModePlay ? parts_->Message
+                          : game_.GameMode == w4::ModeEditor ? check_->Text()
+                                                             : QString();
+    if (!message.isEmpty()) {
         // A line at the foot of the board area, readable over any background.
         painter.save();
         QFont font = painter.font();
@@ -404,16 +428,17 @@ void w4::BoardHelp::Paint(QPainter& painter) const
         painter.setFont(font);
         const QFontMetrics metrics(font);
         const QRect area = window_.BoardArea()->rect();
-        const int width = std::min(area.width() - 8, metrics.horizontalAdvance(a.Message) + 16);
+        const int width = std::min(area.width() - 8, metrics.horizontalAdvance(message) + 16);
         const QRect box(area.center().x() - width / 2, area.bottom() - metrics.height() - 12, width, metrics.height() + 8);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 180));
         painter.drawRoundedRect(box, 4, 4);
         painter.setPen(Qt::white);
-        painter.drawText(box, Qt::AlignCenter, metrics.elidedText(a.Message, Qt::ElideRight, box.width() - 8));
+        painter.drawText(box, Qt::AlignCenter, metrics.elidedText(message, Qt::ElideRight, box.width() - 8));
         painter.restore();
     }
-    if (a.Deadlocked.empty() && !a.HasHint)
+    const AssistParts& a = *parts_;
+    if (game_.GameMode != w4::ModePlay || (a.Deadlocked.empty() && !a.HasHint))
         return;
     const w4::BoardHit board = BoardHitOf(window_, 0, 0);
     if (!board.HasRect || game_.LevelWidth <= 0 || game_.LevelHeight <= 0)
@@ -474,8 +499,8 @@ void w4::BoardHelp::ToggleDeadlockWarnings()
 
 // --- Jobs on the worker thread -------------------------------------------------------------
 
-bool w4::BoardHelp::Busy() const { return parts_->Worker.Busy(); }
-QWidget* w4::BoardHelp::Progress() const { return parts_->Progress.data(); }
+bool w4::BoardHelp::Busy() const { return parts_->Worker.Busy() || optimizer_->Busy(); }
+QWidget* w4::BoardHelp::Progress() const { return parts_->Progress ? parts_->Progress.data() : optimizer_->Progress(); }
 
 namespace {
 
@@ -828,3 +853,19 @@ void w4::BoardHelp::LastSolvable()
                  w4::Choose(game_, "Looking for the last position that can be solved...",
                             "Recherche de la dernière position soluble..."));
 }
+
+// --- Optimizing, and the editor's live check ----------------------------------------------
+
+void w4::BoardHelp::OptimizeSolution()
+{
+    if (Busy())
+        return;
+    FinishWalk(window_, *parts_);
+    optimizer_->Start();
+}
+
+void w4::BoardHelp::ToggleLiveCheck() { check_->Toggle(); }
+
+QString w4::BoardHelp::LiveCheckText() const { return check_->Text(); }
+
+std::uint64_t w4::BoardHelp::LiveChecksStarted() const { return check_->Submitted(); }

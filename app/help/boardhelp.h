@@ -5,8 +5,10 @@
 // its commands, keys, mouse events, status refreshes and paints here, one line each.
 
 #include <QPoint>
+#include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -19,6 +21,8 @@ namespace w4 {
 
 class WindowSeam;
 struct AssistParts;
+class EditorCheck;
+class SolutionOptimizer;
 struct GameState;
 
 class BoardHelp {
@@ -34,6 +38,8 @@ public:
     void Hint();
     void LastSolvable();
     void ToggleDeadlockWarnings();
+    void OptimizeSolution();   // the stored solution shortened (solutionoptimizer.h)
+    void ToggleLiveCheck();    // the editor's live solvability check (editorcheck.h)
 
     // --- Hooks into the window's handlers: true when the event was the help's own ---
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -51,6 +57,8 @@ public:
     std::vector<std::pair<int, int>> DeadlockMarks() const;
     std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
     bool Busy() const;
+    QString LiveCheckText() const;   // the editor check's line, empty when none
+    std::uint64_t LiveChecksStarted() const;   // boards handed to the editor check, one per change
     bool Walking() const;
     QWidget* Progress() const;
 
@@ -58,6 +66,8 @@ private:
     WindowSeam& window_;
     GameState& game_;   // the window's own, which outlives the help
     std::unique_ptr<AssistParts> parts_;
+    std::unique_ptr<SolutionOptimizer> optimizer_;
+    std::unique_ptr<EditorCheck> check_;
 };
 
 } // namespace w4

@@ -67,6 +67,8 @@ const std::vector<MenuRow>& MenuTable()
         {"ToolsHint", 1, "Hint", "Indice", &M::MNUToolsHintClick, nullptr},
         {"ToolsLastSolvable", 1, "Last Solvable Position", "Dernière position soluble", &M::MNUToolsLastSolvableClick, nullptr},
         {"ToolsDeadlockWarnings", 1, "Deadlock Warnings", "Alertes de blocage", &M::MNUToolsDeadlockWarningsClick, nullptr},
+        {"ToolsOptimizeSolution", 1, "Optimize Solution", "Optimiser la solution", &M::MNUToolsOptimizeSolutionClick, nullptr},
+        {"ToolsLiveCheck", 1, "Live Solvability Check", "Vérification de solubilité en direct", &M::MNUToolsLiveCheckClick, nullptr},
 
         {"Help", 0, "Help", "Aide", nullptr, nullptr},
         {"HelpSendMail", 1, "Send Mail", "Envoyer Mail", &M::MNUHelpSendMailClick, nullptr},
