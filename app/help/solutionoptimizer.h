@@ -38,12 +38,13 @@ private:
     WindowSeam& window_;
     GameState& game_;
     std::function<void(const std::string&)> showFilm_;
+    // Written by the worker, read by the progress box; declared before the worker, so they
+    // outlive its thread.
+    std::atomic<bool> solving_{false};
+    std::atomic<std::uint64_t> bestMoves_{0}, bestPushes_{0};
     AssistWorker worker_;
     QPointer<QProgressDialog> progress_;
     QTimer* progressTimer_ = nullptr;
-    // Written by the worker, read by the progress box.
-    std::atomic<bool> solving_{false};
-    std::atomic<std::uint64_t> bestMoves_{0}, bestPushes_{0};
 };
 
 } // namespace w4
