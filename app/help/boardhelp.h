@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QRect>
 
 #include <array>
 #include <cstdint>
@@ -55,6 +56,9 @@ public:
 
     // --- What it shows ---
     std::vector<std::pair<int, int>> DeadlockMarks() const;
+    // Where the message is drawn over the board area: in a margin, never over a cell; empty when
+    // no margin can hold it (the status bar still shows it).
+    QRect MessageRect() const;
     std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
     bool Busy() const;
     QString LiveCheckText() const;   // the editor check's line, empty when none
