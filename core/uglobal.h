@@ -135,6 +135,8 @@ struct GameState {
 
     // Help at the board: boxes that can no longer reach a target are marked after each push.
     bool DeadlockWarnings = true;
+    // The editor checks, while the author draws, whether the level can be solved.
+    bool LiveSolvabilityCheck = true;
 
     // The Levels window's last size (0 until it has been open) and sort (column, 1 descending).
     std::int32_t LevelListWidth = 0;

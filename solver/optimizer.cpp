@@ -106,6 +106,7 @@ public:
     {
         goal_ = board.targets;
         std::sort(goal_.begin(), goal_.end());
+        PushDistances();
     }
 
     // Improves `best` (the pushes of a solution, its letters and figures) in place.
@@ -157,9 +158,10 @@ public:
     }
 
 private:
+    // Time and cancel end everything; a full memory budget only ends the widening.
     bool Stop()
     {
-        if (why_ != OptimizeOutcome::Exhausted)
+        if (why_ == OptimizeOutcome::OutOfTime || why_ == OptimizeOutcome::Cancelled)
             return true;
         if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed)) {
             why_ = OptimizeOutcome::Cancelled;
@@ -252,6 +254,37 @@ private:
         return true;
     }
 
+    // For each cell, the fewest pushes that bring a lone box from it onto some target: a breadth-
+    // first search of pulls from every target at once.
+    void PushDistances()
+    {
+        pushDist_.assign(static_cast<std::size_t>(board_.CellCount()), -1);
+        std::vector<Cell> queue;
+        for (Cell t : board_.targets) {
+            pushDist_[t] = 0;
+            queue.push_back(t);
+        }
+        for (std::size_t q = 0; q < queue.size(); ++q)
+            for (int d = 0; d < DirCount; ++d) {
+                // The box came to queue[q] by a push in direction d from `before`, the keeper behind it.
+                const Cell before = board_.Next(queue[q], Opposite(d));
+                if (before == NoCell || pushDist_[before] >= 0 || board_.Next(before, Opposite(d)) == NoCell)
+                    continue;
+                pushDist_[before] = pushDist_[queue[q]] + 1;
+                queue.push_back(before);
+            }
+    }
+
+    // A bound on what is left from an arrangement: each box needs at least its own pushes, each
+    // push a move. Each push changes it by at most one, so the search stays exact (A*).
+    std::int64_t Bound(const Cell* boxes) const
+    {
+        std::int64_t pushes = 0;
+        for (int i = 0; i < boxCount_; ++i)
+            pushes += std::max(0, pushDist_[boxes[i]]);
+        return Cost(options_.measure, pushes, pushes);
+    }
+
     // The keeper's walking distances from `from` around the boxes now marked in occupied_.
     void Walks(Cell from)
     {
@@ -283,26 +316,27 @@ private:
         std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
         const std::uint64_t start = static_cast<std::uint64_t>(startIndex) * n + board_.keeper;
         labels[start] = {0, start, NoCell, 0};
-        open.push({0, start});
+        open.push({Bound(set_.At(static_cast<std::uint32_t>(startIndex))), start});
         std::vector<Cell> boxes(static_cast<std::size_t>(boxCount_));
         std::vector<Cell> next(static_cast<std::size_t>(boxCount_));
         const std::int64_t pushMoves = Cost(options_.measure, 1, 1);
         const std::int64_t walkMove = Cost(options_.measure, 1, 0);
         while (!open.empty()) {
-            const auto [cost, state] = open.top();
+            const auto [estimate, state] = open.top();
             open.pop();
-            if (cost >= incumbent)
+            if (estimate >= incumbent)
                 return true;   // nothing cheaper is left to find
-            if (labels[state].cost != cost)
-                continue;
+            const auto index = static_cast<std::uint32_t>(state / n);
+            const auto keeper = static_cast<Cell>(state % n);
+            const std::int64_t cost = labels[state].cost;
+            if (cost + Bound(set_.At(index)) != estimate)
+                continue;   // reached more cheaply since this entry was queued
             if (Stop())
                 return false;
             if (set_.Bytes() + labels.size() * LabelBytes > options_.memoryBudgetBytes) {
                 why_ = OptimizeOutcome::OutOfMemory;
                 return false;
             }
-            const auto index = static_cast<std::uint32_t>(state / n);
-            const auto keeper = static_cast<Cell>(state % n);
             if (index == goalIndex) {
                 for (std::uint64_t s = state; s != start; s = labels[s].previous)
                     found.push_back({labels[s].from, labels[s].dir});
@@ -324,7 +358,8 @@ private:
                     if (j < 0)
                         continue;
                     const std::int64_t reached = cost + dist_[behind] * walkMove + pushMoves;
-                    if (reached >= incumbent)
+                    const std::int64_t guess = reached + Bound(next.data());
+                    if (guess >= incumbent)
                         continue;
                     const std::uint64_t t = static_cast<std::uint64_t>(j) * n + b;
                     const auto [it, added] = labels.try_emplace(t, Label{reached, state, b, static_cast<std::uint8_t>(d)});
@@ -333,7 +368,7 @@ private:
                             continue;
                         it->second = Label{reached, state, b, static_cast<std::uint8_t>(d)};
                     }
-                    open.push({reached, t});
+                    open.push({guess, t});
                 }
             for (Cell b : boxes)
                 occupied_[b] = 0;
@@ -345,6 +380,7 @@ private:
     const OptimizeOptions& options_;
     Clock::time_point started_, deadline_, lastProgress_{};
     std::vector<std::uint8_t> dead_;
+    std::vector<int> pushDist_;   // -1: no target can be reached (a dead square)
     FreezeCheck freeze_;
     std::vector<std::uint8_t> occupied_;
     std::vector<int> dist_;

@@ -6,6 +6,8 @@
 
 #include "app/help/assistsearch.h"
 #include "app/help/assistworker.h"
+#include "app/help/editorcheck.h"
+#include "app/help/solutionoptimizer.h"
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
@@ -204,6 +206,15 @@ void SetMessage(w4::WindowSeam& w, AssistParts& a, std::function<QString()> word
 
 void ClearMessage(w4::WindowSeam& w, AssistParts& a) { SetMessage(w, a, nullptr); }
 
+void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a);
+
+// The line shown in the board area's margin: in the editor the live check's, in Play mode the
+// help's own.
+QString ShownMessage(const w4::GameState& g, const AssistParts& a, const w4::EditorCheck& check)
+{
+    return g.GameMode == w4::ModePlay ? a.Message : g.GameMode == w4::ModeEditor ? check.Text() : QString();
+}
+
 } // namespace
 
 w4::BoardHelp::BoardHelp(WindowSeam& window)
@@ -244,6 +255,24 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
     for (const char* prefix : {"MNU", "POP"})
         if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
             item->setCheckable(true);
+    // An optimized solution's film plays from the level's start as its file holds it, like a
+    // solution the solver found.
+    optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
+        const w4::GameState file = LevelFromFile(game_);
+        if (file.SnapshotHistory.empty())
+            return;
+        AssistParts::Film film;
+        film.LevelIndex = game_.LevelIndex;
+        film.Width = file.LevelWidth;
+        film.Height = file.LevelHeight;
+        film.Start = file.SnapshotHistory.front().Board;
+        film.Letters = letters;
+        parts_->SolvedFilm = film;
+        window_.SetGameMode(w4::ModeSolution);
+        ShowSolvedFilm(window_, *parts_);
+        window_.PlayFilm();
+    });
+    check_ = std::make_unique<EditorCheck>(window_);
 }
 
 w4::BoardHelp::~BoardHelp() = default;
@@ -390,6 +419,7 @@ void w4::BoardHelp::Refresh()
         if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
             if (item->isChecked() != game_.DeadlockWarnings)
                 item->setChecked(game_.DeadlockWarnings);
+    check_->Refresh();
 
     if (a.Words && a.MessageLanguage != game_.LanguageNumber)
         ShowMessage(window_, a);
@@ -425,11 +455,10 @@ void w4::BoardHelp::Refresh()
 
 void w4::BoardHelp::Paint(QPainter& painter) const
 {
-    if (game_.GameMode != w4::ModePlay)
-        return;
     const AssistParts& a = *parts_;
     if (const QRect box = MessageRect(); !box.isEmpty()) {
         // A line in the margin under (or over) the board, readable over any background.
+        const QString message = ShownMessage(game_, a, *check_);
         painter.save();
         QFont font = painter.font();
         font.setBold(true);
@@ -439,10 +468,10 @@ void w4::BoardHelp::Paint(QPainter& painter) const
         painter.setBrush(QColor(0, 0, 0, 180));
         painter.drawRoundedRect(box, 4, 4);
         painter.setPen(Qt::white);
-        painter.drawText(box, Qt::AlignCenter, metrics.elidedText(a.Message, Qt::ElideRight, box.width() - 8));
+        painter.drawText(box, Qt::AlignCenter, metrics.elidedText(message, Qt::ElideRight, box.width() - 8));
         painter.restore();
     }
-    if (a.Deadlocked.empty() && !a.HasHint)
+    if (game_.GameMode != w4::ModePlay || (a.Deadlocked.empty() && !a.HasHint))
         return;
     const w4::BoardHit board = BoardHitOf(window_, 0, 0);
     if (!board.HasRect || game_.LevelWidth <= 0 || game_.LevelHeight <= 0)
@@ -483,14 +512,14 @@ void w4::BoardHelp::Paint(QPainter& painter) const
 
 QRect w4::BoardHelp::MessageRect() const
 {
-    const AssistParts& a = *parts_;
-    if (game_.GameMode != w4::ModePlay || a.Message.isEmpty())
+    const QString message = ShownMessage(game_, *parts_, *check_);
+    if (message.isEmpty())
         return {};
     QFont font = window_.BoardArea()->font();
     font.setBold(true);
     const QFontMetrics metrics(font);
     const QRect area = window_.BoardArea()->rect();
-    const int width = std::min(area.width() - 8, metrics.horizontalAdvance(a.Message) + 16);
+    const int width = std::min(area.width() - 8, metrics.horizontalAdvance(message) + 16);
     const int height = metrics.height() + 8;
     // The margin below the board, else the one above it; with neither (a stretched board) the
     // status bar alone carries the message, as no cell may be hidden for as long as it lasts.
@@ -526,8 +555,8 @@ void w4::BoardHelp::ToggleDeadlockWarnings()
 
 // --- Jobs on the worker thread -------------------------------------------------------------
 
-bool w4::BoardHelp::Busy() const { return parts_->Worker.Busy(); }
-QWidget* w4::BoardHelp::Progress() const { return parts_->Progress.data(); }
+bool w4::BoardHelp::Busy() const { return parts_->Worker.Busy() || optimizer_->Busy(); }
+QWidget* w4::BoardHelp::Progress() const { return parts_->Progress ? parts_->Progress.data() : optimizer_->Progress(); }
 
 namespace {
 
@@ -912,3 +941,19 @@ void w4::BoardHelp::LastSolvable()
                  w4::Choose(game_, "Looking for the last position that can be solved...",
                             "Recherche de la dernière position soluble..."));
 }
+
+// --- Optimizing, and the editor's live check ----------------------------------------------
+
+void w4::BoardHelp::OptimizeSolution()
+{
+    if (Busy())
+        return;
+    FinishWalk(window_, *parts_);
+    optimizer_->Start();
+}
+
+void w4::BoardHelp::ToggleLiveCheck() { check_->Toggle(); }
+
+QString w4::BoardHelp::LiveCheckText() const { return check_->Text(); }
+
+std::uint64_t w4::BoardHelp::LiveChecksStarted() const { return check_->Submitted(); }

@@ -5,9 +5,11 @@
 // its commands, keys, mouse events, status refreshes and paints here, one line each.
 
 #include <QPoint>
+#include <QString>
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -20,6 +22,8 @@ namespace w4 {
 
 class WindowSeam;
 struct AssistParts;
+class EditorCheck;
+class SolutionOptimizer;
 struct GameState;
 
 class BoardHelp {
@@ -35,6 +39,8 @@ public:
     void Hint();
     void LastSolvable();
     void ToggleDeadlockWarnings();
+    void OptimizeSolution();   // the stored solution shortened (solutionoptimizer.h)
+    void ToggleLiveCheck();    // the editor's live solvability check (editorcheck.h)
 
     // --- Hooks into the window's handlers: true when the event was the help's own ---
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -55,6 +61,8 @@ public:
     QRect MessageRect() const;
     std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
     bool Busy() const;
+    QString LiveCheckText() const;   // the editor check's line, empty when none
+    std::uint64_t LiveChecksStarted() const;   // boards handed to the editor check, one per change
     bool Walking() const;
     QWidget* Progress() const;
 
@@ -62,6 +70,8 @@ private:
     WindowSeam& window_;
     GameState& game_;   // the window's own, which outlives the help
     std::unique_ptr<AssistParts> parts_;
+    std::unique_ptr<SolutionOptimizer> optimizer_;
+    std::unique_ptr<EditorCheck> check_;
 };
 
 } // namespace w4

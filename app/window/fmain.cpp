@@ -555,6 +555,8 @@ void TFRMMain::MNUToolsSolveClick() { Help->Solve(); }
 void TFRMMain::MNUToolsHintClick() { Help->Hint(); }
 void TFRMMain::MNUToolsLastSolvableClick() { Help->LastSolvable(); }
 void TFRMMain::MNUToolsDeadlockWarningsClick() { Help->ToggleDeadlockWarnings(); }
+void TFRMMain::MNUToolsOptimizeSolutionClick() { Help->OptimizeSolution(); }
+void TFRMMain::MNUToolsLiveCheckClick() { Help->ToggleLiveCheck(); }
 void TFRMMain::IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers)
 {
     if (Help)
@@ -563,6 +565,7 @@ void TFRMMain::IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button,
 std::vector<std::pair<int, int>> TFRMMain::DeadlockMarks() const { return Help ? Help->DeadlockMarks() : std::vector<std::pair<int, int>>{}; }
 std::optional<std::array<int, 4>> TFRMMain::HintMark() const { return Help ? Help->HintMark() : std::nullopt; }
 bool TFRMMain::AssistBusy() const { return Help && Help->Busy(); }
+std::uint64_t TFRMMain::LiveChecksStarted() const { return Help ? Help->LiveChecksStarted() : 0; }
 bool TFRMMain::Walking() const { return Help && Help->Walking(); }
 QWidget* TFRMMain::AssistProgress() const { return Help ? Help->Progress() : nullptr; }
 QRect TFRMMain::HelpMessageRect() const { return Help ? Help->MessageRect() : QRect(); }

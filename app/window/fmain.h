@@ -223,11 +223,14 @@ public:
     void MNUToolsSnapshotsClick();
     void MNUToolsResumeAttemptClick();
     w4::Snapshots& SnapshotCommands() { return *SnapshotKeeper; }
+    void MNUToolsOptimizeSolutionClick();
+    void MNUToolsLiveCheckClick();
     void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // What the help shows, for the tests.
     std::vector<std::pair<int, int>> DeadlockMarks() const;
     std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
     bool AssistBusy() const;
+    std::uint64_t LiveChecksStarted() const;   // the editor's live check: boards handed over so far
     bool Walking() const;
     QWidget* AssistProgress() const;
     QRect HelpMessageRect() const;   // empty when no margin holds it

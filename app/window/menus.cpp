@@ -70,6 +70,8 @@ const std::vector<MenuRow>& MenuTable()
         {"ToolsSaveSnapshot", 1, "Save Snapshot", "Enregistrer un instantané", &M::MNUToolsSaveSnapshotClick, nullptr},
         {"ToolsSnapshots", 1, "Snapshots", "Instantanés", &M::MNUToolsSnapshotsClick, nullptr},
         {"ToolsResumeAttempt", 1, "Resume Attempt", "Reprendre la partie", &M::MNUToolsResumeAttemptClick, nullptr},
+        {"ToolsOptimizeSolution", 1, "Optimize Solution", "Optimiser la solution", &M::MNUToolsOptimizeSolutionClick, nullptr},
+        {"ToolsLiveCheck", 1, "Live Solvability Check", "Vérification de solubilité en direct", &M::MNUToolsLiveCheckClick, nullptr},
 
         {"Help", 0, "Help", "Aide", nullptr, nullptr},
         {"HelpSendMail", 1, "Send Mail", "Envoyer Mail", &M::MNUHelpSendMailClick, nullptr},

@@ -64,6 +64,7 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     g.SoundsEnabled = ini.ReadBool("SOUNDS", "Enabled", false);
 
     g.DeadlockWarnings = ini.ReadBool("ASSISTANCE", "DeadlockWarnings", true);
+    g.LiveSolvabilityCheck = ini.ReadBool("ASSISTANCE", "LiveSolvabilityCheck", true);
 
     g.LevelListWidth = ini.ReadInteger("LEVELLIST", "Width", 0);
     g.LevelListHeight = ini.ReadInteger("LEVELLIST", "Height", 0);
@@ -111,6 +112,7 @@ void SaveSettings(const GameState& g, const WindowPlacement& window)
     ini.WriteBool("SOUNDS", "Enabled", g.SoundsEnabled);
 
     ini.WriteBool("ASSISTANCE", "DeadlockWarnings", g.DeadlockWarnings);
+    ini.WriteBool("ASSISTANCE", "LiveSolvabilityCheck", g.LiveSolvabilityCheck);
 
     // Only once the Levels window has been open, so a file never touched by it stays as it was.
     if (g.LevelListWidth > 0 && g.LevelListHeight > 0) {

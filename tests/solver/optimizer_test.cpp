@@ -142,6 +142,17 @@ TEST(Optimize, StoppedBeforeItStartsGivesTheSolutionBackUnchanged)
     const OptimizeResult full = Optimize(Room, "udRudRlrR", tiny);
     EXPECT_EQ(full.outcome, OptimizeOutcome::OutOfMemory);
     EXPECT_EQ(full.moves, "udRudRlrR");
+
+    // A budget too small to widen the vicinity still lets the search run over what it holds: the
+    // detours here are walks within the solution's own arrangements.
+    bool shortenedWithinBudget = false;
+    for (std::size_t budget = 1024; budget <= (std::size_t(1) << 20); budget += budget / 2) {
+        tiny.memoryBudgetBytes = budget;
+        const OptimizeResult r = Optimize(Room, "udRudRlrR", tiny);
+        EXPECT_TRUE(r.moves == "udRudRlrR" || r.moves == "RRR") << budget << ": " << r.moves;
+        shortenedWithinBudget = shortenedWithinBudget || (r.outcome == OptimizeOutcome::OutOfMemory && r.moves == "RRR");
+    }
+    EXPECT_TRUE(shortenedWithinBudget);
 }
 
 // Random rooms and the solver's solutions with random detours: the result always replays, is never

@@ -1,0 +1,124 @@
+#include "app/help/editorcheck.h"
+
+#include "app/window/captions.h"
+#include "app/window/windowseam.h"
+#include "core/pathing.h"
+
+#include <QAction>
+#include <QMetaObject>
+#include <QObject>
+#include <QWidget>
+
+namespace w4 {
+
+namespace {
+
+// Short enough for the author to wait for while drawing; measured to decide nearly every shipped
+// level (bench/bench_optimizer.cpp, EditorCheck).
+constexpr double CheckSeconds = 1;
+constexpr std::size_t CheckMemory = std::size_t(256) << 20;
+
+QString ReasonText(const GameState& g, solver::InvalidReason reason)
+{
+    using R = solver::InvalidReason;
+    switch (reason) {
+    case R::NoKeeper: return Choose(g, "one keeper needed", "il faut un gardien");
+    case R::BoxTargetMismatch: return Choose(g, "boxes and targets differ", "caisses et cibles diffèrent");
+    case R::Unreachable: return Choose(g, "a box or target out of reach", "caisse ou cible hors de portée");
+    case R::TooLarge: return Choose(g, "too large for the solver", "trop grand pour le solveur");
+    case R::None: break;
+    }
+    return {};
+}
+
+void MarkItems(WindowSeam& w, bool on)
+{
+    for (const char* prefix : {"MNU", "POP"})
+        if (QAction* item = w.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsLiveCheck"))) {
+            item->setCheckable(true);
+            if (item->isChecked() != on)
+                item->setChecked(on);
+        }
+}
+
+} // namespace
+
+EditorCheck::EditorCheck(WindowSeam& window) : window_(window), game_(window.State()), receiver_(std::make_unique<QObject>())
+{
+    QObject* receiver = receiver_.get();
+    check_ = std::make_unique<solver::LiveCheck>(CheckSeconds, CheckMemory, [this, receiver](const solver::CheckVerdict& v) {
+        QMetaObject::invokeMethod(receiver, [this, v] { Apply(v); }, Qt::QueuedConnection);
+    });
+    MarkItems(window_, game_.LiveSolvabilityCheck);
+}
+
+EditorCheck::~EditorCheck()
+{
+    check_.reset();   // joins the thread before the receiver goes
+}
+
+void EditorCheck::Show(const QString& text)
+{
+    // Written even when unchanged: the help's own messages share the line.
+    window_.ShowHelpMessage(text);
+    if (text == text_)
+        return;
+    text_ = text;
+    window_.BoardArea()->update();
+}
+
+void EditorCheck::Refresh()
+{
+    MarkItems(window_, game_.LiveSolvabilityCheck);
+    const bool editing = game_.LiveSolvabilityCheck && game_.GameMode == ModeEditor && game_.HistoryLength > 0 &&
+                         !game_.SnapshotHistory.empty() && game_.LevelWidth > 0 && game_.LevelHeight > 0;
+    if (!editing) {
+        if (following_) {
+            check_->Stop();
+            following_ = false;
+            Show(QString());
+        }
+        return;
+    }
+    const BoardGrid& board = game_.SnapshotHistory.front().Board;
+    if (following_ && width_ == game_.LevelWidth && height_ == game_.LevelHeight && board_ == board)
+        return;
+    following_ = true;
+    width_ = game_.LevelWidth;
+    height_ = game_.LevelHeight;
+    board_ = board;
+    ++submitted_;
+    check_->Submit(BoardRows(board, width_, height_));
+    Show(Choose(game_, "Checking whether it can be solved...", "Vérification : a-t-il une solution..."));
+}
+
+void EditorCheck::Apply(const solver::CheckVerdict& v)
+{
+    // The board may have changed again since the check began, or the check been turned off.
+    if (!following_ || !check_->IsCurrent(v.generation))
+        return;
+    switch (v.state) {
+    case solver::CheckState::NotValid:
+        Show(Choose(game_, "Not valid yet: %1", "Pas encore valide : %1").arg(ReasonText(game_, v.invalid)));
+        break;
+    case solver::CheckState::Solvable:
+        Show(Choose(game_, "Solvable in %1 pushes (%2 moves)", "Soluble en %1 poussées (%2 mouvements)")
+                 .arg(v.pushes)
+                 .arg(static_cast<qulonglong>(v.moves)));
+        break;
+    case solver::CheckState::Unsolvable:
+        Show(Choose(game_, "Unsolvable", "Insoluble"));
+        break;
+    case solver::CheckState::Undecided:
+        Show(Choose(game_, "Not decided within %1 s", "Non décidé en %1 s").arg(CheckSeconds));
+        break;
+    }
+}
+
+void EditorCheck::Toggle()
+{
+    game_.LiveSolvabilityCheck = !game_.LiveSolvabilityCheck;
+    Refresh();
+}
+
+} // namespace w4

@@ -1,0 +1,227 @@
+#include "app/help/solutionoptimizer.h"
+
+#include "app/window/captions.h"
+#include "app/window/dialogs.h"
+#include "app/window/windowseam.h"
+#include "core/completion.h"
+#include "core/fileio.h"
+#include "core/folders.h"
+#include "core/frontend.h"
+#include "core/loading.h"
+#include "core/pathing.h"
+#include "core/usokoban.h"
+#include "solver/board.h"
+#include "solver/optimizer.h"
+#include "solver/solution.h"
+#include "solver/solver.h"
+
+#include <QLocale>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <memory>
+#include <thread>
+
+namespace w4 {
+
+namespace {
+
+constexpr double SolveSeconds = 60;      // as Tools > Solve: a level without a solution is solved first
+constexpr double OptimizeSeconds = 60;   // Cancel ends it sooner and keeps the best found so far
+constexpr std::size_t Memory = std::size_t(1) << 30;
+
+// What the worker found: the solver's outcome when it had to solve first, then the optimizer's.
+struct Found {
+    bool solvedFirst = false;
+    solver::Result solve;
+    solver::OptimizeResult optimized;
+};
+
+// The level as its file holds it now: its start and its stored solution.
+GameState LevelFromFile(const GameState& g)
+{
+    GameState file;
+    file.ProgramFolder = g.ProgramFolder;
+    file.Places = g.Places;
+    file.Playlist = g.Playlist;
+    file.LevelIndex = g.LevelIndex;
+    file.GameMode = ModePlay;
+    file.Now = g.Now;
+    SilentFrontend silent;
+    LoadLevel(file, silent);
+    return file;
+}
+
+} // namespace
+
+SolutionOptimizer::SolutionOptimizer(WindowSeam& window, std::function<void(const std::string&)> showFilm)
+    : window_(window), game_(window.State()), showFilm_(std::move(showFilm)), worker_(window.Window())
+{
+    progressTimer_ = new QTimer(window_.Window());
+    progressTimer_->setInterval(200);
+    QObject::connect(progressTimer_, &QTimer::timeout, window_.Window(), [this] { UpdateProgress(); });
+}
+
+SolutionOptimizer::~SolutionOptimizer()
+{
+    progressTimer_->stop();
+    if (progress_)
+        progress_->deleteLater();
+}
+
+QWidget* SolutionOptimizer::Progress() const { return progress_.data(); }
+
+void SolutionOptimizer::UpdateProgress()
+{
+    if (!progress_)
+        return;
+    QString text = (solving_ ? Choose(game_, "Solving the level first...", "Résolution du niveau d'abord...")
+                             : Choose(game_, "Optimizing the solution...", "Optimisation de la solution..."))
+        + QStringLiteral("\n\n")
+        + Choose(game_, "Time: %1 s    Positions explored: %2", "Temps : %1 s    Positions explorées : %2")
+              .arg(static_cast<int>(worker_.Seconds()))
+              .arg(QLocale().toString(static_cast<qulonglong>(worker_.Positions.load())));
+    if (!solving_ && bestMoves_ > 0)
+        text += QStringLiteral("\n")
+            + Choose(game_, "Best so far: %1 moves, %2 pushes", "Meilleure jusqu'ici : %1 mouvements, %2 poussées")
+                  .arg(static_cast<qulonglong>(bestMoves_.load()))
+                  .arg(static_cast<qulonglong>(bestPushes_.load()));
+    progress_->setLabelText(text);
+}
+
+void SolutionOptimizer::Start()
+{
+    if (worker_.Busy() || game_.Playlist.empty() || game_.LevelIndex < 0 ||
+        static_cast<std::size_t>(game_.LevelIndex) >= game_.Playlist.size())
+        return;
+    // The stored solution belongs to the level as its file holds it, so that is what is optimized,
+    // whatever the editor shows meanwhile.
+    const GameState file = LevelFromFile(game_);
+    if (file.LevelWidth <= 0 || file.LevelHeight <= 0 || file.SnapshotHistory.empty()) {
+        window_.Dialog().Notice(Choose(game_, "This level cannot be read from its file.",
+                                       "Ce niveau ne peut pas être lu depuis son fichier."));
+        return;
+    }
+    const std::vector<std::string> rows = BoardRows(file.SnapshotHistory.front().Board, file.LevelWidth, file.LevelHeight);
+    const std::string stored = file.StoredSolution;
+    const std::string path = game_.Playlist[static_cast<std::size_t>(game_.LevelIndex)];
+    const int levelIndex = game_.LevelIndex;
+    const int threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    auto found = std::make_shared<Found>();
+    bestMoves_ = 0;
+    bestPushes_ = 0;
+    solving_ = false;
+    worker_.Start(
+        [this, rows, stored, threads, found](AssistWorker& worker) {
+            std::string start = stored;
+            const solver::Board board = solver::BoardForSolving(rows);
+            // A stored solution that does not solve the level as its file holds it is no start.
+            if (start.empty() || board.invalid != solver::InvalidReason::None ||
+                !solver::ReplaysToSolved(board.grid, start)) {
+                solving_ = true;
+                found->solvedFirst = true;
+                solver::Options options;
+                options.timeLimitSeconds = SolveSeconds;
+                options.memoryBudgetBytes = Memory;
+                options.threads = threads;
+                options.cancel = &worker.CancelFlag();
+                options.progress = [&worker](const solver::Progress& p) { worker.Positions = p.positions; };
+                found->solve = solver::Solve(rows, options);
+                solving_ = false;
+                if (found->solve.outcome != solver::Outcome::Solved)
+                    return;
+                start = found->solve.moves;
+            }
+            solver::OptimizeOptions options;
+            // The best-score rule counts moves: that is the measure a kept solution is judged by.
+            options.measure = solver::Measure::MovesThenPushes;
+            options.timeLimitSeconds = OptimizeSeconds;
+            options.memoryBudgetBytes = Memory;
+            options.cancel = &worker.CancelFlag();
+            options.progress = [this, &worker](const solver::OptimizeProgress& p) {
+                worker.Positions = p.positions;
+                bestMoves_ = p.moves;
+                bestPushes_ = static_cast<std::uint64_t>(p.pushes);
+            };
+            found->optimized = solver::Optimize(rows, start, options);
+        },
+        [this, path, levelIndex, rows, found] {
+            progressTimer_->stop();
+            if (progress_) {
+                progress_->hide();
+                progress_->deleteLater();
+            }
+            progress_ = nullptr;
+            // The window may have moved to another level meanwhile.
+            if (game_.LevelIndex != levelIndex || game_.Playlist.empty() ||
+                game_.Playlist[static_cast<std::size_t>(levelIndex)] != path)
+                return;
+            window_.Guarded([this, &path, &rows, &found] {
+                Dialogs& dialogs = window_.Dialog();
+                if (found->solvedFirst && found->solve.outcome != solver::Outcome::Solved) {
+                    if (found->solve.outcome != solver::Outcome::Cancelled)
+                        dialogs.Notice(Choose(game_, "This level has no solution to optimize: none is stored, and "
+                                                     "the solver found none (%1).",
+                                              "Ce niveau n'a pas de solution à optimiser : aucune n'est "
+                                              "enregistrée, et le solveur n'en a pas trouvé (%1).")
+                                           .arg(QString::fromUtf8(solver::OutcomeName(found->solve.outcome))));
+                    return;
+                }
+                const solver::OptimizeResult& r = found->optimized;
+                if (r.moves.empty()) {
+                    dialogs.Notice(Choose(game_, "The solution could not be optimized (%1).",
+                                          "La solution n'a pas pu être optimisée (%1).")
+                                       .arg(QString::fromUtf8(solver::OptimizeOutcomeName(r.outcome))));
+                    return;
+                }
+                QString text =
+                    r.Improved()
+                        ? Choose(game_, "Shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).",
+                                 "Solution plus courte trouvée : %1 mouvements, %2 poussées (avant : %3 "
+                                 "mouvements, %4 poussées).")
+                        : Choose(game_, "No shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).",
+                                 "Aucune solution plus courte trouvée : %1 mouvements, %2 poussées (avant : %3 "
+                                 "mouvements, %4 poussées).");
+                text = text.arg(r.moves.size()).arg(r.pushes).arg(r.movesBefore).arg(r.pushesBefore);
+                if (found->solvedFirst)
+                    text += Choose(game_, "\r\nThe level had no stored solution: the solver's was the start.",
+                                   "\r\nLe niveau n'avait pas de solution enregistrée : celle du solveur a servi de "
+                                   "départ.");
+                if (r.outcome == solver::OptimizeOutcome::Exhausted)
+                    text += Choose(game_, "\r\nEvery position was searched: none is shorter.",
+                                   "\r\nToutes les positions ont été explorées : aucune n'est plus courte.");
+                const bool watch = dialogs.Question(
+                    text + Choose(game_, "\r\n\r\nDo you want to watch it ?", "\r\n\r\nVoulez-vous la regarder ?"));
+                // Kept by the best-score rule, judged against the solution stored now.
+                const GameState now = LevelFromFile(game_);
+                const bool sameLevel = !now.SnapshotHistory.empty() &&
+                    BoardRows(now.SnapshotHistory.front().Board, now.LevelWidth, now.LevelHeight) == rows;
+                if (sameLevel && FileExists(path) && IsBestScore(r.moves, now.StoredSolution)) {
+                    const std::string solutionPath = SolutionFilePathFor(game_, path);
+                    if (dialogs.Question(WithPath(Choose(game_, "BEST SCORE !!!\r\n\r\nDo you want to save the solution ?",
+                                                         "MEILLEUR SCORE !!!\r\n\r\nVoulez-vous enregistrer la solution ?"),
+                                                  QString::fromStdString(solutionPath)))) {
+                        MakeFolderFor(game_, solutionPath);
+                        WriteSolutionFile(solutionPath, r.moves);
+                    }
+                }
+                if (watch)
+                    showFilm_(r.moves);
+            });
+        });
+    auto* dialog = new QProgressDialog(QString(), Choose(game_, "Cancel", "Annuler"), 0, 0, window_.Window());
+    dialog->setObjectName(QStringLiteral("DLGOptimizeProgress"));
+    dialog->setWindowTitle(QStringLiteral("Warehaus4"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setMinimumWidth(380);
+    QObject::connect(dialog, &QProgressDialog::canceled, window_.Window(), [this] { worker_.Cancel(); });
+    progress_ = dialog;
+    dialog->show();
+    progressTimer_->start();
+    UpdateProgress();
+}
+
+} // namespace w4
