@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace w4 {
@@ -110,7 +111,18 @@ bool IsOtherMovesHeading(const std::string& trimmed)
     return StartsWithWord(lower, "save") || StartsWithWord(lower, "saved") || StartsWithWord(lower, "snapshot");
 }
 
-std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
+// Moves of a saved game may carry '*', the position the game was saved at.
+bool IsSavedMovesLine(const std::string& trimmed)
+{
+    const std::size_t mark = trimmed.find('*');
+    if (mark == std::string::npos)
+        return IsMovesLine(trimmed);
+    std::string rest = trimmed;
+    rest.erase(mark, 1);
+    return rest.find('*') == std::string::npos && (TrimControl(rest).empty() || IsMovesLine(rest));
+}
+
+std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vector<SavedGameText>& savedGames)
 {
     std::vector<Item> items;
     items.reserve(lines.size());
@@ -119,9 +131,12 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
         const std::string& line = lines[i];
         const int number = static_cast<int>(i) + 1;
         const std::string trimmed = TrimControl(line);
-        if (moves != Moves::None && !trimmed.empty() && IsMovesLine(trimmed)) {
-            if (moves == Moves::Solution)
-                items.back().Text += trimmed;
+        if (moves == Moves::Other && !trimmed.empty() && IsSavedMovesLine(trimmed)) {
+            savedGames.back().Moves += trimmed;
+            continue;
+        }
+        if (moves == Moves::Solution && !trimmed.empty() && IsMovesLine(trimmed)) {
+            items.back().Text += trimmed;
             continue;
         }
         // The line right under an empty heading is its solution even when it holds other
@@ -150,6 +165,7 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines)
             items.push_back({Kind::Solution, inlineMoves, 0, number});
             moves = Moves::Solution;
         } else if (IsOtherMovesHeading(trimmed)) {
+            savedGames.push_back({trimmed, {}, number});
             moves = Moves::Other;
         } else {
             items.push_back({Kind::Text, trimmed, 0, number});
@@ -486,12 +502,12 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
             return 'Z';
         return grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
     };
-    auto solved = [&] {
-        for (const std::string& row : grid)
-            if (row.find_first_of("$+.") != std::string::npos)
-                return false;
-        return true;
-    };
+    // Cells still to finish, counted once and then kept up to date, so that a long solution on a
+    // large board costs one step per move rather than a look at every cell.
+    auto unfinished = [](char c) { return c == '$' || c == '+' || c == '.'; };
+    std::size_t open = 0;
+    for (const std::string& row : grid)
+        open += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), unfinished));
     result.Letters.reserve(letters.size());
     for (std::size_t i = 0; i < letters.size(); ++i) {
         int dx = 0, dy = 0;
@@ -512,15 +528,19 @@ ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string
         const int xs[3] = {kx, kx + dx, kx + 2 * dx};
         const int ys[3] = {ky, ky + dy, ky + 2 * dy};
         const char news[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
-        for (int n = 0; n < 3; ++n)
-            if (cell(xs[n], ys[n]) != 'Z')
-                grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])] = news[n];
+        for (int n = 0; n < 3; ++n) {
+            if (cell(xs[n], ys[n]) == 'Z')
+                continue;
+            char& c = grid[static_cast<std::size_t>(ys[n])][static_cast<std::size_t>(xs[n])];
+            open = open - (unfinished(c) ? 1 : 0) + (unfinished(news[n]) ? 1 : 0);
+            c = news[n];
+        }
         kx += dx;
         ky += dy;
         const char lower = Lower(letters[i]);
         result.Letters += move.Outcome == MoveOutcome::Push ? static_cast<char>(lower - 'a' + 'A') : lower;
         // Once solved the game takes no further move, so the solution ends here.
-        if (solved()) {
+        if (open == 0) {
             result.Solved = true;
             return result;
         }
@@ -554,7 +574,8 @@ bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, in
 LevelCollection ReadCollection(const std::string& text)
 {
     LevelCollection result;
-    const std::vector<Item> items = ClassifyLines(SplitTextLines(text));
+    std::vector<SavedGameText> savedGames;
+    const std::vector<Item> items = ClassifyLines(SplitTextLines(text), savedGames);
 
     // Boards are runs of board lines; the gaps between them hold their notes.
     std::vector<std::pair<std::size_t, std::size_t>> boards;
@@ -603,6 +624,11 @@ LevelCollection ReadCollection(const std::string& text)
             level.Header[HeaderField::Collection] = result.FileHeader[Title];
         level.Comments = std::move(d.Comments);
         level.Rows = ExpandBoardText(d.BoardLines);
+        // A saved game belongs to the last board above it.
+        const int nextBoard = b + 1 < drafts.size() ? drafts[b + 1].Line : std::numeric_limits<int>::max();
+        for (const SavedGameText& saved : savedGames)
+            if (saved.Line > d.Line && saved.Line < nextBoard)
+                level.SavedGames.push_back(saved);
 
         SkipReason reason{};
         int detail = 0;

@@ -30,11 +30,20 @@ struct SkippedItem {
     int Detail = 0;        // the failing move (1-based) for SolutionFails, the size for TooLarge
 };
 
+// A saved game of a level ("Snapshot", "Save", "Saved Game"): its heading line and its moves,
+// which may mark the position with '*'. Read as written; the snapshot store checks them.
+struct SavedGameText {
+    std::string Heading;
+    std::string Moves;
+    int Line = 0;                         // 1-based line of the heading
+};
+
 struct CollectionLevel {
     std::vector<std::string> Rows;        // floor as space, no trailing blanks, no blank outer rows
     LevelHeaderFields Header;             // Title and the other fields, file-wide ones filled in
     std::vector<std::string> Comments;    // ';' lines (without the ';') and other notes
     std::vector<std::string> Solutions;   // checked by replaying them: each solves the board
+    std::vector<SavedGameText> SavedGames;
     int Line = 0;                         // 1-based line of the first board row
     int Number = 0;                       // 1-based position among the boards of the text
 

@@ -1,5 +1,6 @@
 #include "core/completion.h"
 
+#include "core/collection.h"
 #include "core/fileio.h"
 #include "core/folders.h"
 #include "core/ufunction.h"
@@ -7,6 +8,7 @@
 #include "core/usokoban.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace w4 {
 
@@ -59,6 +61,45 @@ bool IsBestScore(const std::string& attempt, const std::string& stored)
     return !attempt.empty() && (stored.empty() || attempt.size() < stored.size());
 }
 
+bool SolutionSolves(const std::vector<std::string>& rows, const std::string& letters)
+{
+    std::string moves;
+    moves.reserve(letters.size());
+    for (const char c : letters)
+        if (c != '\0' && std::strchr("lurdLURD", c) != nullptr)
+            moves += c;
+    return ReplayMoves(rows, moves).Solved;
+}
+
+std::vector<std::string> StartRows(const GameState& g)
+{
+    std::vector<std::string> rows;
+    if (g.SnapshotHistory.empty())
+        return rows;
+    const BoardGrid& board = g.SnapshotHistory[0].Board;
+    const auto width = static_cast<std::size_t>(std::clamp(g.LevelWidth, 0, MaxLevelSize));
+    const auto height = static_cast<std::size_t>(std::clamp(g.LevelHeight, 0, MaxLevelSize));
+    for (std::size_t y = 0; y < height; ++y) {
+        std::string row(width, ' ');
+        for (std::size_t x = 0; x < width; ++x)
+            row[x] = board[x][y];
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+bool StoredSolutionSolves(const GameState& g)
+{
+    return !g.StoredSolution.empty() && SolutionSolves(StartRows(g), g.StoredSolution);
+}
+
+bool BeatsStoredSolution(const GameState& g, const std::string& attempt)
+{
+    if (attempt.empty())
+        return false;
+    return IsBestScore(attempt, StoredSolutionSolves(g) ? g.StoredSolution : std::string());
+}
+
 std::string CongratulationText(const GameState& g, std::int64_t elapsedSeconds)
 {
     const std::int32_t pushes = g.HistoryLength > 0 ? g.Current().Pushes : 0;
@@ -87,7 +128,7 @@ void CheckCompletion(GameState& g, Frontend& ui)
 
     const std::string letters = SolutionLetters(g);
     const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (IsBestScore(letters, g.StoredSolution) && g.LevelIndex >= 0 && g.LevelIndex < count) {
+    if (BeatsStoredSolution(g, letters) && g.LevelIndex >= 0 && g.LevelIndex < count) {
         const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
         if (FileExists(level)) {
             const std::string solution = SolutionFilePathFor(g, level);

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <system_error>
 
+#include <climits>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,13 +21,32 @@ namespace {
     throw FileError("Cannot write file \"" + path + "\": " + std::strerror(error));
 }
 
+// The umask can only be read by setting it, and while it is 0 every file another thread creates
+// gets a wrong mode. So it is read once, while the program starts and still runs on one thread.
+const mode_t StartupUmask = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}();
+
 // The mode a new file would get from open(2) with 0666, so that the temporary file (which
 // mkstemp creates as 0600) does not leave a fresh level file readable by its owner alone.
 mode_t DefaultFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
+    return static_cast<mode_t>(0666 & ~StartupUmask);
+}
+
+// After the rename the new name lives in the folder's entries: without syncing the folder too, a
+// power cut could bring back the old file, or none. A file system that cannot sync a folder
+// (EINVAL) has nothing more to give.
+int SyncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+    ::close(fd);
+    return error;
 }
 
 // A file the user made read-only stays as it is: the rename below only needs a writable folder,
@@ -118,11 +139,12 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         throw FileError("Cannot write file \"" + path + "\": the file is read-only");
 
     // The temporary file lives in the target's folder, so the rename never crosses file systems.
-    std::string name = target.filename().string();
-    name.insert(0, 1, '.');
-    name.append(".XXXXXX");
+    // It carries the target's name when that still fits in a file name, else a short one.
+    std::string name = "." + target.filename().string() + ".XXXXXX";
+    if (name.size() > NAME_MAX)
+        name = ".warehaus4.XXXXXX";
     std::string temp = (folder / name).string();
-    const int fd = ::mkstemp(temp.data());
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         ThrowWriteError(path, errno);
 
@@ -158,6 +180,22 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
         ::unlink(temp.c_str());
         ThrowWriteError(path, error);
     }
+    if (const int error = SyncFolder(folder); error != 0)
+        ThrowWriteError(path, error);
+}
+
+void RemoveFile(const std::string& path)
+{
+    struct stat status {};
+    if (path.empty() || (::lstat(path.c_str(), &status) != 0 && errno == ENOENT))
+        return;
+    if (S_ISREG(status.st_mode) && RefusesWrites(path, status))
+        throw FileError("Cannot remove file \"" + path + "\": the file is read-only");
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        throw FileError("Cannot remove file \"" + path + "\": " + std::strerror(errno));
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (const int error = SyncFolder(folder.empty() ? "." : folder); error != 0)
+        throw FileError("Cannot remove file \"" + path + "\": " + std::strerror(error));
 }
 
 } // namespace w4

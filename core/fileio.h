@@ -1,6 +1,7 @@
 #pragma once
 // Byte-exact text files: any line end read, CR LF written, every write through a temporary
-// file in the same folder renamed over the target, so a failed write leaves the old file intact.
+// file in the same folder renamed over the target, so a failed write leaves the old file intact;
+// the file and then its folder are synced, so the new file survives a power cut.
 
 #include <cstddef>
 #include <filesystem>
@@ -29,5 +30,8 @@ std::vector<std::string> SplitTextLines(const std::string& bytes);
 // Writes each line followed by CR LF, replacing the file atomically. Throws FileError.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
+// Removes the file when it is there. A file the user made read-only stays, as it would for a
+// write; that, or any other failure, throws FileError naming the file.
+void RemoveFile(const std::string& path);
 
 } // namespace w4

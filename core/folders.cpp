@@ -6,9 +6,12 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace w4 {
@@ -62,6 +65,25 @@ std::uint64_t Fnv1a(const std::string& bytes)
     return hash;
 }
 
+// The home the password database gives the user; empty when it has none.
+std::string HomeFromPasswordDatabase()
+{
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 4096));
+    for (;;) {
+        struct passwd entry {};
+        struct passwd* found = nullptr;
+        const int error = ::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found);
+        if (error == ERANGE && buffer.size() < (1u << 20)) {
+            buffer.resize(buffer.size() * 2);
+            continue;
+        }
+        if (error != 0 || found == nullptr || found->pw_dir == nullptr)
+            return {};
+        return found->pw_dir;
+    }
+}
+
 } // namespace
 
 FolderInputs ProcessFolderInputs(const fs::path& programFolder, bool forcePortable)
@@ -72,6 +94,9 @@ FolderInputs ProcessFolderInputs(const fs::path& programFolder, bool forcePortab
     in.XdgConfigHome = Environment("XDG_CONFIG_HOME");
     in.XdgDataHome = Environment("XDG_DATA_HOME");
     in.Home = Environment("HOME");
+    // A session started without HOME (a service, env -i) still has a home of its own.
+    if (in.Home.empty())
+        in.Home = HomeFromPasswordDatabase();
     return in;
 }
 
@@ -103,16 +128,22 @@ Folders ChooseFolders(const FolderInputs& in)
     if (in.ForcePortable || (HoldsProgramData(program) && FolderIsWritable(program)))
         return PortableFolders(program);
 
-    const fs::path config = BaseFolder(in.XdgConfigHome, in.Home, ".config");
-    const fs::path data = BaseFolder(in.XdgDataHome, in.Home, ".local/share");
-    if (config.empty() || data.empty())
-        return PortableFolders(program);   // no home to keep anything in: as before
-
     Folders f;
     f.Installed = true;
     // bin/../share/warehaus4/; a read-only copy that carries its data beside it reads it there.
     const fs::path shared = WithSeparator(program / ".." / "share" / AppFolderName);
     f.Data = HoldsProgramData(shared) || !HoldsProgramData(program) ? shared : program;
+
+    const fs::path config = BaseFolder(in.XdgConfigHome, in.Home, ".config");
+    const fs::path data = BaseFolder(in.XdgDataHome, in.Home, ".local/share");
+    if (config.empty() || data.empty()) {
+        // Still the installed data, which a portable copy here would not find; the settings, the
+        // playlist and the solutions of read-only levels have no place, and the run says so.
+        f.Settings = program;
+        f.Missing = "No folder for the settings: neither HOME nor XDG_CONFIG_HOME and XDG_DATA_HOME are set, "
+                    "and the password database gives no home for this user.";
+        return f;
+    }
     f.Settings = WithSeparator(config / AppFolderName);
     f.Solutions = WithSeparator(data / AppFolderName / "solutions");
     return f;

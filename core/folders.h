@@ -18,6 +18,8 @@ struct Folders {
     std::filesystem::path Data;       // levels/, sounds/, musics/, graphics/; trailing separator
     std::filesystem::path Settings;   // boxyard4.ini and boxyard4.lev; trailing separator
     std::filesystem::path Solutions;  // the solution store; empty when solutions stay beside levels
+    // Installed without any home to keep files in: what is missing, to be told to the user.
+    std::string Missing;
 };
 
 // What the choice depends on, so that it can be made from any process and tested without one.
@@ -30,7 +32,8 @@ struct FolderInputs {
 // The command-line option that keeps everything beside the executable.
 inline constexpr char kPortableOption[] = "--portable";
 
-// The inputs of this process: the environment's XDG folders and home.
+// The inputs of this process: the environment's XDG folders and home; without HOME, the home the
+// password database gives the user.
 FolderInputs ProcessFolderInputs(const std::filesystem::path& programFolder, bool forcePortable);
 // The running executable's folder with a trailing separator, for programs without Qt (the
 // command-line solver); empty when the system does not tell.

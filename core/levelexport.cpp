@@ -129,7 +129,7 @@ PastedSolution CheckPastedSolution(const GameState& g, const std::string& text)
 bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
 {
     const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (!IsBestScore(letters, g.StoredSolution) || g.LevelIndex < 0 || g.LevelIndex >= count)
+    if (!BeatsStoredSolution(g, letters) || g.LevelIndex < 0 || g.LevelIndex >= count)
         return false;
     const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
     if (!FileExists(level))
@@ -196,6 +196,8 @@ std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const st
         target.LevelPath = base + SafeLevelFileName(level.Number, digits, level.Header[Title]);
         if (!level.Solutions.empty())
             target.SolutionPath = SolutionFilePath(target.LevelPath);
+        if (!ImportedSnapshots(level).empty())
+            target.SnapshotPath = SnapshotFilePath(target.LevelPath);
         plan.push_back(std::move(target));
     }
     return plan;
@@ -206,11 +208,28 @@ std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan)
     std::vector<std::string> existing;
     std::error_code ec;
     for (const ImportTarget& target : plan) {
-        for (const std::string* path : {&target.LevelPath, &target.SolutionPath})
-            if (!path->empty() && std::filesystem::exists(*path, ec))
-                existing.push_back(*path);
+        // The solution and snapshot files beside a level are replaced, or removed when the new
+        // level brings none, so they are counted whether or not the plan writes them.
+        for (const std::string& path :
+             {target.LevelPath, SolutionFilePath(target.LevelPath), SnapshotFilePath(target.LevelPath)})
+            if (std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec))
+                existing.push_back(path);
     }
     return existing;
+}
+
+std::vector<Snapshot> ImportedSnapshots(const CollectionLevel& level)
+{
+    std::vector<Snapshot> snapshots;
+    for (const SavedGameText& saved : level.SavedGames) {
+        std::optional<Snapshot> s = ParseSnapshotSection(saved.Heading, saved.Moves);
+        if (!s || !FitSnapshot(level.Rows, *s))
+            continue;
+        // What another player named is a named snapshot here too.
+        s->Automatic = false;
+        snapshots.push_back(std::move(*s));
+    }
+    return snapshots;
 }
 
 ImportResult WriteImport(const LevelCollection& collection, const std::vector<ImportTarget>& plan,
@@ -229,7 +248,14 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
             if (!target.SolutionPath.empty()) {
                 WriteSolutionFile(target.SolutionPath, level.BestSolution());
                 ++result.WithSolutions;
+            } else {
+                // A solution left from the level this one replaces would be loaded for it.
+                RemoveFile(SolutionFilePath(target.LevelPath));
             }
+            if (!target.SnapshotPath.empty())
+                WriteTextLines(target.SnapshotPath, SnapshotFileLines(ImportedSnapshots(level)));
+            else
+                RemoveFile(SnapshotFilePath(target.LevelPath));   // positions of the replaced board
         } catch (const std::exception& e) {
             result.Error = e.what();
             result.StoppedAtLevel = level.Number;
@@ -262,6 +288,14 @@ ExportResult ExportPlaylist(const GameState& from, const std::string& path)
         }
         for (std::string& line : LevelTextLines(rows, g.LevelHeader, g.StoredSolution))
             lines.push_back(std::move(line));
+        // Named snapshots travel with the level; automatic ones are this player's own business.
+        for (const Snapshot& s : ReadSnapshots(g, entry)) {
+            if (s.Automatic)
+                continue;
+            lines.emplace_back();
+            for (std::string& line : SnapshotSectionLines(s))
+                lines.push_back(std::move(line));
+        }
         lines.emplace_back();
         ++result.Written;
     }

@@ -4,6 +4,7 @@
 
 #include "core/collection.h"
 #include "core/frontend.h"
+#include "core/snapshots.h"
 #include "core/uglobal.h"
 
 #include <atomic>
@@ -58,6 +59,7 @@ struct ImportTarget {
     std::size_t Level = 0;           // index into LevelCollection::Levels
     std::string LevelPath;
     std::string SolutionPath;        // empty when the level has no valid solution
+    std::string SnapshotPath;        // empty when the level has no saved game
 };
 std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder);
 // The files the plan would replace.
@@ -77,7 +79,10 @@ struct ImportResult {
     int StoppedAtLevel = 0;             // the collection number of the level that failed
 };
 
-// Writes each planned level file and solution file atomically, replacing what is there. Stops
+// The saved games of a level that its board accepts, as named snapshots (core/snapshots.h).
+std::vector<Snapshot> ImportedSnapshots(const CollectionLevel& level);
+
+// Writes each planned level file, solution file and snapshot file atomically, replacing what is there. Stops
 // at the first failed write, or when asked to cancel, keeping what was written.
 ImportResult WriteImport(const LevelCollection& collection, const std::vector<ImportTarget>& plan,
                          ImportProgress& progress);
@@ -88,8 +93,8 @@ struct ExportResult {
     int Written = 0;
     std::vector<std::string> Missing;   // playlist entries with no file or no board, skipped
 };
-// Every level of g's playlist, read as the game reads it, with its header and stored solution
-// (found where the game finds it), into one collection file written atomically. Throws
+// Every level of g's playlist, read as the game reads it, with its header, stored solution
+// (found where the game finds it) and named snapshots as saved games, into one collection file written atomically. Throws
 // FileError when the file cannot be written.
 ExportResult ExportPlaylist(const GameState& g, const std::string& path);
 

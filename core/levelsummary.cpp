@@ -1,7 +1,9 @@
 #include "core/levelsummary.h"
 
+#include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
+#include "core/snapshots.h"
 #include "core/ualgo.h"
 #include "core/uglobal.h"
 #include "core/usokoban.h"
@@ -71,8 +73,11 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         summary.Rows.push_back(std::move(row));
     }
 
-    // Only a solution the replay can use counts: an empty solution file keeps nothing.
-    summary.Solved = !g.StoredSolution.empty();
+    // Only a solution that solves this level counts: an empty file, or one left from another
+    // level or an older version of this one, is no solution.
+    summary.Solved = StoredSolutionSolves(g);
+    if (!summary.Solved)
+        return summary;
     for (const char c : g.StoredSolution) {
         switch (c) {
         case 'L': case 'U': case 'R': case 'D': ++summary.SolutionPushes; [[fallthrough]];
@@ -80,6 +85,7 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         default: break;
         }
     }
+    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     return summary;
 }
 
@@ -99,6 +105,12 @@ LevelFileStamp StampLevelFiles(const std::string& path, const GameState& rules)
         stamp.SolutionTime = ModificationTime(solution);
         const auto solutionSize = std::filesystem::file_size(solution, error);
         stamp.SolutionSize = error ? -1 : static_cast<std::int64_t>(solutionSize);
+    }
+    const std::string snapshots = FindSnapshotFile(rules, path);
+    if (!snapshots.empty()) {
+        stamp.SnapshotTime = ModificationTime(snapshots);
+        const auto snapshotSize = std::filesystem::file_size(snapshots, error);
+        stamp.SnapshotSize = error ? -1 : static_cast<std::int64_t>(snapshotSize);
     }
     return stamp;
 }

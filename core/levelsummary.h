@@ -26,6 +26,7 @@ struct LevelSummary {
     bool Solved = false;            // a kept solution the game would replay
     std::int32_t SolutionMoves = 0;
     std::int32_t SolutionPushes = 0;
+    bool AttemptInProgress = false; // an automatic snapshot newer than the solution
     // The start position after the reachable-area fill, one string per row ('X' outside).
     std::vector<std::string> Rows;
 };
@@ -37,13 +38,15 @@ GameState FileRulesOf(const GameState& g);
 // from FileRulesOf.
 LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules);
 
-// Modification marks of a level file and of its solution file: when both are unchanged, a summary
-// read before still holds. Zero for a file that is not there.
+// Modification marks of a level file, its solution file and its snapshot file: when all are
+// unchanged, a summary read before still holds. Zero for a file that is not there.
 struct LevelFileStamp {
     std::int64_t LevelTime = 0;
     std::int64_t LevelSize = -1;
     std::int64_t SolutionTime = 0;
     std::int64_t SolutionSize = -1;
+    std::int64_t SnapshotTime = 0;
+    std::int64_t SnapshotSize = -1;
     bool operator==(const LevelFileStamp&) const = default;
 };
 LevelFileStamp StampLevelFiles(const std::string& path, const GameState& rules);

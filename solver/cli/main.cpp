@@ -37,6 +37,8 @@ int main(int argc, char** argv)
     // Solutions go where the game beside this program keeps them: beside their levels, or in the
     // installed copy's store for levels in folders that cannot be written.
     const w4::Folders places = w4::FoldersOfThisProcess(false);
+    if (!places.Missing.empty())
+        std::cerr << "warehaus4-solve: " << places.Missing << '\n';
     return w4::solvecli::RunSolveCommand(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, &Interrupted,
                                          places);
 }

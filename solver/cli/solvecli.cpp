@@ -175,7 +175,7 @@ private:
 std::string UsageText()
 {
     return "Usage: warehaus4-solve [--time SECONDS] [--memory MIB] [--optimal pushes|moves|none] [--write]\n"
-           "                       [--portable] [--threads N] FILE...\n"
+           "                       [--portable] [--threads N] [--optimize moves|pushes] FILE...\n"
            "Solves each level file and prints one line per level, then \"solved N of M\".\n"
            "  --time SECONDS   time limit per level (default 10)\n"
            "  --memory MIB     memory budget per level in MiB (default 1024)\n"
@@ -185,6 +185,9 @@ std::string UsageText()
            "  --portable       keep solutions beside their levels, as warehaus4 --portable does\n"
            "  --threads N      threads per level, 1 to 64 (default: the machine's cores, at most 2;\n"
            "                   the search has no use for more)\n"
+           "  --optimize KIND  shorten each level's stored solution (solving first without one) by\n"
+           "                   moves (then pushes) or pushes (then moves), within --time per level;\n"
+           "                   prints the figures before and after, then \"improved N of M\"\n"
            "Exit status: 0 all solved, 1 some not solved (or a write failed), 2 usage error.\n";
 }
 
@@ -221,7 +224,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             name = arg.substr(0, equals);
             value = arg.substr(equals + 1);
         }
-        if (name != "--time" && name != "--memory" && name != "--optimal" && name != "--threads") {
+        if (name != "--time" && name != "--memory" && name != "--optimal" && name != "--threads" && name != "--optimize") {
             error = "unknown option " + arg;
             return std::nullopt;
         }
@@ -253,6 +256,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 return std::nullopt;
             }
             line.threads = *threads;
+        } else if (name == "--optimize") {
+            if (*value != "moves" && *value != "pushes") {
+                error = "--optimize takes moves or pushes, not \"" + *value + "\"";
+                return std::nullopt;
+            }
+            line.optimize = true;
+            line.measure = *value == "moves" ? solver::Measure::MovesThenPushes : solver::Measure::PushesThenMoves;
         } else {
             const auto optimal = ParseOptimality(*value);
             if (!optimal) {
@@ -351,7 +361,9 @@ WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& resul
         return WriteDecision::NotSolved;
     if (level.solutionPath.empty())
         return WriteDecision::NoSolutionFile;
-    if (!IsBestScore(result.moves, level.storedSolution))
+    // A stored solution that does not solve the level (a stale or damaged file) counts as none.
+    const bool storedSolves = SolutionSolves(level.rows, level.storedSolution);
+    if (!IsBestScore(result.moves, storedSolves ? level.storedSolution : std::string()))
         return WriteDecision::StoredIsBetter;
     if (!ReplaysToSolved(level.rows, result.moves))
         return WriteDecision::DoesNotReplay;
@@ -421,6 +433,124 @@ std::string SummaryLine(int solved, int total)
     return "solved " + std::to_string(solved) + " of " + std::to_string(total);
 }
 
+Optimized OptimizeLevel(const LevelToSolve& level, const solver::Options& solveOptions,
+                        const solver::OptimizeOptions& optimizeOptions)
+{
+    Optimized optimized;
+    if (!level.problem.empty())
+        return optimized;
+    std::string start = level.storedSolution;
+    // A stored solution that does not solve the level (edited by hand, or for another board) is
+    // not a starting point: the solver's own is.
+    if (start.empty() || !ReplaysToSolved(level.rows, start)) {
+        optimized.solvedFirst = true;
+        optimized.solve = solver::Solve(level.rows, solveOptions);
+        if (optimized.solve.outcome != solver::Outcome::Solved)
+            return optimized;
+        start = optimized.solve.moves;
+    }
+    optimized.result = solver::Optimize(level.rows, start, optimizeOptions);
+    return optimized;
+}
+
+std::string OptimizedLine(const LevelToSolve& level, const Optimized& optimized, const std::string& writeText)
+{
+    std::string line = level.file + ": ";
+    const solver::OptimizeResult& r = optimized.result;
+    if (!level.problem.empty()) {
+        line += "unreadable (" + level.problem + ")";
+    } else if (optimized.solvedFirst && optimized.solve.outcome != solver::Outcome::Solved) {
+        line += "no solution (";
+        line += solver::OutcomeName(optimized.solve.outcome);
+        if (optimized.solve.outcome == solver::Outcome::Invalid && optimized.solve.invalid != solver::InvalidReason::None)
+            line += std::string(": ") + solver::InvalidReasonText(optimized.solve.invalid);
+        line += "), " + FormatSeconds(optimized.solve.seconds) + " s";
+    } else if (r.moves.empty()) {
+        line += std::string("not optimized (") + solver::OptimizeOutcomeName(r.outcome) + ")";
+    } else {
+        line += r.Improved() ? "improved, " : "unchanged, ";
+        line += std::to_string(r.movesBefore) + " -> " + std::to_string(r.moves.size()) + " moves, ";
+        line += std::to_string(r.pushesBefore) + " -> " + std::to_string(r.pushes) + " pushes, ";
+        line += optimized.solvedFirst ? "from the solver's solution, " : "from the stored solution, ";
+        if (r.outcome == solver::OptimizeOutcome::Exhausted)
+            line += "every position searched";
+        else
+            line += std::string(solver::OptimizeOutcomeName(r.outcome)) + " at " + std::to_string(r.radius) +
+                    (r.radius == 1 ? " push" : " pushes") + " round it";
+        line += ", " + FormatSeconds(optimized.solve.seconds + r.seconds) + " s, " + std::to_string(r.positions) + " positions";
+    }
+    if (!writeText.empty())
+        line += "; " + writeText;
+    return line;
+}
+
+namespace {
+
+// warehaus4-solve --optimize: one line per level and a summary of the figures before and after.
+int RunOptimizeCommand(const CommandLine& line, std::ostream& out, std::ostream& err, bool terminal,
+                       const std::atomic<bool>* cancel, const Folders& used)
+{
+    solver::Options solveOptions;
+    solveOptions.timeLimitSeconds = line.seconds;
+    solveOptions.memoryBudgetBytes = line.memoryMiB << 20;
+    solveOptions.optimal = line.optimal;
+    solveOptions.cancel = cancel;
+    solveOptions.threads = line.threads > 0 ? line.threads : DefaultThreads();
+    solver::OptimizeOptions optimizeOptions;
+    optimizeOptions.measure = line.measure;
+    optimizeOptions.timeLimitSeconds = line.seconds;
+    optimizeOptions.memoryBudgetBytes = line.memoryMiB << 20;
+    optimizeOptions.cancel = cancel;
+
+    ProgressLine progress(err, terminal);
+    int improved = 0, withSolution = 0, total = 0;
+    std::uint64_t movesBefore = 0, movesAfter = 0, pushesBefore = 0, pushesAfter = 0;
+    bool writeFailed = false;
+    auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
+    for (std::size_t index = 0; index < line.files.size() && !cancelled(); ++index) {
+        for (const LevelToSolve& level : ReadLevelsOf(line.files[index], used)) {
+            if (cancelled())
+                break;
+            solveOptions.progress = [&](const solver::Progress& p) {
+                progress.Show(level.file, index + 1, line.files.size(), p);
+            };
+            optimizeOptions.progress = [&](const solver::OptimizeProgress& p) {
+                progress.Show(level.file, index + 1, line.files.size(), solver::Progress{p.positions, p.seconds});
+            };
+            const Optimized optimized = OptimizeLevel(level, solveOptions, optimizeOptions);
+            progress.Clear();
+            ++total;
+            const solver::OptimizeResult& r = optimized.result;
+            WriteReport report;
+            if (!r.moves.empty()) {
+                ++withSolution;
+                improved += r.Improved() ? 1 : 0;
+                movesBefore += r.movesBefore;
+                movesAfter += r.moves.size();
+                pushesBefore += static_cast<std::uint64_t>(r.pushesBefore);
+                pushesAfter += static_cast<std::uint64_t>(r.pushes);
+                if (line.write) {
+                    solver::Result kept;
+                    kept.outcome = solver::Outcome::Solved;
+                    kept.moves = r.moves;
+                    kept.pushes = r.pushes;
+                    report = WriteIfBetter(level, kept, used);
+                    writeFailed = writeFailed || report.failed;
+                }
+            }
+            out << OptimizedLine(level, optimized, report.text) << std::endl;
+        }
+    }
+    out << "improved " << improved << " of " << total << "; moves " << movesBefore << " -> " << movesAfter << ", pushes "
+        << pushesBefore << " -> " << pushesAfter;
+    if (withSolution < total)
+        out << "; " << total - withSolution << " without a solution";
+    out << std::endl;
+    return withSolution == total && !cancelled() && !writeFailed ? 0 : 1;
+}
+
+} // namespace
+
 int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal,
                     const std::atomic<bool>* cancel, const Folders& places)
 {
@@ -435,6 +565,11 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
         return 0;
     }
 
+    // A portable run keeps every solution beside its level: no store.
+    const Folders used = line->portable ? Folders{} : places;
+    if (line->optimize)
+        return RunOptimizeCommand(*line, out, err, terminal, cancel, used);
+
     solver::Options options;
     options.timeLimitSeconds = line->seconds;
     options.memoryBudgetBytes = line->memoryMiB << 20;
@@ -442,8 +577,6 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     options.cancel = cancel;
     options.threads = line->threads > 0 ? line->threads : DefaultThreads();
 
-    // A portable run keeps every solution beside its level: no store.
-    const Folders used = line->portable ? Folders{} : places;
     ProgressLine progress(err, terminal);
     int solved = 0;
     int total = 0;

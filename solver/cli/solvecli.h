@@ -2,6 +2,7 @@
 // warehaus4-solve: the command-line solver's logic, kept out of main() so the tests drive it whole.
 
 #include "core/folders.h"
+#include "solver/optimizer.h"
 #include "solver/solver.h"
 
 #include <atomic>
@@ -21,6 +22,8 @@ struct CommandLine {
     bool portable = false;          // solutions beside their levels, as the game's --portable
     bool help = false;
     int threads = 0;                // per level; 0: the machine's cores, at most two
+    bool optimize = false;          // shorten each level's stored solution (solving first without one)
+    solver::Measure measure = solver::Measure::MovesThenPushes;
     std::vector<std::string> files;
 };
 
@@ -70,6 +73,20 @@ WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& resul
 // "FILE: OUTCOME, M moves, P pushes, S s, N positions", with the write report after "; ".
 std::string ResultLine(const LevelToSolve& level, const solver::Result& result, const std::string& writeText);
 std::string SummaryLine(int solved, int total);
+
+// One level's optimizing: where the solution came from and what became of it.
+struct Optimized {
+    bool solvedFirst = false;          // there was no valid stored solution: the solver found one
+    solver::Result solve;              // that solve, when there was one
+    solver::OptimizeResult result;     // the optimizer's; its moves are empty when there was nothing to optimize
+};
+// The stored solution, if it solves the level, else the solver's (with `solveOptions`), shortened
+// by the optimizer within `optimizeOptions`.
+Optimized OptimizeLevel(const LevelToSolve& level, const solver::Options& solveOptions,
+                        const solver::OptimizeOptions& optimizeOptions);
+// "FILE: improved|unchanged, M -> M' moves, P -> P' pushes, SOURCE, HOW FAR, S s, N positions", or
+// why there was nothing to optimize; the write report after "; ".
+std::string OptimizedLine(const LevelToSolve& level, const Optimized& optimized, const std::string& writeText);
 
 // The whole program: exit status 0 when every level was solved (and every due write made), 1 when
 // not, 2 for a usage error. `terminal`: show a progress line on `err` while a level takes long.

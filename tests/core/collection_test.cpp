@@ -248,6 +248,41 @@ TEST_F(CollectionFiles, ImportWritesLevelFilesAndOnlyValidSolutions)
     EXPECT_EQ(ExistingTargets(plan).size(), 3u);   // now the files are there to be asked about
 }
 
+// A solution beside a replaced level belongs to the old level: the question counts it, and the
+// import replaces it with the new level's solution or removes it when the new level has none.
+TEST_F(CollectionFiles, ImportReplacesOrRemovesTheSolutionBesideEveryReplacedLevel)
+{
+    const LevelCollection c = ReadCollection("One\n#####\n#@$.#\n#####\nSolution: R\n\n"
+                                             "Two\n######\n#@$ .#\n######\n\n"
+                                             "Three\n####\n#@*#\n####\n");
+    const std::string target = folder.File("out");
+    folder.Write("out/001 One.xsb", "old");
+    folder.Write("out/001 One.XHT", "ll\r\n");
+    folder.Write("out/002 Two.xsb", "old");
+    folder.Write("out/002 Two.XHT", "r\r\n");
+    folder.Write("out/003 Three.XHT", "u\r\n");   // no level file, but it would be loaded for the new one
+    const std::vector<ImportTarget> plan = PlanImport(c, target);
+    EXPECT_EQ(ExistingTargets(plan),
+              (std::vector<std::string>{target + "/001 One.xsb", target + "/001 One.XHT", target + "/002 Two.xsb",
+                                        target + "/002 Two.XHT", target + "/003 Three.XHT"}));
+
+    ImportProgress progress;
+    const ImportResult result = WriteImport(c, plan, progress);
+    EXPECT_EQ(result.Error, "");
+    EXPECT_EQ(ReadBytes(target + "/001 One.XHT"), "R\r\n");
+    EXPECT_FALSE(std::filesystem::exists(target + "/002 Two.XHT"));
+    EXPECT_FALSE(std::filesystem::exists(target + "/003 Three.XHT"));
+
+    // A solution file the user made read-only stays, and the import says so, naming it.
+    folder.Write("out/002 Two.XHT", "r\r\n");
+    std::filesystem::permissions(target + "/002 Two.XHT", std::filesystem::perms::owner_read);
+    ImportProgress again;
+    const ImportResult refused = WriteImport(c, plan, again);
+    EXPECT_EQ(refused.StoppedAtLevel, 2);
+    EXPECT_NE(refused.Error.find("002 Two.XHT"), std::string::npos) << refused.Error;
+    EXPECT_EQ(ReadBytes(target + "/002 Two.XHT"), "r\r\n");
+}
+
 TEST_F(CollectionFiles, ImportStopsAtAFailedWriteKeepingWhatWasWritten)
 {
     const LevelCollection c = ReadCollection("A\n####\n#@*#\n####\n\nB\n####\n#@*#\n####\n\nC\n####\n#@*#\n####\n");

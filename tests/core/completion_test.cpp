@@ -165,6 +165,31 @@ TEST_F(CompletionTest, OnlyABetterAttemptIsOffered)
     EXPECT_EQ(ui.CountOf("Ask"), 1);
 }
 
+// A short solution file that does not solve the level (from another level, or an older version of
+// this one) must not keep a real, longer solution from being kept.
+TEST_F(CompletionTest, AStoredSolutionThatDoesNotSolveTheLevelBlocksNothing)
+{
+    folder.Write("level.XHT", "R\r\n");
+    ui.AnswerWhenEmpty = true;
+    const std::string path = LoadText(g, ui, folder, TwoMoveLevel);
+    EXPECT_FALSE(StoredSolutionSolves(g));
+    SolveTwoMoveLevel(1);
+    EXPECT_EQ(ui.CountOf("Ask"), 1);
+    EXPECT_EQ(ReadBytes(SolutionFilePath(path)), "rR\r\n");
+}
+
+TEST(SolutionSolves, PlaysTheLettersAsTheFilmDoes)
+{
+    const std::vector<std::string> rows = {"######", "#@ $.#", "######"};
+    EXPECT_TRUE(SolutionSolves(rows, "rR"));
+    EXPECT_TRUE(SolutionSolves(rows, "Rr")) << "the case of a letter does not change the move";
+    EXPECT_TRUE(SolutionSolves(rows, "r R\t")) << "other characters move nothing";
+    EXPECT_FALSE(SolutionSolves(rows, "lrR")) << "a refused move";
+    EXPECT_FALSE(SolutionSolves(rows, "r")) << "the level left unsolved";
+    EXPECT_FALSE(SolutionSolves(rows, ""));
+    EXPECT_FALSE(SolutionSolves({}, "rR"));
+}
+
 TEST_F(CompletionTest, FailedSolutionWriteStopsBeforeTheNextLevel)
 {
     const std::string first = folder.Write("level.xsb", TwoMoveLevel);

@@ -9,8 +9,49 @@
 #include <filesystem>
 #include <functional>
 
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// What the program asks of the system while a test watches: these definitions take the place of
+// the C library's for this test program, write the call down and pass it on.
+namespace watch {
+bool On = false;
+std::vector<std::string> Synced;   // the path behind each descriptor given to fsync
+int UmaskCalls = 0;
+} // namespace watch
+
+extern "C" int fsync(int fd)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    if (watch::On) {
+        std::error_code ec;
+        watch::Synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string());
+    }
+    return real(fd);
+}
+
+extern "C" mode_t umask(mode_t mask)
+{
+    static const auto real = reinterpret_cast<mode_t (*)(mode_t)>(::dlsym(RTLD_NEXT, "umask"));
+    if (watch::On)
+        ++watch::UmaskCalls;
+    return real(mask);
+}
+
 namespace w4 {
 namespace {
+
+// Watches the system calls above for the life of the object.
+struct Watching {
+    Watching()
+    {
+        watch::Synced.clear();
+        watch::UmaskCalls = 0;
+        watch::On = true;
+    }
+    ~Watching() { watch::On = false; }
+};
 
 using test::ReadBytes;
 using test::TempFolder;
@@ -135,6 +176,57 @@ TEST(WriteFileAtomically, FailureOverAFolderLeavesItAndNoTemporaryFile)
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
         ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+// A power cut after the write must find the new file: its bytes are synced before the rename, and
+// the folder after it, as the new name lives in the folder.
+TEST(WriteFileAtomically, SyncsTheFileThenItsFolder)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("out.txt", "old");
+    const std::filesystem::path real = std::filesystem::canonical(folder.Path);
+    {
+        const Watching watching;
+        WriteFileAtomically(path, "new");
+    }
+    ASSERT_EQ(watch::Synced.size(), 2u);
+    EXPECT_EQ(std::filesystem::path(watch::Synced[0]).parent_path(), real) << watch::Synced[0];
+    EXPECT_EQ(watch::Synced[1], real.string());
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
+// Reading the umask means setting it; while it is 0, files made by other threads get the wrong mode.
+TEST(WriteFileAtomically, GivesANewFileTheUmasksModeWithoutTouchingTheUmask)
+{
+    TempFolder folder;
+    const std::string path = folder.File("new.xsb");
+    {
+        const Watching watching;
+        WriteFileAtomically(path, "new");
+    }
+    EXPECT_EQ(watch::UmaskCalls, 0);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
+}
+
+// The file system allows names of 255 bytes; the temporary file must not need more.
+TEST(WriteFileAtomically, WritesAndReplacesFilesWithTheLongestNames)
+{
+    TempFolder folder;
+    for (const std::size_t length : {247u, 248u, 255u}) {
+        SCOPED_TRACE(length);
+        const std::string path = folder.File(std::string(length - 4, 'n') + ".xsb");
+        WriteFileAtomically(path, "first");
+        WriteFileAtomically(path, "second");
+        EXPECT_EQ(ReadBytes(path), "second");
+    }
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path))
+        ++files;
+    EXPECT_EQ(files, 3);
 }
 
 // Every writer goes through the atomic replace, which needs only a writable folder; a file the

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace w4 {
 namespace {
@@ -99,6 +103,38 @@ TEST_F(FoldersTest, AReadOnlyCopyReadsItsOwnDataAndWritesUnderXdg)
     EXPECT_TRUE(f.Installed);
     EXPECT_EQ(f.Data, copy);
     EXPECT_EQ(f.Settings, tree.Path / "config" / "warehaus4" / "");
+}
+
+// Started with no HOME and no XDG folders (a service, env -i): the installed data is still read,
+// never a portable copy in the program's system folder, which holds no levels.
+TEST_F(FoldersTest, WithoutAnyHomeAnInstalledProgramStillReadsItsDataAndSaysWhatIsMissing)
+{
+    in.XdgConfigHome.clear();
+    in.XdgDataHome.clear();
+    in.Home.clear();
+    const Folders f = ChooseFolders(in);
+    EXPECT_TRUE(f.Installed);
+    EXPECT_EQ(f.Data, tree.Path / "prefix" / "share" / "warehaus4" / "");
+    EXPECT_NE(f.Missing.find("HOME"), std::string::npos) << f.Missing;
+    EXPECT_TRUE(f.Solutions.empty());
+
+    in.Home = (tree.Path / "home").string();
+    EXPECT_TRUE(ChooseFolders(in).Missing.empty());
+}
+
+TEST(ProcessFolderInputs, WithoutHomeTakesTheHomeOfThePasswordDatabase)
+{
+    const struct passwd* entry = ::getpwuid(::geteuid());
+    if (entry == nullptr || entry->pw_dir == nullptr)
+        GTEST_SKIP() << "this user has no entry in the password database";
+    const std::string expected = entry->pw_dir;
+    const char* saved = std::getenv("HOME");
+    const std::string before = saved != nullptr ? saved : "";
+    ::unsetenv("HOME");
+    const FolderInputs in = ProcessFolderInputs("/usr/bin/", false);
+    if (saved != nullptr)
+        ::setenv("HOME", before.c_str(), 1);
+    EXPECT_EQ(in.Home, expected);
 }
 
 TEST(ExecutableFolder, IsTheFolderOfTheRunningProgram)

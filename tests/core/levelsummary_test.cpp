@@ -40,7 +40,7 @@ TEST_F(LevelSummaryTest, ReadsTheBoardAsLoadingDoesAndCountsTheKeptSolution)
 {
     // An indented title line is also a board row, as when the level is loaded.
     const std::string level = Write("a.xsb", "  #####\r\n###   #\r\n#.@$  #\r\n#######\r\n  title:  Yard \r\n");
-    Write("a.XHT", "llRRdUx\r\nsecond line\r\n");
+    Write("a.XHT", "RurrdLxLL\r\nsecond line\r\n");
     const w4::LevelSummary s = w4::ReadLevelSummary(level, Rules());
     EXPECT_EQ(s.State, w4::LevelFileState::Ok);
     EXPECT_EQ(s.Title, "Yard");
@@ -48,11 +48,26 @@ TEST_F(LevelSummaryTest, ReadsTheBoardAsLoadingDoesAndCountsTheKeptSolution)
     EXPECT_EQ(s.Height, 5);
     EXPECT_EQ(s.Boxes, 1);
     EXPECT_TRUE(s.Solved);
-    EXPECT_EQ(s.SolutionMoves, 6);   // the stray 'x' is no move
-    EXPECT_EQ(s.SolutionPushes, 3);
+    EXPECT_EQ(s.SolutionMoves, 8);   // the stray 'x' is no move
+    EXPECT_EQ(s.SolutionPushes, 4);
     ASSERT_EQ(s.Rows.size(), 5u);
     EXPECT_EQ(s.Rows[0].substr(0, 7), "XX#####") << "outside cells marked by the fill";
     EXPECT_EQ(s.Rows[2].substr(0, 7), "#.@$  #");
+}
+
+// A solution file left from another level, or from an older version of this one, is no solution:
+// no mark, no counts. The file itself stays as it is.
+TEST_F(LevelSummaryTest, AStoredSolutionThatDoesNotSolveTheLevelCountsAsNone)
+{
+    const std::string level = Write("a.xsb", "  #####\r\n###   #\r\n#.@$  #\r\n#######\r\n");
+    for (const char* letters : {"llRRdU", "RurrdLL", "RurrdLLLrr"}) {
+        SCOPED_TRACE(letters);
+        const std::string file = Write("a.XHT", std::string(letters) + "\r\n");
+        const w4::LevelSummary s = w4::ReadLevelSummary(level, Rules());
+        EXPECT_EQ(s.Solved, std::string(letters) == "RurrdLLLrr") << "a refused move, or the level left unsolved";
+        EXPECT_EQ(s.SolutionMoves, s.Solved ? 10 : 0);
+        EXPECT_EQ(w4::ReadTextLines(file).front(), letters);
+    }
 }
 
 TEST_F(LevelSummaryTest, MissingEmptyAndForeignFilesAreToldApart)
@@ -78,6 +93,18 @@ TEST_F(LevelSummaryTest, TheStampChangesWhenTheLevelOrItsSolutionChanges)
     const w4::LevelFileStamp solved = w4::StampLevelFiles(level, Rules());
     Write("s.xsb", "#@$ .#\r\n");
     EXPECT_NE(solved, w4::StampLevelFiles(level, Rules()));
+}
+
+TEST_F(LevelSummaryTest, AnAutomaticSnapshotNewerThanTheSolutionIsAnAttemptInProgress)
+{
+    const std::string level = Write("p.xsb", "#@ $.#\r\n");
+    const w4::LevelFileStamp before = w4::StampLevelFiles(level, Rules());
+    Write("p.snapshots.sok", "Snapshot (moves 1, pushes 0, 2020-01-01 00:00:00 UTC, automatic)\r\nr*\r\n");
+    EXPECT_NE(before, w4::StampLevelFiles(level, Rules()));
+    EXPECT_TRUE(w4::ReadLevelSummary(level, Rules()).AttemptInProgress);
+    // Solved since: the attempt is over.
+    Write("p.XHT", "rR\r\n");
+    EXPECT_FALSE(w4::ReadLevelSummary(level, Rules()).AttemptInProgress);
 }
 
 TEST_F(LevelSummaryTest, AnInstalledGameFindsTheSolutionInItsStore)

@@ -180,17 +180,18 @@ TEST_F(SolveCommand, WriteReplacesOnlyAStoredSolutionWithMoreMoves)
     Put("worse.XHT", "rlrR\r\n");
     const std::string equal = Put("equal.xsb", TwoMoves);
     Put("equal.XHT", "Rr\r\nsecond line\r\n");   // as long as the found one: not strictly fewer
-    const std::string better = Put("better.xsb", TwoMoves);
-    Put("better.XHT", "R\n");
+    // Shorter, but it does not solve the level: it counts as no solution and is replaced.
+    const std::string wrong = Put("wrong.xsb", TwoMoves);
+    Put("wrong.XHT", "R\n");
 
-    const Run run = Solve({"--write", worse, equal, better});
+    const Run run = Solve({"--write", worse, equal, wrong});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Contents(Path("worse.XHT")), "rR\r\n");
     EXPECT_EQ(Contents(Path("equal.XHT")), "Rr\r\nsecond line\r\n");
-    EXPECT_EQ(Contents(Path("better.XHT")), "R\n");
+    EXPECT_EQ(Contents(Path("wrong.XHT")), "rR\r\n");
     ASSERT_EQ(run.lines.size(), 4u);
     EXPECT_NE(run.lines[1].find("; stored solution kept (2 moves)"), std::string::npos) << run.lines[1];
-    EXPECT_NE(run.lines[2].find("; stored solution kept (1 moves)"), std::string::npos) << run.lines[2];
+    EXPECT_NE(run.lines[2].find("; written to " + Path("wrong.XHT")), std::string::npos) << run.lines[2];
 }
 
 TEST_F(SolveCommand, NothingIsWrittenForAnUnsolvedLevelOrWithoutTheOption)
@@ -362,6 +363,62 @@ TEST_F(SolveCommand, AFileWithOnePlayableBoardStillReadsAsTheGameLoadsIt)
     EXPECT_EQ(levels[0].rows, (std::vector<std::string>{"######", "#@ $.#", "#    #", "######"}));
     EXPECT_EQ(levels[0].solutionPath, Path("one.XHT"));
     EXPECT_EQ(levels[0].collectionNumber, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Moves first: "drRurDrdLLL" (11 moves, 5 pushes); pushes first: "drdrruulDrdLL" (13 moves, 3 pushes).
+const char* const TwoWays = "#######\n#@#   #\n#  $  #\n#.    #\n#######\n";
+
+TEST_F(SolveCommand, OptimizeShortensTheStoredSolutionAndPrintsBeforeAndAfter)
+{
+    const std::string level = Put("a.xsb", "#######\n#     #\n#@$  .#\n#     #\n#######\n");
+    Put("a.XHT", "udRudRlrR\r\n");
+    const std::string unsolved = Put("lost.xsb", Lost);
+    const Run run = Solve({"--optimize", "moves", level, unsolved});
+    ASSERT_EQ(run.lines.size(), 3u) << run.out;
+    EXPECT_EQ(run.lines[0].rfind(level + ": improved, 9 -> 3 moves, 3 -> 3 pushes, from the stored solution, every position searched, ", 0), 0u)
+        << run.lines[0];
+    EXPECT_EQ(run.lines[1].rfind(unsolved + ": no solution (unsolvable)", 0), 0u) << run.lines[1];
+    EXPECT_EQ(run.lines[2], "improved 1 of 2; moves 9 -> 3, pushes 3 -> 3; 1 without a solution");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Contents(Path("a.XHT")), "udRudRlrR\r\n") << "nothing is written without --write";
+
+    std::string error;
+    EXPECT_FALSE(w4::solvecli::ParseCommandLine({"--optimize", "fewest", level}, error));
+    EXPECT_NE(error.find("--optimize takes moves or pushes"), std::string::npos) << error;
+}
+
+// --write keeps the optimizer's solution by the game's rule, strictly fewer moves, whatever the
+// measure it was shortened by; a level without a solution is solved first.
+TEST_F(SolveCommand, OptimizeWritesOnlyByTheBestScoreRule)
+{
+    const std::string byPushes = Put("p.xsb", TwoWays);
+    Put("p.XHT", "drRurDrdLLL\r\n");      // the fewest moves already: fewer pushes cost moves
+    const std::string byMoves = Put("m.xsb", TwoWays);
+    Put("m.XHT", "drdrruulDrdLL\r\n");    // the fewest pushes: the fewest moves are shorter
+    const std::string none = Put("n.xsb", TwoWays);
+    const std::string broken = Put("b.xsb", TwoWays);
+    Put("b.XHT", "rrrr\r\n");              // does not solve it: the solver's solution is the start
+
+    const Run pushes = Solve({"--optimize", "pushes", "--write", byPushes});
+    EXPECT_EQ(pushes.status, 0) << pushes.out;
+    EXPECT_NE(pushes.lines[0].find("improved, 11 -> 13 moves, 5 -> 3 pushes"), std::string::npos) << pushes.lines[0];
+    EXPECT_NE(pushes.lines[0].find("; stored solution kept (11 moves)"), std::string::npos) << pushes.lines[0];
+    EXPECT_EQ(Contents(Path("p.XHT")), "drRurDrdLLL\r\n");
+
+    const Run moves = Solve({"--optimize", "moves", "--write", byMoves, none, broken});
+    EXPECT_EQ(moves.status, 0) << moves.out;
+    ASSERT_EQ(moves.lines.size(), 4u) << moves.out;
+    EXPECT_NE(moves.lines[0].find("improved, 13 -> 11 moves"), std::string::npos) << moves.lines[0];
+    EXPECT_EQ(Contents(Path("m.XHT")), "drRurDrdLLL\r\n");
+    EXPECT_EQ(Contents(Path("n.XHT")), "drRurDrdLLL\r\n");
+    // The rule counts moves alone, as the game's does: the shorter stored letters stay.
+    EXPECT_EQ(Contents(Path("b.XHT")), "rrrr\r\n");
+    EXPECT_NE(moves.lines[1].find("from the solver's solution"), std::string::npos) << moves.lines[1];
+    EXPECT_NE(moves.lines[2].find("from the solver's solution"), std::string::npos) << moves.lines[2];
 }
 
 } // namespace

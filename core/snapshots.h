@@ -1,0 +1,114 @@
+#pragma once
+// Snapshots: positions of an attempt the player keeps, by name or automatically, so that no
+// position reached is lost. A snapshot is the attempt's letters (the moves up to the position
+// and the undone ones beyond it) and where the position lies among them; on disk it is a
+// "Snapshot" section of the collection format, the position marked by '*' inside the letters,
+// one file per level kept where the level's solution file is kept. No Qt here.
+
+#include "core/completion.h"
+#include "core/frontend.h"
+#include "core/uglobal.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace w4 {
+
+struct Snapshot {
+    std::string Name;              // empty for an automatic snapshot the player has not named
+    std::string Letters;           // the whole line of the attempt, pushes in capitals
+    std::int32_t Position = 0;     // moves before the position (0 .. Letters.size())
+    DateTime Date{};               // seconds; the epoch when the text gave none
+    bool Automatic = false;
+
+    std::int32_t Moves() const { return Position; }
+    std::int32_t Pushes() const;   // the capitals among the moves before the position
+    bool SameAttempt(const Snapshot& other) const { return Position == other.Position && Letters == other.Letters; }
+};
+
+// Automatic snapshots kept per level; the oldest automatic one goes first, named ones never.
+constexpr std::size_t MaxAutomaticSnapshots = 5;
+
+// --- Text ------------------------------------------------------------------------------------
+
+// "2026-12-08 06:50:12 UTC" and back; false for anything else.
+std::string FormatSnapshotDate(DateTime date);
+bool ParseSnapshotDate(const std::string& text, DateTime& date);
+
+// The letters with '*' at the position: the community's saved-game move text.
+std::string MarkedLetters(const Snapshot& s);
+// Move text with at most one '*' (plain or run-length, blanks and line ends ignored) into
+// letters and position; no marker puts the position at the end. False for anything else.
+bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position);
+
+// "Snapshot (moves 12, pushes 3, 2026-12-08 06:50:12 UTC, automatic): name", then the marked
+// letters cut into lines.
+std::vector<std::string> SnapshotSectionLines(const Snapshot& s);
+// Whether a line opens a saved game of the collection format ("Snapshot", "Save", "Saved Game").
+bool IsSnapshotHeading(const std::string& line);
+// A section from its heading and its move text; nothing when the move text is damaged. The
+// moves and pushes of the heading are not trusted: the letters give them.
+std::optional<Snapshot> ParseSnapshotSection(const std::string& heading, const std::string& moves);
+
+// A snapshot file's text: every readable section in file order; damaged sections, stray lines
+// and a cut-off end are passed over.
+std::vector<Snapshot> ParseSnapshotLines(const std::vector<std::string>& lines);
+std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshots);
+
+// Keeps the letters the board accepts (cases set by what each move does) up to a solved
+// position; false when the position itself cannot be reached.
+bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s);
+
+// The board at the snapshot's position, one string per row, replayed from `start` (rows as the
+// level list has them: 'X' outside); moves the board refuses end the replay there.
+std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s);
+// The start rows of the level in play (record 0) come from StartRows in core/completion.h.
+
+// --- Store -----------------------------------------------------------------------------------
+
+// The snapshot file beside a level: its name without the extension and ".snapshots.sok".
+std::string SnapshotFilePath(const std::string& levelPath);
+// Where a level's snapshots are written: beside it, unless installed and its folder cannot be
+// written, then in the solution store.
+std::string SnapshotFilePathFor(const GameState& g, const std::string& levelPath);
+// The file a level's snapshots are read from: where they are written, else beside the level,
+// else the store; empty when there is none.
+std::string FindSnapshotFile(const GameState& g, const std::string& levelPath);
+
+// The level's snapshots, oldest first; none for a level that keeps no solution file.
+std::vector<Snapshot> ReadSnapshots(const GameState& g, const std::string& levelPath);
+// Replaces the level's snapshot file (atomically); an empty list removes it. Throws FileError.
+void WriteSnapshots(const GameState& g, const std::string& levelPath, const std::vector<Snapshot>& snapshots);
+
+// The level in play's file, when it keeps snapshots; empty otherwise.
+std::string SnapshotLevelPath(const GameState& g);
+
+// --- Operations --------------------------------------------------------------------------------
+
+// The attempt shown: its letters, the history index as position, g.Now() as date.
+Snapshot TakeSnapshot(const GameState& g, const std::string& name, bool automatic);
+// Appends, then drops the oldest automatic snapshots beyond MaxAutomaticSnapshots.
+void AddSnapshot(std::vector<Snapshot>& snapshots, Snapshot s);
+// "Snapshot 3" / "Instantané 3": one more than the named snapshots there are.
+std::string DefaultSnapshotName(const GameState& g, const std::vector<Snapshot>& snapshots);
+
+// Keeps the attempt shown as a snapshot of the level in play. Throws FileError.
+bool SaveSnapshot(GameState& g, const std::string& name);
+
+// Whether leaving the attempt now would lose it: Play mode, at least one move, not solved, and
+// no snapshot of the level holds this very attempt and position.
+bool AttemptWouldBeLost(const GameState& g);
+// Keeps the attempt as an automatic snapshot when it would be lost; returns whether it did.
+// Throws FileError.
+bool KeepAttempt(GameState& g);
+
+// Reloads the level and puts the snapshot on the board as undo would leave it: the history up to
+// the position, the undone moves after it. Moves the board refuses end the letters there; false
+// (the level freshly loaded) when the position itself cannot be reached.
+bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s);
+
+// The last automatic snapshot, when it is newer than the level's solution file.
+std::optional<Snapshot> ResumableAttempt(const GameState& g, const std::string& levelPath);
+
+} // namespace w4
