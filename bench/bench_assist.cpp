@@ -73,6 +73,30 @@ void BM_PushPath50x50(benchmark::State& state)
 }
 BENCHMARK(BM_PushPath50x50)->Unit(benchmark::kMillisecond);
 
+// The drag's worst case: one box in an open 50 x 50 room, where every cell is a place the box can
+// stand, taken to the far corner, or to a cell walled in on its own that no push can reach.
+void BM_PushPathOpenRoom(benchmark::State& state, int toX, int toY)
+{
+    w4::BoardGrid grid{};
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            grid[x][y] = x == 0 || y == 0 || x == 49 || y == 49 ? '#' : ' ';
+    grid[2][2] = '$';
+    grid[25][25] = '@';
+    for (const auto& [x, y] : {std::pair{40, 9}, {40, 11}, {39, 10}, {41, 10}})
+        grid[x][y] = '#';   // the walled-in cell (40, 10)
+    const w4::PathBoard board{&grid, 50, 50};
+    bool found = false;
+    for (auto _ : state) {
+        const auto path = w4::PushPath(board, 25, 25, 2, 2, toX, toY);
+        found = path.has_value();
+        benchmark::DoNotOptimize(path);
+    }
+    state.counters["found"] = found;
+}
+BENCHMARK_CAPTURE(BM_PushPathOpenRoom, far, 47, 47)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PushPathOpenRoom, impossible, 40, 10)->Unit(benchmark::kMillisecond);
+
 // A hint is a search from the shown position for its first push, within 8 seconds. Measured
 // from the start of every shipped level, once each: the median and the worst.
 void BM_HintOverShippedLevels(benchmark::State& state)

@@ -83,4 +83,29 @@ void BM_ImportWrite1000(benchmark::State& state)
 }
 BENCHMARK(BM_ImportWrite1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The costliest line a collection can hold for its size: `Solution: 500000(lr)`, a million
+// steps to and fro on an open 50 x 50 board, all replayed before the solution is found wanting.
+void BM_ReplayWorstLine(benchmark::State& state)
+{
+    std::string text = std::string(50, '#') + "\n";
+    for (int y = 1; y < 49; ++y) {
+        std::string row = "#" + std::string(48, ' ') + "#";
+        if (y == 10) {
+            row[10] = '$';
+            row[20] = '.';
+        }
+        if (y == 25)
+            row[25] = '@';
+        text += row + "\n";
+    }
+    text += std::string(50, '#') + "\nSolution: 500000(lr)\n";
+    for (auto _ : state) {
+        const w4::LevelCollection c = w4::ReadCollection(text);
+        if (c.Levels.size() != 1 || c.Skipped.size() != 1 || c.Skipped[0].Reason != w4::SkipReason::SolutionUnsolved)
+            state.SkipWithError("the line was not replayed to its end");
+        benchmark::DoNotOptimize(c);
+    }
+}
+BENCHMARK(BM_ReplayWorstLine)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 namespace w4 {
 
@@ -80,7 +83,47 @@ struct Item {
     std::string Text;      // the line (board), the value (field), the comment, the moves, the text
     int Field = 0;
     int Line = 0;
+    bool Pasted = false;   // a board line indented with tabs or non-breaking spaces
 };
+
+// Text copied from a web page or a mail indents its board rows with tabs or non-breaking spaces
+// (UTF-8 or Windows-1252) and may turn inner spaces into non-breaking ones: read each of those as
+// floor, tabs up to the next multiple of eight columns. Other lines are returned as they are.
+std::string UnpasteBoardLine(const std::string& line, bool& pasted)
+{
+    pasted = false;
+    if (line.find('\t') == std::string::npos && line.find('\xA0') == std::string::npos)
+        return line;
+    std::string out;
+    std::size_t i = 0;
+    for (; i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\xA0' ||
+                               (line[i] == '\xC2' && i + 1 < line.size() && line[i + 1] == '\xA0'));
+         ++i) {
+        if (line[i] == '\t')
+            out.append(8 - out.size() % 8, ' ');
+        else if (line[i] == ' ')
+            out += ' ';
+        else {
+            out += ' ';
+            pasted = true;
+            i += line[i] == '\xC2' ? 1 : 0;
+        }
+        pasted = pasted || line[i] == '\t';
+    }
+    for (; i < line.size(); ++i) {
+        if (line[i] == '\xC2' && i + 1 < line.size() && line[i + 1] == '\xA0') {
+            out += ' ';
+            ++i;
+            pasted = true;
+        } else if (line[i] == '\xA0') {
+            out += ' ';
+            pasted = true;
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
 
 // A "Solution" heading: the word, then maybe "(moves 12, pushes 3)" or "12/3", then maybe a
 // colon and the moves on the same line. Returns the moves written on the heading line.
@@ -128,7 +171,15 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vect
     items.reserve(lines.size());
     enum class Moves { None, Solution, Other } moves = Moves::None;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        // A byte-order mark starts a UTF-8 file (and any file joined from such files).
+        std::string_view raw = lines[i];
+        if (raw.substr(0, 3) == "\xEF\xBB\xBF")
+            raw.remove_prefix(3);
+        bool pasted = false;
+        std::string line = UnpasteBoardLine(std::string(raw), pasted);
+        const bool board = IsCollectionBoardLine(line);
+        if (!board && pasted && !TrimControl(line).empty())
+            line = std::string(raw);   // a title or a note keeps its own characters
         const int number = static_cast<int>(i) + 1;
         const std::string trimmed = TrimControl(line);
         if (moves == Moves::Other && !trimmed.empty() && IsSavedMovesLine(trimmed)) {
@@ -142,7 +193,7 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vect
         // The line right under an empty heading is its solution even when it holds other
         // characters, so a damaged solution is named rather than read as a title.
         if (moves == Moves::Solution && items.back().Text.empty() && !trimmed.empty() && trimmed[0] != ';' &&
-            !IsCollectionBoardLine(line)) {
+            !board) {
             std::string value, inlineMoves;
             if (!FieldOf(trimmed, value) && !IsSolutionHeading(trimmed, inlineMoves) && !IsOtherMovesHeading(trimmed)) {
                 items.back().Text = trimmed;
@@ -155,8 +206,8 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vect
             items.push_back({Kind::Blank, {}, 0, number});
         } else if (trimmed.compare(0, 2, "::") == 0) {
             continue;   // notes for a person reading the file, not part of any level
-        } else if (IsCollectionBoardLine(line)) {
-            items.push_back({Kind::Board, line, 0, number});
+        } else if (board) {
+            items.push_back({Kind::Board, line, 0, number, pasted});
         } else if (trimmed[0] == ';') {
             items.push_back({Kind::Comment, TrimControl(trimmed.substr(1)), 0, number});
         } else if (std::string value; const auto field = FieldOf(trimmed, value)) {
@@ -178,6 +229,7 @@ std::vector<Item> ClassifyLines(const std::vector<std::string>& lines, std::vect
 
 struct Draft {
     std::vector<std::string> BoardLines;
+    bool Pasted = false;
     int Line = 0;
     LevelHeaderFields Fields;
     bool FieldSet[HeaderFieldCount] = {};
@@ -292,12 +344,22 @@ void SplitGap(const std::vector<Item>& items, std::size_t begin, std::size_t end
                 Give(*previous, *item, Side::After, true);
             continue;
         }
-        const bool singleText = p.Items.size() == 1 && p.Items.front()->What == Kind::Text;
+        // A text line alone, or heading header fields ("Level 7" / "Author: X"), names the board
+        // below it.
+        const bool textHeading = p.Items.front()->What == Kind::Text &&
+                                 std::all_of(p.Items.begin() + 1, p.Items.end(), [](const Item* i) { return i->What == Kind::Field; });
         const bool secondTitle = previous != nullptr && HasTitleField(p) && previous->FieldSet[Title];
+        // A single comment line set above a board is its name ("; Name", blank line, board).
+        const bool commentName = p.Items.size() == 1 && p.Items.front()->What == Kind::Comment;
         if (next != nullptr && last && !HasKind(p, Kind::Solution) &&
-            (previous == nullptr || headersBefore || singleText || secondTitle)) {
-            for (const Item* item : p.Items)
-                Give(*next, *item, Side::Before, false);
+            (previous == nullptr || headersBefore || textHeading || secondTitle)) {
+            for (const Item* item : p.Items) {
+                // Above the first board, the fields other than a title are the whole file's.
+                if (previous == nullptr && item->What == Kind::Field && item->Field != Title)
+                    fileHeader[static_cast<std::size_t>(item->Field)] = item->Text;
+                else
+                    Give(*next, *item, Side::Before, commentName);
+            }
         } else if (previous != nullptr) {
             for (const Item* item : p.Items)
                 Give(*previous, *item, Side::After, false);
@@ -307,6 +369,45 @@ void SplitGap(const std::vector<Item>& items, std::size_t begin, std::size_t end
                     fileHeader[static_cast<std::size_t>(item->Field)] = item->Text;
         }
     }
+}
+
+// Whether this file writes a level's notes above its board rather than below it: a header or
+// comment touching the first board, or a paragraph of its own above it that names it (a text
+// line, a comment, a title) unless the file ends with a paragraph of the same make below its
+// last board, which would make it a file of notes below boards with a preface.
+bool NotesBeforeBoards(const std::vector<Item>& items, const std::vector<std::pair<std::size_t, std::size_t>>& boards)
+{
+    if (boards.empty() || boards[0].first == 0)
+        return false;
+    std::size_t end = boards[0].first;
+    const Kind touching = items[end - 1].What;
+    if (touching == Kind::Field || touching == Kind::Comment)
+        return true;
+    if (touching != Kind::Blank)
+        return false;
+    while (end > 0 && items[end - 1].What == Kind::Blank)
+        --end;
+    std::size_t begin = end;
+    while (begin > 0 && items[begin - 1].What != Kind::Blank)
+        --begin;
+    if (begin == end)
+        return false;
+    const bool names = std::any_of(items.begin() + static_cast<std::ptrdiff_t>(begin), items.begin() + static_cast<std::ptrdiff_t>(end),
+                                   [](const Item& i) { return i.What == Kind::Text || i.What == Kind::Comment || (i.What == Kind::Field && i.Field == Title); });
+    if (!names)
+        return false;
+    // The first paragraph standing free below the last board.
+    std::size_t after = boards.back().second;
+    if (after < items.size() && items[after].What != Kind::Blank)
+        while (after < items.size() && items[after].What != Kind::Blank)
+            ++after;
+    while (after < items.size() && items[after].What == Kind::Blank)
+        ++after;
+    std::size_t afterEnd = after;
+    while (afterEnd < items.size() && items[afterEnd].What != Kind::Blank)
+        ++afterEnd;
+    const bool sameMake = afterEnd > after && afterEnd - after == end - begin && items[after].What == items[begin].What;
+    return !sameMake;
 }
 
 int KeeperCount(const std::vector<std::string>& rows)
@@ -571,7 +672,7 @@ bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, in
     return true;
 }
 
-LevelCollection ReadCollection(const std::string& text)
+LevelCollection ReadCollection(const std::string& text, CollectionProgress* progress)
 {
     LevelCollection result;
     std::vector<SavedGameText> savedGames;
@@ -590,14 +691,13 @@ LevelCollection ReadCollection(const std::string& text)
     std::vector<Draft> drafts(boards.size());
     for (std::size_t b = 0; b < boards.size(); ++b) {
         drafts[b].Line = items[boards[b].first].Line;
-        for (std::size_t i = boards[b].first; i < boards[b].second; ++i)
+        for (std::size_t i = boards[b].first; i < boards[b].second; ++i) {
             drafts[b].BoardLines.push_back(items[i].Text);
+            drafts[b].Pasted = drafts[b].Pasted || items[i].Pasted;
+        }
     }
 
-    // Whether this file writes a level's header or comment right above its board.
-    const bool headersBefore = !boards.empty() && boards[0].first > 0 &&
-                               (items[boards[0].first - 1].What == Kind::Field ||
-                                items[boards[0].first - 1].What == Kind::Comment);
+    const bool headersBefore = NotesBeforeBoards(items, boards);
     std::size_t gapBegin = 0;
     for (std::size_t b = 0; b <= boards.size(); ++b) {
         const std::size_t gapEnd = b < boards.size() ? boards[b].first : items.size();
@@ -607,7 +707,16 @@ LevelCollection ReadCollection(const std::string& text)
             gapBegin = boards[b].second;
     }
 
+    if (progress != nullptr)
+        progress->Total = static_cast<int>(drafts.size());
     for (std::size_t b = 0; b < drafts.size(); ++b) {
+        if (progress != nullptr) {
+            if (progress->Cancel.load()) {
+                result.Cancelled = true;
+                break;
+            }
+            progress->Checked = static_cast<int>(b);
+        }
         Draft& d = drafts[b];
         CollectionLevel level;
         level.Number = static_cast<int>(b) + 1;
@@ -624,6 +733,15 @@ LevelCollection ReadCollection(const std::string& text)
             level.Header[HeaderField::Collection] = result.FileHeader[Title];
         level.Comments = std::move(d.Comments);
         level.Rows = ExpandBoardText(d.BoardLines);
+        if (d.Pasted) {
+            // The indentation of pasted text is the page's, not the level's.
+            std::size_t indent = std::string::npos;
+            for (const std::string& row : level.Rows)
+                if (!row.empty())
+                    indent = std::min(indent, row.find_first_not_of(' '));
+            for (std::string& row : level.Rows)
+                row.erase(0, std::min(indent, row.size()));
+        }
         // A saved game belongs to the last board above it.
         const int nextBoard = b + 1 < drafts.size() ? drafts[b + 1].Line : std::numeric_limits<int>::max();
         for (const SavedGameText& saved : savedGames)
@@ -655,19 +773,57 @@ LevelCollection ReadCollection(const std::string& text)
         }
         result.Levels.push_back(std::move(level));
     }
+    if (progress != nullptr && !result.Cancelled)
+        progress->Checked = static_cast<int>(drafts.size());
     std::stable_sort(result.Skipped.begin(), result.Skipped.end(),
                      [](const SkippedItem& a, const SkippedItem& b) { return a.Line < b.Line; });
     return result;
 }
 
-LevelCollection ReadCollectionFile(const std::string& path)
+LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes, CollectionProgress* progress)
 {
-    std::string text;
-    for (const std::string& line : ReadTextLines(path)) {
-        text += line;
-        text += '\n';
+    LevelCollection refused;
+    if (!FileExists(path))
+        return refused;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return refused;
+    if (size > maxBytes) {
+        refused.RefusedBytes = size;
+        return refused;
     }
-    return ReadCollection(text);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return refused;
+    // Read to the end, whatever the size said: a file that grew since is refused too, never cut.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    char chunk[65536];
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maxBytes) {
+            refused.RefusedBytes = bytes.size();
+            return refused;
+        }
+    }
+    if (in.bad())
+        return refused;
+    return ReadCollection(bytes, progress);
+}
+
+std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber)
+{
+    const bool fr = languageNumber == LanguageFrench;
+    const auto mib = [fr](std::uintmax_t n) {
+        const std::uintmax_t tenths = (n * 10 + (std::uintmax_t(1) << 19)) >> 20;
+        return std::to_string(tenths / 10) + (fr ? "," : ".") + std::to_string(tenths % 10) + (fr ? " Mio" : " MiB");
+    };
+    return fr ? "Le fichier " + path + " fait " + mib(bytes) + ", plus qu'une collection ne peut en contenir (" +
+                    mib(MaxCollectionBytes) + ") : il n'a pas été lu."
+              : "The file " + path + " is " + mib(bytes) + ", more than a collection may hold (" +
+                    mib(MaxCollectionBytes) + "): it was not read.";
 }
 
 std::string SkipReasonText(SkipReason reason, int detail, int languageNumber)

@@ -6,7 +6,9 @@
 
 #include "core/uglobal.h"
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,12 +57,29 @@ struct LevelCollection {
     std::vector<CollectionLevel> Levels;
     std::vector<SkippedItem> Skipped;     // levels and solutions left out, in text order
     LevelHeaderFields FileHeader;         // fields given before the first board
+    std::uintmax_t RefusedBytes = 0;      // the size of a file refused as too large: nothing read
+    bool Cancelled = false;               // the reading was cancelled: what it holds is incomplete
 };
 
+// A reading on a worker thread: how far the checks are, for a progress bar, and its cancel.
+struct CollectionProgress {
+    std::atomic<int> Checked{0};   // levels checked so far
+    std::atomic<int> Total{0};     // levels in the text, known once it is split
+    std::atomic<bool> Cancel{false};
+};
+
+// A collection file is read whole up to this size (the largest the level sites offer are tens of
+// MiB); a larger one is refused rather than cut, as a cut could end in the middle of a board.
+constexpr std::uintmax_t MaxCollectionBytes = std::uintmax_t(128) << 20;
+
 // Splits a text (any line ends; a NUL ends it) into levels. Never throws on any input.
-LevelCollection ReadCollection(const std::string& text);
-// The same for a file; a missing or unreadable file gives an empty collection.
-LevelCollection ReadCollectionFile(const std::string& path);
+LevelCollection ReadCollection(const std::string& text, CollectionProgress* progress = nullptr);
+// The same for a file; a missing or unreadable file gives an empty collection, and a file larger
+// than `maxBytes` an empty one with its size in RefusedBytes.
+LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes = MaxCollectionBytes,
+                                   CollectionProgress* progress = nullptr);
+// Why a file was refused, naming it and its size, in the given language (0 English, 1 French).
+std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber);
 
 // Expands run-length move text ("3l2U", "2(lu)", letters over several lines, blanks ignored)
 // into plain letters. False, with the 0-based position of the offending character in

@@ -26,6 +26,10 @@ public:
 
     virtual void StopReplayTimer() = 0;
 
+    // A load is about to replace the attempt on the board (GameState::AttemptLevel still names
+    // its level); the window keeps it if it would be lost. Nothing here by default.
+    virtual void AttemptEnding() {}
+
     // Modal Yes/No question (true only for Yes) and modal notice with OK. Texts are UTF-8.
     virtual bool AskQuestion(const std::string& text) = 0;
     virtual void ShowNotice(const std::string& text) = 0;

@@ -73,9 +73,11 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         summary.Rows.push_back(std::move(row));
     }
 
+    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     // Only a solution that solves this level counts: an empty file, or one left from another
     // level or an older version of this one, is no solution.
     summary.Solved = StoredSolutionSolves(g);
+    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     if (!summary.Solved)
         return summary;
     for (const char c : g.StoredSolution) {
@@ -85,7 +87,6 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         default: break;
         }
     }
-    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     return summary;
 }
 

@@ -12,6 +12,7 @@ namespace w4 {
 
 void LoadLevel(GameState& g, Frontend& ui)
 {
+    ui.AttemptEnding();
     g.LevelInPlay = true;
     g.StoredSolution.clear();
     g.FilmPosition = 0;
@@ -57,6 +58,8 @@ void LoadLevel(GameState& g, Frontend& ui)
 
     start.Pushes = 0;
     g.LevelInPlay = true;
+    g.AttemptLevel = count > 0 ? g.Playlist[static_cast<std::size_t>(g.LevelIndex)] : std::string();
+    g.AttemptMode = g.GameMode;
 }
 
 void LocateKeeper(GameState& g)

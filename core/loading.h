@@ -4,7 +4,8 @@
 
 namespace w4 {
 
-// Turns the playlist entry at LevelIndex into a fresh attempt. Draws nothing.
+// Turns the playlist entry at LevelIndex into a fresh attempt. Draws nothing. Tells the frontend
+// first (AttemptEnding), while the attempt it replaces is still there.
 void LoadLevel(GameState& g, Frontend& ui);
 
 // The last keeper cell in drawing order (rows top to bottom, each left to right) of the shown

@@ -360,9 +360,7 @@ void WriteSnapshots(const GameState& g, const std::string& levelPath, const std:
 
 std::string SnapshotLevelPath(const GameState& g)
 {
-    if (g.LevelIndex < 0 || static_cast<std::size_t>(g.LevelIndex) >= g.Playlist.size())
-        return {};
-    const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
+    const std::string& level = g.AttemptLevel;
     return KeepsSnapshots(level) && FileExists(level) ? level : std::string();
 }
 
@@ -419,7 +417,8 @@ bool SaveSnapshot(GameState& g, const std::string& name)
 
 bool AttemptWouldBeLost(const GameState& g)
 {
-    if (g.GameMode != ModePlay || g.HistoryLength <= 1 || g.LevelSolved)
+    if (g.AttemptMode != ModePlay || g.HistoryLength <= 1 || g.LevelSolved ||
+        g.SnapshotHistory.size() < static_cast<std::size_t>(g.HistoryLength))
         return false;
     const std::string level = SnapshotLevelPath(g);
     if (level.empty())
@@ -444,10 +443,12 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
 {
     // The records of the attempt shown are written over rather than freed and asked for again:
     // a long history is most of the cost of a restore.
+    ui.AttemptEnding();
     SnapshotList& history = g.SnapshotHistory;
     {
         SnapshotList old;
         old.swap(history);
+        g.HistoryLength = 0;   // nothing left for the load to keep: it has been offered above
         LoadLevel(g, ui);
         if (!old.empty()) {
             old[0] = history[0];

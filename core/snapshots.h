@@ -61,9 +61,9 @@ std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshot
 bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s);
 
 // The board at the snapshot's position, one string per row, replayed from `start` (rows as the
-// level list has them: 'X' outside); moves the board refuses end the replay there.
+// level list has them, 'X' outside; StartRows of core/completion.h for the level in play); moves
+// the board refuses end the replay there.
 std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s);
-// The start rows of the level in play (record 0) come from StartRows in core/completion.h.
 
 // --- Store -----------------------------------------------------------------------------------
 
@@ -81,7 +81,8 @@ std::vector<Snapshot> ReadSnapshots(const GameState& g, const std::string& level
 // Replaces the level's snapshot file (atomically); an empty list removes it. Throws FileError.
 void WriteSnapshots(const GameState& g, const std::string& levelPath, const std::vector<Snapshot>& snapshots);
 
-// The level in play's file, when it keeps snapshots; empty otherwise.
+// The file of the level the attempt belongs to (GameState::AttemptLevel), when it keeps
+// snapshots; empty otherwise.
 std::string SnapshotLevelPath(const GameState& g);
 
 // --- Operations --------------------------------------------------------------------------------
@@ -96,15 +97,16 @@ std::string DefaultSnapshotName(const GameState& g, const std::vector<Snapshot>&
 // Keeps the attempt shown as a snapshot of the level in play. Throws FileError.
 bool SaveSnapshot(GameState& g, const std::string& name);
 
-// Whether leaving the attempt now would lose it: Play mode, at least one move, not solved, and
-// no snapshot of the level holds this very attempt and position.
+// Whether leaving the attempt now would lose it: played in Play mode, at least one move, not
+// solved, and no snapshot of its level holds this very attempt and position.
 bool AttemptWouldBeLost(const GameState& g);
 // Keeps the attempt as an automatic snapshot when it would be lost; returns whether it did.
 // Throws FileError.
 bool KeepAttempt(GameState& g);
 
-// Reloads the level and puts the snapshot on the board as undo would leave it: the history up to
-// the position, the undone moves after it. Moves the board refuses end the letters there; false
+// Offers the attempt shown to the frontend (AttemptEnding), reloads the level and puts the
+// snapshot on the board as undo would leave it: the history up to the position, the undone moves
+// after it. Moves the board refuses end the letters there; false
 // (the level freshly loaded) when the position itself cannot be reached.
 bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s);
 

@@ -72,6 +72,10 @@ struct GameState {
     DateTime StartTime{};
     bool LevelSolved = false;
     DateTime FinishTime{};
+    // The playlist entry and the mode the history was loaded for, set by every load: the attempt
+    // belongs to them even once the playlist position or the mode has moved on.
+    std::string AttemptLevel;
+    std::int32_t AttemptMode = 0;
 
     // Census, recomputed after every move and every full redraw.
     std::int32_t BoxesOnTargets = 0;

@@ -12,6 +12,7 @@ BackwardSearcher::BackwardSearcher(const Board& board, const Options& options, C
       occupied_(static_cast<std::size_t>(board.CellCount()), 0),
       table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0, board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
 {
+    table_.SetCancel(options_.cancel);
 }
 
 std::uint64_t BackwardSearcher::Priority(int pulls, int bound) const

@@ -21,7 +21,7 @@ class FeatureSearch final : public SearchMember {
 public:
     FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget, const Tuning& tuning)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), dead_(DeadSquares(board)),
-          freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board, tuning.fessSources)),
+          freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board, tuning.fessSources, options.cancel)),
           zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
           parentRegion_(region_),
@@ -31,6 +31,7 @@ public:
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), macroTargets_(tuning.fessMacroTargets)
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        table_.SetCancel(options_.cancel);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
         FindGoalAreas(tuning.fessAreas, tuning.fessCornerAreas);

@@ -103,7 +103,7 @@ private:
 
 } // namespace
 
-PackingOrder ComputePackingOrder(const Board& board, bool fromSources)
+PackingOrder ComputePackingOrder(const Board& board, bool fromSources, const std::atomic<bool>* cancel)
 {
     const int targets = static_cast<int>(board.targets.size());
     PackingOrder packing;
@@ -134,7 +134,8 @@ PackingOrder ComputePackingOrder(const Board& board, bool fromSources)
         for (int t : present) {
             const Cell cell = board.targets[static_cast<std::size_t>(t)];
             blocked[cell] = 0;
-            const int n = work < workCap ? extraction.PullsOut(blocked, cell, work, outOn) : -1;
+            const bool stopped = cancel != nullptr && cancel->load(std::memory_order_relaxed);
+            const int n = work < workCap && !stopped ? extraction.PullsOut(blocked, cell, work, outOn) : -1;
             blocked[cell] = 1;
             if (n >= 0) {
                 out.push_back(t);

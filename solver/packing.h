@@ -11,6 +11,7 @@
 
 #include "solver/board.h"
 
+#include <atomic>
 #include <vector>
 
 namespace w4::solver {
@@ -25,6 +26,8 @@ struct PackingOrder {
     int layers = 0;
 };
 
-PackingOrder ComputePackingOrder(const Board& board, bool fromSources = false);
+// A raised `cancel` ends the work early with an order of no use: the search is stopping anyway,
+// and on large levels the order takes long enough to hold a cancel up.
+PackingOrder ComputePackingOrder(const Board& board, bool fromSources = false, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace w4::solver

@@ -189,6 +189,7 @@ public:
           table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        table_.SetCancel(options_.cancel);
         if (tunnels_ && tuning_.goalMacros) {
             goalMacros_ = std::make_unique<GoalMacros>(board);
             if (!goalMacros_->Any())
@@ -666,6 +667,9 @@ public:
                 if (earlyShares_[i] > 0 && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds))
                     share = earlyShares_[i];
                 if (members_[i]->Step(turn + std::chrono::milliseconds(share), out)) {
+                    // A table whose growth a cancel stopped reports itself full: it is the cancel.
+                    if (out.outcome == Outcome::OutOfMemory && options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed))
+                        out.outcome = Outcome::Cancelled;
                     if (out.outcome == Outcome::OutOfMemory || (out.outcome == Outcome::Unsolvable && !members_[i]->Complete())) {
                         // This one is full; the others go on with their own shares.
                         left_ += members_[i]->Positions();
@@ -825,6 +829,8 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
     }
     first.join();
     second.join();
+    // Both may have ended (on the stop passed on while starting) before the loop looked.
+    cancelled = cancelled || (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed));
     return Settle(ends, cancelled);
 }
 
@@ -877,6 +883,17 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     }
     const bool two = options.threads >= 2 && std::any_of(plan.begin(), plan.end(), [](const Entry& e) { return e.group == 1; });
     std::atomic<bool> stop{false};
+    // On two threads the members watch `stop`; until the watching loop runs, the caller's cancel
+    // is passed on to it from here, so setting the searches up and starting them can be cancelled.
+    std::jthread relay;
+    if (two && options.cancel != nullptr)
+        relay = std::jthread([&stop, cancel = options.cancel](std::stop_token done) {
+            while (!done.stop_requested() && !stop.load(std::memory_order_relaxed)) {
+                if (cancel->load(std::memory_order_relaxed))
+                    stop.store(true);
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
     std::array<std::unique_ptr<Group>, 2> groups;
     for (int g = 0; g < (two ? 2 : 1); ++g) {
         groups[static_cast<std::size_t>(g)] = std::make_unique<Group>(options, started, tuning);
@@ -892,8 +909,13 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / static_cast<std::size_t>(parts) * static_cast<std::size_t>(entry.memory));
 
     SearchOutcome result;
-    if (groups[0]->Start(result, true))
+    if (groups[0]->Start(result, true)) {
+        // Stopped while starting by the caller's cancel passed on: say so, whatever a member made of it.
+        if (two && result.outcome != Outcome::Solved && result.outcome != Outcome::Unsolvable && options.cancel != nullptr &&
+            options.cancel->load(std::memory_order_relaxed))
+            result.outcome = Outcome::Cancelled;
         return result;
+    }
     if (!two)
         return groups[0]->Run();
     SearchOutcome unused;

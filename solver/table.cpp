@@ -87,11 +87,14 @@ NodeId PositionTable::Find(std::uint64_t hash, const Cell* boxes, Cell keeper) c
 bool PositionTable::Grow()
 {
     const std::size_t bigger = slots_.size() * 2;
-    if (!WithinBudget(bigger * sizeof(NodeId)))
+    const auto cancelled = [this] { return cancel_ != nullptr && cancel_->load(std::memory_order_relaxed); };
+    if (!WithinBudget(bigger * sizeof(NodeId)) || cancelled())
         return false;
     std::vector<NodeId> slots(bigger, NoNode);
     const std::size_t mask = bigger - 1;
     for (NodeId id = 0; id < size_; ++id) {
+        if ((id & 0xFFFF) == 0 && cancelled())
+            return false;
         const std::uint64_t hash = At(id).hash;
         std::size_t slot = hash & mask;
         while (slots[slot] != NoNode)

@@ -5,6 +5,7 @@
 
 #include "solver/board.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -61,6 +62,9 @@ public:
     void SetOtherBytes(std::size_t bytes) { otherBytes_ = bytes; }
     bool WithinBudget(std::size_t extra) const { return Bytes() + extra <= budget_; }
     void AddBudget(std::size_t bytes) { budget_ += bytes; }
+    // A raised flag stops the index's growth part way (the old index stays in use), as a rehash
+    // of a large table takes longer than a cancel may wait.
+    void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
 
 private:
     static constexpr int ChunkBits = 12;
@@ -88,6 +92,7 @@ private:
     mutable std::vector<Cell> decoded_;
     std::vector<NodeId> slots_;   // tag | id, NoNode = empty
     std::size_t mask_ = 0;
+    const std::atomic<bool>* cancel_ = nullptr;
 };
 
 } // namespace w4::solver

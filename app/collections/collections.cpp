@@ -89,6 +89,44 @@ w4::ImportResult RunImport(QWidget* parent, const QString& caption, const QStrin
     return *result;
 }
 
+// Reads and checks a collection on a worker thread (a large one with long solutions takes a
+// while), with the same progress box and Cancel as the writing. Cancelled: an empty collection
+// marked so.
+w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QString& cancel, const std::string& path)
+{
+    auto progress = std::make_shared<w4::CollectionProgress>();
+    auto result = std::make_shared<w4::LevelCollection>();
+    QThread* worker = QThread::create([progress, result, path] {
+        *result = w4::ReadCollectionFile(path, w4::MaxCollectionBytes, progress.get());
+    });
+    QProgressDialog box(caption, cancel, 0, 0, parent);
+    box.setWindowModality(Qt::WindowModal);
+    box.setMinimumDuration(300);
+    box.setAutoReset(false);
+    QObject::connect(&box, &QProgressDialog::canceled, [progress] { progress->Cancel = true; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&box, progress] {
+        // Until the text is split the box only shows it is busy.
+        if (const int total = progress->Total.load(); total > 0 && box.maximum() != total)
+            box.setMaximum(total);
+        box.setValue(progress->Checked.load());
+    });
+    QEventLoop loop;
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    poll.start(50);
+    loop.exec();
+    worker->wait();
+    delete worker;
+    box.reset();
+    if (progress->Cancel.load()) {
+        w4::LevelCollection cancelled;
+        cancelled.Cancelled = true;
+        return cancelled;
+    }
+    return *result;
+}
+
 } // namespace
 
 void w4::Collections::Import()
@@ -98,7 +136,15 @@ void w4::Collections::Import()
     const QString file = window_.Dialog().OpenFile(window_.ProgramFolderText(), CollectionFilter);
     if (file.isEmpty())
         return;
-    const w4::LevelCollection collection = w4::ReadCollectionFile(PathBytes(file));
+    const w4::LevelCollection collection =
+        RunRead(window_.Window(), w4::Choose(g, "Reading the collection…", "Lecture de la collection…"),
+                w4::Choose(g, "Cancel", "Annuler"), PathBytes(file));
+    if (collection.Cancelled)
+        return;
+    if (collection.RefusedBytes > 0) {
+        window_.Dialog().Notice(QString::fromStdString(w4::RefusedCollectionText(PathBytes(file), collection.RefusedBytes, language)));
+        return;
+    }
     if (collection.Levels.empty()) {
         window_.Dialog().Notice(w4::WithPath(w4::Choose(g, "No level could be read from this file.",
                                                "Aucun niveau n'a pu être lu dans ce fichier."),

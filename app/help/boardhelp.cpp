@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -156,7 +157,14 @@ struct AssistParts {
     };
     std::optional<Film> SolvedFilm;
 
+    // A command that needs the solver, put off while the hint search it cancelled comes to an end.
+    std::function<void()> AfterHint;
+
+    // The message of the help, made in the current language whenever it is shown, so it follows a
+    // change of language; Message is the text last shown.
+    std::function<QString()> Words;
     QString Message;
+    int MessageLanguage = -1;
 };
 
 } // namespace w4
@@ -187,13 +195,22 @@ w4::BoardHit BoardHitOf(w4::WindowSeam& w, int x, int y)
     return w4::BoardHitTest(w.State(), area->width(), area->height(), x, y, area->devicePixelRatioF());
 }
 
-void SetMessage(w4::WindowSeam& w, AssistParts& a, const QString& text)
+void ShowMessage(w4::WindowSeam& w, AssistParts& a)
 {
-    a.Message = text;
-    w.ShowHelpMessage(text);
-    // The eighth panel only shows on a wide window; the board area shows the message always.
+    a.Message = a.Words ? a.Words() : QString();
+    a.MessageLanguage = w.State().LanguageNumber;
+    w.ShowHelpMessage(a.Message);
+    // The eighth panel only shows on a wide window; the board area shows the message in a margin.
     w.BoardArea()->update();
 }
+
+void SetMessage(w4::WindowSeam& w, AssistParts& a, std::function<QString()> words)
+{
+    a.Words = std::move(words);
+    ShowMessage(w, a);
+}
+
+void ClearMessage(w4::WindowSeam& w, AssistParts& a) { SetMessage(w, a, nullptr); }
 
 } // namespace
 
@@ -268,16 +285,34 @@ void FinishWalk(w4::WindowSeam& w, AssistParts& a)
     a.WalkLetters.clear();
 }
 
-void Refuse(w4::WindowSeam& w, AssistParts& a, const QString& text)
+void Refuse(w4::WindowSeam& w, AssistParts& a, const char* english, const char* french)
 {
     w.Screen().PlaySample(w4::Sample::Kick);
-    SetMessage(w, a, text);
+    SetMessage(w, a, [&g = w.State(), english, french] { return w4::Choose(g, english, french); });
 }
 
 void CancelHintSearch(AssistParts& a)
 {
     if (a.Running == AssistParts::Job::Hint)
         a.Worker.Cancel();
+}
+
+// A command that needs the solver never waits on a hint: the hint search is cancelled and the
+// command runs once its thread has ended (a cancel is answered within 100 ms), the window
+// answering meanwhile. Another job running says so. True when the command must not run now.
+bool SolverTaken(w4::WindowSeam& w, AssistParts& a, std::function<void()> command)
+{
+    if (!a.Worker.Busy())
+        return false;
+    if (a.Running == AssistParts::Job::Hint) {
+        a.Worker.Cancel();
+        a.AfterHint = std::move(command);
+    } else {
+        SetMessage(w, a, [&g = w.State()] {
+            return w4::Choose(g, "The solver is busy: cancel its search first.", "Le solveur est occupé : annulez d'abord sa recherche.");
+        });
+    }
+    return true;
 }
 
 } // namespace
@@ -320,7 +355,7 @@ bool w4::BoardHelp::MouseDown(const QPoint& position, Qt::MouseButtons buttons, 
     }
     const auto path = w4::WalkPath(w4::ShownBoard(game_), game_.KeeperX, game_.KeeperY, hit.Column, hit.Row);
     if (!path)
-        Refuse(window_, a, w4::Choose(game_, "The keeper cannot get there.", "Le gardien ne peut pas aller là."));
+        Refuse(window_, a, "The keeper cannot get there.", "Le gardien ne peut pas aller là.");
     else
         StartWalk(window_, a, *path);
     return true;
@@ -347,7 +382,7 @@ void w4::BoardHelp::MouseUp(const QPoint& position, Qt::MouseButton button)
     const auto path =
         w4::PushPath(w4::ShownBoard(game_), game_.KeeperX, game_.KeeperY, a.DragX, a.DragY, hit.Column, hit.Row);
     if (!path)
-        Refuse(window_, a, w4::Choose(game_, "That box cannot be pushed there.", "Cette caisse ne peut pas aller là."));
+        Refuse(window_, a, "That box cannot be pushed there.", "Cette caisse ne peut pas aller là.");
     else
         StartWalk(window_, a, *path);
 }
@@ -364,10 +399,15 @@ void w4::BoardHelp::Refresh()
             if (item->isChecked() != game_.DeadlockWarnings)
                 item->setChecked(game_.DeadlockWarnings);
 
+    if (a.Words && a.MessageLanguage != game_.LanguageNumber)
+        ShowMessage(window_, a);
     const Position now = PositionOf(game_);
     if (a.Seen && now == a.Shown)
         return;
     const bool sameLevel = a.Seen && now.Mode == a.Shown.Mode && now.LevelIndex == a.Shown.LevelIndex;
+    // A hint is for the level and mode it was asked in: another one ends its search.
+    if (!sameLevel)
+        CancelHintSearch(a);
     a.Seen = true;
     a.Shown = now;
     if (a.HasHint && !(a.HintPosition == now))
@@ -378,15 +418,15 @@ void w4::BoardHelp::Refresh()
         a.Deadlocked = w4::solver::DeadlockedBoxes(w4::BoardRows(now.Board, now.Width, now.Height));
     if (!a.Deadlocked.empty()) {
         if (!sameLevel || a.Deadlocked.size() != before || a.Message.isEmpty())
-            SetMessage(window_, a,
-                       a.Deadlocked.size() == 1
-                           ? w4::Choose(game_, "Deadlock: a box can no longer reach a target.",
-                                        "Blocage : une caisse ne peut plus atteindre de cible.")
-                           : w4::Choose(game_, "Deadlock: %1 boxes can no longer reach a target.",
-                                        "Blocage : %1 caisses ne peuvent plus atteindre de cible.")
-                                 .arg(a.Deadlocked.size()));
+            SetMessage(window_, a, [this, count = a.Deadlocked.size()] {
+                return count == 1 ? w4::Choose(game_, "Deadlock: a box can no longer reach a target.",
+                                               "Blocage : une caisse ne peut plus atteindre de cible.")
+                                  : w4::Choose(game_, "Deadlock: %1 boxes can no longer reach a target.",
+                                               "Blocage : %1 caisses ne peuvent plus atteindre de cible.")
+                                        .arg(count);
+            });
     } else if (!a.Message.isEmpty()) {
-        SetMessage(window_, a, QString());
+        ClearMessage(window_, a);
     }
     window_.BoardArea()->update();
 }
@@ -396,16 +436,13 @@ void w4::BoardHelp::Paint(QPainter& painter) const
     if (game_.GameMode != w4::ModePlay)
         return;
     const AssistParts& a = *parts_;
-    if (!a.Message.isEmpty()) {
-        // A line at the foot of the board area, readable over any background.
+    if (const QRect box = MessageRect(); !box.isEmpty()) {
+        // A line in the margin under (or over) the board, readable over any background.
         painter.save();
         QFont font = painter.font();
         font.setBold(true);
         painter.setFont(font);
         const QFontMetrics metrics(font);
-        const QRect area = window_.BoardArea()->rect();
-        const int width = std::min(area.width() - 8, metrics.horizontalAdvance(a.Message) + 16);
-        const QRect box(area.center().x() - width / 2, area.bottom() - metrics.height() - 12, width, metrics.height() + 8);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 180));
         painter.drawRoundedRect(box, 4, 4);
@@ -450,6 +487,29 @@ void w4::BoardHelp::Paint(QPainter& painter) const
         painter.drawLine(tip, tip - along - across / 2);
     }
     painter.restore();
+}
+
+QRect w4::BoardHelp::MessageRect() const
+{
+    const AssistParts& a = *parts_;
+    if (game_.GameMode != w4::ModePlay || a.Message.isEmpty())
+        return {};
+    QFont font = window_.BoardArea()->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const QRect area = window_.BoardArea()->rect();
+    const int width = std::min(area.width() - 8, metrics.horizontalAdvance(a.Message) + 16);
+    const int height = metrics.height() + 8;
+    // The margin below the board, else the one above it; with neither (a stretched board) the
+    // status bar alone carries the message, as no cell may be hidden for as long as it lasts.
+    const w4::BoardHit board = BoardHitOf(window_, 0, 0);
+    const int top = board.HasRect ? board.Top : area.bottom() + 1;
+    const int bottom = board.HasRect ? board.Top + board.Height : area.top();
+    if (area.bottom() + 1 - bottom >= height + 4)
+        return {area.center().x() - width / 2, area.bottom() - height - 3, width, height};
+    if (top - area.top() >= height + 4)
+        return {area.center().x() - width / 2, area.top() + 3, width, height};
+    return {};
 }
 
 std::vector<std::pair<int, int>> w4::BoardHelp::DeadlockMarks() const
@@ -540,7 +600,7 @@ w4::solver::Options SolverOptions(w4::AssistWorker& worker, double seconds, std:
 
 void w4::BoardHelp::Solve()
 {
-    if (parts_->Worker.Busy())
+    if (SolverTaken(window_, *parts_, [this] { Solve(); }))
         return;
     AssistParts& a = *parts_;
     FinishWalk(window_, a);
@@ -663,8 +723,10 @@ bool w4::BoardHelp::FilmRewind()
 bool w4::BoardHelp::OfferSolve()
 {
     if (game_.GameMode != w4::ModeSolution || !game_.StoredSolution.empty() || game_.LevelWidth <= 0 ||
-        game_.LevelHeight <= 0 || game_.Playlist.empty() || parts_->Worker.Busy())
+        game_.LevelHeight <= 0 || game_.Playlist.empty())
         return false;
+    if (SolverTaken(window_, *parts_, [this] { OfferSolve(); }))
+        return true;
     // On No the film runs as ever: it has nothing to play and stops at its first tick.
     if (!window_.Dialog().Question(w4::Choose(game_, "This level has no solution yet.\r\n\r\nDo you want to solve it now ?",
                                      "Ce niveau n'a pas encore de solution.\r\n\r\nVoulez-vous le résoudre maintenant ?")))
@@ -697,7 +759,7 @@ void w4::BoardHelp::Hint()
     const std::vector<std::string> rows = w4::BoardRows(now.Board, now.Width, now.Height);
     auto result = std::make_shared<w4::solver::Result>();
     a.Running = AssistParts::Job::Hint;
-    SetMessage(window_, a, w4::Choose(game_, "Looking for a hint...", "Recherche d'un indice..."));
+    SetMessage(window_, a, [this] { return w4::Choose(game_, "Looking for a hint...", "Recherche d'un indice..."); });
     a.Worker.Start(
         [rows, result](w4::AssistWorker& worker) {
             *result = w4::solver::Solve(rows, SolverOptions(worker, HintSeconds, 0));
@@ -706,7 +768,13 @@ void w4::BoardHelp::Hint()
             AssistParts& parts = *parts_;
             parts.Running = AssistParts::Job::None;
             if (parts.Message == w4::Choose(game_, "Looking for a hint...", "Recherche d'un indice..."))
-                SetMessage(window_, parts, QString());
+                ClearMessage(window_, parts);
+            if (parts.AfterHint) {
+                const std::function<void()> next = std::move(parts.AfterHint);
+                parts.AfterHint = nullptr;
+                window_.Guarded(next);
+                return;
+            }
             if (!(PositionOf(game_) == now) || result->outcome == w4::solver::Outcome::Cancelled)
                 return;
             window_.Guarded([this, &parts, &now, &rows, &result] {
@@ -716,9 +784,10 @@ void w4::BoardHelp::Hint()
                         parts.Hint = *mark;
                         parts.HintPosition = now;
                         parts.HasHint = true;
-                        SetMessage(window_, parts,
-                                   w4::Choose(game_, "Hint: push the marked box (H does it).",
-                                              "Indice : poussez la caisse marquée (H le fait)."));
+                        SetMessage(window_, parts, [this] {
+                            return w4::Choose(game_, "Hint: push the marked box (H does it).",
+                                              "Indice : poussez la caisse marquée (H le fait).");
+                        });
                         window_.BoardArea()->update();
                     }
                 } else if (r.outcome == w4::solver::Outcome::Unsolvable) {
@@ -730,11 +799,14 @@ void w4::BoardHelp::Hint()
                             "qui en a une ?")))
                         LastSolvable();
                 } else if (r.outcome == w4::solver::Outcome::Invalid) {
-                    SetMessage(window_, parts, w4::Choose(game_, "No hint: %1.", "Pas d'indice : %1.").arg(InvalidText(game_, r.invalid)));
+                    SetMessage(window_, parts, [this, why = r.invalid] {
+                        return w4::Choose(game_, "No hint: %1.", "Pas d'indice : %1.").arg(InvalidText(game_, why));
+                    });
                 } else {
-                    SetMessage(window_, parts,
-                               w4::Choose(game_, "No hint found within %1 seconds.", "Aucun indice trouvé en %1 secondes.")
-                                   .arg(static_cast<int>(HintSeconds)));
+                    SetMessage(window_, parts, [this] {
+                        return w4::Choose(game_, "No hint found within %1 seconds.", "Aucun indice trouvé en %1 secondes.")
+                            .arg(static_cast<int>(HintSeconds));
+                    });
                 }
             });
         });
@@ -742,8 +814,8 @@ void w4::BoardHelp::Hint()
 
 void w4::BoardHelp::LastSolvable()
 {
-    if (parts_->Worker.Busy() || game_.GameMode != w4::ModePlay || game_.HistoryLength <= 0 ||
-        game_.LevelWidth <= 0 || game_.LevelHeight <= 0)
+    if (game_.GameMode != w4::ModePlay || game_.HistoryLength <= 0 || game_.LevelWidth <= 0 || game_.LevelHeight <= 0 ||
+        SolverTaken(window_, *parts_, [this] { LastSolvable(); }))
         return;
     AssistParts& a = *parts_;
     FinishWalk(window_, a);
@@ -798,14 +870,14 @@ void w4::BoardHelp::LastSolvable()
                 // Shown as undo shows it: the later positions stay there for redo.
                 w4::ScrollHistoryTo(game_, window_.Screen(), r.Index + 1);
                 window_.Screen().SetHistoryBarPosition(game_.HistoryIndex + 1);
-                SetMessage(window_, parts,
-                           r.Uncertain
-                               ? w4::Choose(game_, "Back to move %1 (later ones not proven lost).",
-                                            "Retour au mouvement %1 (les suivants non prouvés perdus).")
-                                     .arg(r.Index)
-                               : w4::Choose(game_, "Back to move %1: the last winnable position.",
-                                            "Retour au mouvement %1 : la dernière position gagnable.")
-                                     .arg(r.Index));
+                SetMessage(window_, parts, [this, uncertain = r.Uncertain, index = r.Index] {
+                    return uncertain ? w4::Choose(game_, "Back to move %1 (later ones not proven lost).",
+                                                  "Retour au mouvement %1 (les suivants non prouvés perdus).")
+                                           .arg(index)
+                                     : w4::Choose(game_, "Back to move %1: the last winnable position.",
+                                                  "Retour au mouvement %1 : la dernière position gagnable.")
+                                           .arg(index);
+                });
                 if (r.Uncertain && r.Proven)
                     window_.Dialog().Notice(w4::Choose(game_,
                                               "The level can be solved from move %1. Some later positions could not "

@@ -5,6 +5,7 @@
 // its commands, keys, mouse events, status refreshes and paints here, one line each.
 
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 #include <memory>
@@ -49,6 +50,9 @@ public:
 
     // --- What it shows ---
     std::vector<std::pair<int, int>> DeadlockMarks() const;
+    // Where the message is drawn over the board area: in a margin, never over a cell; empty when
+    // no margin can hold it (the status bar still shows it).
+    QRect MessageRect() const;
     std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
     bool Busy() const;
     bool Walking() const;

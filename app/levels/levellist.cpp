@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 
@@ -120,7 +121,9 @@ void LevelListModel::Receive(unsigned generation, const std::vector<Result>& res
             --pending_;
         entry.Summary = result.Summary;
         entry.Stamp = result.Stamp;
-        cache_[entry.Path] = Cached{result.Summary, result.Stamp, QImage()};
+        if (const auto old = cache_.find(entry.Path); old != cache_.end())
+            DropPicture(old->second, entry.Path);
+        cache_[entry.Path] = Cached{result.Summary, result.Stamp, QImage(), {}};
         requested_[static_cast<std::size_t>(result.Row)] = 0;
         first = std::min(first, result.Row);
         end = std::max(end, result.Row);
@@ -147,6 +150,7 @@ void LevelListModel::SetTiles(const TileSet& tiles, bool wallVariants)
     ++tileGeneration_;
     for (auto& [path, cached] : cache_)
         cached.Thumbnail = QImage();
+    recent_.clear();
     requested_.assign(entries_.size(), 0);
     if (!entries_.empty())
         emit dataChanged(index(0, ColPicture), index(static_cast<int>(entries_.size()) - 1, ColPicture));
@@ -187,9 +191,28 @@ void LevelListModel::ReceiveThumbnail(unsigned tileGeneration, int row, const st
     const auto cached = cache_.find(path);
     if (cached == cache_.end() || !(cached->second.Stamp == stamp))
         return;
+    DropPicture(cached->second, path);
     cached->second.Thumbnail = image;
+    recent_.push_front(path);
+    cached->second.Recent = recent_.begin();
+    while (static_cast<int>(recent_.size()) > std::max(thumbnailLimit_, 1)) {
+        const std::string oldest = recent_.back();
+        DropPicture(cache_.at(oldest), oldest);
+    }
     if (row >= 0 && row < static_cast<int>(entries_.size()) && entries_[static_cast<std::size_t>(row)].Path == path)
         emit dataChanged(index(row, ColPicture), index(row, ColPicture), {Qt::DecorationRole});
+}
+
+// Forgets a picture; the row showing it asks for it again when it is next painted.
+void LevelListModel::DropPicture(Cached& cached, const std::string& path)
+{
+    if (cached.Thumbnail.isNull())
+        return;
+    cached.Thumbnail = QImage();
+    recent_.erase(cached.Recent);
+    for (std::size_t row = 0; row < entries_.size() && row < requested_.size(); ++row)
+        if (entries_[row].Path == path)
+            requested_[row] = tileGeneration_ - 1;
 }
 
 const std::string& LevelListModel::PathAt(int row) const
@@ -278,7 +301,13 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         case ColFile: return entry.FileName;
         case ColSize: return ok ? QStringLiteral("%1 × %2").arg(s->Width).arg(s->Height) : QString();
         case ColBoxes: return ok ? QVariant(s->Boxes) : QVariant();
-        case ColSolved: return solved ? QStringLiteral("✔") : QString();
+        // An attempt in progress (Tools > Resume Attempt) is marked beside the solved mark.
+        case ColSolved: {
+            QString mark = solved ? QStringLiteral("✔") : QString();
+            if (ok && s->AttemptInProgress)
+                mark += QStringLiteral("…");
+            return mark;
+        }
         case ColMoves: return solved ? QVariant(s->SolutionMoves) : QVariant();
         case ColPushes: return solved ? QVariant(s->SolutionPushes) : QVariant();
         default: return {};
@@ -286,8 +315,10 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         if (index.column() == ColPicture && ok) {
             const auto cached = cache_.find(entry.Path);
-            if (cached != cache_.end() && !cached->second.Thumbnail.isNull() && cached->second.Stamp == entry.Stamp)
+            if (cached != cache_.end() && !cached->second.Thumbnail.isNull() && cached->second.Stamp == entry.Stamp) {
+                recent_.splice(recent_.begin(), recent_, cached->second.Recent);   // shown: the last to go
                 return cached->second.Thumbnail;
+            }
             RequestThumbnail(index.row());
         }
         return {};
@@ -308,6 +339,8 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (index.column() == ColFile || index.column() == ColTitle)
             return QFile::decodeName(QByteArray::fromStdString(entry.Path));
+        if (index.column() == ColSolved && ok && s->AttemptInProgress)
+            return Text("An attempt in progress: Tools > Resume Attempt", "Une partie en cours : Outils > Reprendre la partie");
         return {};
     case SortRole:
         switch (index.column()) {

@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,6 +33,9 @@ public:
     static constexpr int SolvedRole = Qt::UserRole + 2;    // bool
     static constexpr int FilterRole = Qt::UserRole + 3;    // title and file name, for the filter
     static constexpr QSize ThumbnailBox{88, 60};
+    // Pictures kept, the least recently shown going first: at most 88 x 60 x 4 bytes each, so
+    // about 10 MiB, where keeping every one grew to some 100 MB over thousands of levels.
+    static constexpr int ThumbnailLimit = 500;
 
     explicit LevelListModel(QObject* parent = nullptr);
     ~LevelListModel() override;
@@ -49,6 +53,9 @@ public:
     bool Reading() const { return reading_; }
     // The summary of a row, or null while it is being read.
     const LevelSummary* SummaryAt(int row) const;
+    // The pictures held now, and a smaller limit for the tests.
+    int ThumbnailCount() const { return static_cast<int>(recent_.size()); }
+    void SetThumbnailLimit(int limit) { thumbnailLimit_ = limit; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -70,6 +77,7 @@ private:
         std::shared_ptr<const LevelSummary> Summary;
         LevelFileStamp Stamp;
         QImage Thumbnail;
+        std::list<std::string>::iterator Recent;   // its place in recent_ while it has a picture
     };
     struct Result {
         int Row;
@@ -86,6 +94,9 @@ private:
 
     std::vector<Entry> entries_;
     std::map<std::string, Cached> cache_;         // by path, across openings
+    mutable std::list<std::string> recent_;       // paths with a picture, the last shown first
+    int thumbnailLimit_ = ThumbnailLimit;
+    void DropPicture(Cached& cached, const std::string& path);
     int languageNumber_ = 0;
     int pending_ = 0;                             // rows never read yet
     bool reading_ = false;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -156,6 +157,18 @@ QString QtDialogs::Folder(const QString& start)
     // Opened inside the proposed folder, OK takes that folder as it is.
     dialog.setDirectory(start);
     return ChooseOne(dialog);
+}
+
+std::optional<QString> QtDialogs::Text(const QString& prompt, const QString& initial)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(Title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setCancelButtonText(french_ ? QStringLiteral("Annuler") : QStringLiteral("Cancel"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 QString WithPath(const QString& text, const QString& path)

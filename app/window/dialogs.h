@@ -41,6 +41,12 @@ public:
     virtual QString MusicFile(const QString& folder, const QString& filter) = 0;
     // A folder, the chooser opening on `start`; empty on Cancel.
     virtual QString Folder(const QString& start) { (void)start; return {}; }
+    // One line of text, offered as `initial`; nothing on Cancel.
+    virtual std::optional<QString> Text(const QString& prompt, const QString& initial)
+    {
+        (void)prompt;
+        return initial;
+    }
 };
 
 // The real boxes, parented to the main window. Qt's own file dialogs are used rather than the
@@ -62,6 +68,7 @@ public:
     QString Picture(const QString& folder, const QString& filter) override;
     QString MusicFile(const QString& folder, const QString& filter) override;
     QString Folder(const QString& start) override;
+    std::optional<QString> Text(const QString& prompt, const QString& initial) override;
 
 private:
     QWidget* parent_;

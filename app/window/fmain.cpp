@@ -5,6 +5,7 @@
 #include "app/desktop/links.h"
 #include "app/help/boardhelp.h"
 #include "app/levels/flevels.h"
+#include "app/snapshots/snapshots.h"
 #include "app/window/boardview.h"
 #include "app/window/captions.h"
 #include "app/window/troughstep.h"
@@ -121,6 +122,7 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4:
     BuildTimers();
     Help = std::make_unique<w4::BoardHelp>(*this);
     Collections = std::make_unique<w4::Collections>(*this);
+    SnapshotKeeper = std::make_unique<w4::Snapshots>(*this);
     FormCreate(commandLineFiles);
 }
 
@@ -390,6 +392,14 @@ bool TFRMMain::FormClose()
     if (!dialogs.Question(w4::Choose(Game, "Do you really want to quit Warehaus4 ?",
                                      "Voulez-vous réellement quitter la Warehaus4 ?")))
         return false;
+    // The attempt on the board first: quitting loses it only when the player says so.
+    try {
+        SnapshotKeeper->KeepAttempt(false);
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()));
+        if (!dialogs.Question(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?")))
+            return false;
+    }
     try {
         w4::MakeFolderFor(Game, w4::SettingsFilePath(Game));
         SaveSettings();
@@ -540,6 +550,7 @@ std::optional<std::array<int, 4>> TFRMMain::HintMark() const { return Help ? Hel
 bool TFRMMain::AssistBusy() const { return Help && Help->Busy(); }
 bool TFRMMain::Walking() const { return Help && Help->Walking(); }
 QWidget* TFRMMain::AssistProgress() const { return Help ? Help->Progress() : nullptr; }
+QRect TFRMMain::HelpMessageRect() const { return Help ? Help->MessageRect() : QRect(); }
 
 QWidget* TFRMMain::BoardArea() { return IMGSokoban; }
 
@@ -549,6 +560,16 @@ void TFRMMain::ShowHelpMessage(const QString& text)
         panel->setText(text);
         panel->setToolTip(text);
     }
+}
+
+// Snapshots: the commands live in their room; a load offers the attempt it replaces.
+void TFRMMain::MNUToolsSaveSnapshotClick() { SnapshotKeeper->Save(true); }
+void TFRMMain::MNUToolsSnapshotsClick() { SnapshotKeeper->OpenWindow(BoardPic->Tiles()); }
+void TFRMMain::MNUToolsResumeAttemptClick() { SnapshotKeeper->ResumeAttempt(); }
+void TFRMMain::AttemptEnding()
+{
+    if (SnapshotKeeper)
+        SnapshotKeeper->KeepAttempt(true);
 }
 
 // The Levels window, made on first use; the chosen level is played here.

@@ -41,6 +41,7 @@ class TFRMLevels;
 
 namespace w4 {
 class BoardHelp;
+class Snapshots;
 class BoardPicture;
 class Collections;
 }
@@ -88,6 +89,8 @@ public:
     void SetHistoryBarPosition(int position) override;
     void EnableHistoryBar(bool enabled) override;
     void StopReplayTimer() override;
+    // A load is about to replace the attempt: kept as an automatic snapshot if it would be lost.
+    void AttemptEnding() override;
     bool AskQuestion(const std::string& text) override;
     void ShowNotice(const std::string& text) override;
 
@@ -218,6 +221,11 @@ public:
     void MNUToolsHintClick();
     void MNUToolsLastSolvableClick();
     void MNUToolsDeadlockWarningsClick();
+    // Snapshots (app/snapshots).
+    void MNUToolsSaveSnapshotClick();
+    void MNUToolsSnapshotsClick();
+    void MNUToolsResumeAttemptClick();
+    w4::Snapshots& SnapshotCommands() { return *SnapshotKeeper; }
     void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // What the help shows, for the tests.
     std::vector<std::pair<int, int>> DeadlockMarks() const;
@@ -225,6 +233,7 @@ public:
     bool AssistBusy() const;
     bool Walking() const;
     QWidget* AssistProgress() const;
+    QRect HelpMessageRect() const;   // empty when no margin holds it
 
     // --- Widgets, named by kind and role ---
     QMenuBar* MNUSokoban = nullptr;
@@ -331,6 +340,7 @@ private:
     std::unique_ptr<ShellParts, ShellPartsDeleter> Shell;
     std::unique_ptr<w4::BoardHelp> Help;
     std::unique_ptr<w4::Collections> Collections;
+    std::unique_ptr<w4::Snapshots> SnapshotKeeper;
     std::map<QString, QAction*> MenuItems;
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end

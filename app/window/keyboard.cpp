@@ -1,4 +1,5 @@
 #include "app/window/fmain.h"
+#include "app/snapshots/snapshots.h"
 
 #include "app/help/boardhelp.h"
 
@@ -71,10 +72,24 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         MNUFileLevelsClick();
         return;
     }
+    // The Snapshots window, in every mode: a restore goes to Play mode.
+    if (none && key == Qt::Key_F6) {
+        MNUToolsSnapshotsClick();
+        return;
+    }
 
     if (g.GameMode == w4::ModePlay) {
         if (key == Qt::Key_F2) {
             ToggleFullScreen();
+            return;
+        }
+        // Save Snapshot asks for a name; with Shift it takes the proposed one at once.
+        if (key == Qt::Key_F5 && (none || mods == Qt::ShiftModifier)) {
+            SnapshotCommands().Save(none);
+            return;
+        }
+        if (none && key == Qt::Key_F9) {
+            MNUToolsResumeAttemptClick();
             return;
         }
         if (g.LevelInPlay) {

@@ -69,6 +69,9 @@ const std::vector<MenuRow>& MenuTable()
         {"ToolsHint", 1, "Hint", "Indice", &M::MNUToolsHintClick, nullptr},
         {"ToolsLastSolvable", 1, "Last Solvable Position", "Dernière position soluble", &M::MNUToolsLastSolvableClick, nullptr},
         {"ToolsDeadlockWarnings", 1, "Deadlock Warnings", "Alertes de blocage", &M::MNUToolsDeadlockWarningsClick, nullptr},
+        {"ToolsSaveSnapshot", 1, "Save Snapshot", "Enregistrer un instantané", &M::MNUToolsSaveSnapshotClick, nullptr},
+        {"ToolsSnapshots", 1, "Snapshots", "Instantanés", &M::MNUToolsSnapshotsClick, nullptr},
+        {"ToolsResumeAttempt", 1, "Resume Attempt", "Reprendre la partie", &M::MNUToolsResumeAttemptClick, nullptr},
 
         {"Help", 0, "Help", "Aide", nullptr, nullptr},
         {"HelpSendMail", 1, "Send Mail", "Envoyer Mail", &M::MNUHelpSendMailClick, nullptr},

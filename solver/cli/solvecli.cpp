@@ -298,6 +298,10 @@ std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& p
     // can be solved or checked in one command. A file with fewer than two playable boards (one
     // level, maybe with its rows split by a blank line) reads exactly as the game loads it.
     const LevelCollection collection = ReadCollectionFile(path);
+    if (collection.RefusedBytes > 0) {
+        level.problem = "too large to read (" + std::to_string(collection.RefusedBytes >> 20) + " MiB)";
+        return {level};
+    }
     std::size_t boards = collection.Levels.size();
     for (const SkippedItem& item : collection.Skipped)
         if (item.Reason == SkipReason::NoKeeper || item.Reason == SkipReason::SeveralKeepers ||

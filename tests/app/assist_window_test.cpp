@@ -398,6 +398,60 @@ TEST_F(AssistWindowTest, SolveSaysPlainlyWhenTheLevelAsDrawnCannotBeSolved)
     EXPECT_FALSE(std::filesystem::exists(SolutionPath()));
 }
 
+TEST_F(AssistWindowTest, ARunningHintGivesWayToSolve)
+{
+    StartLevel(CrowdedRoom());
+    Play("r");
+    window->MNUToolsHintClick();
+    ASSERT_TRUE(window->AssistBusy());
+    // The hint search is cancelled and the solve follows, with its progress box.
+    window->MNUToolsSolveClick();
+    QTRY_VERIFY_WITH_TIMEOUT(window->AssistProgress() != nullptr, 60000);
+    auto* progress = qobject_cast<QProgressDialog*>(window->AssistProgress());
+    ASSERT_NE(progress, nullptr);
+    progress->findChild<QPushButton*>()->click();
+    WaitForHelp();
+    EXPECT_FALSE(window->HintMark().has_value());
+    EXPECT_TRUE(dialogs.Notices.isEmpty());
+}
+
+TEST_F(AssistWindowTest, ARunningHintEndsWithItsModeAndPlayInSolutionModeStillAsks)
+{
+    StartLevel(CrowdedRoom());
+    window->MNUToolsHintClick();
+    ASSERT_TRUE(window->AssistBusy());
+    window->BTNSolution->click();
+    dialogs.Answers = {false};
+    window->BTNFilmPlay->click();
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.Questions.size(), 1, 60000);
+    EXPECT_TRUE(dialogs.Questions[0].startsWith(QStringLiteral("This level has no solution yet.")));
+    WaitForHelp();
+    EXPECT_EQ(G().GameMode, w4::ModeSolution);
+}
+
+TEST_F(AssistWindowTest, TheDeadlockMessageCoversNoCellAndFollowsTheLanguage)
+{
+    // A tall level: scaled to the board area it reaches its foot, where the message used to go.
+    StartLevel("#####\r\n#.  #\r\n#   #\r\n#   #\r\n# $ #\r\n#   #\r\n#@  #\r\n#####\r\n");
+    Play("uuR");   // the box against the right wall, which holds no target
+    ASSERT_EQ(Marks(), (std::vector<std::pair<int, int>>{{3, 4}}));
+    EXPECT_EQ(window->StatusText(7), QStringLiteral("Deadlock: a box can no longer reach a target."));
+    for (const QSize size : {QSize(900, 500), QSize(500, 900)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const w4::BoardHit board = w4::BoardHitTest(G(), window->IMGSokoban->width(), window->IMGSokoban->height(), 0, 0);
+        ASSERT_TRUE(board.HasRect);
+        const QRect message = window->HelpMessageRect();
+        EXPECT_FALSE(message.intersects(QRect(board.Left, board.Top, board.Width, board.Height)))
+            << size.width() << " x " << size.height();
+        if (window->IMGSokoban->height() - board.Height > 80) {
+            EXPECT_FALSE(message.isEmpty()) << "a margin wide enough shows it";
+        }
+    }
+    window->BTNFrancais->click();
+    EXPECT_EQ(window->StatusText(7), QStringLiteral("Blocage : une caisse ne peut plus atteindre de cible."));
+}
+
 TEST_F(AssistWindowTest, SolutionModeWithoutASolutionOffersToSolve)
 {
     StartLevel(OnePush);

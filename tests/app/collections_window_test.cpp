@@ -73,6 +73,24 @@ TEST_F(CollectionsWindowTest, ImportWritesEachLevelAndOnlyTheValidSolutionsThenS
     EXPECT_TRUE(dialogs.Errors.isEmpty());
 }
 
+TEST_F(CollectionsWindowTest, ImportRefusesATooLargeFileNamingItsSizeRatherThanCuttingIt)
+{
+    CopyLevels({"0101"});
+    StartWith({LevelPath("0101")});
+    // A level, then a hole far past what a collection may hold (sparse: no disk is used).
+    const std::string file = Folder("huge.sok");
+    WriteAll(file, Sample);
+    std::filesystem::resize_file(file, w4::MaxCollectionBytes + (std::uintmax_t(1) << 20));
+    dialogs.FileToOpen.push_back(QString::fromStdString(file));
+    window->MenuItem("MNUFileImportCollection")->trigger();
+
+    EXPECT_TRUE(dialogs.FolderStarts.isEmpty());
+    ASSERT_EQ(dialogs.Notices.size(), 1);
+    EXPECT_EQ(dialogs.Notices[0].toStdString(),
+              "The file " + file + " is 129.0 MiB, more than a collection may hold (128.0 MiB): it was not read.");
+    EXPECT_EQ(G().Playlist.size(), 1u);
+}
+
 TEST_F(CollectionsWindowTest, ImportNeverReplacesFilesWithoutAsking)
 {
     CopyLevels({"0101"});

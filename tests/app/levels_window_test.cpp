@@ -70,7 +70,7 @@ protected:
 TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRightCounts)
 {
     CopyLevels({"0101", "0102", "0103", "0104"});
-    WriteAll(folder / "levels" / "0101.XHT", "uuLdlLR\r\n");   // 7 moves, 3 pushes
+    WriteAll(folder / "levels" / "0101.XHT", "dlUrrrdLullddrUluRuulDrddrruLdlUU\r\n");   // 33 moves, 8 pushes
     WriteAll(folder / "levels" / "0103.XHT", "");               // nothing kept: not solved
     WriteAll(LevelPath("notes"), "Title: only words\r\n");
     WritePlaylist({LevelPath("0101"), LevelPath("0102"), LevelPath("0103"), LevelPath("0104"), LevelPath("notes")});
@@ -87,15 +87,15 @@ TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRig
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColFile),
               QStringList({"0101.xsb", "0102.xsb", "0103.xsb", "0104.xsb", "notes.xsb"}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSolved), QStringList({"✔", "", "", "", ""}));
-    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColMoves), QStringList({"7", "", "", "", ""}));
-    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColPushes), QStringList({"3", "", "", "", ""}));
+    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColMoves), QStringList({"33", "", "", "", ""}));
+    EXPECT_EQ(Shown(levels, w4::LevelListModel::ColPushes), QStringList({"8", "", "", "", ""}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSize), QStringList({"6 × 7", "", "9 × 6", "", ""}));
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColBoxes), QStringList({"2", "", "2", "", ""}));
     EXPECT_EQ(levels.LBLSolved->text(), "1 of 5 solved");
 
     // A solution kept since the last opening is seen at the next one.
     levels.reject();
-    WriteAll(folder / "levels" / "0103.XHT", "rrr\r\n");
+    WriteAll(folder / "levels" / "0103.XHT", "ruuLLLulDrrrrddlUruLLLddllluurRDrdLuuurDD\r\n");
     OpenLevels();
     EXPECT_EQ(Shown(levels, w4::LevelListModel::ColSolved), QStringList({"✔", "", "✔", "", ""}));
     EXPECT_EQ(levels.LBLSolved->text(), "2 of 5 solved");
@@ -114,8 +114,9 @@ TEST_F(LevelsWindowTest, ListsSolvedUnsolvedMissingAndUnreadableLevelsWithTheRig
 TEST_F(LevelsWindowTest, TheFilterAndTheToggleNarrowTheList)
 {
     CopyLevels({"0101", "0102", "0103", "0110", "0201"});
-    WriteAll(folder / "levels" / "0110.XHT", "r\r\n");
-    WriteAll(folder / "levels" / "0102.XHT", "r\r\n");
+    WriteAll(folder / "levels" / "0110.XHT",
+             "rddrruuLLrrddrruuLLrruuurrdddLLddlluuRlddlluuRRllddlluuRRddrrrruUUUddddlluuRlddrruUUdllddlluuRRRlddrruU\r\n");
+    WriteAll(folder / "levels" / "0102.XHT", "rddLruulDuullddR\r\n");
     Start();
     TFRMLevels& levels = OpenLevels();
     EXPECT_TRUE(levels.EDTFilter->hasFocus());
@@ -255,6 +256,29 @@ TEST_F(LevelsWindowTest, PicturesArePaintedWithTheCurrentTiles)
     const QImage wall = window->Picture().Tiles().IMGWalls[0b0011].scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_EQ(image.pixelColor(4, 4), wall.pixelColor(4, 4));
     EXPECT_EQ(image.pixelColor(5 * 8 + 4, 4).alpha(), 0);
+}
+
+TEST_F(LevelsWindowTest, PicturesKeptAreBoundedTheLeastRecentlyShownGoingFirst)
+{
+    CopyLevels({"0101", "0102", "0103", "0104", "0105"});
+    Start();
+    TFRMLevels& levels = OpenLevels();
+    levels.hide();   // only the test asks for pictures
+    levels.Model().SetThumbnailLimit(2);
+    const auto picture = [&](int row) {
+        return levels.Filter().index(row, w4::LevelListModel::ColPicture).data(Qt::DecorationRole).value<QImage>();
+    };
+    // Every row asks for its picture; only the last two painted stay.
+    for (int row = 0; row < 5; ++row)
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(row).isNull(); }, 10000)) << row;
+    EXPECT_EQ(levels.Model().ThumbnailCount(), 2);
+    EXPECT_TRUE(picture(0).isNull()) << "the first went first";
+    // Shown again, it is painted again, and the least recently shown of the others goes.
+    EXPECT_FALSE(picture(4).isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(0).isNull(); }, 10000));
+    EXPECT_EQ(levels.Model().ThumbnailCount(), 2);
+    EXPECT_FALSE(picture(4).isNull());
+    EXPECT_TRUE(picture(3).isNull());
 }
 
 // --- The undo keys by habit ---

@@ -19,6 +19,8 @@ public:
     std::deque<QString> Musics;
     std::deque<QString> Folders;
     QStringList FolderStarts;
+    std::deque<std::optional<QString>> Texts;   // typed answers; when used up, the text offered
+    QStringList TextPrompts;
 
     QStringList Questions;
     QStringList Notices;
@@ -52,6 +54,13 @@ public:
     std::optional<QColor> Colour(const QColor&) override { return Take(Colours); }
     QString Picture(const QString&, const QString&) override { return Take(Pictures); }
     QString MusicFile(const QString&, const QString&) override { return Take(Musics); }
+    std::optional<QString> Text(const QString& prompt, const QString& initial) override
+    {
+        TextPrompts << prompt;
+        if (Texts.empty())
+            return initial;
+        return Take(Texts);
+    }
     QString Folder(const QString& start) override
     {
         FolderStarts << start;

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
+#include <queue>
+#include <random>
+#include <tuple>
 
 namespace {
 
@@ -117,6 +121,82 @@ TEST(PushPath, ImpossiblePushesGiveNothing)
     const auto along = w4::PushPath(b.View(), 1, 1, 2, 1, 4, 1);
     ASSERT_TRUE(along);
     EXPECT_EQ(*along, "RR");
+}
+
+// The cheapest push paths by brute force over (box cell, keeper cell), one step at a time: for
+// each cell the box can be taken to, the fewest pushes, then the fewest moves.
+std::map<int, std::pair<int, int>> CheapestByBruteForce(const Board& b, int boxX, int boxY)
+{
+    const auto free = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= b.Width || y >= b.Height)
+            return false;
+        const char c = b.Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+        return (x == boxX && y == boxY) || c == ' ' || c == '.' || c == '@' || c == '+';
+    };
+    const int cells = b.Width * b.Height;
+    std::vector<bool> seen(static_cast<std::size_t>(cells * cells), false);
+    std::map<int, std::pair<int, int>> cheapest;
+    using Entry = std::tuple<int, int, int, int>;   // pushes, moves, box, keeper
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    open.emplace(0, 0, boxY * b.Width + boxX, b.KeeperY * b.Width + b.KeeperX);
+    const int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
+    while (!open.empty()) {
+        const auto [pushes, moves, box, keeper] = open.top();
+        open.pop();
+        if (seen[static_cast<std::size_t>(box * cells + keeper)])
+            continue;   // popped in cost order: the first visit is the cheapest
+        seen[static_cast<std::size_t>(box * cells + keeper)] = true;
+        cheapest.emplace(box, std::pair{pushes, moves});
+        for (int d = 0; d < 4; ++d) {
+            const int kx = keeper % b.Width + dx[d], ky = keeper / b.Width + dy[d];
+            if (!free(kx, ky))
+                continue;
+            if (ky * b.Width + kx != box)
+                open.emplace(pushes, moves + 1, box, ky * b.Width + kx);
+            else if (free(kx + dx[d], ky + dy[d]))
+                open.emplace(pushes + 1, moves + 1, (ky + dy[d]) * b.Width + kx + dx[d], box);
+        }
+    }
+    return cheapest;
+}
+
+TEST(PushPath, AgreesWithABruteForceSearchOnRandomWarehouses)
+{
+    // Walls, other boxes and cut-off rooms at random: whether a box can be taken to each cell,
+    // and at what cost, must match a search that tries every step.
+    std::mt19937 random(26);
+    int found = 0, refused = 0;
+    for (int round = 0; round < 60; ++round) {
+        std::vector<std::string> rows(7, std::string(9, '#'));
+        for (int y = 1; y < 6; ++y)
+            for (int x = 1; x < 8; ++x) {
+                const int roll = static_cast<int>(random() % 10);
+                rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = roll < 2 ? '#' : roll < 3 ? '$' : ' ';
+            }
+        rows[3][4] = '$';
+        rows[3][3] = '@';
+        const Board b(rows);
+        const auto cheapest = CheapestByBruteForce(b, 4, 3);
+        for (int y = 1; y < 6; ++y)
+            for (int x = 1; x < 8; ++x) {
+                const char target = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+                if ((x == 4 && y == 3) || (target != ' ' && target != '@'))
+                    continue;
+                const auto path = w4::PushPath(b.View(), 3, 3, 4, 3, x, y);
+                const auto expected = cheapest.find(y * b.Width + x);
+                ASSERT_EQ(path.has_value(), expected != cheapest.end()) << "round " << round << " to " << x << "," << y;
+                if (!path) {
+                    ++refused;
+                    continue;
+                }
+                ++found;
+                EXPECT_EQ(Pushes(*path), expected->second.first);
+                EXPECT_EQ(static_cast<int>(path->size()), expected->second.second);
+                EXPECT_EQ(w4::PlayLetters(b.Rows(), *path)[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], '$');
+            }
+    }
+    EXPECT_GT(found, 100);
+    EXPECT_GT(refused, 100);
 }
 
 TEST(FirstPush, MarksTheBoxAndItsNextCell)

@@ -1,9 +1,11 @@
 // Snapshots: kept positions of an attempt, their text form, their file and the collection sections.
 #include "core/snapshots.h"
 #include "core/collection.h"
+#include "core/completion.h"
 #include "core/fileio.h"
 #include "core/history.h"
 #include "core/levelexport.h"
+#include "core/ulevel.h"
 #include "core/usokoban.h"
 #include "recording_frontend.h"
 
@@ -203,15 +205,69 @@ TEST_F(SnapshotTest, AnAttemptIsKeptOnlyWhenItWouldBeLost)
     EXPECT_TRUE(KeepAttempt(g));    // undone moves are part of the attempt
     EXPECT_FALSE(KeepAttempt(g));   // already kept: no second copy
     Play("l");
-    g.GameMode = ModeEditor;
+    g.AttemptMode = ModeSolution;   // a film's moves are no attempt of the player's
     EXPECT_FALSE(KeepAttempt(g));
-    g.GameMode = ModePlay;
+    g.AttemptMode = ModePlay;
     EXPECT_TRUE(KeepAttempt(g));
     const auto kept = ReadSnapshots(g, level);
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_TRUE(kept[0].Automatic && kept[1].Automatic);
     EXPECT_EQ(kept[0].Position, 0);
     EXPECT_EQ(kept[1].Position, 1);
+}
+
+// The window's part: every load offers the attempt it replaces, while it is still there.
+struct KeepingFrontend : RecordingFrontend {
+    GameState* Game = nullptr;
+    int Kept = 0;
+    void AttemptEnding() override { Kept += KeepAttempt(*Game); }
+};
+
+TEST(SnapshotLoads, EveryLoadThatWouldLoseAnAttemptKeepsItWithItsOwnLevel)
+{
+    TempFolder folder;
+    GameState g;
+    KeepingFrontend ui;
+    ui.Game = &g;
+    const std::string first = folder.Write("a.xsb", Level);
+    const std::string second = folder.Write("b.xsb", "#####\n#@$.#\n#####\n");
+    g.Playlist = {first, second};
+    LoadLevel(g, ui);
+    RedrawBoard(g, ui);
+    NextLevel(g, ui);                  // nothing played: nothing kept
+    PriorLevel(g, ui);
+    EXPECT_EQ(ui.Kept, 0);
+
+    MoveByLetter(g, ui, 'l');
+    NextLevel(g, ui);                  // the position counts for the level it was played on
+    EXPECT_EQ(ui.Kept, 1);
+    EXPECT_EQ(ReadSnapshots(g, first).size(), 1u);
+    EXPECT_TRUE(ReadSnapshots(g, second).empty());
+
+    MoveByLetter(g, ui, 'r');          // solves the second level: its solution was offered instead
+    EXPECT_EQ(ui.Kept, 1);
+
+    PriorLevel(g, ui);
+    MoveByLetter(g, ui, 'u');
+    RetryLevel(g, ui);                 // a reload
+    EXPECT_EQ(ui.Kept, 2);
+    MoveByLetter(g, ui, 'l');
+    MoveByLetter(g, ui, 'l');
+    g.GameMode = ModeEditor;           // a mode switch reloads in the new mode
+    LoadLevel(g, ui);
+    EXPECT_EQ(ui.Kept, 3);
+    g.GameMode = ModePlay;
+    LoadLevel(g, ui);                  // what was loaded in the editor is no attempt
+    RedrawBoard(g, ui);
+    EXPECT_EQ(ui.Kept, 3);
+
+    for (int i = 0; i < 3; ++i)
+        MoveByLetter(g, ui, 'l');
+    const Snapshot earlier = ReadSnapshots(g, first).front();
+    EXPECT_TRUE(RestoreSnapshot(g, ui, earlier));   // restoring keeps what it replaces
+    EXPECT_EQ(ui.Kept, 4);
+    EXPECT_EQ(ReadSnapshots(g, first).back().Letters, "lll");
+    EXPECT_EQ(g.HistoryLength, 2);
 }
 
 TEST_F(SnapshotTest, TheLastAutomaticSnapshotIsAnAttemptInProgressUntilASolutionIsNewer)
