@@ -98,8 +98,9 @@ struct GameState {
     bool WallVariants = true;
     Colour TransparencyColor = 0;
     Colour GridColor = 4210752;
-    // The skin picture in force (empty: the built-in set or an .ini set) and how an eight-row skin
-    // is read (0 guessed from its tiles, 1 animation strips, 2 the keeper facing its way).
+    // The skin picture chosen with Graphics > Load and kept in the settings (empty: the built-in
+    // set or an .ini set), and how an eight-row skin is read (0 guessed from its tiles, 1 animation
+    // strips, 2 the keeper facing its way).
     std::string SkinFile;
     std::int32_t SkinEightRows = 0;
 

@@ -4,6 +4,7 @@
 #include "render/displaymodes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace w4 {
@@ -25,9 +26,31 @@ struct Axis {
     std::int64_t First(std::int64_t k) const { return origin + CeilDiv(2 * k * shown - size, 2 * size); }
 };
 
+BoardHit HitOnScreenPixels(const GameState& g, int clientWidth, int clientHeight, int x, int y);
+
 } // namespace
 
-BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y)
+BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y, double pixelRatio)
+{
+    if (!(pixelRatio > 1.0))
+        return HitOnScreenPixels(g, clientWidth, clientHeight, x, y);
+    // The board is drawn on the screen's own pixels: hit it there, at the pixel under the centre
+    // of the logical one, and give the rectangle back in logical pixels.
+    const auto screen = [pixelRatio](int logical) { return static_cast<int>(logical * pixelRatio); };
+    const auto under = [pixelRatio](int logical) { return static_cast<int>(std::floor((logical + 0.5) * pixelRatio)); };
+    BoardHit hit = HitOnScreenPixels(g, screen(clientWidth), screen(clientHeight), under(x), under(y));
+    const auto back = [pixelRatio](int device) { return static_cast<int>(std::lround(device / pixelRatio)); };
+    const int right = back(hit.Left + hit.Width), bottom = back(hit.Top + hit.Height);
+    hit.Left = back(hit.Left);
+    hit.Top = back(hit.Top);
+    hit.Width = right - hit.Left;
+    hit.Height = bottom - hit.Top;
+    return hit;
+}
+
+namespace {
+
+BoardHit HitOnScreenPixels(const GameState& g, int clientWidth, int clientHeight, int x, int y)
 {
     BoardHit hit;
     const bool stretch = g.ForegroundStretched, proportional = g.ForegroundProportional;
@@ -62,6 +85,8 @@ BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int
     hit.Row = std::clamp(static_cast<int>((down.Source(y) - 1) / tileHeight), 0, rows - 1);
     return hit;
 }
+
+} // namespace
 
 bool IsLeftAlone(const MouseState& s)
 {

@@ -22,7 +22,9 @@ struct BoardHit {
 // the foreground mode in g (ForegroundStretched, ForegroundProportional). The rectangle is the
 // board's cells as drawn: the board picture (cells plus a one-pixel frame) placed and scaled by
 // BoardDisplayRect, each screen pixel taken from the picture pixel under its centre.
-BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y);
+// 'pixelRatio' is the screen's device pixels to a logical one, as given to DrawBoardPicture: the
+// cells are found where that draws them; the rectangle is in logical pixels.
+BoardHit BoardHitTest(const GameState& g, int clientWidth, int clientHeight, int x, int y, double pixelRatio = 1.0);
 
 // The buttons and modifier keys of one mouse event. Extra buttons and the Meta key are not part
 // of the state, as the program's own mouse rules never look at them.

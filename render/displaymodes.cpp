@@ -36,11 +36,23 @@ QRect BoardDisplayRect(QSize picture, QSize area, bool stretch, bool proportiona
     return QRect((cw - width) / 2, (ch - height) / 2, width, height);
 }
 
-void DrawBoardPicture(QPainter& painter, const QRect& area, const QImage& displayed, bool stretch, bool proportional)
+QRectF BoardShownRect(QSize picture, QSize area, bool stretch, bool proportional, double pixelRatio)
+{
+    if (!(pixelRatio > 1.0))
+        return QRectF(BoardDisplayRect(picture, area, stretch, proportional));
+    const QSize screen(static_cast<int>(area.width() * pixelRatio), static_cast<int>(area.height() * pixelRatio));
+    const QRect shown = BoardDisplayRect(picture, screen, stretch, proportional);
+    return QRectF(shown.x() / pixelRatio, shown.y() / pixelRatio, shown.width() / pixelRatio,
+                  shown.height() / pixelRatio);
+}
+
+void DrawBoardPicture(QPainter& painter, const QRect& area, const QImage& displayed, bool stretch, bool proportional,
+                      double pixelRatio)
 {
     if (displayed.isNull() || area.isEmpty())
         return;
-    const QRect target = BoardDisplayRect(displayed.size(), area.size(), stretch, proportional).translated(area.topLeft());
+    const QRectF target =
+        BoardShownRect(displayed.size(), area.size(), stretch, proportional, pixelRatio).translated(area.topLeft());
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -27,12 +27,13 @@ constexpr int MaxTileSize = 128;
 // A missing set file changes nothing.
 // A picture that cannot be loaded throws PictureError naming it: the pictures loaded before it
 // stay, and WallVariants stays as already read; the tile size and see-through tile do not change.
-// A tile size out of range throws GraphicsSetError and changes nothing.
+// A tile size out of range throws GraphicsSetError and changes nothing. The set's first picture
+// ends a skin in force (render/skin.h): its walls, cap, outside tile and facing keeper go.
 void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath);
 
 // Gives IMGNone the current tile size, filled with TransparencyColor, so 'X' cells are see-through,
-// and lays the transparent pixels of the set's pictures over TransparencyColor again, so that they
-// follow a change of the key colour.
+// and lays the transparent pixels of the set's pictures (or of the skin in force) over
+// TransparencyColor again, so that they follow a change of the key colour.
 void BuildNoneTile(const GameState& g, TileSet& tiles);
 
 // A tile picture as the board paints it: RGB32, with any transparent pixels laid over

@@ -186,7 +186,7 @@ void UpdateProgress(w4::WindowSeam& w, AssistParts& a)
 w4::BoardHit BoardHitOf(w4::WindowSeam& w, int x, int y)
 {
     const QWidget* area = w.BoardArea();
-    return w4::BoardHitTest(w.State(), area->width(), area->height(), x, y);
+    return w4::BoardHitTest(w.State(), area->width(), area->height(), x, y, area->devicePixelRatioF());
 }
 
 void ShowMessage(w4::WindowSeam& w, AssistParts& a)

@@ -336,6 +336,7 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
 
     LoadSettings();
     w4::BuildNoneTile(g, BoardPic->Tiles());
+    LoadStoredSkin();
     PaintBackground();
     StartMedia();
 

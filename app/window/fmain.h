@@ -145,6 +145,7 @@ public:
     // --- Graphics, Music, Sounds, Tools, Help ---
     void MNUGraphicsLoadClick();
     void POPGraphicsLoadClick();
+    void MNUGraphicsDirectionalPusherClick();   // eight-row skins: facing keeper or animation strips
     void MNUMusicPlayClick();
     void MNUMusicStopClick();
     void MNUMusicLoadClick();
@@ -204,6 +205,9 @@ public:
     void FormResize();
     // Rebuilds the background layers for the board area's current size.
     void PaintBackground();
+    // The skin kept in the settings at start; the Graphics check item's state.
+    void LoadStoredSkin();
+    void RefreshGraphicsItems();
     // Paints the background layers and the colour-keyed board picture into the board area.
     void IMGSokobanPaint(QPainter& painter);
 

@@ -10,6 +10,7 @@
 #include "render/boardpicture.h"
 #include "render/colours.h"
 #include "render/displaymodes.h"
+#include "render/skin.h"
 #include "render/ugraphics.h"
 
 #include <QAction>
@@ -308,22 +309,77 @@ void TFRMMain::IMGSokobanPaint(QPainter& painter)
         // As when building it: a background that cannot be drawn is left out, the board is not.
     }
     w4::DrawBoardPicture(painter, area, BoardPic->DisplayImage(), Game.ForegroundStretched,
-                         Game.ForegroundProportional);
+                         Game.ForegroundProportional, IMGSokoban->devicePixelRatioF());
     if (Help)
         Help->Paint(painter);
 }
 
-// Graphics > Load: a set of tile pictures replaces the built-in one until the program ends.
+// Graphics > Load: a set of tile pictures replaces the built-in one until the program ends; a skin
+// picture does too, and the settings keep it.
 void TFRMMain::MNUGraphicsLoadClick()
 {
-    const QString path =
-        dialogs.OpenFile(ProgramFolderText(), QStringLiteral("Sokoban Graphics (*.ini)"), QStringLiteral("ini"));
+    const QString path = dialogs.OpenFile(
+        ProgramFolderText(),
+        QStringLiteral("Sokoban Graphics and Skins (*.ini *.png *.bmp);;Sokoban Graphics (*.ini);;Skins (*.png *.bmp)"),
+        QStringLiteral("ini"));
     const std::string file = QFile::encodeName(path).toStdString();
     // A name typed for a file that is not there: nothing to load, nothing to redraw.
     if (path.isEmpty() || !w4::FileExists(file))
         return;
-    w4::LoadGraphicsSet(Game, BoardPic->Tiles(), file);
+    if (w4::IsSkinFileName(file)) {
+        // A new skin is read as its tiles suggest until the player says otherwise; a refused one
+        // (its error names the file and the reason) leaves the set and the choice as they were.
+        const std::int32_t choice = Game.SkinEightRows;
+        Game.SkinEightRows = 0;
+        try {
+            w4::LoadSkin(Game, BoardPic->Tiles(), file);
+        } catch (...) {
+            Game.SkinEightRows = choice;
+            throw;
+        }
+    } else {
+        w4::LoadGraphicsSet(Game, BoardPic->Tiles(), file);
+    }
+    RefreshGraphicsItems();
     w4::RedrawBoard(Game, *this);
 }
 
 void TFRMMain::POPGraphicsLoadClick() { MNUGraphicsLoadClick(); }
+
+void TFRMMain::MNUGraphicsDirectionalPusherClick()
+{
+    const auto& skin = BoardPic->Tiles().Skin;
+    if (!skin || skin->Grid.Rows != 8)
+        return;
+    w4::ChooseEightRowSkins(Game, BoardPic->Tiles(),
+                            skin->FacingKeeper ? w4::EightRowSkins::AnimationStrips : w4::EightRowSkins::FacingKeeper);
+    RefreshGraphicsItems();
+    w4::RedrawBoard(Game, *this);
+}
+
+// At start, the skin of the last run; one that cannot be read now leaves the built-in set, as a
+// background that cannot be drawn is left out, and stays in the settings for a later start.
+void TFRMMain::LoadStoredSkin()
+{
+    if (!Game.SkinFile.empty() && w4::FileExists(Game.SkinFile)) {
+        try {
+            w4::LoadSkin(Game, BoardPic->Tiles(), std::string(Game.SkinFile));
+        } catch (const std::exception&) {
+            // Refused before anything changed: the built-in set stays.
+        }
+    }
+    RefreshGraphicsItems();
+}
+
+// The check item says how the eight-row skin in force is read; it is there to use only then.
+void TFRMMain::RefreshGraphicsItems()
+{
+    const auto& skin = BoardPic->Tiles().Skin;
+    const bool eightRows = skin && skin->Grid.Rows == 8;
+    for (const char* prefix : {"MNU", "POP"})
+        if (QAction* item = MenuItem(QString::fromLatin1(prefix) + QStringLiteral("GraphicsDirectionalPusher"))) {
+            item->setCheckable(true);
+            item->setChecked(eightRows && skin->FacingKeeper);
+            item->setEnabled(eightRows);
+        }
+}

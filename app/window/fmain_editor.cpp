@@ -197,7 +197,8 @@ void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons butt
     if (Help && Help->MouseDown(position, buttons, modifiers))
         return;
     const w4::BoardHit hit =
-        w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), position.x(), position.y());
+        w4::BoardHitTest(Game, IMGSokoban->width(), IMGSokoban->height(), position.x(), position.y(),
+                         IMGSokoban->devicePixelRatioF());
     const auto editedCell = [&]() -> char {
         return Game.GameMode == w4::ModeEditor && hit.OnBoard && !Game.SnapshotHistory.empty()
                    ? Game.SnapshotHistory.front().Board[static_cast<std::size_t>(hit.Column)]

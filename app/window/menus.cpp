@@ -51,6 +51,8 @@ const std::vector<MenuRow>& MenuTable()
 
         {"Graphics", 0, "Graphics", "Graphismes", nullptr, nullptr},
         {"GraphicsLoad", 1, "Load", "Charger", &M::MNUGraphicsLoadClick, &M::POPGraphicsLoadClick},
+        {"GraphicsDirectionalPusher", 1, "Directional Pusher (8-Row Skins)", "Pousseur orienté (skins à 8 rangées)",
+         &M::MNUGraphicsDirectionalPusherClick, nullptr},
 
         {"Music", 0, "Music", "Musique", nullptr, nullptr},
         {"MusicPlay", 1, "Play", "Jouer", &M::MNUMusicPlayClick, nullptr},

@@ -70,6 +70,9 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     g.LevelListHeight = ini.ReadInteger("LEVELLIST", "Height", 0);
     g.LevelListSortColumn = ini.ReadInteger("LEVELLIST", "SortColumn", 0);
     g.LevelListSortOrder = std::clamp(ini.ReadInteger("LEVELLIST", "SortOrder", 0), 0, 1);
+
+    g.SkinFile = ini.ReadString("SKIN", "File", "");
+    g.SkinEightRows = std::clamp(ini.ReadInteger("SKIN", "EightRows", 0), 0, 2);
     return placement;
 }
 
@@ -120,6 +123,13 @@ void SaveSettings(const GameState& g, const WindowPlacement& window)
         ini.WriteInteger("LEVELLIST", "Height", g.LevelListHeight);
         ini.WriteInteger("LEVELLIST", "SortColumn", g.LevelListSortColumn);
         ini.WriteInteger("LEVELLIST", "SortOrder", g.LevelListSortOrder);
+    }
+
+    // The skin in force (graphics sets are not kept); the section appears with the first skin and
+    // is emptied, not removed, when a set takes its place.
+    if (!g.SkinFile.empty() || ini.SectionExists("SKIN")) {
+        ini.WriteString("SKIN", "File", g.SkinFile);
+        ini.WriteInteger("SKIN", "EightRows", g.SkinEightRows);
     }
 
     ini.Save();

@@ -27,6 +27,7 @@ public:
     QStringList Notices;
     QStringList Errors;
     QStringList OpenSuffixes;   // the default extension of each open dialog, in order
+    QStringList OpenFilters;    // the filter of each single-file open dialog, in order
 
     bool Question(const QString& text) override
     {
@@ -44,9 +45,10 @@ public:
         OpenSuffixes << defaultSuffix;
         return Take(FilesToOpen);
     }
-    QString OpenFile(const QString&, const QString&, const QString& defaultSuffix = QString()) override
+    QString OpenFile(const QString&, const QString& filter, const QString& defaultSuffix = QString()) override
     {
         OpenSuffixes << defaultSuffix;
+        OpenFilters << filter;
         return Take(FileToOpen);
     }
     QString SaveFile(const QString& folder, const QString&, const QString&) override

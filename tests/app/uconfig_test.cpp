@@ -129,6 +129,8 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryKey)
     g.MusicAutoPlay = true;
     g.SoundVolume = 55;
     g.SoundsEnabled = true;
+    g.SkinFile = "/skins/my skin.png";
+    g.SkinEightRows = 2;
     w4::SaveSettings(g, w4::WindowPlacement{false, -12, 34, 800, 600});
 
     w4::GameState back;
@@ -158,6 +160,8 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryKey)
     EXPECT_TRUE(back.MusicAutoPlay);
     EXPECT_EQ(back.SoundVolume, 55);
     EXPECT_TRUE(back.SoundsEnabled);
+    EXPECT_EQ(back.SkinFile, g.SkinFile);
+    EXPECT_EQ(back.SkinEightRows, 2);
 }
 
 TEST_F(SettingsTest, FileKeepsItsKeysInOrderWithCrLf)

@@ -116,6 +116,23 @@ TEST(BoardHitTestTest, StandardShrinksABoardThatDoesNotFit)
     EXPECT_EQ(hit.Row, 0);
 }
 
+TEST(BoardHitTestTest, AboveAPixelRatioOfOneCellsAreHitOnTheScreensPixels)
+{
+    // 2 x 2 cells of 64 pixels in 200 x 200 logical pixels at ratio 2: the 130-pixel picture is
+    // drawn on 130 screen pixels from screen pixel 135, so each cell is 32 logical pixels wide.
+    GameState g = MakeLevel({"##", "##"});
+    g.TileWidth = g.TileHeight = 64;
+    const BoardHit left = BoardHitTest(g, 200, 200, 99, 80, 2.0);
+    EXPECT_EQ(left.Left, 68);
+    EXPECT_EQ(left.Width, 64);
+    EXPECT_EQ(left.Column, 0);
+    EXPECT_EQ(left.Row, 0);
+    const BoardHit right = BoardHitTest(g, 200, 200, 100, 100, 2.0);
+    EXPECT_EQ(right.Column, 1);
+    EXPECT_EQ(right.Row, 1);
+    EXPECT_FALSE(BoardHitTest(g, 200, 200, 67, 80, 2.0).OnBoard);
+}
+
 TEST(BoardHitTestTest, NeitherSwitchHitsNothing)
 {
     const BoardHit hit = BoardHitTest(TenByEight(false, false), 640, 400, 300, 200);

@@ -56,5 +56,27 @@ TEST(DrawBoardPicture, WholePixelsAndKeyedPixelsLeftOut)
     }
 }
 
+TEST(DrawBoardPicture, AboveAPixelRatioOfOneEachPicturePixelIsOneScreenPixel)
+{
+    EXPECT_EQ(BoardShownRect({130, 130}, {200, 200}, false, true, 2.0), QRectF(67.5, 67.5, 65, 65));
+    EXPECT_EQ(BoardShownRect({130, 130}, {200, 200}, false, true, 1.0), QRectF(35, 35, 130, 130));
+
+    QImage board(4, 2, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 0; i < 8; ++i)
+        board.setPixel(i % 4, i / 4, qRgb(30 * i, 200, 40));
+    QImage screen(40, 20, QImage::Format_RGB32); // 20 x 10 logical pixels
+    screen.setDevicePixelRatio(2.0);
+    screen.fill(qRgb(0, 0, 90));
+    {
+        QPainter painter(&screen);
+        DrawBoardPicture(painter, QRect(0, 0, 20, 10), board, false, false, 2.0);
+    }
+    // Centred on the 40 x 20 screen pixels: from (18, 9), one screen pixel per picture pixel.
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(screen.pixel(18 + i % 4, 9 + i / 4), board.pixel(i % 4, i / 4)) << i;
+    EXPECT_EQ(screen.pixel(17, 9), qRgb(0, 0, 90));
+    EXPECT_EQ(screen.pixel(22, 10), qRgb(0, 0, 90));
+}
+
 } // namespace
 } // namespace w4
