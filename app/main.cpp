@@ -3,13 +3,17 @@
 #include "app/desktop/singleinstance.h"
 #include "app/window/dialogs.h"
 #include "app/window/fmain.h"
+#include "app/window/startuptrace.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
+    w4::StartupMark("main");
     w4::Application app(argc, argv);
+    w4::StartupMark("application object");
     app.setApplicationName(QStringLiteral("Warehaus4"));
     // Ties the window to the desktop entry that Tools > Associate Extension writes.
     app.setDesktopFileName(QStringLiteral("warehaus4"));
@@ -26,14 +30,18 @@ int main(int argc, char** argv)
     w4::SingleInstance instance;
     if (!instance.Start(arguments))
         return 0;
+    w4::StartupMark("single instance");
 
     app.setWindowIcon(w4::AppIcon());
+    w4::StartupMark("icon");
     const std::filesystem::path programFolder =
         QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator()))
             .toStdString();
     const w4::Folders folders = w4::ChooseFolders(w4::ProcessFolderInputs(programFolder, portable));
     w4::QtDialogs dialogs;
+    w4::StartupMark("folders");
     TFRMMain window(programFolder, folders, dialogs, arguments);
+    w4::StartupMark("window built");
     dialogs.SetParent(&window);
     app.SetErrorReporter([&dialogs](const QString& text) { dialogs.Error(text); });
 
@@ -44,5 +52,7 @@ int main(int argc, char** argv)
     // An installed copy with no home to keep its files in says so rather than fail at the first write.
     if (!folders.Missing.empty())
         dialogs.Error(QString::fromStdString(folders.Missing));
+    w4::StartupMark("window shown");
+    QTimer::singleShot(0, [] { w4::StartupMark("event loop"); });
     return app.exec();
 }

@@ -3,7 +3,7 @@
 #include "core/history.h"
 #include "core/usokoban.h"
 
-#include <SDL.h>
+#include "media/sdlapi.h"
 
 #include <algorithm>
 #include <limits>
@@ -58,34 +58,38 @@ GamepadCommand PollGamepad(GameState& g, Frontend& ui, GamepadReader& reader, Ga
 
 namespace {
 
+const sdl::Api& Sdl() { return *sdl::Load(); }
+
 class SdlGamepadReader final : public GamepadReader {
 public:
     SdlGamepadReader() = default;
     SdlGamepadReader(const SdlGamepadReader&) = delete;
     SdlGamepadReader& operator=(const SdlGamepadReader&) = delete;
     ~SdlGamepadReader() override {
-        if (joystick_) SDL_JoystickClose(joystick_);
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        if (joystick_) Sdl().SDL_JoystickClose(joystick_);
+        Sdl().SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 
     GamepadStates ReadStates(bool windowActive) override {
         // Qt runs the event loop, so nothing else pumps SDL: this update also notices devices
         // plugged in or pulled out since the last poll.
-        SDL_JoystickUpdate();
-        if (joystick_ && !SDL_JoystickGetAttached(joystick_)) {
-            SDL_JoystickClose(joystick_);
+        Sdl().SDL_JoystickUpdate();
+        if (joystick_ && !Sdl().SDL_JoystickGetAttached(joystick_)) {
+            Sdl().SDL_JoystickClose(joystick_);
             joystick_ = nullptr;
         }
-        if (!joystick_ && SDL_NumJoysticks() > 0) {
-            joystick_ = SDL_JoystickOpen(0);
-            if (joystick_) SDL_JoystickUpdate();
+        if (!joystick_ && Sdl().SDL_NumJoysticks() > 0) {
+            joystick_ = Sdl().SDL_JoystickOpen(0);
+            if (joystick_) Sdl().SDL_JoystickUpdate();
         }
         GamepadStates states;
         if (!windowActive || !joystick_) return states;
 
         // Deflected only beyond half-way from the centre; -32768 / 32768.0 is exactly -1.
         auto axis = [this](int index) {
-            return index < SDL_JoystickNumAxes(joystick_) ? SDL_JoystickGetAxis(joystick_, index) / 32768.0 : 0.0;
+            return index < Sdl().SDL_JoystickNumAxes(joystick_)
+                       ? Sdl().SDL_JoystickGetAxis(joystick_, index) / 32768.0
+                       : 0.0;
         };
         const double x = axis(0), y = axis(1);
         states[PadLeft] = x < -0.5;
@@ -94,17 +98,17 @@ public:
         states[PadDown] = y > 0.5;
 
         // Most pads put their cross on a hat; it drives the keeper like the stick.
-        if (SDL_JoystickNumHats(joystick_) > 0) {
-            const Uint8 hat = SDL_JoystickGetHat(joystick_, 0);
+        if (Sdl().SDL_JoystickNumHats(joystick_) > 0) {
+            const Uint8 hat = Sdl().SDL_JoystickGetHat(joystick_, 0);
             if (hat & SDL_HAT_LEFT) states[PadLeft] = true;
             if (hat & SDL_HAT_RIGHT) states[PadRight] = true;
             if (hat & SDL_HAT_UP) states[PadUp] = true;
             if (hat & SDL_HAT_DOWN) states[PadDown] = true;
         }
 
-        const int buttons = std::min(32, SDL_JoystickNumButtons(joystick_));
+        const int buttons = std::min(32, Sdl().SDL_JoystickNumButtons(joystick_));
         for (int b = 0; b < buttons; ++b)
-            if (SDL_JoystickGetButton(joystick_, b)) states[PadButton(b + 1)] = true;
+            if (Sdl().SDL_JoystickGetButton(joystick_, b)) states[PadButton(b + 1)] = true;
         return states;
     }
 
@@ -115,11 +119,12 @@ private:
 } // namespace
 
 std::unique_ptr<GamepadReader> OpenGamepadReader() {
+    if (sdl::Load() == nullptr) return std::make_unique<NoGamepadReader>();
     // Qt owns the process's signals, and nobody drains SDL's event queue: poll, never queue.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return std::make_unique<NoGamepadReader>();
-    SDL_JoystickEventState(SDL_IGNORE);
+    Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl().SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (Sdl().SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return std::make_unique<NoGamepadReader>();
+    Sdl().SDL_JoystickEventState(SDL_IGNORE);
     return std::make_unique<SdlGamepadReader>();
 }
 

@@ -1,7 +1,6 @@
 #include "media/usound.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "media/sdlapi.h"
 
 #include <algorithm>
 #include <array>
@@ -11,6 +10,8 @@
 namespace w4 {
 
 namespace {
+
+const sdl::Api& Sdl() { return *sdl::Load(); }
 
 constexpr std::array<Sample, 4> LoadOrder{Sample::Kick, Sample::Move, Sample::Push, Sample::Win};
 constexpr std::array<Sample, 4> FreeOrder{Sample::Move, Sample::Push, Sample::Kick, Sample::Win};
@@ -39,19 +40,20 @@ public:
     bool InitSound(const std::filesystem::path& programFolder) override {
         if (open_) return true;
         // Qt owns the process's signals; SDL must not turn Ctrl+C into an event nobody reads.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        Mix_Init(MIX_INIT_MOD | MIX_INIT_MID);
-        if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-            Mix_Quit();
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        Sdl().Mix_Init(MIX_INIT_MOD | MIX_INIT_MID);
+        if (Sdl().Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+            Sdl().Mix_Quit();
+            Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
         open_ = true;
-        Mix_AllocateChannels(64);
+        Sdl().Mix_AllocateChannels(64);
         for (Sample s : LoadOrder) {
             const auto path = SampleFilePath(programFolder, s);
-            if (IsRegularFile(path)) samples_[Slot(s)] = Mix_LoadWAV(path.string().c_str());
+            if (IsRegularFile(path))
+                samples_[Slot(s)] = Sdl().Mix_LoadWAV_RW(Sdl().SDL_RWFromFile(path.string().c_str(), "rb"), 1);
         }
         return true;
     }
@@ -62,62 +64,62 @@ public:
         const int sample = SampleDefaultVolume(soundVolumePercent);
         // libmodplug still sounds at mixer volume 0, so a muted module is never started.
         musicMuted_ = music == 0;
-        if (musicMuted_) Mix_HaltMusic();
-        Mix_VolumeMusic(music * MIX_MAX_VOLUME / 256);
+        if (musicMuted_) Sdl().Mix_HaltMusic();
+        Sdl().Mix_VolumeMusic(music * MIX_MAX_VOLUME / 256);
         for (Sample s : LoadOrder)
-            if (Mix_Chunk* chunk = samples_[Slot(s)]) Mix_VolumeChunk(chunk, sample * MIX_MAX_VOLUME / 255);
+            if (Mix_Chunk* chunk = samples_[Slot(s)]) Sdl().Mix_VolumeChunk(chunk, sample * MIX_MAX_VOLUME / 255);
     }
 
     void PlaySample(Sample sample) override {
         if (!open_) return;
-        if (Mix_Chunk* chunk = samples_[Slot(sample)]) Mix_PlayChannel(-1, chunk, 0);
+        if (Mix_Chunk* chunk = samples_[Slot(sample)]) Sdl().Mix_PlayChannelTimed(-1, chunk, 0, -1);
     }
 
     bool LoadSong(const std::string& path) override {
         if (!open_ || !IsRegularFile(path)) return false;
-        Mix_Music* loaded = Mix_LoadMUS(path.c_str());
-        if (music_) Mix_FreeMusic(music_);  // halts it first when it is the one playing
+        Mix_Music* loaded = Sdl().Mix_LoadMUS(path.c_str());
+        if (music_) Sdl().Mix_FreeMusic(music_);  // halts it first when it is the one playing
         music_ = loaded;
         // The settings' volume belongs to the module it was applied to: a new module plays at
         // the library's own volume (start-up applies the volumes after its load), so a volume of
         // 0 does not keep every later module silent.
         musicMuted_ = false;
-        Mix_VolumeMusic(MIX_MAX_VOLUME);
+        Sdl().Mix_VolumeMusic(MIX_MAX_VOLUME);
         return music_ != nullptr;
     }
 
     void PlaySong() override {
         if (!open_ || !music_ || musicMuted_) return;
         // Play while playing keeps the tune going rather than restarting it.
-        if (Mix_PlayingMusic() && !Mix_PausedMusic()) return;
-        Mix_PlayMusic(music_, -1);
+        if (Sdl().Mix_PlayingMusic() && !Sdl().Mix_PausedMusic()) return;
+        Sdl().Mix_PlayMusic(music_, -1);
     }
 
     void StopMusic() override {
-        if (open_) Mix_HaltMusic();
+        if (open_) Sdl().Mix_HaltMusic();
     }
 
     void CloseSound() override {
         if (!open_) return;
         for (Sample s : FreeOrder) {
-            if (Mix_Chunk* chunk = samples_[Slot(s)]) Mix_FreeChunk(chunk);
+            if (Mix_Chunk* chunk = samples_[Slot(s)]) Sdl().Mix_FreeChunk(chunk);
             samples_[Slot(s)] = nullptr;
         }
-        Mix_HaltMusic();
-        if (music_) Mix_FreeMusic(music_);
+        Sdl().Mix_HaltMusic();
+        if (music_) Sdl().Mix_FreeMusic(music_);
         music_ = nullptr;
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().Mix_CloseAudio();
+        Sdl().Mix_Quit();
+        Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
         open_ = false;
     }
 
     bool HasSample(Sample sample) const override { return samples_[Slot(sample)] != nullptr; }
     bool HasMusicModule() const override { return music_ != nullptr; }
     bool IsMusicPlaying() const override {
-        return open_ && music_ && Mix_PlayingMusic() && !Mix_PausedMusic();
+        return open_ && music_ && Sdl().Mix_PlayingMusic() && !Sdl().Mix_PausedMusic();
     }
-    bool IsSamplePlaying() const override { return open_ && Mix_Playing(-1) > 0; }
+    bool IsSamplePlaying() const override { return open_ && Sdl().Mix_Playing(-1) > 0; }
 
 private:
     bool open_ = false;
@@ -174,7 +176,10 @@ int SampleDefaultVolume(int soundVolumePercent) {
     return std::clamp(v, 0, 255);
 }
 
-std::unique_ptr<SoundSystem> MakeSdlSoundSystem() { return std::make_unique<SdlSoundSystem>(); }
+std::unique_ptr<SoundSystem> MakeSdlSoundSystem() {
+    if (sdl::Load() == nullptr) return std::make_unique<SilentSoundSystem>();
+    return std::make_unique<SdlSoundSystem>();
+}
 
 std::unique_ptr<SoundSystem> StartSound(const GameState& g) {
     std::unique_ptr<SoundSystem> sound = MakeSdlSoundSystem();

@@ -17,9 +17,10 @@ set(CPACK_PACKAGE_DESCRIPTION
 Warehaus4 comes with 270 levels by David W. Skinner, keeps your best
 solution for every level and replays it, and lets you paint your own
 levels in its editor. English and French.")
-# The libraries the programs link come from the built binaries; what Qt and SDL load at run
-# time (the X11 platform plugin, the General MIDI sound font) is named here.
+# The libraries the programs link come from the built binaries; what is loaded at run time (the
+# X11 platform plugin, SDL and SDL_mixer, which the game opens once its window shows, the General
+# MIDI sound font) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm")
 include(CPack)

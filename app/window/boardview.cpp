@@ -1,6 +1,7 @@
 #include "app/window/boardview.h"
 
 #include "app/window/fmain.h"
+#include "app/window/startuptrace.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -22,6 +23,11 @@ void TBoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     owner_.IMGSokobanPaint(painter);
+    static bool first = true;
+    if (first) {
+        first = false;
+        w4::StartupMark("first paint of the board");
+    }
 }
 
 void TBoardView::SetFormColor(const QColor& colour)

@@ -8,6 +8,7 @@
 #include "app/snapshots/snapshots.h"
 #include "app/window/boardview.h"
 #include "app/window/captions.h"
+#include "app/window/startuptrace.h"
 #include "app/window/troughstep.h"
 #include "app/window/uconfig.h"
 #include "core/fileio.h"
@@ -117,13 +118,17 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4:
     resize(640, 480);
     setMinimumSize(640, 480);
 
+    w4::StartupMark("window: base");
     BuildMenus();
+    w4::StartupMark("window: menus");
     BuildLayout();
+    w4::StartupMark("window: layout");
     BuildStatusBar();
     BuildTimers();
     Help = std::make_unique<w4::BoardHelp>(*this);
     Collections = std::make_unique<w4::Collections>(*this);
     SnapshotKeeper = std::make_unique<w4::Snapshots>(*this);
+    w4::StartupMark("window: status bar, timers, help");
     FormCreate(commandLineFiles);
 }
 
@@ -317,6 +322,7 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     // The hand-over channel and the drop target come first, so nothing sent meanwhile is lost.
     StartShell();
     qApp->installEventFilter(this);
+    w4::StartupMark("create: shell");
 
     g.GameMode = w4::ModePlay;
     IMGBackground.Visible = IMGTexture.Visible = IMGPicture.Visible = false;
@@ -333,23 +339,30 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     g.FilmPosition = 0;
     g.WallVariants = true;
     BuildTools();
+    w4::StartupMark("create: editor palette");
 
     LoadSettings();
+    w4::StartupMark("create: settings");
     w4::BuildNoneTile(g, BoardPic->Tiles());
     LoadStoredSkin();
     PaintBackground();
-    StartMedia();
+    w4::StartupMark("create: background");
+    // Sound and the gamepad open once the window shows (showEvent), or at their first use.
 
     w4::ReadPlaylistFile(g);
+    w4::StartupMark("create: playlist");
 
     (g.LanguageNumber == w4::LanguageFrench ? BTNFrancais : BTNEnglish)->setChecked(true);
     ApplyLanguage();
     RefreshStatus();
+    w4::StartupMark("create: language, status");
 
     AddCommandLineFiles(commandLineFiles);
     if (g.Playlist.empty())
         w4::FillDefaultPlaylist(g);
+    w4::StartupMark("create: command line, default playlist");
     SetGameMode(g.GameMode);
+    w4::StartupMark("create: first level and its picture");
 
     TimerStatus->start();
     Started = true;
@@ -536,6 +549,18 @@ void TFRMMain::Guarded(const std::function<void()>& command)
 // The folder the file choosers open in: where the levels, graphics and music are.
 QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(w4::DataFolder(Game).string().c_str()); }
 QString TFRMMain::SaveFolderText() const { return QFile::decodeName(w4::SaveDialogFolder(Game).string().c_str()); }
+
+// Opening sound and the gamepad (loading SDL, starting its audio) is the slowest step of the
+// start and the window does not need it to appear: it runs in the event loop's first turn after
+// the window has been asked to show.
+void TFRMMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!MediaStarted && !MediaQueued) {
+        MediaQueued = true;
+        QTimer::singleShot(0, this, [this] { Guarded([this] { StartMedia(); }); });
+    }
+}
 
 void TFRMMain::resizeEvent(QResizeEvent* event)
 {

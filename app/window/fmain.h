@@ -78,8 +78,9 @@ public:
     QAction* MenuItem(const QString& name) const override;
     QString StatusText(int panel) const;
     const w4::BoardPicture& Picture() const { return *BoardPic; }
-    // The sound output, for what it holds and plays (the silent system until start-up opens it).
-    const w4::SoundSystem& SoundOutput() const { return *Sound; }
+    // The sound output, for what it holds and plays; asking opens it when the first frame has not
+    // yet done so.
+    const w4::SoundSystem& SoundOutput();
 
     // --- Frontend: the core's way to the screen, the speakers and the user ---
     void DrawCell(int x, int y) override;
@@ -309,6 +310,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -318,7 +320,7 @@ private:
     void BuildMenus();
     void BuildStatusBar();
     void BuildTimers();
-    void StartMedia();   // sound output, effects, music module, volumes, auto-play
+    void StartMedia();   // sound output, effects, music module, volumes, auto-play; once
     void CloseMedia();   // stops and releases everything the sound system holds
     void StartShell();   // registered hand-over channel and drop target
     void BuildTools();   // the editor palette's pictures
@@ -353,4 +355,6 @@ private:
     std::map<QString, QAction*> MenuItems;
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end
+    bool MediaStarted = false;   // StartMedia has run (or the quit has closed media for good)
+    bool MediaQueued = false;    // the first show has asked for StartMedia
 };

@@ -1,28 +1,57 @@
 // Music and Sounds menus, the sound output and the gamepad.
 #include "app/window/fmain.h"
 
+#include "app/window/startuptrace.h"
+
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
 // Opens the sound output, loads the effects and the music module, applies the volumes and
-// starts the music when it was playing at the last quit. The gamepad reader opens here too, so
-// the first tick of TMRGamepad finds it.
+// starts the music when it was playing at the last quit. The gamepad reader opens here too. Runs
+// once, after the window is first shown or at the first use of sound, whichever comes first;
+// until then the silent system and no gamepad stand in. Never after the quit.
 void TFRMMain::StartMedia()
 {
+    if (MediaStarted)
+        return;
+    MediaStarted = true;
     Sound = w4::StartSound(Game);
     Gamepad = w4::OpenGamepadReader();
+    w4::StartupMark("sound and gamepad");
 }
 
 // Stops the music and releases the effects and the module.
-void TFRMMain::CloseMedia() { Sound->CloseSound(); }
+void TFRMMain::CloseMedia()
+{
+    MediaStarted = true;   // nothing opens after the quit
+    Sound->CloseSound();
+}
+
+const w4::SoundSystem& TFRMMain::SoundOutput()
+{
+    StartMedia();
+    return *Sound;
+}
 
 // Plays an effect when sounds are enabled.
-void TFRMMain::PlaySample(w4::Sample sample) { w4::PlaySample(Game, *Sound, sample); }
+void TFRMMain::PlaySample(w4::Sample sample)
+{
+    StartMedia();
+    w4::PlaySample(Game, *Sound, sample);
+}
 
-void TFRMMain::MNUMusicPlayClick() { w4::MusicPlay(Game, *Sound); }
-void TFRMMain::MNUMusicStopClick() { w4::MusicStop(Game, *Sound); }
+void TFRMMain::MNUMusicPlayClick()
+{
+    StartMedia();
+    w4::MusicPlay(Game, *Sound);
+}
+void TFRMMain::MNUMusicStopClick()
+{
+    StartMedia();
+    w4::MusicStop(Game, *Sound);
+}
 
 // Chooses a music file, then loads and plays it. The chooser opens where the current music file
 // lives, else in the program folder.
@@ -35,6 +64,7 @@ void TFRMMain::MNUMusicLoadClick()
         dialogs.MusicFile(folder, QString::fromStdString(w4::ToQtFileFilter(w4::MusicFileFilter)));
     if (file.isEmpty())
         return;
+    StartMedia();
     w4::MusicLoad(Game, *Sound, QFile::encodeName(file).toStdString());
 }
 
