@@ -1,8 +1,8 @@
-#include "app/appicon.h"
-#include "app/application.h"
-#include "app/dialogs.h"
-#include "app/fmain.h"
-#include "app/singleinstance.h"
+#include "app/desktop/appicon.h"
+#include "app/desktop/application.h"
+#include "app/desktop/singleinstance.h"
+#include "app/window/dialogs.h"
+#include "app/window/fmain.h"
 
 #include <QDir>
 #include <QFile>

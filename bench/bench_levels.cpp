@@ -1,7 +1,7 @@
 // The Levels window: opening it over a playlist of 270 and of 5 000 level files, from the call
 // to the first painted window, with nothing read before (cold) and with everything read before
 // (warm); and the background pass that reads every file.
-#include "app/flevels.h"
+#include "app/levels/flevels.h"
 #include "render/builtintiles.h"
 
 #include <QApplication>

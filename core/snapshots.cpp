@@ -307,23 +307,6 @@ std::vector<std::string> PositionRows(const std::vector<std::string>& start, con
     return rows;
 }
 
-std::vector<std::string> StartRows(const GameState& g)
-{
-    std::vector<std::string> rows;
-    if (g.SnapshotHistory.empty())
-        return rows;
-    const BoardGrid& board = g.SnapshotHistory[0].Board;
-    const int width = std::clamp(g.LevelWidth, 0, MaxLevelSize);
-    const int height = std::clamp(g.LevelHeight, 0, MaxLevelSize);
-    for (int y = 0; y < height; ++y) {
-        std::string row(static_cast<std::size_t>(width), ' ');
-        for (int x = 0; x < width; ++x)
-            row[static_cast<std::size_t>(x)] = board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 // --- Store -----------------------------------------------------------------------------------
 
 std::string SnapshotFilePath(const std::string& levelPath)

@@ -5,6 +5,7 @@
 // "Snapshot" section of the collection format, the position marked by '*' inside the letters,
 // one file per level kept where the level's solution file is kept. No Qt here.
 
+#include "core/completion.h"
 #include "core/frontend.h"
 #include "core/uglobal.h"
 
@@ -62,8 +63,7 @@ bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s);
 // The board at the snapshot's position, one string per row, replayed from `start` (rows as the
 // level list has them: 'X' outside); moves the board refuses end the replay there.
 std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s);
-// The start rows of the level in play (record 0), for PositionRows.
-std::vector<std::string> StartRows(const GameState& g);
+// The start rows of the level in play (record 0) come from StartRows in core/completion.h.
 
 // --- Store -----------------------------------------------------------------------------------
 

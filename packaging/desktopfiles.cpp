@@ -2,8 +2,8 @@
 // Associate Extension uses for a portable copy, so the two never show different things:
 //   <out>/icons/<n>x<n>/warehaus4.png, <out>/warehaus4.desktop, <out>/warehaus4.xml
 // Usage: w4desktopfiles <out folder> <size>...
-#include "app/appicon.h"
-#include "app/association.h"
+#include "app/desktop/appicon.h"
+#include "app/desktop/association.h"
 #include "core/fileio.h"
 
 #include <QFile>

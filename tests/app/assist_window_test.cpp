@@ -2,7 +2,7 @@
 // the solver's film and the way back to the last position that can still be won.
 #include "window_fixture.h"
 
-#include "app/boardview.h"
+#include "app/window/boardview.h"
 #include "core/completion.h"
 #include "core/pathing.h"
 #include "editor/boardmouse.h"

@@ -1,6 +1,6 @@
 // The halving search for the last winnable position of an attempt, with the verdicts given by
 // the test: which positions it asks about and how it treats a check that ran out of time.
-#include "app/assistsearch.h"
+#include "app/help/assistsearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Tools > Associate Extension on a freedesktop desktop, the help links and the program's icon.
-#include "app/appicon.h"
-#include "app/association.h"
-#include "app/links.h"
+#include "app/desktop/appicon.h"
+#include "app/desktop/association.h"
+#include "app/desktop/links.h"
 
 #include "core/fileio.h"
 

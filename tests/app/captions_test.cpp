@@ -1,6 +1,6 @@
 // Switching language rewrites both menus, the buttons, the labels and the status bar at once.
-#include "app/captions.h"
-#include "app/menus.h"
+#include "app/window/captions.h"
+#include "app/window/menus.h"
 #include "window_fixture.h"
 
 #include <QAction>

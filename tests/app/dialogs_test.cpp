@@ -1,5 +1,5 @@
 // The real picture chooser, opened and closed from inside its own event loop.
-#include "app/dialogs.h"
+#include "app/window/dialogs.h"
 #include "window_fixture.h"
 
 #include <QFileDialog>

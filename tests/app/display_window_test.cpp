@@ -2,7 +2,7 @@
 // backgrounds behind it, and full screen entered and left by button and keys.
 #include "window_fixture.h"
 
-#include "app/boardview.h"
+#include "app/window/boardview.h"
 #include "editor/boardmouse.h"
 #include "render/boardpicture.h"
 

@@ -6,7 +6,7 @@
 #include "editor/boardmouse.h"
 #include "editor/fxsbinfos.h"
 #include "render/builtintiles.h"
-#include "app/boardview.h"
+#include "app/window/boardview.h"
 
 #include <QAction>
 #include <QLabel>

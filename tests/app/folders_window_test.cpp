@@ -1,7 +1,7 @@
 // Quitting when the settings cannot be written, and a window run the installed way.
 #include "window_fixture.h"
 
-#include "app/uconfig.h"
+#include "app/window/uconfig.h"
 #include "core/ulevel.h"
 
 namespace w4test {

@@ -1,5 +1,5 @@
 // Files from outside the window: a later start's arguments, the first start's command line, drops.
-#include "app/handover.h"
+#include "app/desktop/handover.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // compares with the navigation buttons, its settings; and the habitual undo keys.
 #include "window_fixture.h"
 
-#include "app/flevels.h"
+#include "app/levels/flevels.h"
 #include "core/fileio.h"
 #include "core/levelsummary.h"
 #include "render/boardpicture.h"

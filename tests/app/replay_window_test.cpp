@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "editor/boardmouse.h"
-#include "app/boardview.h"
+#include "app/window/boardview.h"
 
 #include <QPushButton>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs answered from a script, recording what the window asked and showed.
 
-#include "app/dialogs.h"
+#include "app/window/dialogs.h"
 
 #include <deque>
 

@@ -2,10 +2,10 @@
 // file association and the help links, driven through the window's own menus and events.
 #include "window_fixture.h"
 
-#include "app/association.h"
-#include "app/boardview.h"
-#include "app/links.h"
-#include "app/singleinstance.h"
+#include "app/desktop/association.h"
+#include "app/window/boardview.h"
+#include "app/desktop/links.h"
+#include "app/desktop/singleinstance.h"
 #include "render/boardpicture.h"
 
 #include <QAction>

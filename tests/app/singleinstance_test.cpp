@@ -1,8 +1,8 @@
 // One running window per desktop: later starts hand over their arguments through a local socket.
 // The second process of these tests is this test program itself, started with an environment
 // variable that turns one of the "Child" tests below into a sender or a running instance.
-#include "app/handover.h"
-#include "app/singleinstance.h"
+#include "app/desktop/handover.h"
+#include "app/desktop/singleinstance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The settings file: defaults, clamps, number forms and the round trip, then the window's use of it.
-#include "app/uconfig.h"
+#include "app/window/uconfig.h"
 #include "core/fileio.h"
 #include "window_fixture.h"
 

@@ -2,7 +2,7 @@
 // extensions, the undo/redo bar's thumb and trough, the window placement across starts.
 #include "window_fixture.h"
 
-#include "app/dialogs.h"
+#include "app/window/dialogs.h"
 
 #include <QFileDialog>
 #include <QScrollBar>

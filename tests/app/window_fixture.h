@@ -2,7 +2,7 @@
 // A real main window in a temporary program folder, driven by key events through its QWindow
 // (so the window's key preview sees them as it would a real key) and answered by scripted dialogs.
 
-#include "app/fmain.h"
+#include "app/window/fmain.h"
 #include "scripted_dialogs.h"
 
 #include <QApplication>

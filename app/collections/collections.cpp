@@ -1,0 +1,268 @@
+// Collections and the clipboard: File > Import Collection, Export Playlist, and copying and
+// pasting levels and solutions as text.
+#include "app/collections/collections.h"
+
+#include "app/window/captions.h"
+#include "app/window/dialogs.h"
+#include "app/window/windowseam.h"
+
+#include "core/collection.h"
+#include "core/fileio.h"
+#include "core/folders.h"
+#include "core/frontend.h"
+#include "core/levelexport.h"
+#include "core/loading.h"
+#include "core/usokoban.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString LevelFilter = QStringLiteral("Sokoban XSB Levels (*.xsb)");
+const QString CollectionFilter =
+    QStringLiteral("Sokoban collections (*.sok *.txt *.xsb *.SOK *.TXT *.XSB);;All files (*)");
+
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// The reasons a summary lists, one a line; a long list ends with how many more there were.
+QString SkippedLines(const w4::LevelCollection& collection, int language)
+{
+    constexpr std::size_t Shown = 15;
+    QString text;
+    for (std::size_t i = 0; i < collection.Skipped.size() && i < Shown; ++i)
+        text += QStringLiteral("\r\n") + QString::fromStdString(w4::SkippedItemText(collection.Skipped[i], language));
+    if (collection.Skipped.size() > Shown) {
+        const QString more = QString::number(collection.Skipped.size() - Shown);
+        text += QStringLiteral("\r\n") +
+                (language == w4::LanguageFrench ? QStringLiteral("… et %1 de plus") : QStringLiteral("… and %1 more")).arg(more);
+    }
+    return text;
+}
+
+int SkippedLevels(const w4::LevelCollection& collection)
+{
+    int count = 0;
+    for (const w4::SkippedItem& item : collection.Skipped)
+        if (item.Reason == w4::SkipReason::NoKeeper || item.Reason == w4::SkipReason::SeveralKeepers ||
+            item.Reason == w4::SkipReason::TooLarge)
+            ++count;
+    return count;
+}
+
+// Writes the planned files on a worker thread while a progress box with Cancel shows how far it
+// got; the window keeps repainting. The worker gets its own copies.
+w4::ImportResult RunImport(QWidget* parent, const QString& caption, const QString& cancel,
+                           const w4::LevelCollection& collection, const std::vector<w4::ImportTarget>& plan)
+{
+    auto progress = std::make_shared<w4::ImportProgress>();
+    auto result = std::make_shared<w4::ImportResult>();
+    QThread* worker = QThread::create([progress, result, collection, plan] {
+        *result = w4::WriteImport(collection, plan, *progress);
+    });
+    QProgressDialog box(caption, cancel, 0, static_cast<int>(plan.size()), parent);
+    box.setWindowModality(Qt::WindowModal);
+    box.setMinimumDuration(300);
+    box.setAutoReset(false);
+    QObject::connect(&box, &QProgressDialog::canceled, [progress] { progress->Cancel = true; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&box, progress] { box.setValue(progress->Done.load()); });
+    QEventLoop loop;
+    // Queued to this thread, so a worker that ends at once still ends the loop once it runs.
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    poll.start(50);
+    loop.exec();
+    worker->wait();
+    delete worker;
+    box.reset();
+    return *result;
+}
+
+} // namespace
+
+void w4::Collections::Import()
+{
+    w4::GameState& g = window_.State();
+    const int language = g.LanguageNumber;
+    const QString file = window_.Dialog().OpenFile(window_.ProgramFolderText(), CollectionFilter);
+    if (file.isEmpty())
+        return;
+    const w4::LevelCollection collection = w4::ReadCollectionFile(PathBytes(file));
+    if (collection.Levels.empty()) {
+        window_.Dialog().Notice(w4::WithPath(w4::Choose(g, "No level could be read from this file.",
+                                               "Aucun niveau n'a pu être lu dans ce fichier."),
+                                    file) +
+                       SkippedLines(collection, language));
+        return;
+    }
+
+    // The proposed folder is a new one named after the collection, beside it. It is made so the
+    // chooser can open on it, and taken away again when it is not used.
+    const QFileInfo info(file);
+    const QString proposed = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    const bool made = !QFileInfo::exists(proposed) && QDir().mkpath(proposed);
+    const QString folder = window_.Dialog().Folder(proposed);
+    if (made && QDir(folder).absolutePath() != QDir(proposed).absolutePath())
+        QDir().rmdir(proposed);
+    if (folder.isEmpty())
+        return;
+
+    const std::vector<w4::ImportTarget> plan = w4::PlanImport(collection, PathBytes(QDir(folder).absolutePath()));
+    const std::vector<std::string> existing = w4::ExistingTargets(plan);
+    if (!existing.empty()) {
+        const QString question =
+            (language == w4::LanguageFrench
+                 ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2). Voulez-vous les remplacer ?")
+                 : QStringLiteral("%1 files exist already in this folder (the first: %2). Do you want to replace them ?"))
+                .arg(existing.size())
+                .arg(QFileInfo(PathText(existing.front())).fileName());
+        if (!window_.Dialog().Question(w4::WithPath(question, folder)))
+            return;
+    }
+
+    const w4::ImportResult result =
+        RunImport(window_.Window(), w4::Choose(g, "Importing the levels…", "Importation des niveaux…"),
+                  w4::Choose(g, "Cancel", "Annuler"), collection, plan);
+
+    // Whatever was written joins the playlist, also when the import stopped part-way.
+    if (!result.Written.empty()) {
+        g.LevelIndex = static_cast<std::int32_t>(g.Playlist.size());
+        for (const std::string& path : result.Written)
+            g.Playlist.push_back(path);
+        w4::LoadLevel(g, window_.Screen());
+        w4::RedrawBoard(g, window_.Screen());
+        g.LastOpenTime = g.Now();
+    }
+
+    const int written = static_cast<int>(result.Written.size());
+    if (!result.Error.empty()) {
+        window_.Dialog().Error((language == w4::LanguageFrench
+                           ? QStringLiteral("L'importation s'est arrêtée au niveau %1 : %2\r\nLes %3 niveaux écrits avant "
+                                            "sont dans la liste.")
+                           : QStringLiteral("The import stopped at level %1: %2\r\nThe %3 levels written before it are in "
+                                            "the playlist."))
+                          .arg(result.StoppedAtLevel)
+                          .arg(QString::fromStdString(result.Error))
+                          .arg(written));
+        return;
+    }
+    QString summary = (language == w4::LanguageFrench
+                           ? QStringLiteral("%1 niveaux importés, %2 avec solution, %3 écartés")
+                           : QStringLiteral("%1 levels imported, %2 with solutions, %3 skipped"))
+                          .arg(written)
+                          .arg(result.WithSolutions)
+                          .arg(SkippedLevels(collection));
+    if (result.Cancelled)
+        summary += QStringLiteral("\r\n") + w4::Choose(g, "The import was cancelled; the levels written before stay.",
+                                                       "L'importation a été annulée ; les niveaux déjà écrits restent.");
+    window_.Dialog().Notice(w4::WithPath(summary, folder) + SkippedLines(collection, language));
+}
+
+void w4::Collections::ExportPlaylist()
+{
+    w4::GameState& g = window_.State();
+    if (g.Playlist.empty())
+        return;
+    const QString path = window_.Dialog().SaveFile(window_.ProgramFolderText(), CollectionFilter, QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    const w4::ExportResult result = w4::ExportPlaylist(g, PathBytes(path));
+    QString text = (g.LanguageNumber == w4::LanguageFrench ? QStringLiteral("%1 niveaux exportés")
+                                                               : QStringLiteral("%1 levels exported"))
+                       .arg(result.Written);
+    text = w4::WithPath(text, path);
+    if (!result.Missing.empty()) {
+        text += QStringLiteral("\r\n") + w4::Choose(g, "Left out (no such file, or no board):",
+                                                    "Ecartés (fichier absent ou sans plateau) :");
+        for (const std::string& missing : result.Missing)
+            text += QStringLiteral("\r\n") + PathText(missing);
+    }
+    window_.Dialog().Notice(text);
+}
+
+void w4::Collections::CopyLevel()
+{
+    w4::GameState& g = window_.State();
+    const std::string text = w4::LevelClipboardText(g);
+    if (!text.empty())
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+}
+
+// The pasted level goes the way of File > New: a file chosen in the save dialog, a new playlist
+// entry, the editor. Cancelling the dialog leaves everything as it was.
+void w4::Collections::PasteLevel()
+{
+    w4::GameState& g = window_.State();
+    const QString pasted = QGuiApplication::clipboard()->text();
+    const w4::LevelCollection collection = w4::ReadCollection(pasted.toStdString());
+    if (collection.Levels.empty()) {
+        window_.Dialog().Notice(w4::Choose(g, "The clipboard holds no level.", "Le presse-papiers ne contient aucun niveau.") +
+                       SkippedLines(collection, g.LanguageNumber));
+        return;
+    }
+    const QString path = window_.Dialog().SaveFile(window_.ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    if (path.isEmpty())
+        return;
+    const w4::CollectionLevel& level = collection.Levels.front();
+    const std::string file = PathBytes(path);
+    w4::WriteLevelFile(w4::LevelState(level.Rows, level.Header), file);
+    if (!level.Solutions.empty()) {
+        const std::string solution = w4::SolutionFilePathFor(g, file);
+        w4::MakeFolderFor(g, solution);
+        w4::WriteSolutionFile(solution, level.BestSolution());
+    }
+    g.LevelIndex = static_cast<std::int32_t>(g.Playlist.size());
+    g.Playlist.push_back(file);
+    g.LastOpenTime = g.Now();
+    window_.SetGameMode(w4::ModeEditor);
+}
+
+void w4::Collections::CopySolution()
+{
+    w4::GameState& g = window_.State();
+    const std::string letters = !g.StoredSolution.empty() ? g.StoredSolution : w4::SolutionLetters(g);
+    if (!letters.empty())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(letters));
+}
+
+void w4::Collections::PasteSolution()
+{
+    w4::GameState& g = window_.State();
+    if (g.Playlist.empty() || g.LevelWidth <= 0 || g.LevelHeight <= 0)
+        return;
+    const w4::PastedSolution pasted = w4::CheckPastedSolution(g, QGuiApplication::clipboard()->text().toStdString());
+    const bool french = g.LanguageNumber == w4::LanguageFrench;
+    if (pasted.NotMoves) {
+        window_.Dialog().Notice(w4::Choose(g, "The clipboard holds no moves.", "Le presse-papiers ne contient aucun mouvement."));
+        return;
+    }
+    if (pasted.FailedMove > 0) {
+        window_.Dialog().Notice((french ? QStringLiteral("La solution échoue au mouvement %1.")
+                               : QStringLiteral("The solution fails at move %1."))
+                           .arg(pasted.FailedMove));
+        return;
+    }
+    if (!pasted.Solves) {
+        window_.Dialog().Notice((french ? QStringLiteral("Après ses %1 mouvements, le niveau n'est pas résolu.")
+                               : QStringLiteral("After its %1 moves the level is not solved."))
+                           .arg(pasted.Letters.size()));
+        return;
+    }
+    w4::OfferToKeepSolution(g, window_.Screen(), pasted.Letters);
+    // Shown in solution mode: the reload reads the stored solution, then the pasted one takes
+    // its place for the film.
+    window_.SetGameMode(w4::ModeSolution);
+    g.StoredSolution = pasted.Letters;
+    g.FilmPosition = 0;
+}

@@ -1,0 +1,333 @@
+#pragma once
+// The main window: owner of the one GameState, the board picture, the timers and the dialogs.
+// Its handlers stay short: each calls into the core or a unit and nothing more. The handlers are
+// spread over files by role (fmain_editor.cpp, fmain_replay.cpp, fmain_display.cpp,
+// fmain_media.cpp, fmain_shell.cpp, keyboard.cpp, status.cpp, captions.cpp, menus.cpp). Help at
+// the board (app/help) and collections (app/collections) are objects of their own that see the
+// window through its seam (windowseam.h); the window forwards one line per command to them.
+
+#include "app/window/dialogs.h"
+#include "app/window/windowseam.h"
+#include "core/frontend.h"
+#include "core/uglobal.h"
+#include "media/ugamepad.h"
+#include "media/usound.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QByteArrayList>
+#include <QStringList>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
+class TBoardView;
+class TFRMLevels;
+
+namespace w4 {
+class BoardHelp;
+class BoardPicture;
+class Collections;
+}
+
+// State of the single-instance server and hand-over; defined in fmain_shell.cpp.
+struct ShellParts;
+struct ShellPartsDeleter {
+    void operator()(ShellParts* parts) const;
+};
+
+// One background layer of the board area (plain or gradient colour, tiled texture, picture).
+struct BackgroundLayer {
+    QImage Image;
+    bool Visible = false;
+};
+
+class TFRMMain : public QMainWindow, public w4::Frontend, public w4::WindowSeam {
+    Q_OBJECT
+
+public:
+    TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QByteArrayList commandLineFiles = {},
+             QWidget* parent = nullptr);
+    // The same, with the folders of an installed or portable run (core/folders.h).
+    TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
+             QByteArrayList commandLineFiles = {}, QWidget* parent = nullptr);
+    ~TFRMMain() override;
+
+    w4::GameState& State() override { return Game; }
+    const w4::GameState& State() const { return Game; }
+    w4::Dialogs& Dialog() override { return dialogs; }
+
+    // A menu item by its name ("MNUFileOpen", "POPFileOpen", also the submenus "MNUFile").
+    QAction* MenuItem(const QString& name) const override;
+    QString StatusText(int panel) const;
+    const w4::BoardPicture& Picture() const { return *BoardPic; }
+    // The sound output, for what it holds and plays (the silent system until start-up opens it).
+    const w4::SoundSystem& SoundOutput() const { return *Sound; }
+
+    // --- Frontend: the core's way to the screen, the speakers and the user ---
+    void DrawCell(int x, int y) override;
+    void PaintBoard() override;
+    void RefreshStatus() override;
+    void PlaySample(w4::Sample sample) override;
+    void SetHistoryBarRange(int maximum, int position) override;
+    void SetHistoryBarPosition(int position) override;
+    void EnableHistoryBar(bool enabled) override;
+    void StopReplayTimer() override;
+    bool AskQuestion(const std::string& text) override;
+    void ShowNotice(const std::string& text) override;
+
+    // --- Window life ---
+    void FormCreate(const QByteArrayList& commandLineFiles);
+    // Asks the quit question and, on Yes, saves; false keeps the window open.
+    bool FormClose();
+    void SetGameMode(int mode) override;
+    void ApplyLanguage();
+    // Shows an error message: the general error handler of the window's commands.
+    void ReportError(const QString& text);
+    // Runs a command under the general error handler: an exception ends the command and its
+    // text is shown.
+    void Guarded(const std::function<void()>& command) override;
+
+    // --- File menu (Part of the playlist) ---
+    void MNUFileNewClick();
+    void MNUFileOpenClick();
+    void MNUFileSaveClick();
+    void MNUFileSaveAsClick();
+    void MNUFileCloseClick();
+    void MNUFileEmptyPlaylistClick();
+    void MNUFileDefaultPlaylistClick();
+    void MNUFileQuitClick();
+    // Collections and the clipboard (app/collections).
+    void MNUFileImportCollectionClick();
+    void MNUFileExportPlaylistClick();
+    void MNUFileCopyLevelClick();
+    void MNUFilePasteLevelClick();
+    void MNUFileCopySolutionClick();
+    void MNUFilePasteSolutionClick();
+    void MNUFileLevelsClick();   // the Levels window (flevels.cpp)
+
+    // --- Display menu ---
+    void MNUDisplayForegroundStandardClick();
+    void MNUDisplayForegroundProportionalClick();
+    void MNUDisplayForegroundStretchedClick();
+    void MNUDisplayForegroundTransparencyColorClick();
+    void MNUDisplayForegroundGridColorClick();
+    void MNUDisplayBackgroundNoneClick();
+    void MNUDisplayBackgroundColor0Click();
+    void MNUDisplayBackgroundColoredEffectClick();
+    void MNUDisplayBackgroundColor1Click();
+    void MNUDisplayBackgroundColor2Click();
+    void MNUDisplayBackgroundSwapColorsClick();
+    void MNUDisplayBackgroundTextureClick();
+    void MNUDisplayBackgroundLoadTextureClick();
+    void MNUDisplayBackgroundPictureClick();
+    void MNUDisplayBackgroundLoadPictureClick();
+
+    // --- Graphics, Music, Sounds, Tools, Help ---
+    void MNUGraphicsLoadClick();
+    void POPGraphicsLoadClick();
+    void MNUMusicPlayClick();
+    void MNUMusicStopClick();
+    void MNUMusicLoadClick();
+    void MNUSoundsEnabledClick();
+    void MNUSoundsDisabledClick();
+    void MNUToolsAssociateExtensionClick();
+    void MNUHelpSendMailClick();
+    void MNUHelpWebSiteClick();
+    void MNUHelpAboutClick();
+
+    // --- Top bar ---
+    void BTNPlayClick();
+    void BTNEditorClick();
+    void BTNSolutionClick();
+    void BTNEnglishClick();
+    void BTNFrancaisClick();
+
+    // --- Play panel (the navigation buttons of the solution panel share these) ---
+    void BTNLevelFirstClick();
+    void BTNLevelPriorClick();
+    void BTNLevelNextClick();
+    void BTNLevelLastClick();
+    void BTNLevelRetryClick();
+    void BTNFullscreenClick();
+    void myScrollBarScroll(int position);
+    void ToggleFullScreen();
+
+    // --- Editor panel ---
+    void IMGChooseWallClick();
+    void IMGChooseSokoban1Click();
+    void IMGChooseSokoban2Click();
+    void IMGChooseBox1Click();
+    void IMGChooseBox2Click();
+    void IMGChooseTargetClick();
+    void IMGChooseBackClick();
+    void BTNLevelCenterClick();
+    void BTNLevelSaveClick();
+    void BTNLevelReloadClick();
+    void BTNLevelEditXSBInfosClick();
+
+    // --- Solution panel ---
+    void BTNFilmRewindClick();
+    void BTNFilmPlayClick();
+    void BTNFilmStopClick();
+    void SBSpeedChange();
+    void TimerFilmTimer();
+
+    // --- Timers, keys, mouse, resize ---
+    void TimerStatusTimer();
+    void TMRGamepadTimer();
+    // Sees every key before the controls; never consumes it.
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Position in the board area's coordinates; buttons and modifiers as held.
+    void IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                             bool doubleClick);
+    void IMGSokobanMouseMove(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void FormResize();
+    // Rebuilds the background layers for the board area's current size.
+    void PaintBackground();
+    // Paints the background layers and the colour-keyed board picture into the board area.
+    void IMGSokobanPaint(QPainter& painter);
+
+    // --- Files from outside: dropped, handed over by a later start, on the command line ---
+    // Paths as the file system's bytes.
+    void FormDropFiles(const QByteArrayList& paths);
+    void ReceiveHandedOverArgument(const QByteArray& argument);
+    void AddCommandLineFiles(const QByteArrayList& arguments);
+
+    // --- Help at the board (app/help) ---
+    void MNUToolsSolveClick();
+    void MNUToolsHintClick();
+    void MNUToolsLastSolvableClick();
+    void MNUToolsDeadlockWarningsClick();
+    void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // What the help shows, for the tests.
+    std::vector<std::pair<int, int>> DeadlockMarks() const;
+    std::optional<std::array<int, 4>> HintMark() const;   // box x, y, then the cell it goes to
+    bool AssistBusy() const;
+    bool Walking() const;
+    QWidget* AssistProgress() const;
+
+    // --- Widgets, named by kind and role ---
+    QMenuBar* MNUSokoban = nullptr;
+    QMenu* POPSokoban = nullptr;
+
+    QWidget* PNLButtons = nullptr;
+    QPushButton* BTNPlay = nullptr;
+    QPushButton* BTNEditor = nullptr;
+    QPushButton* BTNSolution = nullptr;
+    QPushButton* BTNEnglish = nullptr;
+    QPushButton* BTNFrancais = nullptr;
+    QButtonGroup* ModeButtons = nullptr;
+    QButtonGroup* LanguageButtons = nullptr;
+
+    TBoardView* IMGSokoban = nullptr;
+    BackgroundLayer IMGBackground, IMGTexture, IMGPicture;
+
+    QWidget* PNLPlayGame = nullptr;
+    QPushButton* BTNLevelFirst = nullptr;
+    QPushButton* BTNLevelPrior = nullptr;
+    QPushButton* BTNLevelRetry = nullptr;
+    QPushButton* BTNLevelNext = nullptr;
+    QPushButton* BTNLevelLast = nullptr;
+    QPushButton* BTNFullscreen = nullptr;
+    QLabel* LBLUndoRedo = nullptr;
+    QScrollBar* myScrollBar = nullptr;
+
+    QWidget* PNLEditLevel = nullptr;
+    QWidget* PNLChoose = nullptr;
+    QPushButton* IMGChooseWall = nullptr;
+    QPushButton* IMGChooseSokoban1 = nullptr;
+    QPushButton* IMGChooseSokoban2 = nullptr;
+    QPushButton* IMGChooseBox1 = nullptr;
+    QPushButton* IMGChooseBox2 = nullptr;
+    QPushButton* IMGChooseTarget = nullptr;
+    QPushButton* IMGChooseBack = nullptr;
+    QLabel* PNLFleche = nullptr;
+    QLabel* IMGChoice = nullptr;
+    QPushButton* BTNLevelCenter = nullptr;
+    QPushButton* BTNLevelSave = nullptr;
+    QPushButton* BTNLevelReload = nullptr;
+    QPushButton* BTNLevelEditXSBInfos = nullptr;
+
+    QWidget* PNLViewFilm = nullptr;
+    QPushButton* BTNLevelFirst3 = nullptr;
+    QPushButton* BTNLevelPrior3 = nullptr;
+    QPushButton* BTNLevelNext3 = nullptr;
+    QPushButton* BTNLevelLast3 = nullptr;
+    QPushButton* BTNFilmRewind = nullptr;
+    QPushButton* BTNFilmPause = nullptr;
+    QPushButton* BTNFilmPlay = nullptr;
+    QPushButton* BTNFilmStop = nullptr;
+    QLabel* LBLSpeed = nullptr;
+    QScrollBar* SBSpeed = nullptr;
+
+    QStatusBar* myStatusBar = nullptr;
+    std::array<QLabel*, 8> StatusPanels{};
+
+    QTimer* TimerStatus = nullptr;
+    QTimer* TMRGamepad = nullptr;
+    QTimer* TimerFilm = nullptr;
+
+    // The colour the shared colour dialog opens on: the one last chosen in it.
+    QColor LastChosenColour = Qt::black;
+
+    // The Levels window, made on first use and kept, with what it has read, until the window closes.
+    TFRMLevels* Levels = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildMenus();
+    void BuildStatusBar();
+    void BuildTimers();
+    void StartMedia();   // sound output, effects, music module, volumes, auto-play
+    void CloseMedia();   // stops and releases everything the sound system holds
+    void StartShell();   // registered hand-over channel and drop target
+    void BuildTools();   // the editor palette's pictures
+    void LoadSettings();
+    void SaveSettings();
+    void LoadAndRedraw();
+
+    // --- The seam's own: what help and collections ask of the window ---
+    QString ProgramFolderText() const override;
+    w4::Frontend& Screen() override { return *this; }
+    QWidget* Window() override { return this; }
+    QWidget* BoardArea() override;
+    void ShowHelpMessage(const QString& text) override;
+    void PlayFilm() override { BTNFilmPlayClick(); }
+
+    w4::GameState Game;
+    w4::Dialogs& dialogs;
+    std::unique_ptr<w4::BoardPicture> BoardPic;
+    // Sound output (the silent stand-in until StartMedia opens the real one) and the gamepad.
+    std::unique_ptr<w4::SoundSystem> Sound;
+    std::unique_ptr<w4::GamepadReader> Gamepad;
+    w4::GamepadPollMemory GamepadMemory;
+    std::unique_ptr<ShellParts, ShellPartsDeleter> Shell;
+    std::unique_ptr<w4::BoardHelp> Help;
+    std::unique_ptr<w4::Collections> Collections;
+    std::map<QString, QAction*> MenuItems;
+    bool Closing = false;     // the quit question was answered Yes and everything is saved
+    bool Started = false;     // FormCreate has run to its end
+};

@@ -1,0 +1,329 @@
+// The Display and Graphics menus, full screen, and painting the board area.
+#include "app/help/boardhelp.h"
+#include "app/window/boardview.h"
+#include "app/window/captions.h"
+#include "app/window/fmain.h"
+
+#include "core/fileio.h"
+#include "core/loading.h"
+#include "render/backgrounds.h"
+#include "render/boardpicture.h"
+#include "render/colours.h"
+#include "render/displaymodes.h"
+#include "render/ugraphics.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include <exception>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// The shared colour dialog opens on the colour last chosen in it; Cancel leaves that alone.
+std::optional<w4::Colour> ChooseColour(w4::Dialogs& dialogs, QColor& lastChosen)
+{
+    const std::optional<QColor> chosen = dialogs.Colour(lastChosen);
+    if (!chosen || !chosen->isValid())
+        return std::nullopt;
+    lastChosen = *chosen;
+    return w4::FromQColor(*chosen);
+}
+
+} // namespace
+
+// --- Foreground: how the board picture fits the area, and its two colours ---
+
+// The three modes only change how the kept picture is scaled: no rebuild, just a repaint.
+void TFRMMain::MNUDisplayForegroundStandardClick()
+{
+    Game.ForegroundStretched = false;
+    Game.ForegroundProportional = true;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundProportionalClick()
+{
+    Game.ForegroundStretched = true;
+    Game.ForegroundProportional = true;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundStretchedClick()
+{
+    Game.ForegroundStretched = true;
+    Game.ForegroundProportional = false;
+    IMGSokoban->update();
+}
+
+void TFRMMain::MNUDisplayForegroundTransparencyColorClick()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.TransparencyColor = *colour;
+    // The see-through tile is painted in the key colour, so it must follow it.
+    w4::BuildNoneTile(Game, BoardPic->Tiles());
+    w4::RedrawBoard(Game, *this);
+}
+
+void TFRMMain::MNUDisplayForegroundGridColorClick()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.GridColor = *colour;
+    w4::RedrawBoard(Game, *this);
+}
+
+// --- Background ---
+
+void TFRMMain::MNUDisplayBackgroundNoneClick()
+{
+    Game.BackgroundMode = 0;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor0Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 0;
+    Game.BackgroundColor = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColoredEffectClick()
+{
+    Game.BackgroundMode = 1;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor1Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 1;
+    Game.GradientColor1 = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundColor2Click()
+{
+    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
+    if (!colour)
+        return;
+    Game.BackgroundMode = 1;
+    Game.GradientColor2 = *colour;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundSwapColorsClick()
+{
+    Game.BackgroundMode = 1;
+    std::swap(Game.GradientColor1, Game.GradientColor2);
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundTextureClick()
+{
+    Game.BackgroundMode = 2;
+    PaintBackground();
+}
+
+namespace {
+
+// The picture chooser starts on the current file (selected, so its preview shows), else in its
+// folder, else in the program's folder. Metafiles are not offered: no reader for them exists
+// here, and a choice that silently does nothing would only puzzle the player.
+QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::string& current,
+                      const QString& programFolder)
+{
+    QString folder = programFolder;
+    if (!current.empty()) {
+        const QFileInfo info(QFile::decodeName(current.c_str()));
+        if (info.isFile())
+            folder = info.absoluteFilePath();
+        else if (info.absoluteDir().exists())
+            folder = info.absolutePath();
+    }
+    const QString filter = w4::Choose(g, "All pictures", "Toutes les images") +
+                           QStringLiteral(" (*.jpg *.jpeg *.bmp *.ico *.png);;") +
+                           QStringLiteral("JPEG (*.jpg *.jpeg);;") + w4::Choose(g, "Bitmaps", "Bitmaps") +
+                           QStringLiteral(" (*.bmp);;") + w4::Choose(g, "Icons", "Icônes") +
+                           QStringLiteral(" (*.ico);;PNG (*.png)");
+    return dialogs.Picture(folder, filter);
+}
+
+} // namespace
+
+void TFRMMain::MNUDisplayBackgroundLoadTextureClick()
+{
+    const QString path = ChoosePicture(dialogs, Game, Game.TextureFile, ProgramFolderText());
+    if (path.isEmpty())
+        return;
+    Game.BackgroundMode = 2;
+    Game.TextureFile = QFile::encodeName(path).toStdString();
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundPictureClick()
+{
+    Game.BackgroundMode = 3;
+    PaintBackground();
+}
+
+void TFRMMain::MNUDisplayBackgroundLoadPictureClick()
+{
+    const QString path = ChoosePicture(dialogs, Game, Game.PictureFile, ProgramFolderText());
+    if (path.isEmpty())
+        return;
+    Game.BackgroundMode = 3;
+    Game.PictureFile = QFile::encodeName(path).toStdString();
+    PaintBackground();
+}
+
+// --- Full screen ---
+
+void TFRMMain::BTNFullscreenClick() { ToggleFullScreen(); }
+
+void TFRMMain::ToggleFullScreen()
+{
+    w4::GameState& g = Game;
+    QWidget* const modePanels[] = {PNLPlayGame, PNLEditLevel, PNLViewFilm};
+
+    if (!g.FullScreenActive) {
+        g.WasMaximized = isMaximized();
+        // For a maximized window this is the size it had before it was maximized.
+        const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+        g.SavedLeft = normal.x();
+        g.SavedTop = normal.y();
+        g.SavedWidth = normal.width();
+        g.SavedHeight = normal.height();
+
+        // Changing the flags hides the window; it is shown again once everything is in place.
+        setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        const QScreen* display = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+        const QRect whole = display != nullptr ? display->geometry() : QRect(0, 0, 1024, 768);
+        for (QAction* item : MNUSokoban->actions())
+            item->setVisible(false);
+        MNUSokoban->hide();
+        PNLButtons->hide();
+        for (QWidget* panel : modePanels)
+            panel->hide();
+        myStatusBar->hide();
+        setGeometry(whole);
+        // The full-screen state as well as the screen's bounds: desktops keep their own panels
+        // above a window that merely has the screen's size.
+        setWindowState(Qt::WindowFullScreen);
+        show();
+        g.FullScreenActive = true;
+    } else {
+        setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        setWindowState(Qt::WindowNoState);
+        setGeometry(g.SavedLeft, g.SavedTop, g.SavedWidth, g.SavedHeight);
+        for (QAction* item : MNUSokoban->actions())
+            item->setVisible(true);
+        MNUSokoban->show();
+        PNLButtons->show();
+        // The panel of the mode the window is in: full screen is entered from play mode only, but
+        // a panel of another mode must never appear beside the one in use.
+        for (int i = 0; i < 3; ++i)
+            modePanels[i]->setVisible(i == g.GameMode - 1);
+        myStatusBar->show();
+        if (g.WasMaximized)
+            showMaximized();
+        else
+            showNormal();
+        g.FullScreenActive = false;
+    }
+    activateWindow();
+}
+
+// --- Board area ---
+
+// Every size change rebuilds the background for the new board area. The board area reports its
+// own resize before the window does, so the window's report finds the work done; building it
+// twice would read a texture or picture file twice.
+void TFRMMain::FormResize()
+{
+    if (IMGSokoban->size() != IMGSokoban->BackgroundArea())
+        PaintBackground();
+}
+
+// Builds the background layers of the board area from the background settings.
+void TFRMMain::PaintBackground()
+{
+    IMGSokoban->SetBackgroundArea(IMGSokoban->size());
+    try {
+        const std::optional<w4::BackgroundLayer> layer = w4::PaintBackground(Game, IMGSokoban->size());
+        // A missing or unreadable texture or picture leaves the screen as it was.
+        if (!layer)
+            return;
+        IMGBackground.Visible = IMGTexture.Visible = IMGPicture.Visible = false;
+        switch (layer->kind) {
+        case w4::BackgroundLayer::Kind::Plain:
+            IMGSokoban->SetFormColor(layer->colour);
+            break;
+        case w4::BackgroundLayer::Kind::Gradient:
+            IMGBackground = {layer->image, true};
+            break;
+        case w4::BackgroundLayer::Kind::Texture:
+            IMGTexture = {layer->image, true};
+            break;
+        case w4::BackgroundLayer::Kind::Picture:
+            IMGPicture = {layer->image, true};
+            break;
+        }
+    } catch (const std::exception&) {
+        // The background never interrupts the player, whatever goes wrong while building it.
+    }
+    IMGSokoban->update();
+}
+
+void TFRMMain::IMGSokobanPaint(QPainter& painter)
+{
+    const QRect area = IMGSokoban->rect();
+    // The window's own colour shows wherever no layer covers the area.
+    painter.fillRect(area, IMGSokoban->FormColor());
+    try {
+        if (IMGBackground.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Gradient, Qt::black, IMGBackground.Image});
+        if (IMGTexture.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Texture, Qt::black, IMGTexture.Image});
+        if (IMGPicture.Visible)
+            w4::DrawBackground(painter, area, {w4::BackgroundLayer::Kind::Picture, Qt::black, IMGPicture.Image});
+    } catch (const std::exception&) {
+        // As when building it: a background that cannot be drawn is left out, the board is not.
+    }
+    w4::DrawBoardPicture(painter, area, BoardPic->DisplayImage(), Game.ForegroundStretched,
+                         Game.ForegroundProportional);
+    if (Help)
+        Help->Paint(painter);
+}
+
+// Graphics > Load: a set of tile pictures replaces the built-in one until the program ends.
+void TFRMMain::MNUGraphicsLoadClick()
+{
+    const QString path =
+        dialogs.OpenFile(ProgramFolderText(), QStringLiteral("Sokoban Graphics (*.ini)"), QStringLiteral("ini"));
+    const std::string file = QFile::encodeName(path).toStdString();
+    // A name typed for a file that is not there: nothing to load, nothing to redraw.
+    if (path.isEmpty() || !w4::FileExists(file))
+        return;
+    w4::LoadGraphicsSet(Game, BoardPic->Tiles(), file);
+    w4::RedrawBoard(Game, *this);
+}
+
+void TFRMMain::POPGraphicsLoadClick() { MNUGraphicsLoadClick(); }

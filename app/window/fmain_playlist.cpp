@@ -1,0 +1,48 @@
+// The File menu and the level navigation of the play and solution panels.
+#include "app/window/fmain.h"
+
+#include "core/history.h"
+#include "core/ulevel.h"
+
+#include <QFile>
+
+namespace {
+
+const QString LevelFilter = QStringLiteral("Sokoban XSB Levels (*.xsb)");
+
+// Playlist entries are the file system's bytes; Qt's names are decoded with the same locale rule.
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+void TFRMMain::MNUFileOpenClick()
+{
+    const QStringList chosen = dialogs.OpenFiles(ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    std::vector<std::string> files;
+    files.reserve(static_cast<std::size_t>(chosen.size()));
+    for (const QString& path : chosen)
+        files.push_back(PathBytes(path));
+    w4::OpenLevelFiles(Game, *this, files);
+}
+
+void TFRMMain::MNUFileSaveClick() { w4::SaveLevel(Game); }
+
+void TFRMMain::MNUFileSaveAsClick()
+{
+    if (!w4::CanSaveAs(Game))
+        return;
+    const QString path = dialogs.SaveFile(ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    if (!path.isEmpty())
+        w4::SaveLevelAs(Game, PathBytes(path));
+}
+
+void TFRMMain::MNUFileCloseClick() { w4::CloseLevel(Game, *this); }
+void TFRMMain::MNUFileEmptyPlaylistClick() { w4::EmptyPlaylist(Game, *this); }
+void TFRMMain::MNUFileDefaultPlaylistClick() { w4::DefaultPlaylist(Game, *this); }
+
+void TFRMMain::BTNLevelFirstClick() { w4::FirstLevel(Game, *this); }
+void TFRMMain::BTNLevelPriorClick() { w4::PriorLevel(Game, *this); }
+void TFRMMain::BTNLevelNextClick() { w4::NextLevel(Game, *this); }
+void TFRMMain::BTNLevelLastClick() { w4::LastLevel(Game, *this); }
+void TFRMMain::BTNLevelRetryClick() { w4::RetryLevel(Game, *this); }
+void TFRMMain::myScrollBarScroll(int position) { w4::ScrollHistoryTo(Game, *this, position); }

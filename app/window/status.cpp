@@ -1,0 +1,98 @@
+#include "app/help/boardhelp.h"
+#include "app/window/captions.h"
+#include "app/window/fmain.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int PanelWidth = 106;
+
+// Holds the eight panels side by side at 106 pixels each. When the window is narrower than the
+// seven written panels, they share the width instead, so no count is ever cut off.
+class StatusPanelRow : public QWidget {
+public:
+    explicit StatusPanelRow(QWidget* parent) : QWidget(parent) { setMinimumWidth(0); }
+
+    QSize sizeHint() const override { return {PanelWidth * 8, QWidget::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, 18}; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        const QList<QLabel*> panels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        const int written = 7;
+        const int width = std::min(PanelWidth, std::max(1, this->width() / written));
+        for (int i = 0; i < panels.size(); ++i)
+            panels[i]->setGeometry(i * width, 0, width, height());
+    }
+};
+
+} // namespace
+
+void TFRMMain::BuildStatusBar()
+{
+    myStatusBar = statusBar();
+    myStatusBar->setObjectName(QStringLiteral("myStatusBar"));
+    myStatusBar->setSizeGripEnabled(false);
+    auto* row = new StatusPanelRow(myStatusBar);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        auto* panel = new QLabel(row);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        StatusPanels[i] = panel;
+    }
+    myStatusBar->addWidget(row, 1);
+}
+
+void TFRMMain::RefreshStatus()
+{
+    const w4::GameState& g = Game;
+    const auto label = [&g](const char* english, const char* french) {
+        return w4::Choose(g, english, french) + QLatin1Char('=');
+    };
+    const bool noHistory = g.HistoryLength < 1 || g.HistoryIndex >= g.HistoryLength
+        || static_cast<std::size_t>(g.HistoryIndex) >= g.SnapshotHistory.size();
+
+    QString level = label("Level", "Niveau");
+    if (g.Playlist.empty())
+        level += QStringLiteral("0/0");
+    else
+        level += QStringLiteral("%1/%2").arg(g.LevelIndex + 1).arg(g.Playlist.size());
+
+    const QString size = label("Size", "Taille") + QStringLiteral("%1x%2").arg(g.LevelWidth).arg(g.LevelHeight);
+    const QString move = label("Move", "Bouge")
+        + (noHistory ? QStringLiteral("0/0") : QStringLiteral("%1/%2").arg(g.HistoryIndex).arg(g.HistoryLength - 1));
+    const QString push = label("Push", "Pousse") + (noHistory ? QStringLiteral("0") : QString::number(g.Current().Pushes));
+    const QString time = label("Time", "Temps") + QString::fromStdString(w4::FormatElapsed(w4::ElapsedSeconds(g)));
+    const QString done = label("Done", "Fait") + QStringLiteral("%1/%2").arg(g.BoxesOnTargets).arg(g.TargetCount);
+    const QString todo = label("Todo", "A faire") + QStringLiteral("%1/%2").arg(g.BoxesOffTargets).arg(g.TargetCount);
+
+    const QString texts[7] = {level, size, move, push, time, done, todo};
+    for (int i = 0; i < 7; ++i)
+        StatusPanels[static_cast<std::size_t>(i)]->setText(texts[i]);
+    if (Help)
+        Help->Refresh();
+}
+
+QString TFRMMain::StatusText(int panel) const
+{
+    if (panel < 0 || panel >= static_cast<int>(StatusPanels.size()))
+        return {};
+    return StatusPanels[static_cast<std::size_t>(panel)]->text();
+}
+
+void TFRMMain::TimerStatusTimer()
+{
+    // Stopped while it works, so the next tick comes a full second after this refresh.
+    TimerStatus->stop();
+    RefreshStatus();
+    if (!Closing)
+        TimerStatus->start();
+}
