@@ -8,9 +8,12 @@
 #   SET        folders of .xsb levels (default: levels/ and, when present,
 #              ../shared/levels-bench/sasquatch beside the checkout)
 # Environment: W4_BENCH_JOBS=N solves N levels at once (default 1; keep it at most the free cores),
-#              W4_BENCH_OPTIONS passes options on, e.g. "--optimal pushes --memory 512".
-# Prints per set: levels solved within the limit, median and worst time (the solver's own and the
-# whole process's), positions explored per second, and peak memory. One line per level goes to
+#              W4_BENCH_OPTIONS passes options on, e.g. "--optimal pushes --memory 512",
+#              W4_BENCH_CORES="0 1" pins each level's process, all its threads, to one of these
+#              cores (taskset; with two jobs, one core each), e.g. "0" for the one-core figures.
+# Prints per set a table of every level (outcome, pushes, solver and process seconds, peak MiB),
+# then levels solved within the limit, median and worst time (the solver's own and the whole
+# process's), positions explored per second, and peak memory. The table also goes to
 # BUILD_DIR/solver-bench/SET.tsv for comparing runs.
 set -euo pipefail
 
@@ -18,8 +21,13 @@ set -euo pipefail
 if [ "${1:-}" = "--one" ]; then
   exe=$2 seconds=$3 level=$4
   measure=$(mktemp)
+  pin=()
+  if [ -n "${W4_BENCH_CORES:-}" ]; then
+    read -r -a cores <<< "$W4_BENCH_CORES"
+    pin=(taskset -c "${cores[$(( ${W4_BENCH_SLOT:-0} % ${#cores[@]} ))]}")
+  fi
   # shellcheck disable=SC2086
-  line=$(/usr/bin/time -f "%e %M" -o "$measure" "$exe" --time "$seconds" ${W4_BENCH_OPTIONS:-} "$level" 2>/dev/null | sed -n 1p) || true
+  line=$(/usr/bin/time -f "%e %M" -o "$measure" "${pin[@]}" "$exe" --time "$seconds" ${W4_BENCH_OPTIONS:-} "$level" 2>/dev/null | sed -n 1p) || true
   read -r wall kib < <(tail -n 1 "$measure") || true
   rm -f "$measure"
   fields=$(printf '%s\n' "$line" | sed -E 's/^.*: ([^,]*), ([0-9]+) moves, ([0-9]+) pushes, ([0-9.]+) s, ([0-9]+) positions.*$/\1\t\2\t\3\t\4\t\5/')
@@ -32,13 +40,19 @@ if [ "${1:-}" = "--one" ]; then
 fi
 
 if [ $# -lt 1 ]; then
-  sed -n '5,14p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '5,17p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 build=$(cd "$1" && pwd)
 exe="$build/warehaus4-solve"
 [ -x "$exe" ] || { echo "no warehaus4-solve in $build" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
+if [ -n "${W4_BENCH_CORES:-}" ]; then
+  command -v taskset > /dev/null || { echo "W4_BENCH_CORES needs taskset (Debian package util-linux)" >&2; exit 2; }
+  for core in $W4_BENCH_CORES; do
+    taskset -c "$core" true 2> /dev/null || { echo "W4_BENCH_CORES: no core $core here" >&2; exit 2; }
+  done
+fi
 seconds=${2:-10}
 shift $(( $# >= 2 ? 2 : 1 ))
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -54,14 +68,16 @@ for set in "${sets[@]}"; do
   name=$(basename "$set")
   table="$build/solver-bench/$name.tsv"
   find "$set" -maxdepth 1 -name '*.xsb' -print0 | sort -z |
-    xargs -0 -r -n 1 -P "$jobs" "$0" --one "$exe" "$seconds" | sort > "$table"
+    xargs -0 -r -n 1 -P "$jobs" --process-slot-var=W4_BENCH_SLOT "$0" --one "$exe" "$seconds" | sort > "$table"
   # Columns: level, outcome, moves, pushes, solver seconds, positions, process seconds, peak KiB.
   awk -F '\t' -v set="$name" -v limit="$seconds" '
     function median(a, n,   i, j, t) {
       for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j >= 1 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
       return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
+    NR == 1 { printf "  %-24s %-14s %8s %10s %10s %9s\n", "level", "outcome", "pushes", "solver s", "process s", "peak MiB" }
     {
+      printf "  %-24s %-14s %8d %10.3f %10.2f %9.1f\n", $1, $2, $4, $5, $7, $8 / 1024
       n++; s[n] = $5 + 0; w[n] = $7 + 0; m[n] = $8 + 0
       positions += $6; spent += $5
       if ($2 == "solved") solved++; else missed = missed " " $1 "(" $2 ")"

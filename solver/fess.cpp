@@ -4,6 +4,7 @@
 #include "solver/corral.h"
 #include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
+#include "solver/goalroom.h"
 #include "solver/lowerbound.h"
 #include "solver/macro.h"
 #include "solver/packing.h"
@@ -30,6 +31,8 @@ public:
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), macroTargets_(tuning.fessMacroTargets)
     {
+        if (tuning.fessRooms)
+            FindRoomLinks();
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         table_.SetCancel(options_.cancel);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
@@ -44,7 +47,7 @@ public:
         Cell area = NoCell;
         const Features f = Measure(keeper, area);
         Place(boxes.data(), 0);
-        return {f.packed, f.outOfPlan, f.regions, f.contacts};
+        return {f.packed, f.outOfPlan, f.regions, f.contacts, f.rooms};
     }
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
     std::size_t Positions() const override { return table_.Size(); }
@@ -75,6 +78,7 @@ private:
         int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
         int regions = 0;     // separate floor regions the boxes cut
         int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
+        int rooms = 0;       // passages between two rooms with a box in them (when counted)
     };
 
     void Place(const Cell* boxes, std::uint8_t value);
@@ -83,6 +87,8 @@ private:
     void FindGoalAreas(bool split, bool corners);
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
     int ContactsOf(Cell box) const;
+    void FindRoomLinks();
+    int BlockedLinks() const;
     bool TimeToStop();
     // The heaps, the feature cells and the macros' pushes share the table's budget.
     void CountOtherBytes()
@@ -128,7 +134,7 @@ private:
     MacroRoutes routes_;    // the pushes of each packing macro
     PositionTable table_;
     std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
-    std::unordered_map<std::uint32_t, std::size_t> cellOf_;
+    std::unordered_map<std::uint64_t, std::size_t> cellOf_;
     std::vector<std::size_t> active_;   // the non-empty cells, visited in turn
     std::size_t cursor_ = 0;
     std::size_t queued_ = 0;                       // entries in all heaps
@@ -141,6 +147,10 @@ private:
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
     bool contactsOn_;           // the boxes side by side are a feature
     int macroTargets_;          // due targets the packing advisor tries per expansion
+    // The passages that join two rooms, their cells side by side: link k's cells are
+    // linkCells_[linkStart_[k]] up to linkCells_[linkStart_[k + 1]]. Empty unless counted.
+    std::vector<std::size_t> linkStart_;
+    std::vector<Cell> linkCells_;
     Cell lastBox_ = NoCell;     // where the expanded position's last pushed box stands
     const BackwardSearcher* backward_ = nullptr;   // met when it shares this search's thread
     std::vector<Push> rest_;    // a meeting's pushes on to the solved end
@@ -209,7 +219,87 @@ FeatureSearch::Features FeatureSearch::Measure(Cell keeperAt, Cell& keeperArea, 
     }
     f.regions = static_cast<int>(next - base);
     f.contacts /= 2;   // each pair was met from both boxes
+    f.rooms = BlockedLinks();
     return f;
+}
+
+// The floor without its doorway cells falls into rooms; each run of doorway cells side by side is
+// a straight passage, and one whose ends open into two different rooms links them. A room with no
+// target and no other passage is a pocket: a box in its passage cuts a floor region off, which
+// the regions count already, and blocks no way through.
+void FeatureSearch::FindRoomLinks()
+{
+    const auto cells = static_cast<std::size_t>(board_.CellCount());
+    std::vector<std::uint8_t> doorway(cells, 0);
+    for (std::size_t c = 0; c < cells; ++c)
+        doorway[c] = DoorwayCell(board_, static_cast<Cell>(c));
+    std::vector<int> room(cells, -1), passage(cells, -1);
+    int rooms = 0, passages = 0;
+    std::vector<Cell> stack;
+    const auto label = [&](std::vector<int>& of, Cell first, int number, bool doors) {
+        stack.assign(1, first);
+        of[first] = number;
+        while (!stack.empty()) {
+            const Cell at = stack.back();
+            stack.pop_back();
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell n = board_.Next(at, d);
+                if (n != NoCell && of[n] < 0 && (doorway[n] != 0) == doors) {
+                    of[n] = number;
+                    stack.push_back(n);
+                }
+            }
+        }
+    };
+    for (std::size_t c = 0; c < cells; ++c) {
+        if (!doorway[c] && room[c] < 0)
+            label(room, static_cast<Cell>(c), rooms++, false);
+        if (doorway[c] && passage[c] < 0)
+            label(passage, static_cast<Cell>(c), passages++, true);
+    }
+    // A passage is straight (its cells are walled on both sides), so it has two ends at most.
+    std::vector<std::vector<Cell>> members(static_cast<std::size_t>(passages));
+    std::vector<std::pair<int, int>> ends(static_cast<std::size_t>(passages), {-1, -1});
+    std::vector<int> passagesOf(static_cast<std::size_t>(rooms), 0);
+    std::vector<std::uint8_t> targets(static_cast<std::size_t>(rooms), 0);
+    for (Cell t : board_.targets)
+        targets[static_cast<std::size_t>(room[t])] = 1;   // targets are never doorway cells
+    for (std::size_t c = 0; c < cells; ++c) {
+        const int p = passage[c];
+        if (p < 0)
+            continue;
+        auto& [a, b] = ends[static_cast<std::size_t>(p)];
+        members[static_cast<std::size_t>(p)].push_back(static_cast<Cell>(c));
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell n = board_.Next(static_cast<Cell>(c), d);
+            if (n == NoCell || room[n] < 0 || room[n] == a || room[n] == b)
+                continue;
+            (a < 0 ? a : b) = room[n];
+            ++passagesOf[static_cast<std::size_t>(room[n])];
+        }
+    }
+    const auto pocket = [&](int r) { return !targets[static_cast<std::size_t>(r)] && passagesOf[static_cast<std::size_t>(r)] == 1; };
+    linkStart_.assign(1, 0);
+    for (std::size_t p = 0; p < members.size(); ++p) {
+        const auto [a, b] = ends[p];
+        if (b < 0 || pocket(a) || pocket(b))
+            continue;
+        linkCells_.insert(linkCells_.end(), members[p].begin(), members[p].end());
+        linkStart_.push_back(linkCells_.size());
+    }
+}
+
+// The room links with a box in their passage, from `occupied_`.
+int FeatureSearch::BlockedLinks() const
+{
+    int blocked = 0;
+    for (std::size_t k = 0; k + 1 < linkStart_.size(); ++k)
+        for (std::size_t i = linkStart_[k]; i < linkStart_[k + 1]; ++i)
+            if (occupied_[linkCells_[i]]) {
+                ++blocked;
+                break;
+            }
+    return blocked;
 }
 
 // The boxes beside the one on `box` that make a pair with it: not both on targets, where they
@@ -320,6 +410,7 @@ bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Fea
         occupied_[to] = 1;
         f.contacts = parent.contacts - before + ContactsOf(to);
     }
+    f.rooms = BlockedLinks();
     keeperArea = area;
     return true;
 }
@@ -332,7 +423,8 @@ bool FeatureSearch::TimeToStop()
 bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, NodeId id)
 {
     const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
-    const std::uint32_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24;
+    const std::uint64_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24
+                              | std::uint64_t(clamp(f.rooms)) << 32;
     auto [it, added] = cellOf_.try_emplace(key, cells_.size());
     if (added)
         cells_.emplace_back();
@@ -508,7 +600,8 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
 #ifndef NDEBUG
         Cell fullKeeper = NoCell;
         const Features full = Measure(keeperAt, fullKeeper);
-        assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed && full.contacts == f.contacts);
+        assert(full.regions == f.regions && fullKeeper == keeper && full.packed == f.packed && full.contacts == f.contacts
+               && full.rooms == f.rooms);
 #endif
     }
     MoveBox(boxes, boxCount_, from, to, child_.data());
@@ -530,10 +623,10 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         bound = bound_.AfterMove(boxes, row, to);
     }
     // The advisors: a packing macro, a push that fills a target of the round due now, one that
-    // joins floor regions or one that parts boxes costs nothing.
+    // joins floor regions, parts boxes or clears a room link costs nothing.
     const int target = targetOf_[to];
     const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
-    const bool joins = f.regions < here.regions || f.contacts < here.contacts;
+    const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms;
     Node next;
     next.hash = hash;
     next.parent = id;

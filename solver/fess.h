@@ -12,6 +12,11 @@
 // Optionally (`Tuning::fessContacts`) a fourth feature counts boxes standing side by side, not
 // both on targets: boxes packed together in a store block each other's pushes and the keeper's
 // way, much as Festival's hotspots do, so parting them is progress too, and advised.
+//
+// Optionally (`Tuning::fessRooms`) a fifth, FESS's room connectivity: the floor is cut into rooms
+// at its one-wide passages, and a passage joining two rooms is blocked while a box stands in it.
+// The keeper may still get round, so the floor regions need not change, but a box parked in a
+// corridor that others must come through is in the way; moving it out of the passage is advised.
 
 #include "solver/search.h"
 
@@ -25,12 +30,13 @@ std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Option
                                                 std::size_t budgetBytes, const Tuning& tuning = SearchTuning());
 
 // The features a position is filed under: packed and out-of-plan targets, floor regions, and
-// (when the tuning counts them) boxes side by side.
+// (when the tuning counts them) boxes side by side and blocked room links.
 struct FeatureVector {
     int packed = 0;
     int outOfPlan = 0;
     int regions = 0;
     int contacts = 0;
+    int rooms = 0;
     bool operator==(const FeatureVector&) const = default;
 };
 FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning = SearchTuning());

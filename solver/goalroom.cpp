@@ -4,11 +4,7 @@
 
 namespace w4::solver {
 
-namespace {
-
-// A straight one-wide passage cell: walls on both sides, floor ahead and behind. A box pushed
-// through it cannot turn, and the floor beyond is reached only across it (or round another way).
-bool Doorway(const Board& board, Cell c)
+bool DoorwayCell(const Board& board, Cell c)
 {
     if (board.isTarget[c])
         return false;
@@ -21,15 +17,13 @@ bool Doorway(const Board& board, Cell c)
     return false;
 }
 
-} // namespace
-
 GoalRooms::GoalRooms(const Board& board, const PackingOrder& packing)
     : board_(board), layer_(packing.layer), roomOf_(static_cast<std::size_t>(board.CellCount()), -1), entranceOf_(roomOf_)
 {
     const int cells = board.CellCount();
     std::vector<std::uint8_t> doorway(static_cast<std::size_t>(cells), 0);
     for (int c = 0; c < cells; ++c)
-        doorway[static_cast<std::size_t>(c)] = Doorway(board, static_cast<Cell>(c));
+        doorway[static_cast<std::size_t>(c)] = DoorwayCell(board, static_cast<Cell>(c));
     std::vector<std::uint8_t> box(static_cast<std::size_t>(cells), 0);
     for (Cell b : board.boxes)
         box[b] = 1;

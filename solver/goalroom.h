@@ -13,6 +13,11 @@
 
 namespace w4::solver {
 
+// A straight one-wide passage cell, no target: walls on both sides, floor ahead and behind. A box
+// pushed through it cannot turn, and the floor beyond is reached only across it (or round
+// another way).
+bool DoorwayCell(const Board& board, Cell c);
+
 struct GoalRoom {
     std::vector<Cell> cells;       // the room's floor, its targets included
     std::vector<Cell> entrances;   // the doorway cells just outside it

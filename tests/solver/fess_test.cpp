@@ -198,6 +198,52 @@ TEST(FeatureSearch, BoxesSideBySideArePairsUnlessBothAreHome)
     EXPECT_EQ(MeasureFeatures(board, row, keeper, Tuning{}), (FeatureVector{1, 0, 1, 0}));
 }
 
+TEST(FeatureSearch, ABoxInAPassageBetweenTwoRoomsBlocksALinkTheKeeperGoesRound)
+{
+    // Two rooms joined by two one-wide passages, so a box in one cuts no floor region off.
+    const std::vector<std::string> rows = {
+        "###########",
+        "#   ###   #",
+        "# @     . #",
+        "# $ ###   #",
+        "# $ ###   #",
+        "#       . #",
+        "#   ###   #",
+        "###########",
+    };
+    const Board board = BoardForSolving(rows);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning rooms;
+    rooms.fessRooms = true;
+    const Cell keeper = CellAt(board, 1, 1);
+    const std::vector<Cell> inPassage = BoxesAt(board, {{5, 2}, {2, 4}});
+    EXPECT_EQ(MeasureFeatures(board, inPassage, keeper, rooms), (FeatureVector{0, 0, 1, 0, 1}));
+    // One push on, the box stands in the room beyond: the link is clear.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{7, 2}, {2, 4}}), keeper, rooms), (FeatureVector{0, 0, 1, 0, 0}));
+    // Two boxes in one passage block one link; one in each blocks both and splits the floor.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{4, 2}, {6, 2}}), keeper, rooms).rooms, 1);
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{5, 2}, {5, 5}}), keeper, rooms), (FeatureVector{0, 0, 2, 0, 2}));
+    // Not counted unless asked for.
+    Tuning off;
+    off.fessRooms = false;
+    EXPECT_EQ(MeasureFeatures(board, inPassage, keeper, off).rooms, 0);
+    // The lower passage now leads into a pocket, a box there cuts it off (a region of its
+    // own) but blocks no way through; the upper one still links the rooms.
+    const Board pocket = BoardForSolving({
+        "###########",
+        "#   ###   #",
+        "# @     ..#",
+        "# $ ###   #",
+        "# $ #######",
+        "#       ###",
+        "#   #######",
+        "###########",
+    });
+    ASSERT_EQ(pocket.invalid, InvalidReason::None);
+    EXPECT_EQ(MeasureFeatures(pocket, BoxesAt(pocket, {{5, 5}, {2, 3}}), CellAt(pocket, 1, 1), rooms), (FeatureVector{0, 0, 2, 0, 0}));
+    EXPECT_EQ(MeasureFeatures(pocket, BoxesAt(pocket, {{5, 2}, {2, 3}}), CellAt(pocket, 1, 1), rooms).rooms, 1);
+}
+
 TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
 {
     // A staircase of diagonal targets whose rounds alternate: a box on a shallow one blocks the
@@ -233,11 +279,12 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
     options.timeLimitSeconds = 120;
-    std::vector<Tuning> tunings(4);
+    std::vector<Tuning> tunings(5);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
     // Debug builds also check each child's incrementally updated pairs against a full count.
     tunings[3].fessContacts = true;
+    tunings[4].fessRooms = !Tuning{}.fessRooms;
     for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
