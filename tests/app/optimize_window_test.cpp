@@ -93,7 +93,8 @@ TEST_F(OptimizeWindowTest, ALevelWithoutASolutionIsSolvedFirstAndTheFilmPlaysThe
     EXPECT_NE(dialogs.Questions[0].indexOf(QStringLiteral("the solver's was the start")), -1)
         << dialogs.Questions[0].toStdString();
     ASSERT_EQ(G().GameMode, w4::ModeSolution);
-    EXPECT_EQ(G().StoredSolution, "RRR");
+    // The film is a view of its own: a solution not kept never becomes the stored one.
+    EXPECT_EQ(G().StoredSolution, "");
     EXPECT_FALSE(std::filesystem::exists(SolutionPath())) << "nothing is written unless asked";
     for (int tick = 0; tick < 50 && window->TimerFilm->isActive(); ++tick)
         window->TimerFilmTimer();
