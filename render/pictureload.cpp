@@ -26,17 +26,6 @@ constexpr std::uintmax_t MaxPictureFileBytes = 256u * 1024u * 1024u;
     throw PictureError("Cannot load the picture \"" + name + "\": " + why + ".");
 }
 
-std::string LowerExtension(const std::string& path)
-{
-    std::string ext = std::filesystem::path(path).extension().string();
-    if (!ext.empty() && ext.front() == '.')
-        ext.erase(0, 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
-        return static_cast<char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
-    });
-    return ext;
-}
-
 void CheckSize(int width, int height, const std::string& name)
 {
     if (width <= 0 || height <= 0)
@@ -47,6 +36,17 @@ void CheckSize(int width, int height, const std::string& name)
 }
 
 } // namespace
+
+std::string LowerExtension(const std::string& path)
+{
+    std::string ext = std::filesystem::path(path).extension().string();
+    if (!ext.empty() && ext.front() == '.')
+        ext.erase(0, 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
+        return static_cast<char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+    });
+    return ext;
+}
 
 std::string ReadPictureFile(const std::string& path)
 {

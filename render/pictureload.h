@@ -30,6 +30,8 @@ QImage DecodePicture(const std::string& bytes, const std::string& ext, const std
 // The bytes of a picture file, with the checks LoadPicture makes before reading it (the file
 // exists, is a file, is not absurdly large).
 std::string ReadPictureFile(const std::string& path);
+// The file name's extension without its dot, in lower case: what picks the decoder.
+std::string LowerExtension(const std::string& path);
 
 // The size the header of a PNG, BMP or ICO picture in 'bytes' gives, found without decoding a
 // pixel; throws PictureError as DecodePicture would for a header it cannot read or a side above

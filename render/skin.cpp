@@ -30,17 +30,6 @@ constexpr int VisibleAlpha = 128;
     throw SkinError("Cannot load the skin \"" + path + "\": " + why + ".");
 }
 
-std::string LowerExtension(const std::string& path)
-{
-    std::string ext = std::filesystem::path(path).extension().string();
-    if (!ext.empty() && ext.front() == '.')
-        ext.erase(0, 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
-        return static_cast<char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
-    });
-    return ext;
-}
-
 bool ValidRows(int rows)
 {
     return rows == 4 || rows == 6 || rows == 8 || rows == 10;

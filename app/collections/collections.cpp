@@ -24,6 +24,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -60,23 +61,20 @@ int SkippedLevels(const w4::LevelCollection& collection)
     return count;
 }
 
-// Writes the planned files on a worker thread while a progress box with Cancel shows how far it
-// got; the window keeps repainting. The worker gets its own copies.
-w4::ImportResult RunImport(QWidget* parent, const QString& caption, const QString& cancel,
-                           const w4::LevelCollection& collection, const std::vector<w4::ImportTarget>& plan)
+// Runs 'work' on a worker thread while a modal progress box shows how far it got (asked of
+// 'update' every 50 ms); the window keeps repainting. Cancel calls 'cancel'.
+void RunWithProgress(QWidget* parent, const QString& caption, const QString& cancelText, int maximum,
+                     std::function<void()> work, std::function<void()> cancel,
+                     std::function<void(QProgressDialog&)> update)
 {
-    auto progress = std::make_shared<w4::ImportProgress>();
-    auto result = std::make_shared<w4::ImportResult>();
-    QThread* worker = QThread::create([progress, result, collection, plan] {
-        *result = w4::WriteImport(collection, plan, *progress);
-    });
-    QProgressDialog box(caption, cancel, 0, static_cast<int>(plan.size()), parent);
+    QThread* worker = QThread::create(std::move(work));
+    QProgressDialog box(caption, cancelText, 0, maximum, parent);
     box.setWindowModality(Qt::WindowModal);
     box.setMinimumDuration(300);
     box.setAutoReset(false);
-    QObject::connect(&box, &QProgressDialog::canceled, [progress] { progress->Cancel = true; });
+    QObject::connect(&box, &QProgressDialog::canceled, std::move(cancel));
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &box, [&box, progress] { box.setValue(progress->Done.load()); });
+    QObject::connect(&poll, &QTimer::timeout, &box, [&box, &update] { update(box); });
     QEventLoop loop;
     // Queued to this thread, so a worker that ends at once still ends the loop once it runs.
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -86,6 +84,19 @@ w4::ImportResult RunImport(QWidget* parent, const QString& caption, const QStrin
     worker->wait();
     delete worker;
     box.reset();
+}
+
+// Writes the planned files on a worker thread with progress and Cancel. The worker gets its own
+// copies.
+w4::ImportResult RunImport(QWidget* parent, const QString& caption, const QString& cancel,
+                           const w4::LevelCollection& collection, const std::vector<w4::ImportTarget>& plan)
+{
+    auto progress = std::make_shared<w4::ImportProgress>();
+    auto result = std::make_shared<w4::ImportResult>();
+    RunWithProgress(
+        parent, caption, cancel, static_cast<int>(plan.size()),
+        [progress, result, collection, plan] { *result = w4::WriteImport(collection, plan, *progress); },
+        [progress] { progress->Cancel = true; }, [progress](QProgressDialog& box) { box.setValue(progress->Done.load()); });
     return *result;
 }
 
@@ -96,29 +107,16 @@ w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QStri
 {
     auto progress = std::make_shared<w4::CollectionProgress>();
     auto result = std::make_shared<w4::LevelCollection>();
-    QThread* worker = QThread::create([progress, result, path] {
-        *result = w4::ReadCollectionFile(path, w4::MaxCollectionBytes, progress.get());
-    });
-    QProgressDialog box(caption, cancel, 0, 0, parent);
-    box.setWindowModality(Qt::WindowModal);
-    box.setMinimumDuration(300);
-    box.setAutoReset(false);
-    QObject::connect(&box, &QProgressDialog::canceled, [progress] { progress->Cancel = true; });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &box, [&box, progress] {
-        // Until the text is split the box only shows it is busy.
-        if (const int total = progress->Total.load(); total > 0 && box.maximum() != total)
-            box.setMaximum(total);
-        box.setValue(progress->Checked.load());
-    });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker->start();
-    poll.start(50);
-    loop.exec();
-    worker->wait();
-    delete worker;
-    box.reset();
+    RunWithProgress(
+        parent, caption, cancel, 0,
+        [progress, result, path] { *result = w4::ReadCollectionFile(path, w4::MaxCollectionBytes, progress.get()); },
+        [progress] { progress->Cancel = true; },
+        [progress](QProgressDialog& box) {
+            // Until the text is split the box only shows it is busy.
+            if (const int total = progress->Total.load(); total > 0 && box.maximum() != total)
+                box.setMaximum(total);
+            box.setValue(progress->Checked.load());
+        });
     if (progress->Cancel.load()) {
         w4::LevelCollection cancelled;
         cancelled.Cancelled = true;

@@ -37,21 +37,6 @@ struct Found {
     solver::OptimizeResult optimized;
 };
 
-// The level as its file holds it now: its start and its stored solution.
-GameState LevelFromFile(const GameState& g)
-{
-    GameState file;
-    file.ProgramFolder = g.ProgramFolder;
-    file.Places = g.Places;
-    file.Playlist = g.Playlist;
-    file.LevelIndex = g.LevelIndex;
-    file.GameMode = ModePlay;
-    file.Now = g.Now;
-    SilentFrontend silent;
-    LoadLevel(file, silent);
-    return file;
-}
-
 } // namespace
 
 SolutionOptimizer::SolutionOptimizer(WindowSeam& window, std::function<void(const std::string&)> showFilm)
@@ -96,7 +81,7 @@ void SolutionOptimizer::Start()
         return;
     // The stored solution belongs to the level as its file holds it, so that is what is optimized,
     // whatever the editor shows meanwhile.
-    const GameState file = LevelFromFile(game_);
+    const GameState file = LevelAsSaved(game_);
     if (file.LevelWidth <= 0 || file.LevelHeight <= 0 || file.SnapshotHistory.empty()) {
         window_.Dialog().Notice(Choose(game_, "This level cannot be read from its file.",
                                        "Ce niveau ne peut pas être lu depuis son fichier."));
@@ -193,7 +178,7 @@ void SolutionOptimizer::Start()
                 const bool watch = dialogs.Question(
                     text + Choose(game_, "\r\n\r\nDo you want to watch it ?", "\r\n\r\nVoulez-vous la regarder ?"));
                 // Kept by the best-score rule, judged against the solution stored now.
-                const GameState now = LevelFromFile(game_);
+                const GameState now = LevelAsSaved(game_);
                 const bool sameLevel = !now.SnapshotHistory.empty() &&
                     BoardRows(now.SnapshotHistory.front().Board, now.LevelWidth, now.LevelHeight) == rows;
                 if (sameLevel && FileExists(path) && IsBestScore(r.moves, now.StoredSolution)) {
