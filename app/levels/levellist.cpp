@@ -195,12 +195,23 @@ void LevelListModel::ReceiveThumbnail(unsigned tileGeneration, int row, const st
     cached->second.Thumbnail = image;
     recent_.push_front(path);
     cached->second.Recent = recent_.begin();
+    KeepWithinLimit();
+    if (row >= 0 && row < static_cast<int>(entries_.size()) && entries_[static_cast<std::size_t>(row)].Path == path)
+        emit dataChanged(index(row, ColPicture), index(row, ColPicture), {Qt::DecorationRole});
+}
+
+void LevelListModel::SetThumbnailLimit(int limit)
+{
+    thumbnailLimit_ = limit;
+    KeepWithinLimit();   // pictures already held count too
+}
+
+void LevelListModel::KeepWithinLimit()
+{
     while (static_cast<int>(recent_.size()) > std::max(thumbnailLimit_, 1)) {
         const std::string oldest = recent_.back();
         DropPicture(cache_.at(oldest), oldest);
     }
-    if (row >= 0 && row < static_cast<int>(entries_.size()) && entries_[static_cast<std::size_t>(row)].Path == path)
-        emit dataChanged(index(row, ColPicture), index(row, ColPicture), {Qt::DecorationRole});
 }
 
 // Forgets a picture; the row showing it asks for it again when it is next painted.

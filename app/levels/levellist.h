@@ -55,7 +55,7 @@ public:
     const LevelSummary* SummaryAt(int row) const;
     // The pictures held now, and a smaller limit for the tests.
     int ThumbnailCount() const { return static_cast<int>(recent_.size()); }
-    void SetThumbnailLimit(int limit) { thumbnailLimit_ = limit; }
+    void SetThumbnailLimit(int limit);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -97,6 +97,7 @@ private:
     mutable std::list<std::string> recent_;       // paths with a picture, the last shown first
     int thumbnailLimit_ = ThumbnailLimit;
     void DropPicture(Cached& cached, const std::string& path);
+    void KeepWithinLimit();
     int languageNumber_ = 0;
     int pending_ = 0;                             // rows never read yet
     bool reading_ = false;

@@ -264,10 +264,14 @@ TEST_F(LevelsWindowTest, PicturesKeptAreBoundedTheLeastRecentlyShownGoingFirst)
     Start();
     TFRMLevels& levels = OpenLevels();
     levels.hide();   // only the test asks for pictures
-    levels.Model().SetThumbnailLimit(2);
     const auto picture = [&](int row) {
         return levels.Filter().index(row, w4::LevelListModel::ColPicture).data(Qt::DecorationRole).value<QImage>();
     };
+    // Pictures painted before the limit is lowered count too.
+    for (int row = 0; row < 5; ++row)
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(row).isNull(); }, 10000)) << row;
+    levels.Model().SetThumbnailLimit(2);
+    EXPECT_EQ(levels.Model().ThumbnailCount(), 2);
     // Every row asks for its picture; only the last two painted stay.
     for (int row = 0; row < 5; ++row)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !picture(row).isNull(); }, 10000)) << row;
