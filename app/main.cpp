@@ -1,5 +1,6 @@
 #include "app/desktop/appicon.h"
 #include "app/desktop/application.h"
+#include "app/desktop/fontwarmup.h"
 #include "app/desktop/singleinstance.h"
 #include "app/window/dialogs.h"
 #include "app/window/fmain.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv)
 {
     w4::StartupMark("main");
+    w4::FontWarmUp fonts;
     w4::Application app(argc, argv);
     w4::StartupMark("application object");
     app.setApplicationName(QStringLiteral("Warehaus4"));
@@ -32,15 +34,17 @@ int main(int argc, char** argv)
         return 0;
     w4::StartupMark("single instance");
 
-    app.setWindowIcon(w4::AppIcon());
-    w4::StartupMark("icon");
     const std::filesystem::path programFolder =
         QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator()))
             .toStdString();
     const w4::Folders folders = w4::ChooseFolders(w4::ProcessFolderInputs(programFolder, portable));
     w4::QtDialogs dialogs;
     w4::StartupMark("folders");
+    fonts.Join();
+    w4::StartupMark("fonts");
     TFRMMain window(programFolder, folders, dialogs, arguments);
+    // Drawn at seven sizes: once the window is up.
+    window.AfterFirstPaint = [&app] { app.setWindowIcon(w4::AppIcon()); };
     w4::StartupMark("window built");
     dialogs.SetParent(&window);
     app.SetErrorReporter([&dialogs](const QString& text) { dialogs.Error(text); });

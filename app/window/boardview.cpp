@@ -28,6 +28,7 @@ void TBoardView::paintEvent(QPaintEvent*)
         first = false;
         w4::StartupMark("first paint of the board");
     }
+    owner_.BoardPainted();
 }
 
 void TBoardView::SetFormColor(const QColor& colour)

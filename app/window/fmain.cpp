@@ -38,14 +38,39 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
 constexpr int PanelHeight = 27;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width)
+// The style's pictures are looked up in the desktop's icon theme, a slow search at start; a button on
+// a panel hidden at start takes its picture when it is first shown.
+class PictureButton : public QPushButton {
+public:
+    PictureButton(QWidget* parent, QStyle::StandardPixmap picture)
+        : QPushButton(parent)
+        , picture_(picture)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        if (!pictured_) {
+            pictured_ = true;
+            setIcon(style()->standardIcon(picture_));
+        }
+        QPushButton::showEvent(event);
+    }
+
+private:
+    QStyle::StandardPixmap picture_;
+    bool pictured_ = false;
+};
+
+QPushButton* SetUpButton(QPushButton* button, const char* name, int width)
 {
-    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     // Keys belong to the game: no button may take the focus and swallow an arrow or Space.
     button->setFocusPolicy(Qt::NoFocus);
@@ -55,11 +80,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width)
+{
+    return SetUpButton(new QPushButton(caption, parent), name, width);
+}
+
 QPushButton* MakePictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap picture)
 {
-    QPushButton* button = MakeButton(parent, name, QString(), 25);
-    button->setIcon(parent->style()->standardIcon(picture));
-    return button;
+    return SetUpButton(new PictureButton(parent, picture), name, 25);
 }
 
 QWidget* MakePanel(QWidget* parent, const char* name, QHBoxLayout*& layout)
@@ -180,7 +208,6 @@ void TFRMMain::BuildLayout()
     BTNLevelFirst = MakeButton(PNLPlayGame, "BTNLevelFirst", QStringLiteral("<<"), 32);
     BTNLevelPrior = MakeButton(PNLPlayGame, "BTNLevelPrior", QStringLiteral("<"), 32);
     BTNLevelRetry = MakeButton(PNLPlayGame, "BTNLevelRetry", QString(), 32);
-    BTNLevelRetry->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BTNLevelNext = MakeButton(PNLPlayGame, "BTNLevelNext", QStringLiteral(">"), 32);
     BTNLevelLast = MakeButton(PNLPlayGame, "BTNLevelLast", QStringLiteral(">>"), 32);
     BTNFullscreen = MakeButton(PNLPlayGame, "BTNFullscreen", QStringLiteral("Fullscreen"), 120);
@@ -550,16 +577,36 @@ void TFRMMain::Guarded(const std::function<void()>& command)
 QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(w4::DataFolder(Game).string().c_str()); }
 QString TFRMMain::SaveFolderText() const { return QFile::decodeName(w4::SaveDialogFolder(Game).string().c_str()); }
 
-// Opening sound and the gamepad (loading SDL, starting its audio) is the slowest step of the
-// start and the window does not need it to appear: it runs in the event loop's first turn after
-// the window has been asked to show.
+// Two slow steps of the start wait until the board's first paint, so the window is on the screen
+// first: opening sound and the gamepad (loading SDL, starting its audio), the Retry button's
+// picture (the style looks it up in the desktop's icon theme) and what the caller asked for. A window shown but never painted
+// (covered, on another desktop) finishes its start a little later all the same.
 void TFRMMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!MediaStarted && !MediaQueued) {
-        MediaQueued = true;
-        QTimer::singleShot(0, this, [this] { Guarded([this] { StartMedia(); }); });
-    }
+    if (!MediaStarted && !MediaQueued)
+        QTimer::singleShot(MediaBackstop, this, [this] { QueueFinishStart(); });
+}
+
+void TFRMMain::BoardPainted()
+{
+    if (!MediaStarted && !MediaQueued)
+        QueueFinishStart();
+}
+
+void TFRMMain::QueueFinishStart()
+{
+    if (MediaStarted || MediaQueued)
+        return;
+    MediaQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        Guarded([this] {
+            BTNLevelRetry->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+            StartMedia();
+            if (AfterFirstPaint)
+                std::exchange(AfterFirstPaint, nullptr)();
+        });
+    });
 }
 
 void TFRMMain::resizeEvent(QResizeEvent* event)

@@ -211,6 +211,10 @@ public:
     void RefreshGraphicsItems();
     // Paints the background layers and the colour-keyed board picture into the board area.
     void IMGSokobanPaint(QPainter& painter);
+    void BoardPainted();   // after each paint of the board: the first one lets sound open
+    // Work that need not delay the window's appearance (the program's icon): run in the event
+    // loop's turn after the first paint of the board.
+    std::function<void()> AfterFirstPaint;
 
     // --- Files from outside: dropped, handed over by a later start, on the command line ---
     // Paths as the file system's bytes.
@@ -321,6 +325,7 @@ private:
     void BuildStatusBar();
     void BuildTimers();
     void StartMedia();   // sound output, effects, music module, volumes, auto-play; once
+    void QueueFinishStart();   // Retry's picture and StartMedia, in the event loop's next turn
     void CloseMedia();   // stops and releases everything the sound system holds
     void StartShell();   // registered hand-over channel and drop target
     void BuildTools();   // the editor palette's pictures
@@ -356,5 +361,6 @@ private:
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end
     bool MediaStarted = false;   // StartMedia has run (or the quit has closed media for good)
-    bool MediaQueued = false;    // the first show has asked for StartMedia
+    bool MediaQueued = false;    // the first paint (or the backstop) has asked for StartMedia
+    static constexpr int MediaBackstop = 300;   // ms after the first show
 };
