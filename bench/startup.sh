@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Start-up to a shown window, whole process, side by side with a bare Qt window.
 # Usage: bench/startup.sh <warehaus4 executable> [rounds] [bare window executable]
-#   (needs Xvfb and xdotool; the bare window, w4barewindow, is built beside the game when
-#   W4_BENCH is on). Each round starts the game and the bare window one after the other, the
-#   order alternating from round to round, so a machine busy with other work slows both alike.
+#   (needs Xvfb; the bare window, w4barewindow, and the stopwatch, w4mapwatch, which takes the
+#   X server's map of the window, are built beside the game when W4_BENCH is on; without the
+#   stopwatch the script polls with xdotool, whose own starts slow the program measured).
+#   Each round starts the game and the bare window one after the other, the order alternating
+#   from round to round, so a machine busy with other work slows both alike.
 # Prints each round's times and the game's peak resident memory, then the medians and their ratio.
 set -euo pipefail
 
@@ -25,9 +27,19 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 
+watch=$(dirname "$exe")/w4mapwatch
+
 # Starts a program and prints the milliseconds until a visible window with the title shows.
 # $1 program, $2 title, $3 file for the peak resident memory.
 shown_after() {
+  # The X server's own map event when the stopwatch is built: nothing polls beside the program.
+  if [ -x "$watch" ]; then
+    local out
+    out=$("$watch" "$2" "$1" 2>"$3.out") || return 2
+    echo "${out#* }" >"$3"
+    printf '%.0f\n' "${out%% *}"
+    return 0
+  fi
   local start shown timer
   start=$(date +%s%N)
   /usr/bin/time -f "%M" -o "$3" "$1" >"$3.out" 2>&1 &
