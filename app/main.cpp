@@ -1,6 +1,7 @@
 #include "app/desktop/appicon.h"
 #include "app/desktop/application.h"
 #include "app/desktop/fontwarmup.h"
+#include "app/desktop/quickstyle.h"
 #include "app/desktop/singleinstance.h"
 #include "app/window/dialogs.h"
 #include "app/window/fmain.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     w4::StartupMark("main");
     w4::FontWarmUp fonts;
     w4::Application app(argc, argv);
+    w4::UseQuickStartStyle();
     w4::StartupMark("application object");
     app.setApplicationName(QStringLiteral("Warehaus4"));
     // Ties the window to the desktop entry that Tools > Associate Extension writes.
