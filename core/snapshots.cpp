@@ -86,6 +86,18 @@ std::string StorePath(const GameState& g, const std::string& levelPath)
 // Cells that keep a level unsolved: a box off target, an empty target, the keeper on one.
 int OpenCell(char c) { return c == '$' || c == '.' || c == '+' ? 1 : 0; }
 
+// Whether the level's solution file solves the level as its file holds it now, read on a scratch
+// state as loading reads them.
+bool KeptSolutionSolves(const GameState& g, const std::string& levelPath)
+{
+    GameState rules;
+    rules.ProgramFolder = g.ProgramFolder;
+    rules.Places = g.Places;
+    rules.Playlist = {levelPath};
+    rules.LevelIndex = 0;
+    return StoredSolutionSolves(LevelAsSaved(rules));
+}
+
 } // namespace
 
 std::int32_t Snapshot::Pushes() const
@@ -532,7 +544,9 @@ std::optional<Snapshot> ResumableAttempt(const GameState& g, const std::string& 
         if (!ec) {
             const auto solved = std::chrono::time_point_cast<std::chrono::seconds>(
                 std::chrono::file_clock::to_sys(written));
-            if (last->Date <= solved)
+            // A file that does not solve the level (stale, damaged, another level's) is no
+            // solution: it must not hide the attempt.
+            if (last->Date <= solved && KeptSolutionSolves(g, levelPath))
                 return std::nullopt;
         }
     }
