@@ -1,6 +1,6 @@
 // Snapshots of a 10 000- and a 100 000-move attempt on a 50 x 50 board: keeping one (letters to
-// the file) and restoring one (the history rebuilt by replaying the letters, one full board copy
-// per move, as the history keeps them).
+// the file) and restoring one (the history rebuilt by replaying the letters); and what such a
+// history costs: its memory, undo and redo, and jumps along the undo/redo bar.
 #include "core/history.h"
 #include "core/loading.h"
 #include "core/snapshots.h"
@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 #include <unistd.h>
 
@@ -82,6 +83,47 @@ void BM_RestoreSnapshot(benchmark::State& state)
         state.SkipWithError("the history differs");
 }
 BENCHMARK(BM_RestoreSnapshot)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(100000);
+
+// The heap a played attempt holds, per move: the history's records and whatever they point to.
+void BM_HistoryMemory(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
+        LongAttempt a(static_cast<int>(state.range(0)));
+        const std::size_t after = mallinfo2().uordblks;
+        state.counters["bytes_per_move"] =
+            static_cast<double>(after > before ? after - before : 0) / static_cast<double>(state.range(0));
+    }
+}
+BENCHMARK(BM_HistoryMemory)->Unit(benchmark::kMillisecond)->Arg(100000)->Iterations(1);
+
+// A hundred undos then a hundred redos in the middle of a long history, each redrawing the board.
+void BM_UndoRedoLongHistory(benchmark::State& state)
+{
+    LongAttempt a(static_cast<int>(state.range(0)));
+    w4::ScrollHistoryTo(a.g, a.ui, a.g.HistoryLength / 2);
+    for (auto _ : state) {
+        for (int i = 0; i < 100; ++i)
+            w4::UndoMove(a.g, a.ui);
+        for (int i = 0; i < 100; ++i)
+            w4::RedoMove(a.g, a.ui);
+    }
+    state.SetItemsProcessed(state.iterations() * 200);
+}
+BENCHMARK(BM_UndoRedoLongHistory)->Unit(benchmark::kMicrosecond)->Arg(100000);
+
+// Dragging the undo/redo bar: positions scattered along the whole history.
+void BM_ScrollLongHistory(benchmark::State& state)
+{
+    LongAttempt a(static_cast<int>(state.range(0)));
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 7919) % a.g.HistoryLength;
+        w4::ScrollHistoryTo(a.g, a.ui, step + 1);
+        benchmark::DoNotOptimize(w4::CellAt(a.g, 20, 25));
+    }
+}
+BENCHMARK(BM_ScrollLongHistory)->Unit(benchmark::kMicrosecond)->Arg(100000);
 
 // Reading the level's file back, as the Snapshots window and Resume Attempt do.
 void BM_ReadSnapshots(benchmark::State& state)

@@ -73,7 +73,6 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
         summary.Rows.push_back(std::move(row));
     }
 
-    summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
     // Only a solution that solves this level counts: an empty file, or one left from another
     // level or an older version of this one, is no solution.
     summary.Solved = StoredSolutionSolves(g);

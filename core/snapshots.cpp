@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <span>
 
 namespace w4 {
 
@@ -84,6 +85,18 @@ std::string StorePath(const GameState& g, const std::string& levelPath)
 
 // Cells that keep a level unsolved: a box off target, an empty target, the keeper on one.
 int OpenCell(char c) { return c == '$' || c == '.' || c == '+' ? 1 : 0; }
+
+// Whether the level's solution file solves the level as its file holds it now, read on a scratch
+// state as loading reads them.
+bool KeptSolutionSolves(const GameState& g, const std::string& levelPath)
+{
+    GameState rules;
+    rules.ProgramFolder = g.ProgramFolder;
+    rules.Places = g.Places;
+    rules.Playlist = {levelPath};
+    rules.LevelIndex = 0;
+    return StoredSolutionSolves(LevelAsSaved(rules));
+}
 
 } // namespace
 
@@ -441,40 +454,32 @@ bool KeepAttempt(GameState& g)
 
 bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
 {
-    // The records of the attempt shown are written over rather than freed and asked for again:
-    // a long history is most of the cost of a restore.
     ui.AttemptEnding();
+    // Offered above: the load has nothing left to keep.
+    SnapshotList().swap(g.SnapshotHistory);
+    g.HistoryLength = 0;
+    LoadLevel(g, ui);
     SnapshotList& history = g.SnapshotHistory;
-    {
-        SnapshotList old;
-        old.swap(history);
-        g.HistoryLength = 0;   // nothing left for the load to keep: it has been offered above
-        LoadLevel(g, ui);
-        if (!old.empty()) {
-            old[0] = history[0];
-            old.swap(history);
-        }
-    }
-    std::size_t used = 1;
+    history.reserve(s.Letters.size() + 1);
+
+    BoardGrid board = history[0].Board;
     const int width = g.LevelWidth;
     const int height = g.LevelHeight;
     int open = 0;
     int kx = -1, ky = -1;
-    {
-        const BoardGrid& start = history[0].Board;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const char c = start[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-                open += OpenCell(c);
-                if (c == '@' || c == '+') {
-                    kx = x;
-                    ky = y;
-                }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const char c = board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+            open += OpenCell(c);
+            if (c == '@' || c == '+') {
+                kx = x;
+                ky = y;
             }
-    }
+        }
 
-    // The moves are replayed straight on the history, without drawing, sounds or the census: a
-    // long attempt comes back in one go and the board is drawn once.
+    // The moves are replayed on one board, without drawing, sounds or the census, and the
+    // history keeps only the cells each move changed: a long attempt comes back in one go and
+    // the board is drawn once.
     for (const char letter : s.Letters) {
         if (kx < 0 || open == 0)
             break;   // no keeper, or solved: the game takes no move from here
@@ -488,7 +493,6 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
         }
         const int xs[3] = {kx, kx + dx, kx + 2 * dx};
         const int ys[3] = {ky, ky + dy, ky + 2 * dy};
-        const BoardGrid& board = history[used - 1].Board;
         char cells[3];
         for (int n = 0; n < 3; ++n)
             cells[n] = xs[n] < 0 || ys[n] < 0 || xs[n] >= width || ys[n] >= height
@@ -499,27 +503,22 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
         if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push)
             break;
         const bool push = move.Outcome == MoveOutcome::Push;
-        history[used - 1].MoveLetter = push ? Upper(letter) : Lower(letter);
-        if (used < history.size())
-            history[used] = history[used - 1];
-        else
-            history.push_back(history[used - 1]);
-        BoardSnapshot& next = history[used++];
-        next.MoveLetter = ' ';
-        next.Pushes += push ? 1 : 0;
         const char written[3] = {move.NewKeeper, move.NewNext, move.NewBeyond};
+        CellChange changes[3];
+        std::size_t changed = 0;
         for (int n = 0; n < 3; ++n) {
-            if (cells[n] == 'Z')
+            if (cells[n] == 'Z' || written[n] == cells[n])
                 continue;
             open += OpenCell(written[n]) - OpenCell(cells[n]);
-            next.Board[static_cast<std::size_t>(xs[n])][static_cast<std::size_t>(ys[n])] = written[n];
+            board[static_cast<std::size_t>(xs[n])][static_cast<std::size_t>(ys[n])] = written[n];
+            changes[changed++] = {static_cast<std::uint8_t>(xs[n]), static_cast<std::uint8_t>(ys[n]), cells[n], written[n]};
         }
+        history.AppendMove(push ? Upper(letter) : Lower(letter), push, std::span(changes, changed), board);
         kx = xs[1];
         ky = ys[1];
     }
 
-    history.resize(used);
-    const auto played = static_cast<std::int32_t>(used) - 1;
+    const auto played = static_cast<std::int32_t>(history.size()) - 1;
     const bool reached = s.Position >= 0 && s.Position <= played;
     if (!reached) {
         SnapshotList(1, history.front()).swap(history);
@@ -545,7 +544,9 @@ std::optional<Snapshot> ResumableAttempt(const GameState& g, const std::string& 
         if (!ec) {
             const auto solved = std::chrono::time_point_cast<std::chrono::seconds>(
                 std::chrono::file_clock::to_sys(written));
-            if (last->Date <= solved)
+            // A file that does not solve the level (stale, damaged, another level's) is no
+            // solution: it must not hide the attempt.
+            if (last->Date <= solved && KeptSolutionSolves(g, levelPath))
                 return std::nullopt;
         }
     }

@@ -110,7 +110,7 @@ bool KeepAttempt(GameState& g);
 // (the level freshly loaded) when the position itself cannot be reached.
 bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s);
 
-// The last automatic snapshot, when it is newer than the level's solution file.
+// The last automatic snapshot, unless the level's solution file is newer and solves the level.
 std::optional<Snapshot> ResumableAttempt(const GameState& g, const std::string& levelPath);
 
 } // namespace w4

@@ -37,10 +37,10 @@ std::string FormatElapsed(std::int64_t seconds)
 
 std::string SolutionLetters(const GameState& g)
 {
-    std::string letters;
-    for (std::int32_t i = 0; i + 1 < g.HistoryLength; ++i)
-        letters += g.SnapshotHistory[static_cast<std::size_t>(i)].MoveLetter;
-    return letters;
+    if (g.HistoryLength <= 1)
+        return {};
+    // Read from the records: asking for each position would rebuild its board.
+    return g.SnapshotHistory.MoveLetters(static_cast<std::size_t>(g.HistoryLength - 1));
 }
 
 } // namespace w4

@@ -3,28 +3,17 @@
 // reference to every unit; there are no other globals.
 
 #include "core/folders.h"
+#include "core/movehistory.h"
 
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace w4 {
-
-constexpr int MaxLevelSize = 50;
-
-// Cells are indexed [x][y]: column first, as the board is stored column by column.
-using BoardGrid = std::array<std::array<char, MaxLevelSize>, MaxLevelSize>;
-
-struct BoardSnapshot {
-    BoardGrid Board{};
-    std::int32_t Pushes = 0;
-    char MoveLetter = ' ';
-};
 
 enum HeaderField { Title = 0, Collection, Date, Author, AuthorMail, AuthorPage, HeaderFieldCount };
 using LevelHeaderFields = std::array<std::string, HeaderFieldCount>;
@@ -36,10 +25,6 @@ enum Languages { LanguageEnglish = 0, LanguageFrench = 1 };
 using Colour = std::uint32_t;
 
 using DateTime = std::chrono::system_clock::time_point;
-
-// One node per snapshot: growing by one move never copies the earlier positions, and the memory
-// of a long attempt is the snapshots themselves, with no spare capacity doubling it.
-using SnapshotList = std::deque<BoardSnapshot>;
 
 struct GameState {
     GameState();

@@ -46,7 +46,7 @@ int KeeperFacing(const GameState& g)
     const int previous = g.HistoryIndex - 1;
     if (previous < 0 || previous >= static_cast<int>(g.SnapshotHistory.size()))
         return -1;
-    switch (g.SnapshotHistory[static_cast<std::size_t>(previous)].MoveLetter) {
+    switch (g.SnapshotHistory.MoveLetter(static_cast<std::size_t>(previous))) {
     case 'u': case 'U': return FacingUp;
     case 'l': case 'L': return FacingLeft;
     case 'd': case 'D': return FacingDown;

@@ -282,11 +282,23 @@ TEST_F(SnapshotTest, TheLastAutomaticSnapshotIsAnAttemptInProgressUntilASolution
     ASSERT_TRUE(resume);
     EXPECT_EQ(resume->Position, 2);
 
-    const std::string solution = folder.Write("level.XHT", "lll\r\n");
+    const std::string solution = folder.Write("level.XHT", "llUrR\r\n");
     fs::last_write_time(solution, std::chrono::file_clock::now() - std::chrono::hours(1));
     EXPECT_TRUE(ResumableAttempt(g, level));
     fs::last_write_time(solution, std::chrono::file_clock::now() + std::chrono::hours(1));
     EXPECT_FALSE(ResumableAttempt(g, level));
+}
+
+TEST_F(SnapshotTest, ANewerSolutionFileThatDoesNotSolveTheLevelHidesNoAttempt)
+{
+    clock.Time = std::chrono::system_clock::now();
+    Play("ll");
+    ASSERT_TRUE(KeepAttempt(g));
+    for (const char* letters : {"lll", "", "llUr"}) {   // another level's, empty, cut off
+        const std::string solution = folder.Write("level.XHT", std::string(letters) + "\r\n");
+        fs::last_write_time(solution, std::chrono::file_clock::now() + std::chrono::hours(1));
+        EXPECT_TRUE(ResumableAttempt(g, level)) << '"' << letters << '"';
+    }
 }
 
 TEST(SnapshotStore, AnInstalledCopyKeepsSnapshotsOfReadOnlyLevelsInItsDataFolder)
