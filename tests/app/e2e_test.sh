@@ -6,7 +6,8 @@ set -euo pipefail
 
 if [ -z "${W4_E2E_INNER:-}" ]; then
   export W4_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # A display number of its own: runs of xvfb-run started together race for the first free one.
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 exe=$1
