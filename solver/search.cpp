@@ -6,6 +6,7 @@
 #include "solver/fess.h"
 #include "solver/goalroom.h"
 #include "solver/lowerbound.h"
+#include "solver/release.h"
 #include "solver/table.h"
 
 #include <algorithm>
@@ -655,7 +656,7 @@ public:
     {
         Clock::time_point lastProgress = started_;
         for (;;) {
-            if (const std::size_t more = gift.exchange(0, std::memory_order_relaxed); more > 0)
+            if (const std::size_t more = gift.exchange(0, std::memory_order_relaxed) + freed_->exchange(0); more > 0)
                 Share(more);
             bool anyLeft = false;
             for (std::size_t i = 0; i < members_.size(); ++i) {
@@ -688,6 +689,9 @@ public:
                 }
             }
             if (!anyLeft) {
+                // What the members held counts as handed over only once it is free.
+                WaitForReleases(options_.cancel);
+                Share(freed_->exchange(0));
                 SearchOutcome out;
                 out.outcome = Outcome::OutOfMemory;
                 Count(out);
@@ -735,6 +739,26 @@ private:
                 budgets_[j] += bytes / live;
             }
     }
+    // A member's tables, freed on the releasing thread; its budget goes to the others once they are.
+    struct Leaving {
+        Leaving(std::unique_ptr<SearchMember> m, std::shared_ptr<std::atomic<std::size_t>> f, std::size_t b)
+            : member(std::move(m)), freed(std::move(f)), bytes(b)
+        {
+        }
+        Leaving(Leaving&&) = default;
+        Leaving& operator=(Leaving&&) = delete;
+        ~Leaving()
+        {
+            if (!member)
+                return;   // moved from
+            member.reset();
+            freed->fetch_add(bytes);
+        }
+        std::unique_ptr<SearchMember> member;
+        std::shared_ptr<std::atomic<std::size_t>> freed;
+        std::size_t bytes;
+    };
+
     // A member that is full or gave up leaves; the others stop meeting it.
     void Drop(std::size_t i)
     {
@@ -745,10 +769,8 @@ private:
             backward_ = nullptr;
         }
         pushing_[i] = nullptr;
-        members_[i].reset();
-        const std::size_t freed = budgets_[i];
+        ReleaseLater(Leaving(std::move(members_[i]), freed_, budgets_[i]));
         budgets_[i] = 0;
-        Share(freed);
     }
 
     Options options_;
@@ -760,6 +782,8 @@ private:
     std::vector<int> earlyShares_;
     std::vector<std::size_t> budgets_;
     std::size_t handedOver_ = 0;   // budget received when no member was left to take it
+    // Budget of members that have left, added once their tables are freed.
+    std::shared_ptr<std::atomic<std::size_t>> freed_ = std::make_shared<std::atomic<std::size_t>>(0);
     BackwardSearcher* backward_ = nullptr;
     std::size_t backwardAt_ = SIZE_MAX;
     std::uint64_t left_ = 0;   // positions of members that have left
@@ -841,6 +865,12 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     // The fast mode runs a small portfolio in turns: searches that differ in bound and weight
     // get stuck on different levels, and taking turns costs each only a share of the time. The
     // optimal modes run A* alone.
+    SearchOutcome result;
+    // The tables of the search before are freed first, so the two never hold memory at once.
+    if (!WaitForReleases(options.cancel)) {
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
     const Tuning& tuning = SearchTuning();
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
@@ -902,13 +932,24 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             groups[static_cast<std::size_t>(g)]->MemberOptions().progress = nullptr;
         }
     }
+    // Whatever way this returns, the members' tables are freed on the releasing thread: the caller
+    // hears the answer without waiting for a gigabyte to go back to the system.
+    struct HandOver {
+        std::array<std::unique_ptr<Group>, 2>& groups;
+        ~HandOver()
+        {
+            for (auto& group : groups)
+                if (group)
+                    group->MemberOptions().progress = nullptr;   // the caller's, destroyed here
+            ReleaseLater(std::move(groups));
+        }
+    } handOver{groups};
     int parts = 0;
     for (const Entry& entry : plan)
         parts += entry.memory;
     for (const Entry& entry : plan)
         groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / static_cast<std::size_t>(parts) * static_cast<std::size_t>(entry.memory));
 
-    SearchOutcome result;
     if (groups[0]->Start(result, true)) {
         // Stopped while starting by the caller's cancel passed on: say so, whatever a member made of it.
         if (two && result.outcome != Outcome::Solved && result.outcome != Outcome::Unsolvable && options.cancel != nullptr &&
