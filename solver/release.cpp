@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace w4::solver {
@@ -28,15 +29,19 @@ public:
         if (!what)
             return;
         std::unique_lock<std::mutex> hold(lock_);
-        if (quit_) {   // at exit, after the thread has gone: free it here
+        if (!quit_ && !thread_.joinable()) {
+            try {
+                thread_ = std::thread([this] { Run(); });
+            } catch (const std::system_error&) {
+            }
+        }
+        if (quit_ || !thread_.joinable()) {   // at exit, or no thread to be had: freed here
             hold.unlock();
             what.reset();
             return;
         }
         queue_.push_back(std::move(what));
         ++pending_;
-        if (!thread_.joinable())
-            thread_ = std::thread([this] { Run(); });
         hold.unlock();
         wake_.notify_all();
     }

@@ -17,6 +17,7 @@
 #include <memory>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 
 namespace w4::solver {
@@ -941,7 +942,11 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             for (auto& group : groups)
                 if (group)
                     group->MemberOptions().progress = nullptr;   // the caller's, destroyed here
-            ReleaseLater(std::move(groups));
+            try {
+                ReleaseLater(std::move(groups));
+            } catch (const std::bad_alloc&) {
+                // nothing to hand over with: the tables were freed on this thread instead
+            }
         }
     } handOver{groups};
     int parts = 0;
