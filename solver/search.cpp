@@ -75,9 +75,17 @@ void MoveBox(const Cell* boxes, int count, Cell from, Cell to, Cell* out)
         std::iter_swap(slot, slot + 1);
 }
 
+namespace {
+// On the threads of a two-thread search, the caller's cancel flag, watched beside the group's own
+// stop flag: passed on by the watching thread instead, a cancel would wait for that thread's turn
+// on a core and then for the workers', which on a busy machine takes longer than a cancel may.
+thread_local const std::atomic<bool>* callerCancel = nullptr;
+} // namespace
+
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
 {
-    if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
+    if ((options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) ||
+        (callerCancel != nullptr && callerCancel->load(std::memory_order_relaxed))) {
         why = Outcome::Cancelled;
         return true;
     }
@@ -822,6 +830,7 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
     std::mutex lock;
     std::condition_variable ended;
     const auto work = [&](int g) {
+        callerCancel = options.cancel;
         const auto at = static_cast<std::size_t>(g);
         ends[at] = groups[at]->Run();
         const Outcome outcome = ends[at].outcome;
@@ -966,6 +975,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         return groups[0]->Run();
     SearchOutcome unused;
     groups[1]->Start(unused, false);
+    relay.request_stop();   // the watching loop of RunTwo takes over; by the end the relay is gone
     return RunTwo(groups, options, started, stop);
 }
 
