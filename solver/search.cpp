@@ -826,10 +826,18 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
                      std::atomic<bool>& stop)
 {
     std::array<SearchOutcome, 2> ends;
-    std::array<bool, 2> done{};
-    std::mutex lock;
-    std::condition_variable ended;
-    const auto work = [&](int g) {
+    // What the workers touch last lives as long as they do: they are joined on the releasing
+    // thread, so the answer does not wait for a worker's last turn on a core to end its thread.
+    struct Meeting {
+        std::array<bool, 2> done{};
+        std::mutex lock;
+        std::condition_variable ended;
+    };
+    const auto meeting = std::make_shared<Meeting>();
+    std::array<bool, 2>& done = meeting->done;
+    std::mutex& lock = meeting->lock;
+    std::condition_variable& ended = meeting->ended;
+    const auto work = [&ends, &groups, &stop, &options, meeting](int g) {
         callerCancel = options.cancel;
         const auto at = static_cast<std::size_t>(g);
         ends[at] = groups[at]->Run();
@@ -838,11 +846,11 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
             stop.store(true);
         else if (outcome == Outcome::OutOfMemory)   // its members are gone: the other may use the memory
             groups[1 - at]->gift.fetch_add(groups[at]->Budget());
-        const std::lock_guard<std::mutex> hold(lock);
-        done[at] = true;
-        ended.notify_one();
+        const std::lock_guard<std::mutex> hold(meeting->lock);
+        meeting->done[at] = true;
+        meeting->ended.notify_one();
     };
-    std::thread first(work, 0), second(work, 1);
+    std::jthread first(work, 0), second(work, 1);
     Clock::time_point lastProgress = started;
     bool cancelled = false;
     for (std::unique_lock<std::mutex> hold(lock); !done[0] || !done[1];) {
@@ -861,8 +869,11 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
             hold.lock();
         }
     }
-    first.join();
-    second.join();
+    try {
+        ReleaseLater(std::array<std::jthread, 2>{std::move(first), std::move(second)});
+    } catch (const std::bad_alloc&) {
+        // joined here instead
+    }
     // Both may have ended (on the stop passed on while starting) before the loop looked.
     cancelled = cancelled || (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed));
     return Settle(ends, cancelled);
