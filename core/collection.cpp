@@ -816,10 +816,7 @@ LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBy
 std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber)
 {
     const bool fr = languageNumber == LanguageFrench;
-    const auto mib = [fr](std::uintmax_t n) {
-        const std::uintmax_t tenths = (n * 10 + (std::uintmax_t(1) << 19)) >> 20;
-        return std::to_string(tenths / 10) + (fr ? "," : ".") + std::to_string(tenths % 10) + (fr ? " Mio" : " MiB");
-    };
+    const auto mib = [fr](std::uintmax_t n) { return MebibytesText(n, fr); };
     return fr ? "Le fichier " + path + " fait " + mib(bytes) + ", plus qu'une collection ne peut en contenir (" +
                     mib(MaxCollectionBytes) + ") : il n'a pas été lu."
               : "The file " + path + " is " + mib(bytes) + ", more than a collection may hold (" +

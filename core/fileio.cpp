@@ -103,7 +103,24 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     }
     if (in.bad())
         return {};
+    // Editors on some systems start a UTF-8 file with a byte-order mark; left in, it would hide
+    // the first board row or header line (or playlist entry) behind three stray bytes.
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        bytes.erase(0, 3);
     return SplitTextLines(bytes);
+}
+
+bool LargerThanTextCap(const std::string& path, std::uintmax_t& bytes)
+{
+    std::error_code error;
+    bytes = std::filesystem::file_size(std::filesystem::path(path), error);
+    return !error && bytes > MaxTextFileBytes;
+}
+
+std::string MebibytesText(std::uintmax_t bytes, bool french)
+{
+    const std::uintmax_t tenths = (bytes * 10 + (std::uintmax_t(1) << 19)) >> 20;
+    return std::to_string(tenths / 10) + (french ? "," : ".") + std::to_string(tenths % 10) + (french ? " Mio" : " MiB");
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)

@@ -4,6 +4,7 @@
 // the file and then its folder are synced, so the new file survives a power cut.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -21,9 +22,14 @@ bool FileExists(const std::string& path);           // a regular file (not a fol
 
 // Text files are read up to this size; anything beyond is treated as absent.
 constexpr std::size_t MaxTextFileBytes = 16u * 1024u * 1024u;
+// Whether the file is larger than that, so a level is refused rather than read in part.
+bool LargerThanTextCap(const std::string& path, std::uintmax_t& bytes);
+// A size for messages: "17.0 MiB", in French "17,0 Mio".
+std::string MebibytesText(std::uintmax_t bytes, bool french);
 
 // Lines of a text file: CR LF, LF or CR end a line, a NUL ends the text, the last line needs no
-// end. A missing, unreadable or non-regular file gives no lines.
+// end, a UTF-8 byte-order mark at the start is skipped. A missing, unreadable or non-regular file
+// gives no lines.
 std::vector<std::string> ReadTextLines(const std::string& path);
 std::vector<std::string> SplitTextLines(const std::string& bytes);
 

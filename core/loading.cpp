@@ -27,9 +27,17 @@ void LoadLevel(GameState& g, Frontend& ui)
         g.LevelIndex = count - 1;
 
     std::vector<std::string> lines;
+    std::string refused;   // a file too large to read whole, which is never loaded in part
     if (count > 0) {
         const std::string& path = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
-        if (!path.empty() && FileExists(path)) {
+        std::uintmax_t bytes = 0;
+        if (!path.empty() && FileExists(path) && LargerThanTextCap(path, bytes)) {
+            const bool fr = g.LanguageNumber == LanguageFrench;
+            refused = fr ? "Le fichier " + path + " fait " + MebibytesText(bytes, fr) + ", plus qu'un niveau ne peut en contenir (" +
+                               MebibytesText(MaxTextFileBytes, fr) + ") : il n'a pas été lu."
+                         : "The file " + path + " is " + MebibytesText(bytes, fr) + ", more than a level may hold (" +
+                               MebibytesText(MaxTextFileBytes, fr) + "): it was not read.";
+        } else if (!path.empty() && FileExists(path)) {
             lines = ReadTextLines(path);
             ReadSolutionFile(g, path);
         }
@@ -60,6 +68,8 @@ void LoadLevel(GameState& g, Frontend& ui)
     g.LevelInPlay = true;
     g.AttemptLevel = count > 0 ? g.Playlist[static_cast<std::size_t>(g.LevelIndex)] : std::string();
     g.AttemptMode = g.GameMode;
+    if (!refused.empty())
+        ui.ShowNotice(refused);
 }
 
 void LocateKeeper(GameState& g)

@@ -2,6 +2,7 @@
 
 #include "solver/board.h"
 #include "solver/deadlocks.h"
+#include "solver/release.h"
 #include "solver/search.h"
 #include "solver/solution.h"
 
@@ -457,6 +458,12 @@ OptimizeResult Optimize(const std::vector<std::string>& rows, const std::string&
     result.movesBefore = letters.size();
     result.pushesBefore = static_cast<std::int32_t>(pushes.size());
 
+    // A search just ended may still be giving its memory back; the two must not add up.
+    if (!WaitForReleases(options.cancel)) {
+        result.moves = std::move(letters);
+        result.pushes = result.pushesBefore;
+        return finish(OptimizeOutcome::Cancelled);
+    }
     Optimizer optimizer(board, options, started);
     const OptimizeOutcome outcome = optimizer.Run(pushes, letters, result.radius, result.positions);
     // Only replayed letters reach here (the given ones were replayed as read, a better one before

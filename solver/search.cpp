@@ -6,6 +6,7 @@
 #include "solver/fess.h"
 #include "solver/goalroom.h"
 #include "solver/lowerbound.h"
+#include "solver/release.h"
 #include "solver/table.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 
 namespace w4::solver {
@@ -73,9 +75,17 @@ void MoveBox(const Cell* boxes, int count, Cell from, Cell to, Cell* out)
         std::iter_swap(slot, slot + 1);
 }
 
+namespace {
+// On the threads of a two-thread search, the caller's cancel flag, watched beside the group's own
+// stop flag: passed on by the watching thread instead, a cancel would wait for that thread's turn
+// on a core and then for the workers', which on a busy machine takes longer than a cancel may.
+thread_local const std::atomic<bool>* callerCancel = nullptr;
+} // namespace
+
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
 {
-    if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) {
+    if ((options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) ||
+        (callerCancel != nullptr && callerCancel->load(std::memory_order_relaxed))) {
         why = Outcome::Cancelled;
         return true;
     }
@@ -655,7 +665,7 @@ public:
     {
         Clock::time_point lastProgress = started_;
         for (;;) {
-            if (const std::size_t more = gift.exchange(0, std::memory_order_relaxed); more > 0)
+            if (const std::size_t more = gift.exchange(0, std::memory_order_relaxed) + freed_->exchange(0); more > 0)
                 Share(more);
             bool anyLeft = false;
             for (std::size_t i = 0; i < members_.size(); ++i) {
@@ -688,6 +698,9 @@ public:
                 }
             }
             if (!anyLeft) {
+                // What the members held counts as handed over only once it is free.
+                WaitForReleases(options_.cancel);
+                Share(freed_->exchange(0));
                 SearchOutcome out;
                 out.outcome = Outcome::OutOfMemory;
                 Count(out);
@@ -735,6 +748,26 @@ private:
                 budgets_[j] += bytes / live;
             }
     }
+    // A member's tables, freed on the releasing thread; its budget goes to the others once they are.
+    struct Leaving {
+        Leaving(std::unique_ptr<SearchMember> m, std::shared_ptr<std::atomic<std::size_t>> f, std::size_t b)
+            : member(std::move(m)), freed(std::move(f)), bytes(b)
+        {
+        }
+        Leaving(Leaving&&) = default;
+        Leaving& operator=(Leaving&&) = delete;
+        ~Leaving()
+        {
+            if (!member)
+                return;   // moved from
+            member.reset();
+            freed->fetch_add(bytes);
+        }
+        std::unique_ptr<SearchMember> member;
+        std::shared_ptr<std::atomic<std::size_t>> freed;
+        std::size_t bytes;
+    };
+
     // A member that is full or gave up leaves; the others stop meeting it.
     void Drop(std::size_t i)
     {
@@ -745,10 +778,8 @@ private:
             backward_ = nullptr;
         }
         pushing_[i] = nullptr;
-        members_[i].reset();
-        const std::size_t freed = budgets_[i];
+        ReleaseLater(Leaving(std::move(members_[i]), freed_, budgets_[i]));
         budgets_[i] = 0;
-        Share(freed);
     }
 
     Options options_;
@@ -760,6 +791,8 @@ private:
     std::vector<int> earlyShares_;
     std::vector<std::size_t> budgets_;
     std::size_t handedOver_ = 0;   // budget received when no member was left to take it
+    // Budget of members that have left, added once their tables are freed.
+    std::shared_ptr<std::atomic<std::size_t>> freed_ = std::make_shared<std::atomic<std::size_t>>(0);
     BackwardSearcher* backward_ = nullptr;
     std::size_t backwardAt_ = SIZE_MAX;
     std::uint64_t left_ = 0;   // positions of members that have left
@@ -793,10 +826,19 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
                      std::atomic<bool>& stop)
 {
     std::array<SearchOutcome, 2> ends;
-    std::array<bool, 2> done{};
-    std::mutex lock;
-    std::condition_variable ended;
-    const auto work = [&](int g) {
+    // What the workers touch last lives as long as they do: they are joined on the releasing
+    // thread, so the answer does not wait for a worker's last turn on a core to end its thread.
+    struct Meeting {
+        std::array<bool, 2> done{};
+        std::mutex lock;
+        std::condition_variable ended;
+    };
+    const auto meeting = std::make_shared<Meeting>();
+    std::array<bool, 2>& done = meeting->done;
+    std::mutex& lock = meeting->lock;
+    std::condition_variable& ended = meeting->ended;
+    const auto work = [&ends, &groups, &stop, &options, meeting](int g) {
+        callerCancel = options.cancel;
         const auto at = static_cast<std::size_t>(g);
         ends[at] = groups[at]->Run();
         const Outcome outcome = ends[at].outcome;
@@ -804,11 +846,11 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
             stop.store(true);
         else if (outcome == Outcome::OutOfMemory)   // its members are gone: the other may use the memory
             groups[1 - at]->gift.fetch_add(groups[at]->Budget());
-        const std::lock_guard<std::mutex> hold(lock);
-        done[at] = true;
-        ended.notify_one();
+        const std::lock_guard<std::mutex> hold(meeting->lock);
+        meeting->done[at] = true;
+        meeting->ended.notify_one();
     };
-    std::thread first(work, 0), second(work, 1);
+    std::jthread first(work, 0), second(work, 1);
     Clock::time_point lastProgress = started;
     bool cancelled = false;
     for (std::unique_lock<std::mutex> hold(lock); !done[0] || !done[1];) {
@@ -827,8 +869,11 @@ SearchOutcome RunTwo(std::array<std::unique_ptr<Group>, 2>& groups, const Option
             hold.lock();
         }
     }
-    first.join();
-    second.join();
+    try {
+        ReleaseLater(std::array<std::jthread, 2>{std::move(first), std::move(second)});
+    } catch (const std::bad_alloc&) {
+        // joined here instead
+    }
     // Both may have ended (on the stop passed on while starting) before the loop looked.
     cancelled = cancelled || (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed));
     return Settle(ends, cancelled);
@@ -841,6 +886,12 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
     // The fast mode runs a small portfolio in turns: searches that differ in bound and weight
     // get stuck on different levels, and taking turns costs each only a share of the time. The
     // optimal modes run A* alone.
+    SearchOutcome result;
+    // The tables of the search before are freed first, so the two never hold memory at once.
+    if (!WaitForReleases(options.cancel)) {
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
     const Tuning& tuning = SearchTuning();
     std::vector<Entry> plan;
     if (options.optimal != Optimality::None || !tuning.portfolio) {
@@ -902,13 +953,28 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             groups[static_cast<std::size_t>(g)]->MemberOptions().progress = nullptr;
         }
     }
+    // Whatever way this returns, the members' tables are freed on the releasing thread: the caller
+    // hears the answer without waiting for a gigabyte to go back to the system.
+    struct HandOver {
+        std::array<std::unique_ptr<Group>, 2>& groups;
+        ~HandOver()
+        {
+            for (auto& group : groups)
+                if (group)
+                    group->MemberOptions().progress = nullptr;   // the caller's, destroyed here
+            try {
+                ReleaseLater(std::move(groups));
+            } catch (const std::bad_alloc&) {
+                // nothing to hand over with: the tables were freed on this thread instead
+            }
+        }
+    } handOver{groups};
     int parts = 0;
     for (const Entry& entry : plan)
         parts += entry.memory;
     for (const Entry& entry : plan)
         groups[two ? static_cast<std::size_t>(entry.group) : 0]->Add(board, entry, options.memoryBudgetBytes / static_cast<std::size_t>(parts) * static_cast<std::size_t>(entry.memory));
 
-    SearchOutcome result;
     if (groups[0]->Start(result, true)) {
         // Stopped while starting by the caller's cancel passed on: say so, whatever a member made of it.
         if (two && result.outcome != Outcome::Solved && result.outcome != Outcome::Unsolvable && options.cancel != nullptr &&
@@ -920,6 +986,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         return groups[0]->Run();
     SearchOutcome unused;
     groups[1]->Start(unused, false);
+    relay.request_stop();   // the watching loop of RunTwo takes over; by the end the relay is gone
     return RunTwo(groups, options, started, stop);
 }
 

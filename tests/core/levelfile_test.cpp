@@ -90,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"OneMegabyteLine", "#" + std::string(1 << 20, ' ') + "\r\n", 50, 1, ""},
         BadInput{"HundredThousandLines", ManyLines(100000), 5, 50, ""},
         BadInput{"KeyWithoutValue", "#@#\r\nTitle: first\r\nTitle:\r\nAuthor:", 3, 1, ""},
-        BadInput{"IndentedLowerCaseTitle", "#@#\r\n   title:   Corner  \r\n", 20, 2, "Corner"}),
+        BadInput{"IndentedLowerCaseTitle", "#@#\r\n   title:   Corner  \r\n", 20, 2, "Corner"},
+        // Saved with a UTF-8 byte-order mark, before a title or before the top wall.
+        BadInput{"ByteOrderMarkBeforeTitle", "\xEF\xBB\xBFTitle: Marked\r\n#####\r\n#@$.#\r\n#####\r\n", 5, 3, "Marked"},
+        BadInput{"ByteOrderMarkBeforeTopWall", "\xEF\xBB\xBF#####\r\n#@$.#\r\n#####\r\nTitle: Marked\r\n", 5, 3, "Marked"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // The empty level: nothing read, nothing reachable, no message.
@@ -140,6 +143,24 @@ TEST(LoadLevel, UnreadableFileGivesTheEmptyLevel)
     g.Playlist = {path};
     LoadLevel(g, ui);
     ExpectEmptyLevel(g, ui);
+}
+
+TEST(LoadLevel, AFileLargerThanTheCapIsRefusedWholeAndTheNoticeNamesIt)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("huge.xsb", "#####\r\n#@$.#\r\n#####\r\nTitle: Huge\r\n");
+    folder.Write("huge.XHT", "R\r\n");
+    std::filesystem::resize_file(path, MaxTextFileBytes + 1);
+    GameState g;
+    RecordingFrontend ui;
+    g.Playlist = {path};
+    LoadLevel(g, ui);
+    EXPECT_EQ(g.LevelHeight, 0);   // nothing of it, not the first rows
+    EXPECT_TRUE(g.LevelHeader[Title].empty());
+    EXPECT_TRUE(g.StoredSolution.empty());
+    ASSERT_EQ(ui.Notices.size(), 1u);
+    EXPECT_NE(ui.Notices[0].find(path), std::string::npos);
+    EXPECT_NE(ui.Notices[0].find("16.0 MiB"), std::string::npos);
 }
 
 TEST(LoadLevel, EmptyPlaylistGivesIndexMinusOneAndAllOutside)
