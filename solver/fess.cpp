@@ -34,6 +34,7 @@ public:
         if (tuning.fessRooms)
             FindRoomLinks();
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        corrals_.LearnPatterns(tuning.corralPatterns && tuning.fessPatterns);
         table_.SetCancel(options_.cancel);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);

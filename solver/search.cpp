@@ -189,6 +189,7 @@ public:
           table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        corrals_.LearnPatterns(tuning.corralPatterns);
         table_.SetCancel(options_.cancel);
         if (tunnels_ && tuning_.goalMacros) {
             goalMacros_ = std::make_unique<GoalMacros>(board);
