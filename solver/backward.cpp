@@ -90,7 +90,7 @@ bool BackwardSearcher::PushesToSolved(std::uint64_t hash, const Cell* boxes, Cel
 
 // Stores a new position; true when the search has ended, with `ended` saying how: the start
 // reached, a forward search met, or the budget gone.
-bool BackwardSearcher::Add(const Node& node, const Cell* boxes, SearchOutcome& out, Expansion& ended)
+bool BackwardSearcher::Add(const Node& node, std::uint64_t hash, const Cell* boxes, SearchOutcome& out, Expansion& ended)
 {
     const NodeId added = table_.Add(node, boxes);
     if (added == NoNode) {
@@ -99,7 +99,7 @@ bool BackwardSearcher::Add(const Node& node, const Cell* boxes, SearchOutcome& o
     }
     const bool isStart = node.keeper == startKeeper_ && std::equal(boxes, boxes + boxCount_, board_.boxes.begin());
     joined_.clear();
-    if (isStart || (forward_ && forward_(node.hash, boxes, node.keeper, joined_))) {
+    if (isStart || (forward_ && forward_(hash, boxes, node.keeper, joined_))) {
         out.outcome = Outcome::Solved;
         out.pushes = joined_;
         AppendPushes(added, out.pushes);
@@ -153,10 +153,11 @@ bool BackwardSearcher::Start(SearchOutcome& out)
             continue;
         Node node;
         node.keeper = keeper;
-        node.hash = zobrist_.Of(solved, boxCount_, keeper);
+        const std::uint64_t hash = zobrist_.Of(solved, boxCount_, keeper);
+        node.hash = static_cast<std::uint32_t>(hash);
         node.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
         Expansion ended = Expansion::Continue;
-        if (Add(node, solved, out, ended)) {
+        if (Add(node, hash, solved, out, ended)) {
             Place(solved, 0);
             if (ended == Expansion::OutOfMemory)
                 out.outcome = Outcome::OutOfMemory;
@@ -210,7 +211,7 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
             if (beyond != NoCell && !occupied_[beyond])
                 pulls_.push_back({boxes[i], d});
         }
-    const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
+    const std::uint64_t boxHash = zobrist_.Of(boxes, boxCount_, node.keeper) ^ zobrist_.Keeper(node.keeper);
     bool matched = false;
     Expansion ended = Expansion::Continue;
     for (const Push& pull : pulls_) {
@@ -234,14 +235,14 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
         if (bound >= Infinite)
             continue;   // the boxes can no longer all get back to start cells of their own
         Node next;
-        next.hash = hash;
+        next.hash = static_cast<std::uint32_t>(hash);
         next.parent = id;
         next.keeper = keeper;
         next.pushedFrom = pull.from;
         next.dir = static_cast<std::uint8_t>(pull.dir);
         next.pushes = static_cast<std::uint16_t>(std::min(node.pushes + 1, 0xFFFF));
         next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
-        if (Add(next, child_.data(), out, ended))
+        if (Add(next, hash, child_.data(), out, ended))
             break;
         if (TimeToStop(stop_)) {
             ended = Expansion::Stopped;

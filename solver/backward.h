@@ -49,7 +49,7 @@ private:
         std::uint32_t order;
     };
     Expansion Expand(NodeId id, SearchOutcome& out);
-    bool Add(const Node& node, const Cell* boxes, SearchOutcome& out, Expansion& ended);
+    bool Add(const Node& node, std::uint64_t hash, const Cell* boxes, SearchOutcome& out, Expansion& ended);
     bool Open(int pulls, int bound, NodeId id);
     std::uint64_t Priority(int pulls, int bound) const;
     bool TimeToStop(Outcome& why) const;

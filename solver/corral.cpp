@@ -16,6 +16,15 @@ void CorralPruner::SearchDeadlocks(bool on)
         search_ = std::make_unique<CorralDeadlockSearch>(board_, dead_);
     else if (!on)
         search_.reset();
+    if (search_)
+        search_->Learning(learn_);
+}
+
+void CorralPruner::LearnPatterns(bool on)
+{
+    learn_ = on;
+    if (search_)
+        search_->Learning(on);
 }
 
 CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const Reach& reach)
@@ -26,6 +35,8 @@ CorralPruner::Verdict CorralPruner::Examine(const std::uint8_t* occupied, const 
     // Every free cell reached: there is no corral to look at.
     if (reach.Count() + static_cast<int>(board_.boxes.size()) >= n)
         return Verdict::None;
+    if (search_ && search_->MatchesPattern(occupied, reach))
+        return Verdict::Deadlock;
     if (base_ > 0xF0000000u) {
         std::fill(region_.begin(), region_.end(), 0);
         std::fill(fence_.begin(), fence_.end(), 0);

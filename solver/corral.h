@@ -31,6 +31,8 @@ public:
     // Also tries each unfinished corral's boxes alone in a small search (see corraldeadlock.h).
     // Its memory is fixed: CorralDeadlockSearch::Bytes().
     void SearchDeadlocks(bool on);
+    // And learns its proofs as patterns, looked for in every position examined after.
+    void LearnPatterns(bool on);
 
 private:
     const Board& board_;
@@ -43,6 +45,7 @@ private:
     std::uint32_t base_ = 0;              // corral numbers of this call start above it
     std::uint32_t chosen_ = 0;
     std::unique_ptr<CorralDeadlockSearch> search_;
+    bool learn_ = true;
     std::vector<Cell> extended_;
 };
 

@@ -52,20 +52,102 @@ bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
         return entry.lost;
     if (double(nodes_) > EffortShare * double(examined_) + 10000.0)
         return false;   // over its share of the effort: only remembered verdicts count now
+    Begin(boxes, count, keeper);
+    ++searches_;
+    const bool lost = Search();
+    nodes_ += keepers_.size();
+    proven_ += lost;
+    entry = {key, lost};
+    if (lost && learn_)
+        Learn();
+    return lost;
+}
+
+void CorralDeadlockSearch::Begin(const Cell* boxes, int count, Cell keeper)
+{
     count_ = count;
     boxes_.assign(boxes, boxes + count);
+    std::sort(boxes_.begin(), boxes_.end());
     for (Cell b : boxes_)
         occupied_[b] = 1;
     const Cell start = Normalise(keeper);
     for (Cell b : boxes_)
         occupied_[b] = 0;
     keepers_.assign(1, start);
-    ++searches_;
-    const bool lost = Search();
-    nodes_ += keepers_.size();
-    proven_ += lost;
-    entry = {key, lost};
-    return lost;
+}
+
+// The boxes of a proof just made, cut down: each box in turn is left out, and stays out when the
+// rest are still proven lost (with the keeper where it was, its area now maybe larger). What is
+// left is kept as a pattern. The searches are small and proofs rare, so this costs little.
+void CorralDeadlockSearch::Learn()
+{
+    if (patterns_.size() >= MaxPatterns)
+        return;
+    // The search left its positions after the first in boxes_: the first is the one proven.
+    std::vector<Cell> kept(boxes_.begin(), boxes_.begin() + count_);
+    const Cell keeper = keepers_[0];
+    for (std::size_t i = kept.size(); i-- > 0 && kept.size() > 1;) {
+        std::vector<Cell> fewer = kept;
+        fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(i));
+        bool home = true;
+        for (Cell b : fewer)
+            home &= board_.isTarget[b] != 0;
+        if (home)
+            continue;
+        Begin(fewer.data(), static_cast<int>(fewer.size()), keeper);
+        const bool lost = Search();
+        nodes_ += keepers_.size();
+        if (lost)
+            kept.swap(fewer);
+    }
+    for (Cell b : kept)
+        occupied_[b] = 1;
+    Pattern pattern;
+    pattern.first = static_cast<std::uint32_t>(patternCells_.size());
+    pattern.count = static_cast<std::uint32_t>(kept.size());
+    pattern.keeper = Normalise(keeper);
+    for (Cell b : kept)
+        occupied_[b] = 0;
+    patternCells_.insert(patternCells_.end(), kept.begin(), kept.end());
+    if (byAnchor_.empty())
+        byAnchor_.resize(static_cast<std::size_t>(board_.CellCount()));
+    std::vector<std::uint32_t>& here = byAnchor_[kept.front()];
+    if (here.empty())
+        anchors_.push_back(kept.front());
+    here.push_back(static_cast<std::uint32_t>(patterns_.size()));
+    patterns_.push_back(pattern);
+}
+
+bool CorralDeadlockSearch::MatchesPattern(const std::uint8_t* occupied, const Reach& reach)
+{
+    for (Cell anchor : anchors_) {
+        if (!occupied[anchor])
+            continue;
+        for (std::uint32_t p : byAnchor_[anchor]) {
+            const Pattern& pattern = patterns_[p];
+            const Cell* cells = &patternCells_[pattern.first];
+            bool all = true;
+            for (std::uint32_t i = 1; i < pattern.count && all; ++i)
+                all = occupied[cells[i]] != 0;
+            if (!all)
+                continue;
+            // The keeper's side: flood from any cell it reaches with the pattern's boxes alone.
+            Cell from = NoCell;
+            for (int c = 0; c < board_.CellCount() && from == NoCell; ++c)
+                if (reach.Reached(static_cast<Cell>(c)))
+                    from = static_cast<Cell>(c);
+            if (from == NoCell)
+                return false;
+            for (std::uint32_t i = 0; i < pattern.count; ++i)
+                occupied_[cells[i]] = 1;
+            const bool same = Normalise(from) == pattern.keeper;
+            for (std::uint32_t i = 0; i < pattern.count; ++i)
+                occupied_[cells[i]] = 0;
+            if (same)
+                return true;
+        }
+    }
+    return false;
 }
 
 // Depth first over the pushes of these boxes alone, pruned by dead squares and freezes. Ends

@@ -4,6 +4,10 @@
 // targets: any solution of the real position would also solve that easier one. The easier board
 // usually has a handful of boxes, so a few hundred positions settle it, and the verdicts are
 // remembered because the same corral turns up under many positions of the main search.
+//
+// A proof is also learned as a pattern: the boxes are cut down to those the proof still holds
+// without, and any later position holding those boxes, with the keeper on the same side of them,
+// is lost whatever else stands on the board, as taking boxes away only makes pushing easier.
 
 #include "solver/board.h"
 #include "solver/deadlocks.h"
@@ -33,9 +37,19 @@ public:
     // shown never to reach targets all together. False means not proven, never "solvable".
     bool Lost(const Cell* boxes, int count, Cell keeper);
 
+    // True when the position in `occupied` (the keeper's reach in `reach`) holds a learned
+    // pattern's boxes with the keeper on the pattern's side: a deadlock.
+    bool MatchesPattern(const std::uint8_t* occupied, const Reach& reach);
+    std::size_t Patterns() const { return patterns_.size(); }
+    void Learning(bool on) { learn_ = on; }
+    static constexpr std::size_t MaxPatterns = 2048;
+
     std::uint64_t Searches() const { return searches_; }
     std::uint64_t Proven() const { return proven_; }
-    static std::size_t Bytes() { return CacheSize * sizeof(CacheEntry); }
+    static std::size_t Bytes()
+    {
+        return CacheSize * sizeof(CacheEntry) + MaxPatterns * (sizeof(Pattern) + MaxBoxes * sizeof(Cell) + sizeof(std::uint32_t));
+    }
 
 private:
     struct CacheEntry {
@@ -44,6 +58,14 @@ private:
     };
     static constexpr std::size_t CacheSize = std::size_t(1) << 15;
 
+    struct Pattern {
+        std::uint32_t first = 0;   // its cells in patternCells_, sorted
+        std::uint32_t count = 0;
+        Cell keeper = NoCell;      // the keeper's area with these boxes alone: its smallest cell
+    };
+    void Learn();
+    // Sets up boxes_ and keepers_ for a search of `boxes` alone with the keeper on `keeper`.
+    void Begin(const Cell* boxes, int count, Cell keeper);
     bool Search();
     Cell Normalise(Cell keeper);
     bool Visit(std::uint64_t hash);
@@ -61,6 +83,11 @@ private:
     std::vector<Cell> keepers_;
     std::vector<std::uint64_t> seen_;
     std::vector<Cell> work_;
+    bool learn_ = true;
+    std::vector<Pattern> patterns_;
+    std::vector<Cell> patternCells_;
+    std::vector<std::vector<std::uint32_t>> byAnchor_;   // per cell: the patterns whose smallest box stands there
+    std::vector<Cell> anchors_;                         // the cells with patterns, each once
     std::uint64_t searches_ = 0, proven_ = 0, nodes_ = 0, examined_ = 0;
 };
 

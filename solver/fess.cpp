@@ -34,6 +34,7 @@ public:
         if (tuning.fessRooms)
             FindRoomLinks();
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        corrals_.LearnPatterns(tuning.corralPatterns && tuning.fessPatterns);
         table_.SetCancel(options_.cancel);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
@@ -142,6 +143,7 @@ private:
     static constexpr std::size_t RouteOverhead = 64;   // a map entry and a vector, roughly
     Outcome stop_ = Outcome::OutOfTime;
     std::uint64_t expanded_ = 0;
+    std::uint64_t boxHash_ = 0;   // the expanded position's boxes' part of the hash
     bool matched_ = false;   // the expanded position's matching is computed once, when a child needs it
     bool corralsOn_;
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
@@ -461,7 +463,7 @@ bool FeatureSearch::Start(SearchOutcome& out)
         out.outcome = lost ? Outcome::Unsolvable : Outcome::Solved;
         return true;
     }
-    start.hash = zobrist_.Of(boxes, boxCount_, start.keeper);
+    start.hash = static_cast<std::uint32_t>(zobrist_.Of(boxes, boxCount_, start.keeper));
     start.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     const NodeId root = table_.Add(start, boxes);
     if (root == NoNode || !Queue(f, 0, bound, root)) {
@@ -541,6 +543,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         }
     }
     matched_ = false;
+    boxHash_ = zobrist_.Of(boxes, boxCount_, node.keeper) ^ zobrist_.Keeper(node.keeper);
     // Festival's moves take one box anywhere it can go; here the pushes stay single, but going on
     // with the same box is free, so a box's whole walk weighs one move, as it does there, and a
     // relocation is not outweighed by as many stray pushes elsewhere.
@@ -605,7 +608,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
 #endif
     }
     MoveBox(boxes, boxCount_, from, to, child_.data());
-    const std::uint64_t hash = parent.hash ^ zobrist_.Keeper(parent.keeper) ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
+    const std::uint64_t hash = boxHash_ ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
     if (table_.Find(hash, child_.data(), keeper) != NoNode) {
         restore();
         return Expansion::Continue;   // met before: the first way in is kept
@@ -628,7 +631,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
     const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms;
     Node next;
-    next.hash = hash;
+    next.hash = static_cast<std::uint32_t>(hash);
     next.parent = id;
     next.keeper = keeper;
     next.pushedFrom = from;

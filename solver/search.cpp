@@ -199,6 +199,7 @@ public:
           table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
+        corrals_.LearnPatterns(tuning.corralPatterns);
         table_.SetCancel(options_.cancel);
         if (tunnels_ && tuning_.goalMacros) {
             goalMacros_ = std::make_unique<GoalMacros>(board);
@@ -379,7 +380,7 @@ bool Searcher::Start(SearchOutcome& out)
     Place(startBoxes, 1);
     start.keeper = reach_.Flood(board_, occupied_.data(), board_.keeper);
     Place(startBoxes, 0);
-    start.hash = zobrist_.Of(startBoxes, boxCount_, start.keeper);
+    start.hash = static_cast<std::uint32_t>(zobrist_.Of(startBoxes, boxCount_, start.keeper));
     start.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     const NodeId root = table_.Add(start, startBoxes);
     if (root == NoNode || !open_.Push(Priority(0, bound), root, table_, routes_.Bytes())) {
@@ -446,7 +447,7 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out, bool macros)
     macros_.clear();
     if (goalMacros_ && macros)
         goalMacros_->Generate(occupied_.data(), reach_, pushes, macros_);
-    const std::uint64_t boxHash = node.hash ^ zobrist_.Keeper(node.keeper);
+    const std::uint64_t boxHash = zobrist_.Of(boxes, boxCount_, node.keeper) ^ zobrist_.Keeper(node.keeper);
     bool failed = false;
     bool matched = false;   // the parent's matching is computed once, when a child needs it
     // The goal macros first, then the single pushes. Under the goal cut the pushes are left out
@@ -533,7 +534,7 @@ Expansion Searcher::Expand(NodeId id, SearchOutcome& out, bool macros)
             bound = bound_.Nearest(child.data(), boxCount_);
         }
         Node next;
-        next.hash = hash;
+        next.hash = static_cast<std::uint32_t>(hash);
         next.parent = id;
         next.keeper = keeper;
         next.pushedFrom = push.from;

@@ -85,5 +85,45 @@ TEST(CorralDeadlockSearch, ProvesALevelLostAtOnceThatTheSearchCouldNotExhaustWit
     EXPECT_EQ(without.outcome, Outcome::OutOfMemory);
 }
 
+
+// A proof is learned as a pattern cut down to the boxes it needs: here the two passage boxes,
+// without a third box in the room that was searched along with them. Any position holding the
+// two, whatever else stands, is then lost while the keeper is on their room side; with the
+// keeper between them, or a box a cell away, it is not the pattern.
+TEST(CorralDeadlockSearch, LearnsAProofCutDownToItsBoxesAndFindsItUnderOtherBoxes)
+{
+    const Board board = BoardForSolving(Passage);
+    const std::vector<std::uint8_t> dead = DeadSquares(board);
+    const auto at = [&](int x, int y) { return static_cast<Cell>(board.cellOfGrid[static_cast<std::size_t>(y * board.width + x)]); };
+    const Cell near = at(6, 2), far = at(8, 2), room = at(3, 2), other = at(2, 1);
+    CorralDeadlockSearch search(board, dead);
+    const Cell three[] = {near, far, room};
+    ASSERT_TRUE(search.Lost(three, 3, board.keeper));
+    ASSERT_EQ(search.Patterns(), 1u);
+
+    std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board.CellCount()), 0);
+    Reach reach(board.CellCount());
+    const auto matches = [&](std::initializer_list<Cell> boxes, Cell keeper) {
+        std::fill(occupied.begin(), occupied.end(), 0);
+        for (Cell b : boxes)
+            occupied[b] = 1;
+        reach.Flood(board, occupied.data(), keeper);
+        return search.MatchesPattern(occupied.data(), reach);
+    };
+    EXPECT_TRUE(matches({near, far}, board.keeper));          // the room box was not needed
+    EXPECT_TRUE(matches({near, far, other}, board.keeper));   // a box set never searched
+    EXPECT_TRUE(matches({near, far, room, other}, at(1, 3)));
+    EXPECT_FALSE(matches({near, far, other}, at(7, 2)));      // keeper between them: the far box goes home
+    EXPECT_FALSE(matches({at(5, 2), far, other}, board.keeper));
+    EXPECT_FALSE(matches({near, other}, board.keeper));
+    EXPECT_EQ(search.Searches(), 1u);   // matching searches nothing
+
+    // Switched off, a proof is remembered for its own boxes only.
+    CorralDeadlockSearch plain(board, dead);
+    plain.Learning(false);
+    ASSERT_TRUE(plain.Lost(three, 3, board.keeper));
+    EXPECT_EQ(plain.Patterns(), 0u);
+}
+
 } // namespace
 } // namespace w4::solver

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
+#include <set>
 #include <vector>
 
 namespace w4::solver {
@@ -68,6 +70,66 @@ TEST(PositionTable, ASmallBoardStoresEachBoxInOneByteAndGivesTheSameBoxesBack)
     const std::array<Cell, 3> other = {0, 1, cells - 2};
     EXPECT_EQ(narrow.Find(zobrist.Of(stored[0].data(), 3, 0), other.data(), 0), NoNode);
     EXPECT_LT(narrow.Bytes(), wide.Bytes());
+}
+
+
+// Random sorted sets of `boxes` cells out of `cells`, the first and last cells always among the
+// first sets, stored and then found and read back exactly; each with one box moved one cell is
+// a position never stored.
+void RoundTrip(int boxes, int cells, std::size_t expectBoxBytes)
+{
+    SCOPED_TRACE(testing::Message() << boxes << " boxes on " << cells << " cells");
+    const Zobrist zobrist(cells);
+    PositionTable table(boxes, std::size_t(64) << 20, cells);
+    EXPECT_EQ(table.BoxBytes(), expectBoxBytes);
+    std::mt19937 random(7);
+    std::vector<std::vector<Cell>> stored;
+    std::set<std::vector<Cell>> seen;
+    std::vector<Cell> all(static_cast<std::size_t>(cells));
+    for (int c = 0; c < cells; ++c)
+        all[static_cast<std::size_t>(c)] = static_cast<Cell>(c);
+    for (int n = 0; n < 2000; ++n) {
+        std::vector<Cell> set;
+        if (n == 0)
+            set.assign(all.begin(), all.begin() + boxes);   // the smallest rank, 0
+        else if (n == 1)
+            set.assign(all.end() - boxes, all.end());       // the largest
+        else
+            std::sample(all.begin(), all.end(), std::back_inserter(set), boxes, random);
+        Node node;
+        node.keeper = set[0];
+        node.hash = static_cast<std::uint32_t>(zobrist.Of(set.data(), boxes, node.keeper));
+        if (!seen.insert(set).second)
+            continue;   // drawn twice
+        ASSERT_EQ(table.Add(node, set.data()), NodeId(stored.size()));
+        stored.push_back(set);
+    }
+    for (NodeId id = 0; id < stored.size(); ++id) {
+        const std::vector<Cell>& set = stored[id];
+        const Cell* back = table.Boxes(id);
+        ASSERT_TRUE(std::equal(set.begin(), set.end(), back)) << "position " << id;
+        const std::uint64_t hash = zobrist.Of(set.data(), boxes, set[0]);
+        ASSERT_EQ(table.Find(hash, set.data(), set[0]), id);
+        // The last box one cell further on (or back), under the same hash and keeper: only the
+        // stored boxes tell the two apart.
+        std::vector<Cell> moved = set;
+        Cell& last = moved.back();
+        last = last + 1 < cells ? static_cast<Cell>(last + 1) : static_cast<Cell>(last - 1);
+        if (std::adjacent_find(moved.begin(), moved.end()) == moved.end() && std::is_sorted(moved.begin(), moved.end())
+            && seen.count(moved) == 0) {
+            ASSERT_EQ(table.Find(hash, moved.data(), set[0]), NoNode) << "position " << id;
+        }
+    }
+}
+
+TEST(PositionTable, BoxesStoredByRankComeBackExactlyAndInFewerBytes)
+{
+    RoundTrip(1, 40, 1);
+    RoundTrip(20, 150, 11);     // one byte a box would take 20
+    RoundTrip(34, 300, 19);     // two bytes a box would take 68: three words of rank
+    RoundTrip(6, 2500, 8);      // the largest board
+    RoundTrip(40, 60, 7);       // most cells taken
+    RoundTrip(60, 2000, 120);   // a rank past four words: two bytes a box
 }
 
 } // namespace
