@@ -21,8 +21,21 @@ public:
         return [this](const CheckVerdict& v) {
             const std::lock_guard<std::mutex> lock(mutex_);
             got_.push_back(v);
+            newestAtDelivery_.push_back(newest_);
             changed_.notify_all();
         };
+    }
+    // The test tells, after each Submit, which board is the newest; a verdict for an older board
+    // delivered after that is one the check should have held back.
+    void Submitted(std::uint64_t generation)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        newest_ = generation;
+    }
+    std::vector<std::uint64_t> NewestAtDelivery()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return newestAtDelivery_;
     }
     bool WaitFor(std::uint64_t generation)
     {
@@ -41,6 +54,8 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<CheckVerdict> got_;
+    std::vector<std::uint64_t> newestAtDelivery_;
+    std::uint64_t newest_ = 0;
 };
 
 const std::vector<std::string> TwoPushes = {"#######", "#@ $ .#", "#######"};
@@ -79,18 +94,27 @@ TEST(LiveCheck, ANewBoardCancelsTheOldCheckAndOnlyTheLatestIsDelivered)
     Verdicts verdicts;
     LiveCheck check(600, std::size_t(256) << 20, verdicts.Sink());
     const std::uint64_t big = check.Submit(BigRoom());
+    verdicts.Submitted(big);
     std::uint64_t last = big;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         last = check.Submit(TwoPushes);
+        verdicts.Submitted(last);
+    }
+    // On a busy machine this thread may stall between two boards long enough for a check to end;
+    // what was delivered then was right, so only verdicts after a newer board count.
+    const bool allInWhileTheFirstRan = check.Started() == 1;
     EXPECT_FALSE(check.IsCurrent(big));
     EXPECT_TRUE(check.IsCurrent(last));
     ASSERT_TRUE(verdicts.WaitFor(last));
     const std::vector<CheckVerdict> all = verdicts.All();
-    for (const CheckVerdict& v : all)
-        EXPECT_EQ(v.generation, last) << "a verdict for a replaced board";
+    const std::vector<std::uint64_t> newest = verdicts.NewestAtDelivery();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_GE(all[i].generation, newest[i]) << "a verdict for a replaced board";
+    EXPECT_EQ(all.back().generation, last);
     EXPECT_EQ(all.back().state, CheckState::Solvable);
     // The boards submitted while one was checked were never checked one by one.
-    EXPECT_LE(check.Started(), 2u);
+    if (allInWhileTheFirstRan)
+        EXPECT_LE(check.Started(), 2u);
 
     check.Stop();
     EXPECT_FALSE(check.IsCurrent(last));
