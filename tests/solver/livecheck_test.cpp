@@ -113,8 +113,9 @@ TEST(LiveCheck, ANewBoardCancelsTheOldCheckAndOnlyTheLatestIsDelivered)
     EXPECT_EQ(all.back().generation, last);
     EXPECT_EQ(all.back().state, CheckState::Solvable);
     // The boards submitted while one was checked were never checked one by one.
-    if (allInWhileTheFirstRan)
+    if (allInWhileTheFirstRan) {
         EXPECT_LE(check.Started(), 2u);
+    }
 
     check.Stop();
     EXPECT_FALSE(check.IsCurrent(last));
