@@ -7,6 +7,7 @@
 #include "app/help/assistsearch.h"
 #include "app/help/assistworker.h"
 #include "app/help/editorcheck.h"
+#include "app/help/progressbox.h"
 #include "app/help/solutionoptimizer.h"
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
@@ -563,17 +564,8 @@ namespace {
 void OpenProgress(w4::WindowSeam& w, AssistParts& a, const QString& title)
 {
     a.ProgressTitle = title;
-    auto* dialog = new QProgressDialog(title, w4::Choose(w.State(), "Cancel", "Annuler"), 0, 0, w.Window());
-    dialog->setObjectName(QStringLiteral("DLGAssistProgress"));
-    dialog->setWindowTitle(QStringLiteral("Warehaus4"));
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setMinimumDuration(0);
-    dialog->setAutoClose(false);
-    dialog->setAutoReset(false);
-    dialog->setMinimumWidth(360);
-    QObject::connect(dialog, &QProgressDialog::canceled, w.Window(), [&a] { a.Worker.Cancel(); });
-    a.Progress = dialog;
-    dialog->show();
+    a.Progress = w4::OpenSearchProgress(w.Window(), "DLGAssistProgress", title, w4::Choose(w.State(), "Cancel", "Annuler"),
+                                        360, [&a] { a.Worker.Cancel(); });
     a.ProgressTimer->start();
     UpdateProgress(w, a);
 }

@@ -1,5 +1,6 @@
 #include "app/help/solutionoptimizer.h"
 
+#include "app/help/progressbox.h"
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
@@ -194,17 +195,8 @@ void SolutionOptimizer::Start()
                     showFilm_(r.moves);
             });
         });
-    auto* dialog = new QProgressDialog(QString(), Choose(game_, "Cancel", "Annuler"), 0, 0, window_.Window());
-    dialog->setObjectName(QStringLiteral("DLGOptimizeProgress"));
-    dialog->setWindowTitle(QStringLiteral("Warehaus4"));
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setMinimumDuration(0);
-    dialog->setAutoClose(false);
-    dialog->setAutoReset(false);
-    dialog->setMinimumWidth(380);
-    QObject::connect(dialog, &QProgressDialog::canceled, window_.Window(), [this] { worker_.Cancel(); });
-    progress_ = dialog;
-    dialog->show();
+    progress_ = OpenSearchProgress(window_.Window(), "DLGOptimizeProgress", QString(), Choose(game_, "Cancel", "Annuler"),
+                                   380, [this] { worker_.Cancel(); });
     progressTimer_->start();
     UpdateProgress();
 }

@@ -588,11 +588,7 @@ void TFRMMain::showEvent(QShowEvent* event)
         QTimer::singleShot(MediaBackstop, this, [this] { QueueFinishStart(); });
 }
 
-void TFRMMain::BoardPainted()
-{
-    if (!MediaStarted && !MediaQueued)
-        QueueFinishStart();
-}
+void TFRMMain::BoardPainted() { QueueFinishStart(); }
 
 void TFRMMain::QueueFinishStart()
 {
