@@ -58,7 +58,9 @@ bool CorralDeadlockSearch::Lost(const Cell* boxes, int count, Cell keeper)
     nodes_ += keepers_.size();
     proven_ += lost;
     entry = {key, lost};
-    if (lost && learn_)
+    // Cutting a proof down costs up to a search per box: that work has a share of its own, so
+    // learning never starves the proofs themselves.
+    if (lost && learn_ && double(learnNodes_) <= EffortShare * double(examined_) + 10000.0)
         Learn();
     return lost;
 }
@@ -96,7 +98,7 @@ void CorralDeadlockSearch::Learn()
             continue;
         Begin(fewer.data(), static_cast<int>(fewer.size()), keeper);
         const bool lost = Search();
-        nodes_ += keepers_.size();
+        learnNodes_ += keepers_.size();
         if (lost)
             kept.swap(fewer);
     }

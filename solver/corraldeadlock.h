@@ -45,6 +45,8 @@ public:
     static constexpr std::size_t MaxPatterns = 2048;
 
     std::uint64_t Searches() const { return searches_; }
+    // Positions the proofs have searched, counted against their share (learning has its own).
+    std::uint64_t Effort() const { return nodes_; }
     std::uint64_t Proven() const { return proven_; }
     static std::size_t Bytes()
     {
@@ -88,7 +90,7 @@ private:
     std::vector<Cell> patternCells_;
     std::vector<std::vector<std::uint32_t>> byAnchor_;   // per cell: the patterns whose smallest box stands there
     std::vector<Cell> anchors_;                         // the cells with patterns, each once
-    std::uint64_t searches_ = 0, proven_ = 0, nodes_ = 0, examined_ = 0;
+    std::uint64_t searches_ = 0, proven_ = 0, nodes_ = 0, examined_ = 0, learnNodes_ = 0;
 };
 
 } // namespace w4::solver

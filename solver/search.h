@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace w4::solver {
@@ -35,11 +36,8 @@ struct Tuning {
     bool frozenTargets = true; // boxes frozen on targets as walls: do the others still fit?
     bool tunnels = true;      // the fast mode's inexact searches push a box on through a one-wide tunnel
     bool corralSearch = true; // corrals whose boxes alone cannot be solved are deadlocks
-    // And those proofs, cut down to the boxes they need, are looked for everywhere after. Off:
-    // measured, the optimal mode solved more shipped levels within 2 s with it (258 of 270 against
-    // 251, the same push counts), but the fast mode lost development levels it had solved
-    // within seconds, and the feature search with it turned off the way it had found.
-    bool corralPatterns = false;
+    // And those proofs, cut down to the boxes they need, are looked for everywhere after.
+    bool corralPatterns = true;
     bool fessPatterns = false;
     bool fess = true;         // the fast mode also runs the feature-space search (fess.h)
     int fessShare = 40;       // its milliseconds per turn
@@ -63,6 +61,10 @@ struct Tuning {
     int goalCutDelay = 10;    // its other pushes come when they rank as if this many pushes later
 };
 Tuning& SearchTuning();
+
+// For measuring techniques side by side without rebuilding: "name=value,name=value" sets the
+// switches and weights named as in Tuning. Returns the names it did not know (empty: all taken).
+std::string SetTuning(const std::string& settings, Tuning& tuning);
 
 SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::time_point started);
 

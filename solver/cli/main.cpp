@@ -2,9 +2,11 @@
 #include "solver/cli/solvecli.h"
 
 #include "core/folders.h"
+#include "solver/search.h"
 
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -34,6 +36,14 @@ int main(int argc, char** argv)
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
 
+    // Benchmarks compare the solver's techniques by switching them here, one process per setting.
+    if (const char* tuning = std::getenv("W4_SOLVER_TUNING"); tuning != nullptr) {
+        const std::string unknown = w4::solver::SetTuning(tuning, w4::solver::SearchTuning());
+        if (!unknown.empty()) {
+            std::cerr << "warehaus4-solve: W4_SOLVER_TUNING: not understood: " << unknown << '\n';
+            return 2;
+        }
+    }
     // Solutions go where the game beside this program keeps them: beside their levels, or in the
     // installed copy's store for levels in folders that cannot be written.
     const w4::Folders places = w4::FoldersOfThisProcess(false);

@@ -123,6 +123,9 @@ TEST(CorralDeadlockSearch, LearnsAProofCutDownToItsBoxesAndFindsItUnderOtherBoxe
     plain.Learning(false);
     ASSERT_TRUE(plain.Lost(three, 3, board.keeper));
     EXPECT_EQ(plain.Patterns(), 0u);
+    // Cutting the proof down searched again, but not out of the proofs' share: learning must not
+    // leave the main search with fewer proofs.
+    EXPECT_EQ(search.Effort(), plain.Effort());
 }
 
 } // namespace
