@@ -10,7 +10,9 @@
 # Environment: W4_BENCH_JOBS=N solves N levels at once (default 1; keep it at most the free cores),
 #              W4_BENCH_OPTIONS passes options on, e.g. "--optimal pushes --memory 512",
 #              W4_BENCH_CORES="0 1" pins each level's process, all its threads, to one of these
-#              cores (taskset; with two jobs, one core each), e.g. "0" for the one-core figures.
+#              cores (taskset; with two jobs, one core each), e.g. "0" for the one-core figures,
+#              W4_SOLVER_TUNING switches the solver's techniques, e.g. "corralPatterns=0,weight=3"
+#              (the names of solver/search.h's Tuning), to measure what one of them buys.
 # Prints per set a table of every level (outcome, pushes, solver and process seconds, peak MiB),
 # then levels solved within the limit, median and worst time (the solver's own and the whole
 # process's), positions explored per second, and peak memory. The table also goes to
@@ -40,7 +42,7 @@ if [ "${1:-}" = "--one" ]; then
 fi
 
 if [ $# -lt 1 ]; then
-  sed -n '5,17p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '5,19p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 build=$(cd "$1" && pwd)
