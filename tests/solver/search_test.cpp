@@ -288,3 +288,24 @@ TEST(Solve, ARaisedCancelFlagStopsBeforeSearching)
 
 } // namespace
 } // namespace w4::solver
+
+namespace w4::solver {
+namespace {
+
+// The benchmark's switches: known names take their values, anything else is handed back whole so
+// a misspelt switch never silently measures the defaults.
+TEST(SearchTuning, SettingsByNameTakeTheirValuesAndUnknownOnesAreReturned)
+{
+    Tuning tuning;
+    EXPECT_EQ(SetTuning("corralPatterns=0,weight=3,fessShare=120", tuning), "");
+    EXPECT_FALSE(tuning.corralPatterns);
+    EXPECT_EQ(tuning.weight, 3);
+    EXPECT_EQ(tuning.fessShare, 120);
+    EXPECT_EQ(SetTuning("weigth=4,fess=yes,backward=0,weight=", tuning), "weigth=4,fess=yes,weight=");
+    EXPECT_EQ(tuning.weight, 3);
+    EXPECT_TRUE(tuning.fess);
+    EXPECT_FALSE(tuning.backward);
+}
+
+} // namespace
+} // namespace w4::solver
