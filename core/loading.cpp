@@ -31,13 +31,14 @@ void LoadLevel(GameState& g, Frontend& ui)
     if (count > 0) {
         const std::string& path = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
         std::uintmax_t bytes = 0;
-        if (!path.empty() && FileExists(path) && LargerThanTextCap(path, bytes)) {
+        const bool exists = !path.empty() && FileExists(path);
+        if (exists && LargerThanTextCap(path, bytes)) {
             const bool fr = g.LanguageNumber == LanguageFrench;
             refused = fr ? "Le fichier " + path + " fait " + MebibytesText(bytes, fr) + ", plus qu'un niveau ne peut en contenir (" +
                                MebibytesText(MaxTextFileBytes, fr) + ") : il n'a pas été lu."
                          : "The file " + path + " is " + MebibytesText(bytes, fr) + ", more than a level may hold (" +
                                MebibytesText(MaxTextFileBytes, fr) + "): it was not read.";
-        } else if (!path.empty() && FileExists(path)) {
+        } else if (exists) {
             lines = ReadTextLines(path);
             ReadSolutionFile(g, path);
         }

@@ -577,10 +577,11 @@ void TFRMMain::Guarded(const std::function<void()>& command)
 QString TFRMMain::ProgramFolderText() const { return QFile::decodeName(w4::DataFolder(Game).string().c_str()); }
 QString TFRMMain::SaveFolderText() const { return QFile::decodeName(w4::SaveDialogFolder(Game).string().c_str()); }
 
-// Two slow steps of the start wait until the board's first paint, so the window is on the screen
+// The slow steps of the start wait until the board's first paint, so the window is on the screen
 // first: opening sound and the gamepad (loading SDL, starting its audio), the Retry button's
-// picture (the style looks it up in the desktop's icon theme) and what the caller asked for. A window shown but never painted
-// (covered, on another desktop) finishes its start a little later all the same.
+// picture (the style looks it up in the desktop's icon theme) and what the caller asked for. A
+// window shown but never painted (covered, on another desktop) finishes its start a little later
+// all the same.
 void TFRMMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
