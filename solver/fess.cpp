@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 #include <unordered_map>
 
 namespace w4::solver {
@@ -29,7 +30,8 @@ public:
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           router_(board),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
-          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), macroTargets_(tuning.fessMacroTargets)
+          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice),
+          macroTargets_(tuning.fessMacroTargets)
     {
         if (tuning.fessRooms)
             FindRoomLinks();
@@ -38,7 +40,7 @@ public:
         table_.SetCancel(options_.cancel);
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
-        FindGoalAreas(tuning.fessAreas, tuning.fessCornerAreas);
+        FindGoalAreas(tuning.fessAreas, tuning.fessCornerAreas, tuning.fessAreaReach);
     }
 
     bool Start(SearchOutcome& out) override;
@@ -85,7 +87,7 @@ private:
     void Place(const Cell* boxes, std::uint8_t value);
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
     void MeasurePacking(Features& f, int* due);
-    void FindGoalAreas(bool split, bool corners);
+    void FindGoalAreas(bool split, bool corners, int reach);
     bool MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea);
     int ContactsOf(Cell box) const;
     void FindRoomLinks();
@@ -100,6 +102,7 @@ private:
     Expansion Expand(NodeId id, std::uint32_t weight, SearchOutcome& out);
     Expansion AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here, const std::vector<Push>& route,
                        std::uint32_t weight, SearchOutcome& out);
+    Expansion Advise(const Features& here, std::uint32_t weight);
 
     std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
 
@@ -148,7 +151,16 @@ private:
     bool corralsOn_;
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
     bool contactsOn_;           // the boxes side by side are a feature
+    bool oneAdvice_;            // each connectivity advisor picks one child (see Advise); else all it likes weigh nothing
     int macroTargets_;          // due targets the packing advisor tries per expansion
+    // With oneAdvice_, the expanded position's new children wait here until all are measured.
+    struct Pending {
+        Features f;
+        int bound;
+        NodeId id;
+        bool free;   // weighs nothing whatever the advisors say: it packs, or the box pushed last goes on
+    };
+    std::vector<Pending> pending_;
     // The passages that join two rooms, their cells side by side: link k's cells are
     // linkCells_[linkStart_[k]] up to linkCells_[linkStart_[k + 1]]. Empty unless counted.
     std::vector<std::size_t> linkStart_;
@@ -334,12 +346,12 @@ void FeatureSearch::MeasurePacking(Features& f, int* due)
         }
 }
 
-// Targets side by side or corner to corner form one goal area (boxes on diagonal targets still
-// block each other's way in). The packing order's rounds are one sequence for the whole board,
-// but a room far off does not wait for this one: each area keeps its own round due, so filling
-// either counts as progress. Without `split` the board is one area; without `corners` only
-// targets side by side join.
-void FeatureSearch::FindGoalAreas(bool split, bool corners)
+// Targets up to `reach` cells apart across and down form one goal area: boxes on diagonal
+// targets still block each other's way in, and so does a box on every other cell of a passage.
+// The packing order's rounds are one sequence for the whole board, but a room far off does not
+// wait for this one: each area keeps its own round due, so filling either counts as progress.
+// Without `split` the board is one area; without `corners` only targets side by side join.
+void FeatureSearch::FindGoalAreas(bool split, bool corners, int reach)
 {
     const std::size_t count = board_.targets.size();
     area_.assign(count, split ? -1 : 0);
@@ -347,7 +359,7 @@ void FeatureSearch::FindGoalAreas(bool split, bool corners)
     const auto near = [&](std::size_t a, std::size_t b) {
         const int dx = std::abs(board_.cellX[board_.targets[a]] - board_.cellX[board_.targets[b]]);
         const int dy = std::abs(board_.cellY[board_.targets[a]] - board_.cellY[board_.targets[b]]);
-        return corners ? dx <= 1 && dy <= 1 : dx + dy <= 1;
+        return corners ? dx <= reach && dy <= reach : dx + dy <= 1;
     };
     for (std::size_t first = 0; split && first < count; ++first) {
         if (area_[first] >= 0)
@@ -557,6 +569,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         }
     }
     Expansion result = Expansion::Continue;
+    pending_.clear();
     // First the packing advisor's macros: a box brought all the way onto a target of the round
     // due now, for the first few such targets in the packing order. They weigh nothing.
     int tried = 0;
@@ -574,6 +587,8 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         result = AddChild(id, node, boxes, here, route_, weight, out);
     }
     Place(boxes, 0);
+    if (result == Expansion::Continue && oneAdvice_)
+        result = Advise(here, weight);
     return result;
 }
 
@@ -625,8 +640,9 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, from) - boxes);
         bound = bound_.AfterMove(boxes, row, to);
     }
-    // The advisors: a packing macro, a push that fills a target of the round due now, one that
-    // joins floor regions, parts boxes or clears a room link costs nothing.
+    // The advisors: a packing macro or a push that fills a target of the round due now costs
+    // nothing; so does one that joins floor regions, parts boxes or clears a room link, but with
+    // oneAdvice_ only the one that does so most (see Advise).
     const int target = targetOf_[to];
     const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
     const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms;
@@ -657,8 +673,50 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         return Expansion::Solved;
     }
     const bool sameBox = from == lastBox_;
+    if (oneAdvice_) {
+        if (!next.closed)
+            pending_.push_back({f, bound, added, packs || sameBox});
+        return Expansion::Continue;
+    }
     if (!next.closed && !Queue(f, weight + (packs || joins || sameBox ? 0 : 1), bound, added))
         return Expansion::OutOfMemory;
+    return Expansion::Continue;
+}
+
+// Festival's advisors each recommend one move. Here the connectivity advisors do: the one joining
+// the most regions, parting the most boxes, clearing the most room links, each tie going to the
+// lower bound. Those weigh nothing, as do every push filling a due target and going on with the
+// box pushed last; every other child weighs one box move more. Letting every push that lowers a
+// feature go free made half of all children weightless (measured), and the weights then hardly
+// ranked anything; naming one packing push too lost levels with many targets due at once.
+Expansion FeatureSearch::Advise(const Features& here, std::uint32_t weight)
+{
+    constexpr std::size_t None = static_cast<std::size_t>(-1);
+    constexpr int Unadvised = std::numeric_limits<int>::max();
+    // The child scoring least (ties: the lower bound), or None when every one is Unadvised.
+    const auto best = [&](auto score) {
+        std::size_t chosen = None;
+        int least = Unadvised;
+        for (std::size_t k = 0; k < pending_.size(); ++k) {
+            const int s = score(pending_[k]);
+            if (s != Unadvised && (chosen == None || s < least || (s == least && pending_[k].bound < pending_[chosen].bound))) {
+                chosen = k;
+                least = s;
+            }
+        }
+        return chosen;
+    };
+    const std::size_t advised[] = {
+        best([&](const Pending& p) { return p.f.regions < here.regions ? p.f.regions : Unadvised; }),
+        best([&](const Pending& p) { return p.f.contacts < here.contacts ? p.f.contacts : Unadvised; }),
+        best([&](const Pending& p) { return p.f.rooms < here.rooms ? p.f.rooms : Unadvised; }),
+    };
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+        const Pending& p = pending_[k];
+        const bool free = p.free || std::find(std::begin(advised), std::end(advised), k) != std::end(advised);
+        if (!Queue(p.f, weight + (free ? 0 : 1), p.bound, p.id))
+            return Expansion::OutOfMemory;
+    }
     return Expansion::Continue;
 }
 

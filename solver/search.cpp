@@ -161,6 +161,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessMacroTargets", nullptr, &Tuning::fessMacroTargets}, {"fessAreas", &Tuning::fessAreas, nullptr},
         {"fessCornerAreas", &Tuning::fessCornerAreas, nullptr}, {"fessSources", &Tuning::fessSources, nullptr},
         {"fessContacts", &Tuning::fessContacts, nullptr}, {"fessRooms", &Tuning::fessRooms, nullptr},
+        {"fessOneAdvice", &Tuning::fessOneAdvice, nullptr}, {"fessAreaReach", nullptr, &Tuning::fessAreaReach},
         {"goalMacros", &Tuning::goalMacros, nullptr}, {"goalCut", &Tuning::goalCut, nullptr},
         {"goalCutDelay", nullptr, &Tuning::goalCutDelay},
     };

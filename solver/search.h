@@ -53,9 +53,11 @@ struct Tuning {
     int fessMacroTargets = 2; // due targets its packing advisor routes a box to, per expansion
     bool fessAreas = true;    // each goal area (targets side by side) follows the packing order on its own
     bool fessCornerAreas = true; // targets touching corner to corner join one area too
+    int fessAreaReach = 2;    // targets this many cells apart (in both directions) join one area
     bool fessSources = true;  // its packing order takes boxes out to where boxes start (packing.h)
     bool fessContacts = false; // its features count boxes side by side, and parting them is advised
     bool fessRooms = false;   // its features count room links a box stands in, and clearing one is advised
+    bool fessOneAdvice = true; // each connectivity advisor names one move per position, not every move it likes
     bool goalMacros = false;  // the inexact searches take a box onto a goal room's due target in one move (goalroom.h)
     bool goalCut = true;      // and then try nothing else from that position, for a while:
     int goalCutDelay = 10;    // its other pushes come when they rank as if this many pushes later

@@ -275,16 +275,42 @@ TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
     EXPECT_TRUE(checked);
 }
 
+TEST(FeatureSearch, TargetsOneCellApartAlongAPassageShareOneGoalArea)
+{
+    // A dead-end passage with a target on every other cell, entered at its open end: the far one
+    // must be filled first, though no two targets touch.
+    const Board board = BoardForSolving({
+        "#########",
+        "#. . .  #",
+        "#####   #",
+        "#  $$$  #",
+        "#  @    #",
+        "#########",
+    });
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const Cell keeper = CellAt(board, 3, 4);
+    // The mouth filled first blocks the way to the other two.
+    const std::vector<Cell> mouthFirst = BoxesAt(board, {{5, 1}, {3, 3}, {4, 3}});
+    EXPECT_EQ(MeasureFeatures(board, mouthFirst, keeper), (FeatureVector{0, 1, 2}));
+    // The far end filled first is progress.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{1, 1}, {3, 3}, {4, 3}}), keeper), (FeatureVector{1, 0, 1}));
+    // Joining only targets that touch, each is an area of its own and the mouth counts as packed.
+    Tuning touching;
+    touching.fessAreaReach = 1;
+    EXPECT_EQ(MeasureFeatures(board, mouthFirst, keeper, touching), (FeatureVector{1, 0, 2}));
+}
+
 TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
     options.timeLimitSeconds = 120;
-    std::vector<Tuning> tunings(5);
+    std::vector<Tuning> tunings(6);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
     // Debug builds also check each child's incrementally updated pairs against a full count.
     tunings[3].fessContacts = true;
     tunings[4].fessRooms = !Tuning{}.fessRooms;
+    tunings[5].fessOneAdvice = !Tuning{}.fessOneAdvice;
     for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
