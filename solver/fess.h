@@ -4,11 +4,10 @@
 // own), how many filled out of it, and into how many regions the boxes cut the keeper's floor.
 // Positions with the same features share a cell of feature space; the search visits the
 // non-empty cells in turn and in each expands the position reached at the least weight, where
-// pushes the advisors recommend (every push filling the target next in the packing order, and the
-// one push joining the most keeper regions) and pushes going on with the box pushed last weigh
-// nothing, and all others weigh one: the weight counts box moves, as Festival's moves take one
-// box anywhere. Progress along any feature is thus tried side by side, instead of trusting one
-// bound.
+// pushes that advisors recommend (filling the target next in the packing order, joining keeper
+// regions) and pushes going on with the box pushed last weigh nothing, and all others weigh one:
+// the weight counts box moves, as Festival's moves take one box anywhere. Progress along any
+// feature is thus tried side by side, instead of trusting one bound.
 //
 // Optionally (`Tuning::fessContacts`) a fourth feature counts boxes standing side by side, not
 // both on targets: boxes packed together in a store block each other's pushes and the keeper's

@@ -57,7 +57,7 @@ struct Tuning {
     bool fessSources = true;  // its packing order takes boxes out to where boxes start (packing.h)
     bool fessContacts = false; // its features count boxes side by side, and parting them is advised
     bool fessRooms = false;   // its features count room links a box stands in, and clearing one is advised
-    bool fessOneAdvice = true; // each connectivity advisor names one move per position, not every move it likes
+    bool fessOneAdvice = false; // each connectivity advisor names one move per position, not every move it likes
     bool goalMacros = false;  // the inexact searches take a box onto a goal room's due target in one move (goalroom.h)
     bool goalCut = true;      // and then try nothing else from that position, for a while:
     int goalCutDelay = 10;    // its other pushes come when they rank as if this many pushes later
