@@ -672,15 +672,14 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
             out.pushes.insert(out.pushes.end(), rest_.begin(), rest_.end());
         return Expansion::Solved;
     }
-    const bool sameBox = from == lastBox_;
+    const bool free = packs || from == lastBox_;
+    if (next.closed)
+        return Expansion::Continue;
     if (oneAdvice_) {
-        if (!next.closed)
-            pending_.push_back({f, bound, added, packs || sameBox});
+        pending_.push_back({f, bound, added, free});
         return Expansion::Continue;
     }
-    if (!next.closed && !Queue(f, weight + (packs || joins || sameBox ? 0 : 1), bound, added))
-        return Expansion::OutOfMemory;
-    return Expansion::Continue;
+    return Queue(f, weight + (free || joins ? 0 : 1), bound, added) ? Expansion::Continue : Expansion::OutOfMemory;
 }
 
 // With `Tuning::fessOneAdvice`, the connectivity advisors each recommend one move, as Festival's

@@ -51,7 +51,7 @@ struct Tuning {
     bool fessOnly = false;    // the fast mode runs the feature-space search alone, to measure it
     bool fessBoxMoves = true; // its weights count box moves, not pushes: going on with the same box is free
     int fessMacroTargets = 2; // due targets its packing advisor routes a box to, per expansion
-    bool fessAreas = true;    // each goal area (targets side by side) follows the packing order on its own
+    bool fessAreas = true;    // each goal area (targets near each other) follows the packing order on its own
     bool fessCornerAreas = true; // targets touching corner to corner join one area too
     int fessAreaReach = 2;    // targets this many cells apart (in both directions) join one area
     bool fessSources = true;  // its packing order takes boxes out to where boxes start (packing.h)
