@@ -31,8 +31,16 @@ public:
           router_(board),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice),
-          macroTargets_(tuning.fessMacroTargets)
+          macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0)
     {
+        if (relocations_) {
+            const auto states = static_cast<std::size_t>(board.CellCount()) * DirCount;
+            moveSeen_.assign(states, 0);
+            moveCovered_.assign(states, 0);
+            moveParent_.assign(states, 0);
+            moveQueue_.assign(states, 0);
+            sideStamp_.assign(static_cast<std::size_t>(board.CellCount()), 0);
+        }
         if (tuning.fessRooms)
             FindRoomLinks();
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
@@ -103,6 +111,9 @@ private:
     Expansion AddChild(NodeId id, const Node& parent, const Cell* boxes, const Features& here, const std::vector<Push>& route,
                        std::uint32_t weight, SearchOutcome& out);
     Expansion Advise(const Features& here, std::uint32_t weight);
+    Expansion Relocate(NodeId id, const Node& parent, const Cell* boxes, const Features& here, Cell from, std::uint32_t weight,
+                       SearchOutcome& out);
+    int SidesReached(Cell box, Cell keeper);
 
     std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
 
@@ -153,6 +164,13 @@ private:
     bool contactsOn_;           // the boxes side by side are a feature
     bool oneAdvice_;            // each connectivity advisor picks one child (see Advise); else all it likes weigh nothing
     int macroTargets_;          // due targets the packing advisor tries per expansion
+    bool relocations_;          // a child takes one box anywhere it can go, not one push
+    // Relocate's states, a box cell and the side the keeper stands on (cell * DirCount + side),
+    // with round stamps so nothing is cleared between boxes.
+    std::vector<std::uint32_t> moveSeen_, moveCovered_, moveParent_, moveQueue_;
+    std::uint32_t moveRound_ = 0;
+    std::vector<std::uint32_t> sideStamp_;   // SidesReached's flood: wanted (stamp - 1) or reached (stamp)
+    std::uint32_t sideMark_ = 0;
     // With oneAdvice_, the expanded position's new children wait here until all are measured.
     struct Pending {
         Features f;
@@ -381,13 +399,16 @@ void FeatureSearch::FindGoalAreas(bool split, bool corners, int reach)
     childDue_.assign(static_cast<std::size_t>(areas_), -1);
 }
 
-// The child's features from the parent's labelling, where the push changes the regions only at
-// the two cells it touches: `from` joins the regions around it, and `to` leaves its region
-// without cutting it (the free cells round it stay joined) or was a region of its own. False
-// when a full labelling must decide, also when the keeper's area loses its smallest cell.
+// The child's features from the parent's labelling, where moving a box changes the regions only
+// at the two cells it touches: `from` joins the regions around it, and `to` leaves its region
+// without cutting it (the free cells round it stay joined) or was a region of its own. The keeper
+// ends in the joined area, however far it walked: it never left the cells the move freed it into.
+// False when a full labelling must decide, also when the keeper's area loses its smallest cell.
 // `occupied_` holds the child.
 bool FeatureSearch::MeasureChild(Cell from, Cell to, const Features& parent, Features& f, Cell& keeperArea)
 {
+    if (from == to)
+        return false;
     const std::uint32_t toLabel = parentRegion_[to];
     std::uint32_t joined[DirCount];
     int count = 0;
@@ -560,12 +581,14 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     // with the same box is free, so a box's whole walk weighs one move, as it does there, and a
     // relocation is not outweighed by as many stray pushes elsewhere.
     lastBox_ = NoCell;
-    if (boxMoves_ && node.parent != NoNode) {
+    if (boxMoves_ && !relocations_ && node.parent != NoNode) {
         if (node.run == 0) {
             const Push& last = routes_.At(id).back();
             lastBox_ = board_.Next(last.from, last.dir);
         } else {
-            lastBox_ = board_.Next(node.pushedFrom, node.dir);
+            lastBox_ = node.pushedFrom;
+            for (int k = 0; k < node.run; ++k)
+                lastBox_ = board_.Next(lastBox_, node.dir);
         }
     }
     Expansion result = Expansion::Continue;
@@ -582,7 +605,12 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         if (router_.Route(occupied_.data(), reach_, goal, route_) && route_.size() > 1)
             result = AddChild(id, node, boxes, here, route_, weight, out);
     }
-    for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue; ++k) {
+    if (relocations_) {
+        for (int i = 0; i < boxCount_ && result == Expansion::Continue; ++i)
+            if (corral != CorralPruner::Verdict::Prune || corrals_.Fence(boxes[i]))
+                result = Relocate(id, node, boxes, here, boxes[i], weight, out);
+    }
+    for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue && !relocations_; ++k) {
         route_.assign(1, pushes_[k]);
         result = AddChild(id, node, boxes, here, route_, weight, out);
     }
@@ -612,7 +640,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     }
     Cell keeper = NoCell;
     Features f;
-    if (route.size() > 1 || !MeasureChild(from, to, here, f, keeper)) {
+    if (!MeasureChild(from, to, here, f, keeper)) {
         f = Measure(keeperAt, keeper);
     } else {
 #ifndef NDEBUG
@@ -652,16 +680,18 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     next.keeper = keeper;
     next.pushedFrom = from;
     next.dir = static_cast<std::uint8_t>(route.front().dir);
-    next.run = route.size() == 1 ? 1 : 0;   // 0: the pushes are in routes_
+    // A straight route is a run the node holds itself; any other is kept in routes_ (run 0).
+    const bool straight = route.size() <= 0xFF && std::all_of(route.begin(), route.end(), [&](const Push& p) { return p.dir == route.front().dir; });
+    next.run = straight ? static_cast<std::uint8_t>(route.size()) : 0;
     next.pushes = static_cast<std::uint16_t>(std::min<std::size_t>(parent.pushes + route.size(), 0xFFFF));
     next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     next.closed = bound >= Infinite;   // lost: stored so meeting it again costs one look-up
-    if (route.size() > 1 && !table_.WithinBudget(MacroRoutes::Cost(route.size())))
+    if (!straight && !table_.WithinBudget(MacroRoutes::Cost(route.size())))
         return Expansion::OutOfMemory;
     const NodeId added = table_.Add(next, child_.data());
     if (added == NoNode)
         return Expansion::OutOfMemory;
-    if (route.size() > 1) {
+    if (!straight) {
         routes_.Keep(added, route);
         CountOtherBytes();
     }
@@ -680,6 +710,110 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
         return Expansion::Continue;
     }
     return Queue(f, weight + (free || joins ? 0 : 1), bound, added) ? Expansion::Continue : Expansion::OutOfMemory;
+}
+
+// Every place the box on `from` can be pushed to while the others stand still, each a child
+// reached by the fewest pushes: one per box cell and keeper area, as Festival's moves are.
+// `occupied_` holds the parent on entry and on return; `reach_` the keeper's reach in it.
+Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* boxes, const Features& here, Cell from,
+                                  std::uint32_t weight, SearchOutcome& out)
+{
+    if (++moveRound_ == 0) {
+        std::fill(moveSeen_.begin(), moveSeen_.end(), 0);
+        std::fill(moveCovered_.begin(), moveCovered_.end(), 0);
+        moveRound_ = 1;
+    }
+    constexpr std::uint32_t Root = 0xFFFFFFFF;
+    const auto state = [](Cell c, int side) { return static_cast<std::uint32_t>(c) * DirCount + static_cast<std::uint32_t>(side); };
+    std::size_t head = 0, tail = 0;
+    const auto visit = [&](Cell to, int side, std::uint32_t before) {
+        const std::uint32_t s = state(to, side);
+        if (moveSeen_[s] == moveRound_)
+            return;
+        moveSeen_[s] = moveRound_;
+        moveParent_[s] = before;
+        moveQueue_[tail++] = s;
+    };
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell to = board_.Next(from, d);
+        const Cell behind = board_.Next(from, Opposite(d));
+        if (to != NoCell && behind != NoCell && !occupied_[to] && !dead_[to] && reach_.Reached(behind))
+            visit(to, Opposite(d), Root);
+    }
+    // The box leaves its cell with the first push; the children are added once the walk is done,
+    // as AddChild wants the parent in `occupied_`.
+    occupied_[from] = 0;
+    std::size_t emitted = 0;
+    while (head < tail) {
+        const std::uint32_t s = moveQueue_[head++];
+        const Cell at = static_cast<Cell>(s / DirCount);
+        const int sides = SidesReached(at, board_.Next(at, static_cast<int>(s % DirCount)));
+        if (moveCovered_[s] != moveRound_) {
+            moveQueue_[emitted++] = s;   // behind the head: those slots are read already
+            for (int e = 0; e < DirCount; ++e)
+                if (sides & (1 << e))
+                    moveCovered_[state(at, e)] = moveRound_;
+        }
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell to = board_.Next(at, d);
+            if (to != NoCell && !occupied_[to] && !dead_[to] && (sides & (1 << Opposite(d))))
+                visit(to, Opposite(d), s);
+        }
+    }
+    occupied_[from] = 1;
+    Expansion result = Expansion::Continue;
+    for (std::size_t k = 0; k < emitted && result == Expansion::Continue; ++k) {
+        route_.clear();
+        for (std::uint32_t s = moveQueue_[k]; s != Root; s = moveParent_[s]) {
+            const Cell at = static_cast<Cell>(s / DirCount);
+            const int side = static_cast<int>(s % DirCount);
+            route_.push_back({board_.Next(at, side), Opposite(side)});
+        }
+        std::reverse(route_.begin(), route_.end());
+        result = AddChild(id, parent, boxes, here, route_, weight, out);
+    }
+    return result;
+}
+
+// The sides of the box on `box` (bit d: the cell beside it in direction d) the keeper reaches
+// from `keeper`. The flood stops once it has them all, as most of the time that is a few steps.
+int FeatureSearch::SidesReached(Cell box, Cell keeper)
+{
+    if (sideMark_ >= 0xFFFFFFF0u) {
+        std::fill(sideStamp_.begin(), sideStamp_.end(), 0);
+        sideMark_ = 0;
+    }
+    sideMark_ += 2;
+    const std::uint32_t wanted = sideMark_ - 1;
+    int missing = 0;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(box, d);
+        if (n != NoCell && !occupied_[n] && n != keeper) {
+            sideStamp_[n] = wanted;
+            ++missing;
+        }
+    }
+    sideStamp_[keeper] = sideMark_;
+    std::size_t head = 0, tail = 0;
+    queue_[tail++] = keeper;
+    while (head < tail && missing > 0) {
+        const Cell at = queue_[head++];
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell n = board_.Next(at, d);
+            if (n == NoCell || n == box || occupied_[n] || sideStamp_[n] == sideMark_)
+                continue;
+            missing -= sideStamp_[n] == wanted;
+            sideStamp_[n] = sideMark_;
+            queue_[tail++] = n;
+        }
+    }
+    int sides = 0;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(box, d);
+        if (n != NoCell && sideStamp_[n] == sideMark_)
+            sides |= 1 << d;
+    }
+    return sides;
 }
 
 // With `Tuning::fessOneAdvice`, the connectivity advisors each recommend one move, as Festival's

@@ -162,6 +162,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessCornerAreas", &Tuning::fessCornerAreas, nullptr}, {"fessSources", &Tuning::fessSources, nullptr},
         {"fessContacts", &Tuning::fessContacts, nullptr}, {"fessRooms", &Tuning::fessRooms, nullptr},
         {"fessOneAdvice", &Tuning::fessOneAdvice, nullptr}, {"fessAreaReach", nullptr, &Tuning::fessAreaReach},
+        {"fessRelocations", nullptr, &Tuning::fessRelocations},
         {"goalMacros", &Tuning::goalMacros, nullptr}, {"goalCut", &Tuning::goalCut, nullptr},
         {"goalCutDelay", nullptr, &Tuning::goalCutDelay},
     };
@@ -973,13 +974,18 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         // On two threads the feature searches have the second to themselves, meeting no other
         // member; the first leads for the first seconds.
         if (tuning.fess) {
-            plan.push_back({tuning, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
+            // A feature search moves whole boxes when bit 0 of its own tuning says so.
+            Tuning first = tuning;
+            first.fessRelocations = tuning.fessRelocations & 1;
+            plan.push_back({first, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
             if (more) {
                 Tuning contacts = tuning;
                 contacts.fessContacts = true;
+                contacts.fessRelocations = (tuning.fessRelocations >> 1) & 1;
                 plan.push_back({contacts, false, tuning.fessShare, false, true, false, 1, 0, 3});
                 Tuning anyCell = contacts;
                 anyCell.fessSources = false;
+                anyCell.fessRelocations = (tuning.fessRelocations >> 2) & 1;
                 plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 0, 0, 1});
             }
         }
