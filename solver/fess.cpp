@@ -577,9 +577,9 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     }
     matched_ = false;
     boxHash_ = zobrist_.Of(boxes, boxCount_, node.keeper) ^ zobrist_.Keeper(node.keeper);
-    // Festival's moves take one box anywhere it can go; here the pushes stay single, but going on
-    // with the same box is free, so a box's whole walk weighs one move, as it does there, and a
-    // relocation is not outweighed by as many stray pushes elsewhere.
+    // Festival's moves take one box anywhere it can go, as ours do with relocations_; with single
+    // pushes, going on with the same box is free instead, so a box's whole walk weighs one move,
+    // as it does there, and a relocation is not outweighed by as many stray pushes elsewhere.
     lastBox_ = NoCell;
     if (boxMoves_ && !relocations_ && node.parent != NoNode) {
         if (node.run == 0) {
@@ -609,10 +609,11 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         for (int i = 0; i < boxCount_ && result == Expansion::Continue; ++i)
             if (corral != CorralPruner::Verdict::Prune || corrals_.Fence(boxes[i]))
                 result = Relocate(id, node, boxes, here, boxes[i], weight, out);
-    }
-    for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue && !relocations_; ++k) {
-        route_.assign(1, pushes_[k]);
-        result = AddChild(id, node, boxes, here, route_, weight, out);
+    } else {
+        for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue; ++k) {
+            route_.assign(1, pushes_[k]);
+            result = AddChild(id, node, boxes, here, route_, weight, out);
+        }
     }
     Place(boxes, 0);
     if (result == Expansion::Continue && oneAdvice_)
