@@ -114,6 +114,13 @@ private:
     Expansion Relocate(NodeId id, const Node& parent, const Cell* boxes, const Features& here, Cell from, std::uint32_t weight,
                        SearchOutcome& out);
     int SidesReached(Cell box, Cell keeper);
+    // Whether the keeper (its reach in `reach_`) can push the box on `from` one cell toward `d`.
+    bool CanPush(Cell from, int d) const
+    {
+        const Cell to = board_.Next(from, d);
+        const Cell behind = board_.Next(from, Opposite(d));
+        return to != NoCell && behind != NoCell && !occupied_[to] && !dead_[to] && reach_.Reached(behind);
+    }
 
     std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
 
@@ -143,7 +150,6 @@ private:
     std::vector<Cell> labelMin_;                 // per label: the region's smallest cell
     std::vector<Cell> queue_;
     std::vector<Cell> child_;
-    std::vector<Push> pushes_;
     std::vector<Push> route_;
     BoxRouter router_;      // the packing advisor's macros
     MacroRoutes routes_;    // the pushes of each packing macro
@@ -562,19 +568,6 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         Place(boxes, 0);
         return Expansion::Continue;
     }
-    pushes_.clear();
-    for (int i = 0; i < boxCount_; ++i) {
-        const Cell from = boxes[i];
-        if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
-            continue;
-        for (int d = 0; d < DirCount; ++d) {
-            const Cell to = board_.Next(from, d);
-            const Cell behind = board_.Next(from, Opposite(d));
-            if (to == NoCell || behind == NoCell || occupied_[to] || dead_[to] || !reach_.Reached(behind))
-                continue;
-            pushes_.push_back({from, d});
-        }
-    }
     matched_ = false;
     boxHash_ = zobrist_.Of(boxes, boxCount_, node.keeper) ^ zobrist_.Keeper(node.keeper);
     // Festival's moves take one box anywhere it can go, as ours do with relocations_; with single
@@ -605,15 +598,20 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
         if (router_.Route(occupied_.data(), reach_, goal, route_) && route_.size() > 1)
             result = AddChild(id, node, boxes, here, route_, weight, out);
     }
-    if (relocations_) {
-        for (int i = 0; i < boxCount_ && result == Expansion::Continue; ++i)
-            if (corral != CorralPruner::Verdict::Prune || corrals_.Fence(boxes[i]))
-                result = Relocate(id, node, boxes, here, boxes[i], weight, out);
-    } else {
-        for (std::size_t k = 0; k < pushes_.size() && result == Expansion::Continue; ++k) {
-            route_.assign(1, pushes_[k]);
-            result = AddChild(id, node, boxes, here, route_, weight, out);
+    // Then every box the corral check leaves: taken anywhere it can go, or pushed once.
+    for (int i = 0; i < boxCount_ && result == Expansion::Continue; ++i) {
+        const Cell from = boxes[i];
+        if (corral == CorralPruner::Verdict::Prune && !corrals_.Fence(from))
+            continue;
+        if (relocations_) {
+            result = Relocate(id, node, boxes, here, from, weight, out);
+            continue;
         }
+        for (int d = 0; d < DirCount && result == Expansion::Continue; ++d)
+            if (CanPush(from, d)) {
+                route_.assign(1, Push{from, d});
+                result = AddChild(id, node, boxes, here, route_, weight, out);
+            }
     }
     Place(boxes, 0);
     if (result == Expansion::Continue && oneAdvice_)
@@ -735,12 +733,9 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
         moveParent_[s] = before;
         moveQueue_[tail++] = s;
     };
-    for (int d = 0; d < DirCount; ++d) {
-        const Cell to = board_.Next(from, d);
-        const Cell behind = board_.Next(from, Opposite(d));
-        if (to != NoCell && behind != NoCell && !occupied_[to] && !dead_[to] && reach_.Reached(behind))
-            visit(to, Opposite(d), Root);
-    }
+    for (int d = 0; d < DirCount; ++d)
+        if (CanPush(from, d))
+            visit(board_.Next(from, d), Opposite(d), Root);
     // The box leaves its cell with the first push; the children are added once the walk is done,
     // as AddChild wants the parent in `occupied_`.
     occupied_[from] = 0;
