@@ -38,6 +38,8 @@ public:
             moveSeen_.assign(states, 0);
             moveCovered_.assign(states, 0);
             moveParent_.assign(states, 0);
+            moveSides_.assign(states, 0);
+            moveKnown_.assign(states, 0);
             moveQueue_.assign(states, 0);
             sideStamp_.assign(static_cast<std::size_t>(board.CellCount()), 0);
         }
@@ -174,6 +176,8 @@ private:
     // Relocate's states, a box cell and the side the keeper stands on (cell * DirCount + side),
     // with round stamps so nothing is cleared between boxes.
     std::vector<std::uint32_t> moveSeen_, moveCovered_, moveParent_, moveQueue_;
+    std::vector<std::uint32_t> moveKnown_;   // a state whose sides are known without a flood
+    std::vector<std::uint8_t> moveSides_;   // the sides of a covered or known state
     std::uint32_t moveRound_ = 0;
     std::vector<std::uint32_t> sideStamp_;   // SidesReached's flood: wanted (stamp - 1) or reached (stamp)
     std::uint32_t sideMark_ = 0;
@@ -720,6 +724,7 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
     if (++moveRound_ == 0) {
         std::fill(moveSeen_.begin(), moveSeen_.end(), 0);
         std::fill(moveCovered_.begin(), moveCovered_.end(), 0);
+        std::fill(moveKnown_.begin(), moveKnown_.end(), 0);
         moveRound_ = 1;
     }
     constexpr std::uint32_t Root = 0xFFFFFFFF;
@@ -733,9 +738,35 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
         moveParent_[s] = before;
         moveQueue_[tail++] = s;
     };
+    const auto freeSides = [&](Cell c) {
+        int mask = 0;
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell n = board_.Next(c, d);
+            if (n != NoCell && !occupied_[n])
+                mask |= 1 << d;
+        }
+        return mask;
+    };
+    // When the keeper reaches every free side of the box but the one it pushes toward, the push
+    // takes the box out of its region: the keeper, now on the box's old cell, reaches none of the
+    // box's other sides, so no flood need say so. A box pushed along a corridor costs no floods.
+    const auto push = [&](Cell at, int sides, int d, std::uint32_t before) {
+        const Cell to = board_.Next(at, d);
+        visit(to, Opposite(d), before);
+        if ((sides & (1 << d)) == 0 && sides == (freeSides(at) & ~(1 << d))) {
+            moveKnown_[state(to, Opposite(d))] = moveRound_;
+            moveSides_[state(to, Opposite(d))] = static_cast<std::uint8_t>(1 << Opposite(d));
+        }
+    };
+    int reached = 0;
+    for (int d = 0; d < DirCount; ++d) {
+        const Cell n = board_.Next(from, d);
+        if (n != NoCell && !occupied_[n] && reach_.Reached(n))
+            reached |= 1 << d;
+    }
     for (int d = 0; d < DirCount; ++d)
         if (CanPush(from, d))
-            visit(board_.Next(from, d), Opposite(d), Root);
+            push(from, reached, d, Root);
     // The box leaves its cell with the first push; the children are added once the walk is done,
     // as AddChild wants the parent in `occupied_`.
     occupied_[from] = 0;
@@ -743,17 +774,23 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
     while (head < tail) {
         const std::uint32_t s = moveQueue_[head++];
         const Cell at = static_cast<Cell>(s / DirCount);
-        const int sides = SidesReached(at, board_.Next(at, static_cast<int>(s % DirCount)));
+        // A side the keeper reached from another side reaches the same sides: no second flood.
+        int sides = moveSides_[s];
         if (moveCovered_[s] != moveRound_) {
+            if (moveKnown_[s] != moveRound_)
+                sides = SidesReached(at, board_.Next(at, static_cast<int>(s % DirCount)));
+            assert(sides == SidesReached(at, board_.Next(at, static_cast<int>(s % DirCount))));   // the shortcut, checked
             moveQueue_[emitted++] = s;   // behind the head: those slots are read already
             for (int e = 0; e < DirCount; ++e)
-                if (sides & (1 << e))
+                if (sides & (1 << e)) {
                     moveCovered_[state(at, e)] = moveRound_;
+                    moveSides_[state(at, e)] = static_cast<std::uint8_t>(sides);
+                }
         }
         for (int d = 0; d < DirCount; ++d) {
             const Cell to = board_.Next(at, d);
             if (to != NoCell && !occupied_[to] && !dead_[to] && (sides & (1 << Opposite(d))))
-                visit(to, Opposite(d), s);
+                push(at, sides, d, s);
         }
     }
     occupied_[from] = 1;

@@ -329,6 +329,27 @@ TEST(FeatureSearch, AWholeBoxMoveTakesABoxRoundACornerWhileTheKeeperWalksRound)
     EXPECT_GT(out.expanded, 1u);
 }
 
+TEST(FeatureSearch, AWholeBoxMoveLetsTheKeeperOutOfAPocketThroughTheBoxsOldCell)
+{
+    // Shut in beside the box, the keeper reaches only its left side; after one push right it
+    // stands on the box's old cell, opens onto the top row and goes round to push it down.
+    const Board board = BoardForSolving({
+        "#####",
+        "##  #",
+        "#@$ #",
+        "###.#",
+        "#####",
+    });
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning tuning;
+    tuning.fessMacroTargets = 0;
+    tuning.fessRelocations = 1;
+    const SearchOutcome out = RunAlone(board, Options{}, tuning);
+    ASSERT_EQ(out.outcome, Outcome::Solved);
+    EXPECT_EQ(out.expanded, 1u);
+    EXPECT_EQ(out.pushes.size(), 2u);
+}
+
 TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
