@@ -50,7 +50,8 @@ struct Tuning {
     double fessEarlySeconds = 10;
     bool backward = true;     // the fast mode also pulls boxes back from the solved end, meeting the others
     // Its milliseconds per turn. Where it meets the others is where most hard levels are solved
-    // within seconds, so on the first thread it takes the larger part (60 ms: two levels fewer).
+    // within seconds, so on the first thread it takes the larger part (measured at 60 ms: one or
+    // two development levels fewer within ten seconds on one core).
     int backwardShare = 400;
     bool fessOnly = false;    // the fast mode runs the feature-space search alone, to measure it
     bool fessBoxMoves = true; // its weights count box moves, not pushes: going on with the same box is free
