@@ -8,8 +8,20 @@
 #include "solver/solver.h"
 
 #include <cassert>
+#include <sched.h>
+#include <thread>
 
 namespace w4::solver {
+
+int DefaultThreads()
+{
+    // The cores the process may use, which a `taskset` or a container's CPU set narrows; the
+    // machine's count when the set cannot be read.
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    const int usable = sched_getaffinity(0, sizeof(set), &set) == 0 ? CPU_COUNT(&set) : static_cast<int>(std::thread::hardware_concurrency());
+    return usable >= 2 ? 2 : 1;
+}
 
 Result Solve(const std::vector<std::string>& rows, const Options& options)
 {

@@ -72,6 +72,11 @@ Result Solve(const std::vector<std::string>& rows, const Options& options);
 // target is fine and is not listed unless it freezes another box off a target.
 std::vector<std::pair<int, int>> DeadlockedBoxes(const std::vector<std::string>& rows);
 
+// The threads the fast search is best given here: two when this process may run on two cores or
+// more, else one. On one core a second thread only takes turns with the first, and there the
+// one-thread portfolio, whose feature search meets the search from the solved end, measured better.
+int DefaultThreads();
+
 // Short English text for an outcome, for the command-line program and logs.
 const char* OutcomeName(Outcome outcome);
 const char* InvalidReasonText(InvalidReason reason);

@@ -602,7 +602,7 @@ w4::solver::Options SolverOptions(w4::AssistWorker& worker, double seconds, std:
     options.memoryBudgetBytes = SolveMemory;
     // A second core lets the feature searches run beside the others instead of taking turns
     // with them: stronger hints and checks on hard levels, in the same time and memory.
-    options.threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    options.threads = w4::solver::DefaultThreads();
     options.cancel = &worker.CancelFlag();
     options.progress = [&worker, base](const w4::solver::Progress& p) { worker.Positions = base + p.positions; };
     return options;

@@ -92,7 +92,7 @@ void SolutionOptimizer::Start()
     const std::string stored = file.StoredSolution;
     const std::string path = game_.Playlist[static_cast<std::size_t>(game_.LevelIndex)];
     const int levelIndex = game_.LevelIndex;
-    const int threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    const int threads = w4::solver::DefaultThreads();
     auto found = std::make_shared<Found>();
     bestMoves_ = 0;
     bestPushes_ = 0;

@@ -37,12 +37,6 @@ std::optional<double> ParseSeconds(const std::string& text)
     return value;
 }
 
-// Every core the machine has, up to the two the search can keep busy.
-int DefaultThreads()
-{
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 2U));
-}
-
 std::optional<int> ParseThreads(const std::string& text)
 {
     if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
@@ -183,8 +177,8 @@ std::string UsageText()
            "  --write          keep a found solution as the level's .XHT file when none is stored\n"
            "                   or it has strictly fewer moves than the stored one\n"
            "  --portable       keep solutions beside their levels, as warehaus4 --portable does\n"
-           "  --threads N      threads per level, 1 to 64 (default: the machine's cores, at most 2;\n"
-           "                   the search has no use for more)\n"
+           "  --threads N      threads per level, 1 to 64 (default: the cores this process may\n"
+           "                   run on, at most 2; the search has no use for more)\n"
            "  --optimize KIND  shorten each level's stored solution (solving first without one) by\n"
            "                   moves (then pushes) or pushes (then moves), within --time per level;\n"
            "                   prints the figures before and after, then \"improved N of M\"\n"
@@ -499,7 +493,7 @@ int RunOptimizeCommand(const CommandLine& line, std::ostream& out, std::ostream&
     solveOptions.memoryBudgetBytes = line.memoryMiB << 20;
     solveOptions.optimal = line.optimal;
     solveOptions.cancel = cancel;
-    solveOptions.threads = line.threads > 0 ? line.threads : DefaultThreads();
+    solveOptions.threads = line.threads > 0 ? line.threads : solver::DefaultThreads();
     solver::OptimizeOptions optimizeOptions;
     optimizeOptions.measure = line.measure;
     optimizeOptions.timeLimitSeconds = line.seconds;
@@ -579,7 +573,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     options.memoryBudgetBytes = line->memoryMiB << 20;
     options.optimal = line->optimal;
     options.cancel = cancel;
-    options.threads = line->threads > 0 ? line->threads : DefaultThreads();
+    options.threads = line->threads > 0 ? line->threads : solver::DefaultThreads();
 
     ProgressLine progress(err, terminal);
     int solved = 0;

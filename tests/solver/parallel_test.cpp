@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <future>
+#include <sched.h>
 #include <thread>
 
 namespace w4::solver {
@@ -87,3 +88,21 @@ TEST(TwoThreads, ProgressComesOnTheCallersThreadAndCancelStopsBoth)
 
 } // namespace
 } // namespace w4::solver
+
+// Pinned to one core (as `taskset` does), a second thread would only take turns with the first.
+TEST(TwoThreads, AreTheDefaultOnlyWhereTwoCoresMayBeUsed)
+{
+    cpu_set_t all;
+    ASSERT_EQ(sched_getaffinity(0, sizeof(all), &all), 0);
+    int first = 0;
+    while (!CPU_ISSET(first, &all))
+        ++first;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(first, &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof(one), &one), 0);
+    const int pinned = w4::solver::DefaultThreads();
+    ASSERT_EQ(sched_setaffinity(0, sizeof(all), &all), 0);
+    EXPECT_EQ(pinned, 1);
+    EXPECT_EQ(w4::solver::DefaultThreads(), CPU_COUNT(&all) >= 2 ? 2 : 1);
+}
