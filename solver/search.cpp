@@ -157,6 +157,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessPatterns", &Tuning::fessPatterns, nullptr}, {"fess", &Tuning::fess, nullptr},
         {"fessShare", nullptr, &Tuning::fessShare}, {"fessEarlyShare", nullptr, &Tuning::fessEarlyShare},
         {"backward", &Tuning::backward, nullptr}, {"backwardShare", nullptr, &Tuning::backwardShare},
+        {"fessLate", &Tuning::fessLate, nullptr},
         {"fessOnly", &Tuning::fessOnly, nullptr}, {"fessBoxMoves", &Tuning::fessBoxMoves, nullptr},
         {"fessMacroTargets", nullptr, &Tuning::fessMacroTargets}, {"fessAreas", &Tuning::fessAreas, nullptr},
         {"fessCornerAreas", &Tuning::fessCornerAreas, nullptr}, {"fessSources", &Tuning::fessSources, nullptr},
@@ -645,7 +646,7 @@ struct Entry {
     bool fess = false;
     bool backward = false;
     int group = 0;   // the thread it takes its turns on when the search runs on two
-    int earlyShare = 0;   // when above 0, its milliseconds per turn in the first seconds
+    int earlyShare = 0;   // when above 0, its milliseconds per turn in the first seconds; below 0, it waits them out
     int memory = 2;   // its part of the memory budget, in parts of all members' sum
 };
 
@@ -732,8 +733,12 @@ public:
                 SearchOutcome out;
                 const Clock::time_point turn = Clock::now();
                 int share = shares_[i];
-                if (earlyShares_[i] > 0 && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds))
+                if (earlyShares_[i] != 0 && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds)) {
+                    anyLeft = true;
+                    if (earlyShares_[i] < 0)
+                        continue;   // it joins later
                     share = earlyShares_[i];
+                }
                 if (members_[i]->Step(turn + std::chrono::milliseconds(share), out)) {
                     // A table whose growth a cancel stopped reports itself full: it is the cancel.
                     if (out.outcome == Outcome::OutOfMemory && options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed))
@@ -964,7 +969,10 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         // free cell taking turns here. Measured, each solves hard levels the others do not. The
         // memory goes where it was measured to pay: the second feature search fills its part
         // first, while the nearest-target search, plain A* and the third hardly use theirs there.
-        const bool more = tuning.fess && options.threads >= 2 && !tuning.fessContacts && options.memoryBudgetBytes >= (std::size_t(16) << 20);
+        // On one thread the two join after the first seconds instead.
+        const bool more = tuning.fess && (options.threads >= 2 || tuning.fessLate) && !tuning.fessContacts &&
+                          options.memoryBudgetBytes >= (std::size_t(16) << 20);
+        const int late = options.threads >= 2 ? 0 : -1;
         const int little = more ? 1 : 2;
         // Only the inexact searches take tunnel macros; the A* beside them keeps the search
         // complete, so an unsolvable level is still proven.
@@ -982,11 +990,11 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
                 Tuning contacts = tuning;
                 contacts.fessContacts = true;
                 contacts.fessRelocations = (tuning.fessRelocations >> 1) & 1;
-                plan.push_back({contacts, false, tuning.fessShare, false, true, false, 1, 0, 3});
+                plan.push_back({contacts, false, tuning.fessShare, false, true, false, 1, late, 3});
                 Tuning anyCell = contacts;
                 anyCell.fessSources = false;
                 anyCell.fessRelocations = (tuning.fessRelocations >> 2) & 1;
-                plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 0, 0, 1});
+                plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 0, late, 1});
             }
         }
         // The search from the solved end, meeting the pushing searches above. A small budget is

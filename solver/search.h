@@ -53,6 +53,10 @@ struct Tuning {
     // within seconds, so on the first thread it takes the larger part (measured at 60 ms: one or
     // two development levels fewer within ten seconds on one core).
     int backwardShare = 400;
+    // On one thread the two extra feature searches join once the first seconds are over: within
+    // them they cost the others time (measured on one core: a level or two fewer in ten seconds),
+    // after them they pay as on a second thread (a level more in sixty).
+    bool fessLate = true;
     bool fessOnly = false;    // the fast mode runs the feature-space search alone, to measure it
     bool fessBoxMoves = true; // its weights count box moves, not pushes: going on with the same box is free
     int fessMacroTargets = 2; // due targets its packing advisor routes a box to, per expansion
