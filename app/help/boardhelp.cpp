@@ -38,7 +38,6 @@
 #include <cctype>
 #include <functional>
 #include <memory>
-#include <thread>
 
 namespace {
 

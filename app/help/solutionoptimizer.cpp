@@ -21,7 +21,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <thread>
 
 namespace w4 {
 

@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <thread>
 
 
 namespace w4::solvecli {
