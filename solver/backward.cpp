@@ -6,8 +6,8 @@
 namespace w4::solver {
 
 BackwardSearcher::BackwardSearcher(const Board& board, const Options& options, Clock::time_point started, int weight,
-                                   std::size_t budget)
-    : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), weight_(weight),
+                                   std::size_t budget, int weight2)
+    : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), weight_(weight), weight2_(weight2),
       bound_(board, board.boxes, true), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
       occupied_(static_cast<std::size_t>(board.CellCount()), 0),
       table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0, board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
@@ -15,26 +15,38 @@ BackwardSearcher::BackwardSearcher(const Board& board, const Options& options, C
     table_.SetCancel(options_.cancel);
 }
 
-std::uint64_t BackwardSearcher::Priority(int pulls, int bound) const
+std::uint64_t BackwardSearcher::Priority(int pulls, int bound, int weight) const
 {
-    const std::uint64_t f = std::uint64_t(pulls) + std::uint64_t(weight_) * std::uint64_t(bound);
+    const std::uint64_t f = std::uint64_t(pulls) + std::uint64_t(weight) * std::uint64_t(bound);
     return (f << 24) | std::uint64_t(bound);
+}
+
+namespace {
+// Among equal keys the newest first, as in the forward searches: it keeps going deep.
+template <class Entry> bool Later(const Entry& a, const Entry& b)
+{
+    return a.key > b.key || (a.key == b.key && a.order < b.order);
+}
+} // namespace
+
+bool BackwardSearcher::Enqueue(std::vector<Entry>& open, std::uint64_t key, NodeId id)
+{
+    if (open.size() == open.capacity()) {
+        const std::size_t bigger = std::max<std::size_t>(1024, open.capacity() * 2);
+        if (!table_.WithinBudget(bigger * sizeof(Entry)))
+            return false;
+        open.reserve(bigger);
+        table_.SetOtherBytes((open_.capacity() + open2_.capacity()) * sizeof(Entry));
+    }
+    open.push_back({key, id, order_});
+    std::push_heap(open.begin(), open.end(), Later<Entry>);
+    return true;
 }
 
 bool BackwardSearcher::Open(int pulls, int bound, NodeId id)
 {
-    if (open_.size() == open_.capacity()) {
-        const std::size_t bigger = std::max<std::size_t>(1024, open_.capacity() * 2);
-        if (!table_.WithinBudget(bigger * sizeof(Entry)))
-            return false;
-        open_.reserve(bigger);
-        table_.SetOtherBytes(open_.capacity() * sizeof(Entry));
-    }
-    // Among equal keys the newest first, as in the forward searches: it keeps going deep.
-    const auto later = [](const Entry& a, const Entry& b) { return a.key > b.key || (a.key == b.key && a.order < b.order); };
-    open_.push_back({Priority(pulls, bound), id, ++order_});
-    std::push_heap(open_.begin(), open_.end(), later);
-    return true;
+    ++order_;
+    return Enqueue(open_, Priority(pulls, bound, weight_), id) && (weight2_ <= 0 || Enqueue(open2_, Priority(pulls, bound, weight2_), id));
 }
 
 void BackwardSearcher::Place(const Cell* boxes, std::uint8_t value)
@@ -170,15 +182,20 @@ bool BackwardSearcher::Start(SearchOutcome& out)
 
 bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
 {
-    const auto later = [](const Entry& a, const Entry& b) { return a.key > b.key || (a.key == b.key && a.order < b.order); };
     for (;;) {
-        if (open_.empty()) {
+        // Every position goes on both lists, so one list emptied means every position was expanded.
+        std::vector<Entry>& open = weight2_ > 0 && turn_ ? open2_ : open_;
+        if (open.empty()) {
             out.outcome = Outcome::Unsolvable;
             break;
         }
-        std::pop_heap(open_.begin(), open_.end(), later);
-        const NodeId id = open_.back().id;
-        open_.pop_back();
+        std::pop_heap(open.begin(), open.end(), Later<Entry>);
+        const NodeId id = open.back().id;
+        open.pop_back();
+        if (table_.At(id).closed)
+            continue;   // expanded from the other list
+        table_.At(id).closed = 1;
+        turn_ = !turn_;
         ++expanded_;
         const Expansion e = Expand(id, out);
         if (Ended(e, stop_, out))
@@ -253,9 +270,9 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
     return ended;
 }
 
-SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started, int weight)
+SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started, int weight, int weight2)
 {
-    BackwardSearcher searcher(board, options, started, weight, options.memoryBudgetBytes);
+    BackwardSearcher searcher(board, options, started, weight, options.memoryBudgetBytes, weight2);
     SearchOutcome out;
     if (!searcher.Start(out))
         while (!searcher.Step(Clock::now() + std::chrono::milliseconds(50), out)) {

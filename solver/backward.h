@@ -23,7 +23,11 @@ public:
     // pushes from the start to it.
     using ForwardLookup = std::function<bool(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes)>;
 
-    BackwardSearcher(const Board& board, const Options& options, Clock::time_point started, int weight, std::size_t budget);
+    // With `weight2` above 0 a second open list orders the same positions by that weight, and
+    // the two take turns: weights that pull greedily and ones that look wider each find some
+    // levels the other misses, and sharing the table costs neither the other's positions.
+    BackwardSearcher(const Board& board, const Options& options, Clock::time_point started, int weight, std::size_t budget,
+                     int weight2 = 0);
 
     // Sets up the solved ends; true when that alone settles the search (out is filled).
     bool Start(SearchOutcome& out) override;
@@ -51,7 +55,8 @@ private:
     Expansion Expand(NodeId id, SearchOutcome& out);
     bool Add(const Node& node, std::uint64_t hash, const Cell* boxes, SearchOutcome& out, Expansion& ended);
     bool Open(int pulls, int bound, NodeId id);
-    std::uint64_t Priority(int pulls, int bound) const;
+    bool Enqueue(std::vector<Entry>& open, std::uint64_t key, NodeId id);
+    std::uint64_t Priority(int pulls, int bound, int weight) const;
     bool TimeToStop(Outcome& why) const;
     Cell PullKeeper(Cell parentKeeper, Cell from, Cell to, int dir);
     void Place(const Cell* boxes, std::uint8_t value);
@@ -62,12 +67,14 @@ private:
     Clock::time_point started_;
     int boxCount_;
     int weight_;
+    int weight2_;
     LowerBound bound_;   // pulls back to the start's box cells
     Zobrist zobrist_;
     Reach reach_, childReach_;
     std::vector<std::uint8_t> occupied_;
     PositionTable table_;
-    std::vector<Entry> open_;
+    std::vector<Entry> open_, open2_;
+    bool turn_ = false;   // which list the next position comes from
     std::uint32_t order_ = 0;
     std::vector<Push> pulls_;   // box cell and the direction it is pulled in
     std::vector<Cell> child_;
@@ -79,6 +86,7 @@ private:
 };
 
 // The backward search alone, for tests and measuring.
-SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started, int weight = 5);
+SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started, int weight = 5,
+                            int weight2 = 0);
 
 } // namespace w4::solver

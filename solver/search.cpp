@@ -157,6 +157,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessPatterns", &Tuning::fessPatterns, nullptr}, {"fess", &Tuning::fess, nullptr},
         {"fessShare", nullptr, &Tuning::fessShare}, {"fessEarlyShare", nullptr, &Tuning::fessEarlyShare},
         {"backward", &Tuning::backward, nullptr}, {"backwardShare", nullptr, &Tuning::backwardShare},
+        {"backwardWeight", nullptr, &Tuning::backwardWeight}, {"backwardWeight2", nullptr, &Tuning::backwardWeight2},
         {"fessLate", &Tuning::fessLate, nullptr},
         {"fessOnly", &Tuning::fessOnly, nullptr}, {"fessBoxMoves", &Tuning::fessBoxMoves, nullptr},
         {"fessMacroTargets", nullptr, &Tuning::fessMacroTargets}, {"fessAreas", &Tuning::fessAreas, nullptr},
@@ -668,7 +669,8 @@ public:
             members_.push_back(MakeFeatureSearch(board, options_, started_, budget, entry.tuning));
             pushing_.push_back(members_.back().get());
         } else if (entry.backward) {
-            auto member = std::make_unique<BackwardSearcher>(board, options_, started_, entry.tuning.weight, budget);
+            auto member = std::make_unique<BackwardSearcher>(board, options_, started_, entry.tuning.backwardWeight, budget,
+                                                             entry.tuning.backwardWeight2);
             backward_ = member.get();
             backwardAt_ = members_.size();
             members_.push_back(std::move(member));
