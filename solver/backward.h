@@ -85,8 +85,8 @@ private:
     std::uint64_t expanded_ = 0;
 };
 
-// The backward search alone, for tests and measuring.
-SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started, int weight = 5,
-                            int weight2 = 0);
+// The backward search alone, for tests and measuring; by default in the orders the portfolio uses.
+SearchOutcome SearchBackward(const Board& board, const Options& options, Clock::time_point started,
+                            int weight = SearchTuning().backwardWeight, int weight2 = SearchTuning().backwardWeight2);
 
 } // namespace w4::solver
