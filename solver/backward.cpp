@@ -8,9 +8,9 @@ namespace w4::solver {
 BackwardSearcher::BackwardSearcher(const Board& board, const Options& options, Clock::time_point started, int weight,
                                    std::size_t budget, int weight2)
     : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), weight_(weight), weight2_(weight2),
-      bound_(board, board.boxes, true), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
+      bound_(board, board.boxes, true), bound2_(bound_), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
       occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-      table_(boxCount_, budget > bound_.Bytes() ? budget - bound_.Bytes() : 0, board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
+      table_(boxCount_, budget > 2 * bound_.Bytes() ? budget - 2 * bound_.Bytes() : 0, board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
 {
     table_.SetCancel(options_.cancel);
 }
@@ -184,7 +184,8 @@ bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
 {
     for (;;) {
         // Every position goes on both lists, so one list emptied means every position was expanded.
-        std::vector<Entry>& open = weight2_ > 0 && turn_ ? open2_ : open_;
+        const bool second = weight2_ > 0 && turn_;
+        std::vector<Entry>& open = second ? open2_ : open_;
         if (open.empty()) {
             out.outcome = Outcome::Unsolvable;
             break;
@@ -197,7 +198,7 @@ bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         table_.At(id).closed = 1;
         turn_ = !turn_;
         ++expanded_;
-        const Expansion e = Expand(id, out);
+        const Expansion e = Expand(id, second ? bound2_ : bound_, out);
         if (Ended(e, stop_, out))
             break;
         if (Clock::now() >= sliceEnd)
@@ -208,7 +209,7 @@ bool BackwardSearcher::Step(Clock::time_point sliceEnd, SearchOutcome& out)
     return true;
 }
 
-Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
+Expansion BackwardSearcher::Expand(NodeId id, LowerBound& bound, SearchOutcome& out)
 {
     if (TimeToStop(stop_))
         return Expansion::Stopped;
@@ -244,12 +245,12 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
         if (table_.Find(hash, child_.data(), keeper) != NoNode)
             continue;
         if (!matched) {
-            bound_.Matching(boxes, boxCount_);
+            bound.Matching(boxes, boxCount_);
             matched = true;
         }
         const int row = static_cast<int>(std::lower_bound(boxes, boxes + boxCount_, pull.from) - boxes);
-        const int bound = bound_.AfterMove(boxes, row, to);
-        if (bound >= Infinite)
+        const int cost = bound.AfterMove(boxes, row, to);
+        if (cost >= Infinite)
             continue;   // the boxes can no longer all get back to start cells of their own
         Node next;
         next.hash = static_cast<std::uint32_t>(hash);
@@ -258,7 +259,7 @@ Expansion BackwardSearcher::Expand(NodeId id, SearchOutcome& out)
         next.pushedFrom = pull.from;
         next.dir = static_cast<std::uint8_t>(pull.dir);
         next.pushes = static_cast<std::uint16_t>(std::min(node.pushes + 1, 0xFFFF));
-        next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
+        next.bound = static_cast<std::uint16_t>(std::min(cost, 0xFFFF));
         if (Add(next, hash, child_.data(), out, ended))
             break;
         if (TimeToStop(stop_)) {

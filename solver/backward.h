@@ -52,7 +52,7 @@ private:
         NodeId id;
         std::uint32_t order;
     };
-    Expansion Expand(NodeId id, SearchOutcome& out);
+    Expansion Expand(NodeId id, LowerBound& bound, SearchOutcome& out);
     bool Add(const Node& node, std::uint64_t hash, const Cell* boxes, SearchOutcome& out, Expansion& ended);
     bool Open(int pulls, int bound, NodeId id);
     bool Enqueue(std::vector<Entry>& open, std::uint64_t key, NodeId id);
@@ -69,6 +69,9 @@ private:
     int weight_;
     int weight2_;
     LowerBound bound_;   // pulls back to the start's box cells
+    // The same for the positions of the second list: each keeps the matching of the last position
+    // it expanded, which its next one is mostly near (the other list's seldom is).
+    LowerBound bound2_;
     Zobrist zobrist_;
     Reach reach_, childReach_;
     std::vector<std::uint8_t> occupied_;

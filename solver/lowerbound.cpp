@@ -129,7 +129,7 @@ bool LowerBound::WarmStart(const Cell* boxes)
         if (r > 0) {
             rowOf_[static_cast<std::size_t>(k)] = r - 1;
             hit_[static_cast<std::size_t>(r - 1)] = 1;
-        } else if (added_.size() == 2) {
+        } else if (static_cast<int>(added_.size()) >= std::max(2, n_ / 2)) {
             return false;
         } else {
             added_.push_back(k);

@@ -26,9 +26,9 @@ public:
 
     // The cost of a minimum matching of the boxes to the targets (Hungarian method, O(n^3)), or
     // Infinite when some box cannot be given a target of its own.
-    // Also keeps the matching as the base for AfterMove. When at most two boxes stand elsewhere
-    // than in the last call (a child or a sibling of the last position), only their rows are
-    // matched again, O(n^2).
+    // Also keeps the matching as the base for AfterMove. When few boxes stand elsewhere than in
+    // the last call (a child or a sibling of the last position; up to half of them), only their
+    // rows are matched again, O(n^2) each.
     int Matching(const Cell* boxes, int count);
 
     // The matching cost once box number `row` of the boxes last given to Matching has moved to
