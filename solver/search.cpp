@@ -164,7 +164,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessCornerAreas", &Tuning::fessCornerAreas, nullptr}, {"fessSources", &Tuning::fessSources, nullptr},
         {"fessContacts", &Tuning::fessContacts, nullptr}, {"fessRooms", &Tuning::fessRooms, nullptr},
         {"fessOneAdvice", &Tuning::fessOneAdvice, nullptr}, {"fessAreaReach", nullptr, &Tuning::fessAreaReach},
-        {"fessRelocations", nullptr, &Tuning::fessRelocations},
+        {"fessRelocations", nullptr, &Tuning::fessRelocations}, {"fessFirstWholeUpTo", nullptr, &Tuning::fessFirstWholeUpTo},
         {"goalMacros", &Tuning::goalMacros, nullptr}, {"goalCut", &Tuning::goalCut, nullptr},
         {"goalCutDelay", nullptr, &Tuning::goalCutDelay},
     };
@@ -987,6 +987,8 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             // A feature search moves whole boxes when bit 0 of its own tuning says so.
             Tuning first = tuning;
             first.fessRelocations = tuning.fessRelocations & 1;
+            if (static_cast<int>(board.boxes.size()) <= tuning.fessFirstWholeUpTo)
+                first.fessRelocations = 1;
             plan.push_back({first, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
             if (more) {
                 Tuning contacts = tuning;
