@@ -70,7 +70,11 @@ public:
     void MeetBackward(const BackwardSearcher* backward) override { backward_ = backward; }
     bool PushesTo(std::uint64_t hash, const Cell* boxes, Cell keeper, std::vector<Push>& pushes) const override
     {
-        return routes_.PathToStored(table_, board_, hash, boxes, keeper, pushes);
+        const NodeId id = table_.Find(hash, boxes, keeper);
+        if (id == NoNode)
+            return false;
+        pushes = PathTo(id);
+        return true;
     }
 
 private:
@@ -103,10 +107,10 @@ private:
     void FindRoomLinks();
     int BlockedLinks() const;
     bool TimeToStop();
-    // The heaps, the feature cells and the macros' pushes share the table's budget.
+    // The heaps and the feature cells share the table's budget.
     void CountOtherBytes()
     {
-        table_.SetOtherBytes(heapBytes_ + routes_.Bytes() + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
+        table_.SetOtherBytes(heapBytes_ + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
     }
     bool Queue(const Features& f, std::uint32_t weight, int bound, NodeId id);
     Expansion Expand(NodeId id, std::uint32_t weight, SearchOutcome& out);
@@ -124,7 +128,10 @@ private:
         return to != NoCell && behind != NoCell && !occupied_[to] && !dead_[to] && reach_.Reached(behind);
     }
 
-    std::vector<Push> PathTo(NodeId id) const { return routes_.PathTo(table_, board_, id); }
+    // The pushes from the start to `id`. A move of turns is not stored but found again when read
+    // (for a solution or a meeting): kept, its pushes took more memory than the position itself.
+    std::vector<Push> PathTo(NodeId id) const;
+    std::vector<Push> RouteTo(NodeId id) const;
 
     const Board& board_;
     const Options& options_;
@@ -154,7 +161,6 @@ private:
     std::vector<Cell> child_;
     std::vector<Push> route_;
     BoxRouter router_;      // the packing advisor's macros
-    MacroRoutes routes_;    // the pushes of each packing macro
     PositionTable table_;
     std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
     std::unordered_map<std::uint64_t, std::size_t> cellOf_;
@@ -580,8 +586,13 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     lastBox_ = NoCell;
     if (boxMoves_ && !relocations_ && node.parent != NoNode) {
         if (node.run == 0) {
-            const Push& last = routes_.At(id).back();
-            lastBox_ = board_.Next(last.from, last.dir);
+            // A move of turns: the box stands where the parent had none.
+            const std::vector<Cell> here(boxes, boxes + boxCount_);
+            const Cell* before = table_.Boxes(node.parent);
+            for (const Cell c : here)
+                if (!std::binary_search(before, before + boxCount_, c))
+                    lastBox_ = c;
+            boxes = table_.Boxes(id);   // reading the parent's boxes overwrote these
         } else {
             lastBox_ = node.pushedFrom;
             for (int k = 0; k < node.run; ++k)
@@ -683,21 +694,15 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     next.keeper = keeper;
     next.pushedFrom = from;
     next.dir = static_cast<std::uint8_t>(route.front().dir);
-    // A straight route is a run the node holds itself; any other is kept in routes_ (run 0).
+    // A straight route is a run the node holds itself; any other is found again when read (run 0).
     const bool straight = route.size() <= 0xFF && std::all_of(route.begin(), route.end(), [&](const Push& p) { return p.dir == route.front().dir; });
     next.run = straight ? static_cast<std::uint8_t>(route.size()) : 0;
     next.pushes = static_cast<std::uint16_t>(std::min<std::size_t>(parent.pushes + route.size(), 0xFFFF));
     next.bound = static_cast<std::uint16_t>(std::min(bound, 0xFFFF));
     next.closed = bound >= Infinite;   // lost: stored so meeting it again costs one look-up
-    if (!straight && !table_.WithinBudget(MacroRoutes::Cost(route.size())))
-        return Expansion::OutOfMemory;
     const NodeId added = table_.Add(next, child_.data());
     if (added == NoNode)
         return Expansion::OutOfMemory;
-    if (!straight) {
-        routes_.Keep(added, route);
-        CountOtherBytes();
-    }
     if (bound == 0 || (backward_ && backward_->PushesToSolved(hash, child_.data(), keeper, rest_))) {
         out.outcome = Outcome::Solved;
         out.pushes = PathTo(added);
@@ -810,6 +815,95 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
 
 // The sides of the box on `box` (bit d: the cell beside it in direction d) the keeper reaches
 // from `keeper`. The flood stops once it has them all, as most of the time that is a few steps.
+std::vector<Push> FeatureSearch::PathTo(NodeId id) const
+{
+    std::vector<Push> path;
+    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
+        const Node& node = table_.At(id);
+        if (node.run == 0) {
+            const std::vector<Push> route = RouteTo(id);
+            path.insert(path.end(), route.rbegin(), route.rend());
+            continue;
+        }
+        Cell at = node.pushedFrom;
+        for (int k = 1; k < node.run; ++k)
+            at = board_.Next(at, node.dir);
+        for (int k = 0; k < node.run; ++k) {
+            path.push_back({at, node.dir});
+            at = board_.Next(at, Opposite(node.dir));
+        }
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+// The fewest pushes that take the box on the node's `pushedFrom` in its parent to where it stands
+// in the node, the other boxes still, leaving the keeper in the node's area: a walk over the
+// box's cell and the side the keeper stands on, as Relocate made it.
+std::vector<Push> FeatureSearch::RouteTo(NodeId id) const
+{
+    const Node node = table_.At(id);
+    const std::vector<Cell> after(table_.Boxes(id), table_.Boxes(id) + boxCount_);
+    const std::vector<Cell> before(table_.Boxes(node.parent), table_.Boxes(node.parent) + boxCount_);
+    const Cell from = node.pushedFrom;
+    Cell to = NoCell;
+    for (Cell c : after)
+        if (!std::binary_search(before.begin(), before.end(), c))
+            to = c;
+    std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board_.CellCount()), 0);
+    for (Cell c : before)
+        occupied[c] = 1;
+    occupied[from] = 0;
+    Reach reach(board_.CellCount());
+    const auto state = [](Cell c, int side) { return static_cast<std::size_t>(c) * DirCount + static_cast<std::size_t>(side); };
+    constexpr std::uint32_t Root = 0xFFFFFFFF;
+    std::vector<std::uint32_t> parent(static_cast<std::size_t>(board_.CellCount()) * DirCount, 0);
+    std::vector<std::uint8_t> seen(parent.size(), 0);
+    std::vector<std::uint32_t> queue;
+    // The keeper's reach with the box on `at`, from `keeper`.
+    const auto flood = [&](Cell at, Cell keeper) {
+        occupied[at] = 1;
+        const Cell area = reach.Flood(board_, occupied.data(), keeper);
+        occupied[at] = 0;
+        return area;
+    };
+    const auto pushes = [&](Cell at, std::uint32_t came) {
+        for (int d = 0; d < DirCount; ++d) {
+            const Cell next = board_.Next(at, d);
+            const Cell behind = board_.Next(at, Opposite(d));
+            if (next == NoCell || behind == NoCell || occupied[next] || !reach.Reached(behind))
+                continue;
+            const std::size_t s = state(next, Opposite(d));
+            if (seen[s])
+                continue;
+            seen[s] = 1;
+            parent[s] = came;
+            queue.push_back(static_cast<std::uint32_t>(s));
+        }
+    };
+    flood(from, table_.At(node.parent).keeper);
+    pushes(from, Root);
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const std::uint32_t s = queue[head];
+        const Cell at = static_cast<Cell>(s / DirCount);
+        const Cell keeper = board_.Next(at, static_cast<int>(s % DirCount));
+        const Cell area = flood(at, keeper);
+        if (at == to && area == node.keeper) {
+            std::vector<Push> route;
+            for (std::uint32_t t = s; t != Root; t = parent[t]) {
+                const Cell box = static_cast<Cell>(t / DirCount);
+                const int side = static_cast<int>(t % DirCount);
+                route.push_back({board_.Next(box, side), Opposite(side)});
+            }
+            std::reverse(route.begin(), route.end());
+            return route;
+        }
+        pushes(at, s);
+    }
+    assert(false && "a stored move can always be made again");
+    return {};
+}
+
 int FeatureSearch::SidesReached(Cell box, Cell keeper)
 {
     if (sideMark_ >= 0xFFFFFFF0u) {

@@ -6,6 +6,7 @@
 #include "solver/search.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
+#include "solver/table.h"
 #include "solver_levels.h"
 
 #include "core/fileio.h"
@@ -348,6 +349,53 @@ TEST(FeatureSearch, AWholeBoxMoveLetsTheKeeperOutOfAPocketThroughTheBoxsOldCell)
     ASSERT_EQ(out.outcome, Outcome::Solved);
     EXPECT_EQ(out.expanded, 1u);
     EXPECT_EQ(out.pushes.size(), 2u);
+}
+
+TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHasIt)
+{
+    // The box reaches the passage cell two ways: two pushes from the left, the keeper staying
+    // left; or through into the right room and back, the keeper ending right. Both are stored;
+    // the pushes given back for each must make that one, not just put the box there.
+    const Board board = BoardForSolving({
+        "#########",
+        "#   #   #",
+        "# $     #",
+        "#@  #  .#",
+        "#########",
+    });
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning tuning;
+    tuning.fessMacroTargets = 0;
+    tuning.fessRelocations = 1;
+    const Options options;
+    const std::unique_ptr<SearchMember> search = MakeFeatureSearch(board, options, Clock::now(), options.memoryBudgetBytes, tuning);
+    SearchOutcome out;
+    if (!search->Start(out))
+        while (!search->Step(Clock::now() + std::chrono::milliseconds(20), out)) {
+        }
+    ASSERT_EQ(out.outcome, Outcome::Solved);
+    const Zobrist zobrist(board.CellCount());
+    const Cell passage = CellAt(board, 4, 2);
+    for (const Cell area : {CellAt(board, 1, 1), CellAt(board, 5, 1)}) {
+        std::vector<Push> pushes;
+        ASSERT_TRUE(search->PushesTo(zobrist.Of(&passage, 1, area), &passage, area, pushes)) << "area " << area;
+        // Played on the board: each push from where the keeper can walk, ending in `area`.
+        std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board.CellCount()), 0);
+        Cell box = board.boxes[0], keeper = board.keeper;
+        Reach reach(board.CellCount());
+        for (const Push& push : pushes) {
+            ASSERT_EQ(push.from, box);
+            occupied[box] = 1;
+            reach.Flood(board, occupied.data(), keeper);
+            occupied[box] = 0;
+            ASSERT_TRUE(reach.Reached(board.Next(box, Opposite(push.dir))));
+            keeper = box;
+            box = board.Next(box, push.dir);
+        }
+        EXPECT_EQ(box, passage);
+        occupied[box] = 1;
+        EXPECT_EQ(reach.Flood(board, occupied.data(), keeper), area) << pushes.size() << " pushes";
+    }
 }
 
 TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
