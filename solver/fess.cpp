@@ -586,7 +586,8 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     lastBox_ = NoCell;
     if (boxMoves_ && !relocations_ && node.parent != NoNode) {
         if (node.run == 0) {
-            // A move of turns: the box stands where the parent had none.
+            // A move of turns: the box stands where the parent had none, or back on its own cell.
+            lastBox_ = node.pushedFrom;
             const std::vector<Cell> here(boxes, boxes + boxCount_);
             const Cell* before = table_.Boxes(node.parent);
             for (const Cell c : here)
@@ -846,7 +847,8 @@ std::vector<Push> FeatureSearch::RouteTo(NodeId id) const
     const std::vector<Cell> after(table_.Boxes(id), table_.Boxes(id) + boxCount_);
     const std::vector<Cell> before(table_.Boxes(node.parent), table_.Boxes(node.parent) + boxCount_);
     const Cell from = node.pushedFrom;
-    Cell to = NoCell;
+    // Where the box went; a box taken round and back to its own cell changed the keeper's side.
+    Cell to = from;
     for (Cell c : after)
         if (!std::binary_search(before.begin(), before.end(), c))
             to = c;

@@ -351,18 +351,12 @@ TEST(FeatureSearch, AWholeBoxMoveLetsTheKeeperOutOfAPocketThroughTheBoxsOldCell)
     EXPECT_EQ(out.pushes.size(), 2u);
 }
 
-TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHasIt)
+// Runs the feature search with whole moves until it solves `rows`, then asks it for the pushes to
+// the one box standing on `at` with the keeper in each of `areas` (top-left cells), and plays
+// them: each push from where the keeper can walk, ending with the keeper in that area.
+void ExpectWholeMovesFoundAgain(const std::vector<std::string>& rows, std::pair<int, int> at, const std::vector<std::pair<int, int>>& areas)
 {
-    // The box reaches the passage cell two ways: two pushes from the left, the keeper staying
-    // left; or through into the right room and back, the keeper ending right. Both are stored;
-    // the pushes given back for each must make that one, not just put the box there.
-    const Board board = BoardForSolving({
-        "#########",
-        "#   #   #",
-        "# $     #",
-        "#@  #  .#",
-        "#########",
-    });
+    const Board board = BoardForSolving(rows);
     ASSERT_EQ(board.invalid, InvalidReason::None);
     Tuning tuning;
     tuning.fessMacroTargets = 0;
@@ -375,11 +369,11 @@ TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHas
         }
     ASSERT_EQ(out.outcome, Outcome::Solved);
     const Zobrist zobrist(board.CellCount());
-    const Cell passage = CellAt(board, 4, 2);
-    for (const Cell area : {CellAt(board, 1, 1), CellAt(board, 5, 1)}) {
+    const Cell goal = CellAt(board, at.first, at.second);
+    for (const auto& [x, y] : areas) {
+        const Cell area = CellAt(board, x, y);
         std::vector<Push> pushes;
-        ASSERT_TRUE(search->PushesTo(zobrist.Of(&passage, 1, area), &passage, area, pushes)) << "area " << area;
-        // Played on the board: each push from where the keeper can walk, ending in `area`.
+        ASSERT_TRUE(search->PushesTo(zobrist.Of(&goal, 1, area), &goal, area, pushes)) << "area " << x << "," << y;
         std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board.CellCount()), 0);
         Cell box = board.boxes[0], keeper = board.keeper;
         Reach reach(board.CellCount());
@@ -392,10 +386,35 @@ TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHas
             keeper = box;
             box = board.Next(box, push.dir);
         }
-        EXPECT_EQ(box, passage);
+        EXPECT_EQ(box, goal);
         occupied[box] = 1;
         EXPECT_EQ(reach.Flood(board, occupied.data(), keeper), area) << pushes.size() << " pushes";
     }
+}
+
+TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHasIt)
+{
+    // The box reaches the passage cell two ways: two pushes from the left, the keeper staying
+    // left; or through into the right room and back, the keeper ending right. Both are stored;
+    // the pushes given back for each must make that one, not just put the box there.
+    ExpectWholeMovesFoundAgain({
+                                   "#########",
+                                   "#   #   #",
+                                   "# $     #",
+                                   "#@  #  .#",
+                                   "#########",
+                               },
+                               {4, 2}, {{1, 1}, {5, 1}});
+    // A box in a doorway taken into the next room and back onto its own cell: the same boxes,
+    // the keeper now on the other side.
+    ExpectWholeMovesFoundAgain({
+                                   "########",
+                                   "#  #   #",
+                                   "#@ $   #",
+                                   "#  #  .#",
+                                   "########",
+                               },
+                               {3, 2}, {{4, 1}});
 }
 
 TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
