@@ -818,24 +818,7 @@ Expansion FeatureSearch::Relocate(NodeId id, const Node& parent, const Cell* box
 // from `keeper`. The flood stops once it has them all, as most of the time that is a few steps.
 std::vector<Push> FeatureSearch::PathTo(NodeId id) const
 {
-    std::vector<Push> path;
-    for (; table_.At(id).parent != NoNode; id = table_.At(id).parent) {
-        const Node& node = table_.At(id);
-        if (node.run == 0) {
-            const std::vector<Push> route = RouteTo(id);
-            path.insert(path.end(), route.rbegin(), route.rend());
-            continue;
-        }
-        Cell at = node.pushedFrom;
-        for (int k = 1; k < node.run; ++k)
-            at = board_.Next(at, node.dir);
-        for (int k = 0; k < node.run; ++k) {
-            path.push_back({at, node.dir});
-            at = board_.Next(at, Opposite(node.dir));
-        }
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
+    return PathThrough(table_, board_, id, [this](NodeId at) { return RouteTo(at); });
 }
 
 // The fewest pushes that take the box on the node's `pushedFrom` in its parent to where it stands

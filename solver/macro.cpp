@@ -137,13 +137,14 @@ void MacroRoutes::Keep(NodeId id, const std::vector<Push>& route)
     }
 }
 
-std::vector<Push> MacroRoutes::PathTo(const PositionTable& table, const Board& board, NodeId id) const
+std::vector<Push> PathThrough(const PositionTable& table, const Board& board, NodeId id,
+                              const std::function<std::vector<Push>(NodeId)>& turns)
 {
     std::vector<Push> path;
     for (; table.At(id).parent != NoNode; id = table.At(id).parent) {
         const Node& node = table.At(id);
         if (node.run == 0) {
-            const std::vector<Push>& route = routes_.at(id);
+            const std::vector<Push> route = turns(id);
             path.insert(path.end(), route.rbegin(), route.rend());
             continue;
         }
@@ -158,6 +159,11 @@ std::vector<Push> MacroRoutes::PathTo(const PositionTable& table, const Board& b
     }
     std::reverse(path.begin(), path.end());
     return path;
+}
+
+std::vector<Push> MacroRoutes::PathTo(const PositionTable& table, const Board& board, NodeId id) const
+{
+    return PathThrough(table, board, id, [this](NodeId at) { return routes_.at(at); });
 }
 
 } // namespace w4::solver

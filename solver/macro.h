@@ -6,6 +6,7 @@
 #include "solver/search.h"
 #include "solver/table.h"
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -35,6 +36,11 @@ private:
     std::uint32_t pullMark_ = 0;
     std::vector<Cell> pullFlood_;
 };
+
+// The pushes from the start to `id`: straight runs from the nodes, and for a node of run 0 (a
+// move of turns) whatever `turns` gives for it.
+std::vector<Push> PathThrough(const PositionTable& table, const Board& board, NodeId id,
+                              const std::function<std::vector<Push>(NodeId)>& turns);
 
 // The pushes of the nodes reached by a macro of turns (stored with run 0), counted in bytes so
 // the owner can charge them to its budget.
