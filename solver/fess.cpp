@@ -132,6 +132,7 @@ private:
     // (for a solution or a meeting): kept, its pushes took more memory than the position itself.
     std::vector<Push> PathTo(NodeId id) const;
     std::vector<Push> RouteTo(NodeId id) const;
+    Cell MovedTo(NodeId id) const;
 
     const Board& board_;
     const Options& options_;
@@ -586,13 +587,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     lastBox_ = NoCell;
     if (boxMoves_ && !relocations_ && node.parent != NoNode) {
         if (node.run == 0) {
-            // A move of turns: the box stands where the parent had none, or back on its own cell.
-            lastBox_ = node.pushedFrom;
-            const std::vector<Cell> here(boxes, boxes + boxCount_);
-            const Cell* before = table_.Boxes(node.parent);
-            for (const Cell c : here)
-                if (!std::binary_search(before, before + boxCount_, c))
-                    lastBox_ = c;
+            lastBox_ = MovedTo(id);
             boxes = table_.Boxes(id);   // reading the parent's boxes overwrote these
         } else {
             lastBox_ = node.pushedFrom;
@@ -821,23 +816,30 @@ std::vector<Push> FeatureSearch::PathTo(NodeId id) const
     return PathThrough(table_, board_, id, [this](NodeId at) { return RouteTo(at); });
 }
 
+// Where the box of a move of turns went: the cell the parent had no box on, or its own cell when it
+// was taken round and back (only the keeper's side changed). Reads both positions' boxes.
+Cell FeatureSearch::MovedTo(NodeId id) const
+{
+    const std::vector<Cell> after(table_.Boxes(id), table_.Boxes(id) + boxCount_);
+    const Cell* before = table_.Boxes(table_.At(id).parent);
+    for (const Cell c : after)
+        if (!std::binary_search(before, before + boxCount_, c))
+            return c;
+    return table_.At(id).pushedFrom;
+}
+
 // The fewest pushes that take the box on the node's `pushedFrom` in its parent to where it stands
 // in the node, the other boxes still, leaving the keeper in the node's area: a walk over the
 // box's cell and the side the keeper stands on, as Relocate made it.
 std::vector<Push> FeatureSearch::RouteTo(NodeId id) const
 {
     const Node node = table_.At(id);
-    const std::vector<Cell> after(table_.Boxes(id), table_.Boxes(id) + boxCount_);
-    const std::vector<Cell> before(table_.Boxes(node.parent), table_.Boxes(node.parent) + boxCount_);
     const Cell from = node.pushedFrom;
-    // Where the box went; a box taken round and back to its own cell changed the keeper's side.
-    Cell to = from;
-    for (Cell c : after)
-        if (!std::binary_search(before.begin(), before.end(), c))
-            to = c;
+    const Cell to = MovedTo(id);
+    const Cell* before = table_.Boxes(node.parent);
     std::vector<std::uint8_t> occupied(static_cast<std::size_t>(board_.CellCount()), 0);
-    for (Cell c : before)
-        occupied[c] = 1;
+    for (int i = 0; i < boxCount_; ++i)
+        occupied[before[i]] = 1;
     occupied[from] = 0;
     Reach reach(board_.CellCount());
     const auto state = [](Cell c, int side) { return static_cast<std::size_t>(c) * DirCount + static_cast<std::size_t>(side); };
