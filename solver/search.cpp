@@ -156,6 +156,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"corralSearch", &Tuning::corralSearch, nullptr}, {"corralPatterns", &Tuning::corralPatterns, nullptr},
         {"fessPatterns", &Tuning::fessPatterns, nullptr}, {"fess", &Tuning::fess, nullptr},
         {"fessShare", nullptr, &Tuning::fessShare}, {"fessEarlyShare", nullptr, &Tuning::fessEarlyShare},
+        {"fessLateShare", nullptr, &Tuning::fessLateShare},
         {"backward", &Tuning::backward, nullptr}, {"backwardShare", nullptr, &Tuning::backwardShare},
         {"backwardWeight", nullptr, &Tuning::backwardWeight}, {"backwardWeight2", nullptr, &Tuning::backwardWeight2},
         {"fessLate", &Tuning::fessLate, nullptr},
@@ -682,6 +683,7 @@ public:
         }
         shares_.push_back(entry.share);
         earlyShares_.push_back(entry.earlyShare);
+        lateShares_.push_back(entry.fess ? tuning_.fessLateShare : 0);
         budgets_.push_back(budget);
     }
 
@@ -735,11 +737,14 @@ public:
                 SearchOutcome out;
                 const Clock::time_point turn = Clock::now();
                 int share = shares_[i];
-                if (earlyShares_[i] != 0 && turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds)) {
+                const bool early = turn - started_ < std::chrono::duration<double>(tuning_.fessEarlySeconds);
+                if (earlyShares_[i] != 0 && early) {
                     anyLeft = true;
                     if (earlyShares_[i] < 0)
                         continue;   // it joins later
                     share = earlyShares_[i];
+                } else if (lateShares_[i] > 0 && !early) {
+                    share = lateShares_[i];
                 }
                 if (members_[i]->Step(turn + std::chrono::milliseconds(share), out)) {
                     // A table whose growth a cancel stopped reports itself full: it is the cancel.
@@ -854,6 +859,7 @@ private:
     std::vector<SearchMember*> pushing_;   // the members the backward search meets
     std::vector<int> shares_;
     std::vector<int> earlyShares_;
+    std::vector<int> lateShares_;   // after the first seconds; 0: as before
     std::vector<std::size_t> budgets_;
     std::size_t handedOver_ = 0;   // budget received when no member was left to take it
     // Budget of members that have left, added once their tables are freed.
