@@ -45,8 +45,9 @@ struct Tuning {
     int fessShare = 40;       // its milliseconds per turn in the first seconds (fessEarlySeconds)
     // And after them, when what is left are the long searches: the feature searches solve most
     // levels that take that long, the plain ones hardly any. Measured on one core, sixty seconds,
-    // the 21 development levels not solved within ten: 6 at 80 or 160 ms against 5 at 40, and
-    // 160 reached five of the six sooner. Within the first seconds nothing changes.
+    // the 21 development levels not solved within ten: 6 at 80 ms, 6 and 5 in two runs at 160,
+    // against 5 at 40; the levels solved at 40 came sooner in every run. Within the first
+    // seconds nothing changes.
     int fessLateShare = 160;
     // Its greedy macros find their solutions early or hardly at all (measured: none of the
     // Sasquatch levels needs it, three shipped levels do, within seconds), so it leads at first
