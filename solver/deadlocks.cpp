@@ -99,10 +99,16 @@ bool FreezeCheck::PushFreezes(const std::uint8_t* occupied, Cell cell)
     return false;
 }
 
-FrozenTargetCheck::FrozenTargetCheck(const Board& board, FreezeCheck& freeze)
+FrozenTargetCheck::FrozenTargetCheck(const Board& board, FreezeCheck& freeze, std::size_t storeBytes)
     : board_(board), freeze_(freeze), wall_(static_cast<std::size_t>(board.CellCount()), 0),
-      pulled_(static_cast<std::size_t>(board.CellCount()), 0)
+      pulled_(static_cast<std::size_t>(board.CellCount()), 0), words_((static_cast<std::size_t>(board.CellCount()) + 63) / 64)
 {
+    // 256 sets take a fraction of a megabyte on most boards; one slot is always kept, as the
+    // place the pulls are worked out in.
+    slots_ = 256;
+    while (slots_ > 1 && slots_ * SlotBytes() > storeBytes)
+        slots_ /= 2;
+    store_.resize(slots_);
 }
 
 bool FrozenTargetCheck::Augment(int box, std::uint32_t round)
@@ -120,48 +126,69 @@ bool FrozenTargetCheck::Augment(int box, std::uint32_t round)
     return false;
 }
 
+const FrozenTargetCheck::Pulls& FrozenTargetCheck::PullsFor()
+{
+    std::uint64_t hash = 0;
+    for (Cell c : frozen_)
+        hash = (hash ^ c) * 0x9E3779B97F4A7C15ull;
+    Pulls& slot = store_[(hash >> 32) & (slots_ - 1)];
+    if (slot.frozen == frozen_)
+        return slot;
+    slot.frozen = frozen_;
+    slot.cells.assign(freeTargets_.size() * words_, 0);
+    // From each open target, pull a lone box back over the board with the frozen boxes as
+    // walls: the cells reached are those from which a box can still be brought to it.
+    for (std::size_t t = 0; t < freeTargets_.size(); ++t) {
+        std::fill(pulled_.begin(), pulled_.end(), 0);
+        const Cell start = static_cast<Cell>(freeTargets_[t]);
+        queue_.assign(1, start);
+        pulled_[start] = 1;
+        std::uint64_t* row = &slot.cells[t * words_];
+        for (std::size_t q = 0; q < queue_.size(); ++q) {
+            const Cell at = queue_[q];
+            row[at / 64] |= std::uint64_t(1) << (at % 64);
+            for (int d = 0; d < DirCount; ++d) {
+                const Cell to = board_.Next(at, d);
+                if (to == NoCell || wall_[to] || pulled_[to])
+                    continue;
+                const Cell keeper = board_.Next(to, d);
+                if (keeper == NoCell || wall_[keeper])
+                    continue;
+                pulled_[to] = 1;
+                queue_.push_back(to);
+            }
+        }
+    }
+    return slot;
+}
+
 bool FrozenTargetCheck::ShutsTargets(const std::uint8_t* occupied, const Cell* boxes, int count)
 {
     freeBoxes_.clear();
     freeTargets_.clear();
-    bool anyFrozen = false;
+    frozen_.clear();
     for (int i = 0; i < count; ++i) {
         const Cell b = boxes[i];
         if (board_.isTarget[b] && freeze_.NeverMoves(occupied, b)) {
             wall_[b] = 1;
-            anyFrozen = true;
+            frozen_.push_back(b);
         } else {
             freeBoxes_.push_back(i);
         }
     }
     bool shut = false;
-    if (anyFrozen && !freeBoxes_.empty()) {
+    if (!frozen_.empty() && !freeBoxes_.empty()) {
         for (Cell t : board_.targets)
             if (!wall_[t])
                 freeTargets_.push_back(t);
         const std::size_t targets = freeTargets_.size();
+        const Pulls& pulls = PullsFor();
         reachable_.assign(freeBoxes_.size() * targets, 0);
-        // From each open target, pull a lone box back over the board with the frozen boxes as
-        // walls: the cells reached are those from which a box can still be brought to it.
-        for (std::size_t t = 0; t < targets; ++t) {
-            std::fill(pulled_.begin(), pulled_.end(), 0);
-            const Cell start = static_cast<Cell>(freeTargets_[t]);
-            queue_.assign(1, start);
-            pulled_[start] = 1;
-            for (std::size_t q = 0; q < queue_.size(); ++q)
-                for (int d = 0; d < DirCount; ++d) {
-                    const Cell to = board_.Next(queue_[q], d);
-                    if (to == NoCell || wall_[to] || pulled_[to])
-                        continue;
-                    const Cell keeper = board_.Next(to, d);
-                    if (keeper == NoCell || wall_[keeper])
-                        continue;
-                    pulled_[to] = 1;
-                    queue_.push_back(to);
-                }
-            for (std::size_t i = 0; i < freeBoxes_.size(); ++i)
-                reachable_[i * targets + t] = pulled_[boxes[freeBoxes_[i]]];
-        }
+        for (std::size_t t = 0; t < targets; ++t)
+            for (std::size_t i = 0; i < freeBoxes_.size(); ++i) {
+                const Cell b = boxes[freeBoxes_[i]];
+                reachable_[i * targets + t] = (pulls.cells[t * words_ + b / 64] >> (b % 64)) & 1;
+            }
         targetOwner_.assign(targets, -1);
         seen_.assign(targets, 0);
         for (std::size_t i = 0; i < freeBoxes_.size() && !shut; ++i)

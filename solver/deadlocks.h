@@ -44,20 +44,36 @@ private:
 // reach a target of their own (a bipartite matching) with the frozen boxes as walls.
 class FrozenTargetCheck {
 public:
-    FrozenTargetCheck(const Board& board, FreezeCheck& freeze);
+    // `storeBytes`: the most its store of pulls (below) may take.
+    FrozenTargetCheck(const Board& board, FreezeCheck& freeze, std::size_t storeBytes = std::size_t(1) << 20);
     bool ShutsTargets(const std::uint8_t* occupied, const Cell* boxes, int count);
+    // The most its store of pulls takes, for the search's memory budget.
+    std::size_t Bytes() const { return slots_ * SlotBytes(); }
 
 private:
     bool Augment(int box, std::uint32_t round);
+    // Where a lone box can still be pulled from to each open target depends only on which boxes
+    // stand frozen home, and a search meets the same few such sets again and again (a goal area
+    // fills in much the same order), so each set's pulls are kept, one per slot by its hash.
+    struct Pulls {
+        std::vector<Cell> frozen;          // sorted; empty: the slot is unused
+        std::vector<std::uint64_t> cells;  // a row of words_ per open target, in target order
+    };
+    const Pulls& PullsFor();
+    std::size_t SlotBytes() const { return board_.targets.size() * (words_ * sizeof(std::uint64_t) + sizeof(Cell)); }
 
     const Board& board_;
     FreezeCheck& freeze_;
     std::vector<std::uint8_t> wall_;
     std::vector<std::uint8_t> reachable_;   // free box index * targets + target index
     std::vector<int> targetOwner_, freeBoxes_, freeTargets_;
+    std::vector<Cell> frozen_;
     std::vector<std::uint32_t> seen_;
     std::vector<Cell> queue_;
     std::vector<std::uint8_t> pulled_;
+    std::size_t words_;
+    std::size_t slots_;
+    std::vector<Pulls> store_;
 };
 
 } // namespace w4::solver

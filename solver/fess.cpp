@@ -23,13 +23,13 @@ class FeatureSearch final : public SearchMember {
 public:
     FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget, const Tuning& tuning)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), dead_(DeadSquares(board)),
-          freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board, tuning.fessSources, options.cancel)),
+          freeze_(board, dead_), frozenTargets_(board, freeze_, budget / 64), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board, tuning.fessSources, options.cancel)),
           zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
           parentRegion_(region_),
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
           router_(board),
-          table_(boxCount_, Remaining(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
+          table_(boxCount_, Remaining(budget, bound_.Bytes() + frozenTargets_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice),
           macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0)
     {

@@ -253,10 +253,10 @@ public:
     Searcher(const Board& board, const Options& options, Clock::time_point started, const Tuning& tuning, bool optimal,
              std::size_t budget, bool tunnels = false)
         : tunnels_(tunnels), board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())),
-          dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_), corrals_(board, dead_), bound_(board), tuning_(tuning),
+          dead_(DeadSquares(board)), freeze_(board, dead_), frozenTargets_(board, freeze_, budget / 64), corrals_(board, dead_), bound_(board), tuning_(tuning),
           optimal_(optimal), zobrist_(board.CellCount()), reach_(board.CellCount()), childReach_(board.CellCount()),
           occupied_(static_cast<std::size_t>(board.CellCount()), 0),
-          table_(boxCount_, TableBudget(budget, bound_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
+          table_(boxCount_, TableBudget(budget, bound_.Bytes() + frozenTargets_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()), child_(static_cast<std::size_t>(boxCount_))
     {
         corrals_.SearchDeadlocks(tuning.corrals && tuning.corralSearch);
         corrals_.LearnPatterns(tuning.corralPatterns);

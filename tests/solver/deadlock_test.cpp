@@ -107,5 +107,31 @@ TEST(FrozenTargets, HomeBoxesThatCloseTheLastTargetsOffAreALoss)
     EXPECT_FALSE(Shut({"######", "#..**#", "#    #", "#  $ #", "# $  #", "#  @ #", "######"}));
 }
 
+// The pulls worked out for one set of home boxes are kept and used again: with the same boxes
+// frozen home, a free box that can only come in past them still shuts the target, and one
+// beside it does not, whichever came first and however small the store is.
+TEST(FrozenTargets, KeptPullsAnswerForEveryFreeBoxAlike)
+{
+    // The top-left box is frozen home in its corner; the other target lies beside it, and a box
+    // in the left column could only have reached it through that corner.
+    const Board open = BoardForSolving({"######", "#*.  #", "#    #", "#  $ #", "#  @ #", "######"});
+    const Board inColumn = BoardForSolving({"######", "#*.  #", "#    #", "#$   #", "#  @ #", "######"});
+    ASSERT_EQ(open.targets, inColumn.targets);
+    const std::vector<std::uint8_t> dead = DeadSquares(open);
+    for (const std::size_t storeBytes : {std::size_t(1) << 20, std::size_t(0)}) {
+        FreezeCheck freeze(open, dead);
+        FrozenTargetCheck check(open, freeze, storeBytes);
+        const auto shut = [&](const Board& position) {
+            std::vector<std::uint8_t> occupied(static_cast<std::size_t>(open.CellCount()), 0);
+            for (Cell box : position.boxes)
+                occupied[box] = 1;
+            return check.ShutsTargets(occupied.data(), position.boxes.data(), static_cast<int>(position.boxes.size()));
+        };
+        EXPECT_FALSE(shut(open)) << storeBytes;
+        EXPECT_TRUE(shut(inColumn)) << storeBytes;
+        EXPECT_FALSE(shut(open)) << storeBytes;
+    }
+}
+
 } // namespace
 } // namespace w4::solver
