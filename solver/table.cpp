@@ -154,9 +154,31 @@ std::size_t PositionTable::Bytes() const
 const std::uint8_t* PositionTable::Encode(const Cell* boxes) const
 {
     if (limbs_ > 0) {
+        // Every term is below the rank, and the rank below the number of such sets, which fits:
+        // so plain carries do, without the saturation the binomials' table needs. Most boards
+        // take one or two words, which get loops of their own.
         Limbs rank{};
-        for (int i = 0; i < boxCount_; ++i)
-            AddSaturating(rank, Choose(boxes[i], i + 1), rank, limbs_);
+        if (limbs_ == 1) {
+            for (int i = 0; i < boxCount_; ++i)
+                rank[0] += Choose(boxes[i], i + 1)[0];
+        } else if (limbs_ == 2) {
+            for (int i = 0; i < boxCount_; ++i) {
+                const std::uint64_t* term = Choose(boxes[i], i + 1);
+                rank[0] += term[0];
+                rank[1] += term[1] + (rank[0] < term[0]);
+            }
+        } else {
+            for (int i = 0; i < boxCount_; ++i) {
+                const std::uint64_t* term = Choose(boxes[i], i + 1);
+                std::uint64_t carry = 0;
+                for (int l = 0; l < limbs_; ++l) {
+                    const std::uint64_t s = rank[l] + term[l];
+                    const std::uint64_t t = s + carry;
+                    carry = (s < term[l]) + (t < s);
+                    rank[l] = t;
+                }
+            }
+        }
         // Little-endian machines store the words' bytes in order; elsewhere they are put in by hand.
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(encoded_.data(), rank, rowBytes_);
