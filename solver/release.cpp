@@ -7,6 +7,10 @@
 #include <system_error>
 #include <thread>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace w4::solver {
 
 namespace {
@@ -70,6 +74,7 @@ private:
             queue_.pop_front();
             hold.unlock();
             next.reset();
+            ReturnFreedMemory();
             hold.lock();
             --pending_;
             idle_.notify_all();
@@ -91,6 +96,13 @@ Releaser& TheReleaser()
 }
 
 } // namespace
+
+void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 void ReleaseLater(std::unique_ptr<Released> what)
 {

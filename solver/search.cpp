@@ -831,6 +831,7 @@ private:
             if (!member)
                 return;   // moved from
             member.reset();
+            ReturnFreedMemory();   // before the others may use it
             freed->fetch_add(bytes);
         }
         std::unique_ptr<SearchMember> member;
