@@ -37,13 +37,9 @@ bool Saturated(const std::uint64_t* a, int limbs)
     return std::all_of(a, a + limbs, [](std::uint64_t w) { return w == ~std::uint64_t(0); });
 }
 
-// a + b into out, saturating: a sum that does not fit is all ones.
-void AddSaturating(const std::uint64_t* a, const std::uint64_t* b, std::uint64_t* out, int limbs)
+// a + b into out, word by word; returns the carry out of the top word.
+std::uint64_t AddWithCarry(const std::uint64_t* a, const std::uint64_t* b, std::uint64_t* out, int limbs)
 {
-    if (Saturated(a, limbs) || Saturated(b, limbs)) {
-        std::fill(out, out + limbs, ~std::uint64_t(0));
-        return;
-    }
     std::uint64_t carry = 0;
     for (int l = 0; l < limbs; ++l) {
         const std::uint64_t s = a[l] + b[l];
@@ -51,7 +47,17 @@ void AddSaturating(const std::uint64_t* a, const std::uint64_t* b, std::uint64_t
         carry = (s < a[l]) + (t < s);
         out[l] = t;
     }
-    if (carry != 0)
+    return carry;
+}
+
+// a + b into out, saturating: a sum that does not fit is all ones.
+void AddSaturating(const std::uint64_t* a, const std::uint64_t* b, std::uint64_t* out, int limbs)
+{
+    if (Saturated(a, limbs) || Saturated(b, limbs)) {
+        std::fill(out, out + limbs, ~std::uint64_t(0));
+        return;
+    }
+    if (AddWithCarry(a, b, out, limbs) != 0)
         std::fill(out, out + limbs, ~std::uint64_t(0));
 }
 
@@ -168,16 +174,8 @@ const std::uint8_t* PositionTable::Encode(const Cell* boxes) const
                 rank[1] += term[1] + (rank[0] < term[0]);
             }
         } else {
-            for (int i = 0; i < boxCount_; ++i) {
-                const std::uint64_t* term = Choose(boxes[i], i + 1);
-                std::uint64_t carry = 0;
-                for (int l = 0; l < limbs_; ++l) {
-                    const std::uint64_t s = rank[l] + term[l];
-                    const std::uint64_t t = s + carry;
-                    carry = (s < term[l]) + (t < s);
-                    rank[l] = t;
-                }
-            }
+            for (int i = 0; i < boxCount_; ++i)
+                AddWithCarry(rank, Choose(boxes[i], i + 1), rank, limbs_);
         }
         // Little-endian machines store the words' bytes in order; elsewhere they are put in by hand.
         if constexpr (std::endian::native == std::endian::little) {
