@@ -5,6 +5,7 @@
 #include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
 #include "solver/goalroom.h"
+#include "solver/hotspots.h"
 #include "solver/lowerbound.h"
 #include "solver/macro.h"
 #include "solver/packing.h"
@@ -28,8 +29,10 @@ public:
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
           parentRegion_(region_),
           queue_(static_cast<std::size_t>(board.CellCount())), child_(static_cast<std::size_t>(boxCount_)),
+          hotspots_((tuning.fessHotspots & 1) != 0 ? std::make_unique<HotspotTable>(board, dead_) : nullptr),
           router_(board),
-          table_(boxCount_, Remaining(budget, bound_.Bytes() + frozenTargets_.Bytes() + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
+          table_(boxCount_, Remaining(budget, bound_.Bytes() + frozenTargets_.Bytes() + (hotspots_ ? hotspots_->Bytes() : 0)
+                                                  + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice),
           macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0)
     {
@@ -60,7 +63,7 @@ public:
         Cell area = NoCell;
         const Features f = Measure(keeper, area);
         Place(boxes.data(), 0);
-        return {f.packed, f.outOfPlan, f.regions, f.contacts, f.rooms};
+        return {f.packed, f.outOfPlan, f.regions, f.contacts, f.rooms, HotspotsOf(boxes.data())};
     }
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
     std::size_t Positions() const override { return table_.Size(); }
@@ -96,7 +99,9 @@ private:
         int regions = 0;     // separate floor regions the boxes cut
         int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
         int rooms = 0;       // passages between two rooms with a box in them (when counted)
+        int hotspots = 0;    // boxes that block another off its targets (when counted)
     };
+    int HotspotsOf(const Cell* boxes) const { return hotspots_ ? hotspots_->Count(boxes, boxCount_) : 0; }
 
     void Place(const Cell* boxes, std::uint8_t value);
     Features Measure(Cell keeperAt, Cell& keeperArea, bool keep = false);
@@ -161,6 +166,7 @@ private:
     std::vector<Cell> queue_;
     std::vector<Cell> child_;
     std::vector<Push> route_;
+    std::unique_ptr<HotspotTable> hotspots_;   // null unless hotspots are a feature
     BoxRouter router_;      // the packing advisor's macros
     PositionTable table_;
     std::vector<std::vector<Entry>> cells_;        // feature cell -> heap of its unexpanded positions
@@ -476,7 +482,7 @@ bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, No
 {
     const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
     const std::uint64_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24
-                              | std::uint64_t(clamp(f.rooms)) << 32;
+                              | std::uint64_t(clamp(f.rooms)) << 32 | std::uint64_t(clamp(f.hotspots)) << 40;
     auto [it, added] = cellOf_.try_emplace(key, cells_.size());
     if (added)
         cells_.emplace_back();
@@ -507,7 +513,8 @@ bool FeatureSearch::Start(SearchOutcome& out)
     for (Cell box : board_.boxes)
         lost = lost || dead_[box] || freeze_.FrozenOffTarget(occupied_.data(), box);
     Node start;
-    const Features f = Measure(board_.keeper, start.keeper);
+    Features f = Measure(board_.keeper, start.keeper);
+    f.hotspots = HotspotsOf(boxes);
     Place(boxes, 0);
     if (lost || bound == 0) {
         out.outcome = lost ? Outcome::Unsolvable : Outcome::Solved;
@@ -572,7 +579,8 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
     const Cell* boxes = table_.Boxes(id);
     Place(boxes, 1);
     Cell ignored = NoCell;
-    const Features here = Measure(node.keeper, ignored, true);
+    Features here = Measure(node.keeper, ignored, true);
+    here.hotspots = HotspotsOf(boxes);
     reach_.Flood(board_, occupied_.data(), node.keeper);
     const CorralPruner::Verdict corral = corralsOn_ ? corrals_.Examine(occupied_.data(), reach_) : CorralPruner::Verdict::None;
     if (corral == CorralPruner::Verdict::Deadlock) {
@@ -661,6 +669,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
 #endif
     }
     MoveBox(boxes, boxCount_, from, to, child_.data());
+    f.hotspots = HotspotsOf(child_.data());
     const std::uint64_t hash = boxHash_ ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
     if (table_.Find(hash, child_.data(), keeper) != NoNode) {
         restore();
@@ -683,7 +692,7 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     // oneAdvice_ only the one that does so most (see Advise).
     const int target = targetOf_[to];
     const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
-    const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms;
+    const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms || f.hotspots < here.hotspots;
     Node next;
     next.hash = static_cast<std::uint32_t>(hash);
     next.parent = id;

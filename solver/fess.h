@@ -17,6 +17,10 @@
 // at its one-wide passages, and a passage joining two rooms is blocked while a box stands in it.
 // The keeper may still get round, so the floor regions need not change, but a box parked in a
 // corridor that others must come through is in the way; moving it out of the passage is advised.
+//
+// Optionally (`Tuning::fessHotspots`) a sixth, FESS's hotspots: boxes standing where, walled up,
+// they would keep another box from every target (hotspots.h), such as a box in a pocket's one
+// way out; a move that leaves fewer is advised.
 
 #include "solver/search.h"
 
@@ -37,6 +41,7 @@ struct FeatureVector {
     int regions = 0;
     int contacts = 0;
     int rooms = 0;
+    int hotspots = 0;
     bool operator==(const FeatureVector&) const = default;
 };
 FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning = SearchTuning());

@@ -166,6 +166,7 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessContacts", &Tuning::fessContacts, nullptr}, {"fessRooms", &Tuning::fessRooms, nullptr},
         {"fessOneAdvice", &Tuning::fessOneAdvice, nullptr}, {"fessAreaReach", nullptr, &Tuning::fessAreaReach},
         {"fessRelocations", nullptr, &Tuning::fessRelocations}, {"fessFirstWholeUpTo", nullptr, &Tuning::fessFirstWholeUpTo},
+        {"fessHotspots", nullptr, &Tuning::fessHotspots},
         {"goalMacros", &Tuning::goalMacros, nullptr}, {"goalCut", &Tuning::goalCut, nullptr},
         {"goalCutDelay", nullptr, &Tuning::goalCutDelay},
     };
@@ -974,11 +975,12 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
         Tuning nearest = tuning;
         nearest.matching = false;
         // On two threads two more feature searches join, counting boxes side by side as a
-        // feature: one beside the first on the second thread, one with the packing order to any
-        // free cell taking turns here. Measured, each solves hard levels the others do not. The
-        // memory goes where it was measured to pay: the second feature search fills its part
-        // first, while the nearest-target search, plain A* and the third hardly use theirs there.
-        // On one thread the two join after the first seconds instead.
+        // feature (the first of them boxes in another's way too): one beside the first on the
+        // second thread, one with the packing order to any free cell taking turns here.
+        // Measured, each solves hard levels the others do not. The memory goes where it was
+        // measured to pay: the second feature search fills its part first, while the
+        // nearest-target search, plain A* and the third hardly use theirs there. On one thread
+        // the two join after the first seconds instead.
         const bool more = tuning.fess && (options.threads >= 2 || tuning.fessLate) && !tuning.fessContacts &&
                           options.memoryBudgetBytes >= (std::size_t(16) << 20);
         const int late = options.threads >= 2 ? 0 : -1;
@@ -994,6 +996,7 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
             // A feature search moves whole boxes when bit 0 of its own tuning says so.
             Tuning first = tuning;
             first.fessRelocations = tuning.fessRelocations & 1;
+            first.fessHotspots = tuning.fessHotspots & 1;
             if (static_cast<int>(board.boxes.size()) <= tuning.fessFirstWholeUpTo)
                 first.fessRelocations = 1;
             plan.push_back({first, false, tuning.fessShare, false, true, false, 1, tuning.fessEarlyShare});
@@ -1001,10 +1004,12 @@ SearchOutcome SearchPushes(const Board& board, const Options& options, Clock::ti
                 Tuning contacts = tuning;
                 contacts.fessContacts = true;
                 contacts.fessRelocations = (tuning.fessRelocations >> 1) & 1;
+                contacts.fessHotspots = (tuning.fessHotspots >> 1) & 1;
                 plan.push_back({contacts, false, tuning.fessShare, false, true, false, 1, late, 3});
                 Tuning anyCell = contacts;
                 anyCell.fessSources = false;
                 anyCell.fessRelocations = (tuning.fessRelocations >> 2) & 1;
+                anyCell.fessHotspots = (tuning.fessHotspots >> 2) & 1;
                 plan.push_back({anyCell, false, tuning.fessShare, false, true, false, 0, late, 1});
             }
         }

@@ -85,6 +85,13 @@ struct Tuning {
     // to any free cell. Measured: the two extra ones gain a level or so on the development sets;
     // the first loses a shipped level (a staircase of pockets) within ten seconds.
     int fessRelocations = 6;
+    // Which feature searches count hotspots, boxes in another box's way (hotspots.h), as a
+    // feature, moving one out of the way being advised: bits as for fessRelocations. Measured on
+    // one core, sixty seconds, the 21 development levels not solved within ten, in two runs side
+    // by side: the second alone 6 and 5 where none made 5 and 4 (one level more each time, the
+    // same one); the third alone 5, all three 4; all three taking it as advice only, no feature,
+    // 2 (a free move for every box it frees is too many free moves).
+    int fessHotspots = 2;
     // The first moves whole boxes too on levels with at most this many boxes (0: never). Its
     // children grow with the boxes times the cells each can reach: on a staircase of 44 boxes in
     // pockets whole moves took 23 s where single pushes took 2. Measured on one core, ten seconds:

@@ -245,6 +245,31 @@ TEST(FeatureSearch, ABoxInAPassageBetweenTwoRoomsBlocksALinkTheKeeperGoesRound)
     EXPECT_EQ(MeasureFeatures(pocket, BoxesAt(pocket, {{5, 2}, {2, 3}}), CellAt(pocket, 1, 1), rooms).rooms, 1);
 }
 
+TEST(FeatureSearch, ABoxInThePocketsOnlyWayOutIsAHotspotOneBesideItIsNot)
+{
+    // A pocket on the left opens into the room through one cell; the targets are in the room.
+    const std::vector<std::string> rows = {
+        "###########",
+        "#   #     #",
+        "#   $   . #",
+        "#   # $ . #",
+        "##### @   #",
+        "###########",
+    };
+    const Board board = BoardForSolving(rows);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning hotspots;
+    hotspots.fessHotspots = 1;
+    const Cell keeper = CellAt(board, 6, 4);
+    // In the opening, the box shuts the pocket's box in: one hotspot. The other way round it
+    // is none: the keeper pushes the box in the opening out from the pocket's free cells.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{4, 2}, {2, 2}}), keeper, hotspots).hotspots, 1);
+    // In the room, beside the way out rather than in it, it blocks nothing.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{6, 3}, {2, 2}}), keeper, hotspots).hotspots, 0);
+    // Not counted unless asked for.
+    EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{4, 2}, {2, 2}}), keeper, Tuning{}).hotspots, 0);
+}
+
 TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
 {
     // A staircase of diagonal targets whose rounds alternate: a box on a shallow one blocks the
@@ -421,7 +446,7 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
     options.timeLimitSeconds = 120;
-    std::vector<Tuning> tunings(7);
+    std::vector<Tuning> tunings(8);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
     // Debug builds also check each child's incrementally updated pairs against a full count.
@@ -431,6 +456,7 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
     // Whole box moves: their routes are rebuilt from the walk, and (in debug builds) each child's
     // features, taken from the parent's labelling, are checked against a full count.
     tunings[6].fessRelocations = 1;
+    tunings[7].fessHotspots = 1;
     for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
