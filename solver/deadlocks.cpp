@@ -2,25 +2,27 @@
 
 namespace w4::solver {
 
-std::vector<std::uint8_t> DeadSquares(const Board& board)
+std::vector<std::uint8_t> DeadSquares(const Board& board, Cell wall)
 {
     const int n = board.CellCount();
     std::vector<std::uint8_t> alive(static_cast<std::size_t>(n), 0);
     std::vector<Cell> queue;
     queue.reserve(static_cast<std::size_t>(n));
-    for (Cell t : board.targets) {
-        alive[t] = 1;
-        queue.push_back(t);
-    }
+    for (Cell t : board.targets)
+        if (t != wall) {
+            alive[t] = 1;
+            queue.push_back(t);
+        }
     // A box on `at` can be pulled one step in direction d when the keeper has room to stand on
     // the cell it moves to and on the one beyond.
     for (std::size_t i = 0; i < queue.size(); ++i) {
         const Cell at = queue[i];
         for (int d = 0; d < DirCount; ++d) {
             const Cell to = board.Next(at, d);
-            if (to == NoCell || alive[to])
+            if (to == NoCell || to == wall || alive[to])
                 continue;
-            if (board.Next(to, d) == NoCell)
+            const Cell beyond = board.Next(to, d);
+            if (beyond == NoCell || beyond == wall)
                 continue;
             alive[to] = 1;
             queue.push_back(to);

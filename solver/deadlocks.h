@@ -10,8 +10,9 @@
 namespace w4::solver {
 
 // 1 for every cell from which a lone box can never be pushed onto any target. Found by pulling
-// boxes back from all targets at once: what no pull reaches is dead.
-std::vector<std::uint8_t> DeadSquares(const Board& board);
+// boxes back from all targets at once: what no pull reaches is dead. With `wall`, that cell
+// counts as a wall too (its target included).
+std::vector<std::uint8_t> DeadSquares(const Board& board, Cell wall = NoCell);
 
 // Freeze detection over a box occupancy array (one byte per cell, nonzero = box).
 class FreezeCheck {

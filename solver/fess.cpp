@@ -669,12 +669,12 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
 #endif
     }
     MoveBox(boxes, boxCount_, from, to, child_.data());
-    f.hotspots = HotspotsOf(child_.data());
     const std::uint64_t hash = boxHash_ ^ zobrist_.Box(from) ^ zobrist_.Box(to) ^ zobrist_.Keeper(keeper);
     if (table_.Find(hash, child_.data(), keeper) != NoNode) {
         restore();
         return Expansion::Continue;   // met before: the first way in is kept
     }
+    f.hotspots = HotspotsOf(child_.data());
     const bool shut = board_.isTarget[to] && freeze_.NeverMoves(occupied_.data(), to)
                       && frozenTargets_.ShutsTargets(occupied_.data(), child_.data(), boxCount_);
     restore();
