@@ -4,7 +4,7 @@
 
 namespace w4::solver {
 
-HotspotTable::HotspotTable(const Board& board, const std::vector<std::uint8_t>& dead) : board_(board)
+HotspotTable::HotspotTable(const Board& board, const std::vector<std::uint8_t>& dead)
 {
     const int cells = board.CellCount();
     if (cells == 0 || cells > MaxCells)
@@ -27,7 +27,7 @@ int HotspotTable::Count(const Cell* boxes, int count) const
     int hotspots = 0;
     for (int i = 0; i < count; ++i)
         for (int j = 0; j < count; ++j)
-            if (j != i && !board_.isTarget[boxes[j]] && Blocks(boxes[i], boxes[j])) {
+            if (j != i && Blocks(boxes[i], boxes[j])) {
                 ++hotspots;
                 break;
             }

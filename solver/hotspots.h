@@ -24,14 +24,14 @@ public:
         const std::size_t bit = static_cast<std::size_t>(box);
         return (bits_[static_cast<std::size_t>(blocker) * words_ + bit / 64] >> (bit % 64)) & 1;
     }
-    // The boxes (sorted or not) that block at least one box standing off the targets.
+    // The boxes (sorted or not) that block at least one other box. A box on a target is never
+    // blocked: its own target stays open to it, so no bit is set for a target cell.
     int Count(const Cell* boxes, int count) const;
     std::size_t Bytes() const { return bits_.size() * sizeof(std::uint64_t); }
     // Past this many cells the table is not built (it grows with their square) and counts nothing.
     static constexpr int MaxCells = 4096;
 
 private:
-    const Board& board_;
     std::size_t words_ = 0;
     std::vector<std::uint64_t> bits_;   // row per blocking cell, bit per blocked cell
 };
