@@ -2,6 +2,7 @@
 // must leave alone.
 #include "solver/deadlocks.h"
 #include "solver/solver.h"
+#include "solver_levels.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,24 @@ TEST(DeadlockedBoxes, BoxOnAWallWithoutTargetIsLostWithATargetOnThatWallIsFine)
     // Nothing pulls a box back off the top wall unless a target lies along it.
     EXPECT_EQ(DeadlockedBoxes({"#######", "#  $  #", "#     #", "#. @  #", "#######"}), (Boxes{{3, 1}}));
     EXPECT_TRUE(DeadlockedBoxes({"#######", "#  $ .#", "#     #", "#  @  #", "#######"}).empty());
+}
+
+// A cell walled up (as a box that never moves would be) stops the pulls through it both where
+// the box would go and where the keeper would stand; a target under it counts no more.
+TEST(DeadSquares, AWalledUpCellStopsPullsPastItAndItsTargetCountsNoMore)
+{
+    const Board board = BoardForSolving({"#######", "#.$  @#", "#######"});
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const auto deadAt = [&](const std::vector<std::uint8_t>& dead) {
+        std::string row;
+        for (int x = 1; x <= 5; ++x)
+            row += dead[CellAt(board, x, 1)] ? 'x' : '-';
+        return row;
+    };
+    EXPECT_EQ(deadAt(DeadSquares(board)), "----x");
+    // Walled up at x = 3: no keeper room to pull a box from 1 to 2; 3 itself is never reached.
+    EXPECT_EQ(deadAt(DeadSquares(board, CellAt(board, 3, 1))), "-xxxx");
+    EXPECT_EQ(deadAt(DeadSquares(board, CellAt(board, 1, 1))), "xxxxx");
 }
 
 TEST(DeadlockedBoxes, TwoBoxesFrozenTogetherAgainstAWallAreLostApartTheyAreFine)

@@ -1,7 +1,9 @@
 // The packing order and the feature-space search: the order a goal room must be filled in, the
 // search's own solutions played back, and the portfolio with it keeping its verdicts and limits.
 #include "solver/board.h"
+#include "solver/deadlocks.h"
 #include "solver/fess.h"
+#include "solver/hotspots.h"
 #include "solver/packing.h"
 #include "solver/search.h"
 #include "solver/solution.h"
@@ -268,6 +270,11 @@ TEST(FeatureSearch, ABoxInThePocketsOnlyWayOutIsAHotspotOneBesideItIsNot)
     EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{6, 3}, {2, 2}}), keeper, hotspots).hotspots, 0);
     // Not counted unless asked for.
     EXPECT_EQ(MeasureFeatures(board, BoxesAt(board, {{4, 2}, {2, 2}}), keeper, Tuning{}).hotspots, 0);
+    // A box on a target is blocked by nothing: Count leans on that rather than asking.
+    const HotspotTable table(board, DeadSquares(board));
+    for (Cell blocker = 0; blocker < board.CellCount(); ++blocker)
+        for (Cell target : board.targets)
+            EXPECT_FALSE(target != blocker && table.Blocks(blocker, target)) << blocker << " " << target;
 }
 
 TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
