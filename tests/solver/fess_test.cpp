@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <numeric>
+#include <random>
 
 namespace w4::solver {
 namespace {
@@ -275,6 +277,41 @@ TEST(FeatureSearch, ABoxInThePocketsOnlyWayOutIsAHotspotOneBesideItIsNot)
     for (Cell blocker = 0; blocker < board.CellCount(); ++blocker)
         for (Cell target : board.targets)
             EXPECT_FALSE(target != blocker && table.Blocks(blocker, target)) << blocker << " " << target;
+}
+
+TEST(FeatureSearch, HotspotCountTakesEveryWordOfALargeBoard)
+{
+    // The count tests rows a word of 64 cells at a time. Here the pocket's cells come after the
+    // room's 72, in the second word: its box is counted blocked by one in its way out, and boxes
+    // scattered at random count as the pair-by-pair rule counts them.
+    const Board board = BoardForSolving({
+        "##########################",
+        "#                        #",
+        "#  .  .   $              #",
+        "#                        #",
+        "#@##################$#####",
+        "####################   ###",
+        "####################   ###",
+        "##########################",
+    });
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const HotspotTable table(board, DeadSquares(board));
+    const Cell opening = CellAt(board, 20, 4), pocket = CellAt(board, 21, 5);
+    ASSERT_GE(pocket, 64);
+    EXPECT_TRUE(table.Blocks(opening, pocket));
+    const std::vector<Cell> shut = {opening, pocket};
+    EXPECT_EQ(table.Count(shut.data(), 2), 1);
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 200; ++trial) {
+        std::vector<Cell> cells(static_cast<std::size_t>(board.CellCount()));
+        std::iota(cells.begin(), cells.end(), Cell{0});
+        std::shuffle(cells.begin(), cells.end(), random);
+        cells.resize(static_cast<std::size_t>(2 + trial % 12));
+        int expected = 0;
+        for (Cell a : cells)
+            expected += std::any_of(cells.begin(), cells.end(), [&](Cell b) { return a != b && table.Blocks(a, b); });
+        EXPECT_EQ(table.Count(cells.data(), static_cast<int>(cells.size())), expected) << trial;
+    }
 }
 
 TEST(FeatureSearch, TargetsCornerToCornerShareOneGoalArea)
