@@ -500,7 +500,8 @@ std::vector<std::string> ExpandBoardText(const std::vector<std::string>& lines)
 
 namespace {
 
-bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string& out, std::size_t& badAt)
+bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string& out, std::size_t& badAt,
+                std::size_t limit)
 {
     while (i < text.size()) {
         const char c = text[i];
@@ -519,7 +520,7 @@ bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string&
         if (IsDigit(c)) {
             count = 0;
             while (i < text.size() && IsDigit(text[i])) {
-                count = std::min<std::size_t>(count * 10 + static_cast<std::size_t>(text[i] - '0'), MaxSolutionLength + 1);
+                count = std::min<std::size_t>(count * 10 + static_cast<std::size_t>(text[i] - '0'), limit + 1);
                 ++i;
             }
             while (i < text.size() && IsBlankChar(text[i]))
@@ -537,14 +538,14 @@ bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string&
             }
             ++i;
             std::string group;
-            if (!ExpandInto(text, i, depth + 1, group, badAt))
+            if (!ExpandInto(text, i, depth + 1, group, badAt, limit))
                 return false;
             if (i >= text.size() || text[i] != ')') {
                 badAt = i >= text.size() ? text.size() - 1 : i;
                 return false;
             }
             ++i;
-            if (!group.empty() && count > (MaxSolutionLength - out.size()) / group.size()) {
+            if (!group.empty() && count > (limit - out.size()) / group.size()) {
                 badAt = i - 1;
                 return false;
             }
@@ -552,7 +553,7 @@ bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string&
                 out += group;
             continue;
         }
-        if (std::strchr("lurdLURD", what) == nullptr || what == '\0' || count > MaxSolutionLength - out.size()) {
+        if (std::strchr("lurdLURD", what) == nullptr || what == '\0' || count > limit - out.size()) {
             badAt = i;
             return false;
         }
@@ -570,10 +571,15 @@ bool ExpandInto(const std::string& text, std::size_t& i, int depth, std::string&
 
 bool ExpandMoves(const std::string& text, std::string& letters, std::size_t* badAt)
 {
+    return ExpandMoves(text, letters, MaxSolutionLength, badAt);
+}
+
+bool ExpandMoves(const std::string& text, std::string& letters, std::size_t maxLetters, std::size_t* badAt)
+{
     letters.clear();
     std::size_t i = 0;
     std::size_t bad = 0;
-    if (ExpandInto(text, i, 0, letters, bad))
+    if (ExpandInto(text, i, 0, letters, bad, maxLetters))
         return true;
     letters.clear();
     if (badAt != nullptr)

@@ -86,6 +86,8 @@ std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes,
 // `badAt`, when the text holds anything else or would expand beyond MaxSolutionLength.
 constexpr std::size_t MaxSolutionLength = 1000000;
 bool ExpandMoves(const std::string& text, std::string& letters, std::size_t* badAt = nullptr);
+// The same with another bound than MaxSolutionLength.
+bool ExpandMoves(const std::string& text, std::string& letters, std::size_t maxLetters, std::size_t* badAt);
 
 // Board rows from plain or run-length text ("3#|#@$.#|3#"): '-' and '_' become floor,
 // trailing blanks and blank outer rows go. Empty when a line is not board text.

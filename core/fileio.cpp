@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include <climits>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -85,24 +86,73 @@ std::vector<std::string> SplitTextLines(const std::string& bytes)
     return lines;
 }
 
+TextFileBytes ReadWholeTextFile(const std::string& path, std::size_t maxBytes)
+{
+    TextFileBytes file;
+    if (path.empty())
+        return file;
+    // Non-blocking, so that a named pipe in the file's place cannot hang the game; it is then
+    // no regular file and counts as none.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            file.State = TextFileBytes::Outcome::Unreadable;
+            file.Error = std::strerror(errno);
+        }
+        return file;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return file;
+    }
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (size > maxBytes) {
+        ::close(fd);
+        file.State = TextFileBytes::Outcome::TooLarge;
+        file.Size = size;
+        return file;
+    }
+    // One byte more than allowed is asked for, so a file that grew meanwhile is still seen whole
+    // or refused, never cut.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    char chunk[65536];
+    for (;;) {
+        const std::size_t wanted = std::min(sizeof chunk, maxBytes + 1 - bytes.size());
+        const ssize_t n = ::read(fd, chunk, wanted);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            file.State = TextFileBytes::Outcome::Unreadable;
+            file.Error = std::strerror(errno);
+            ::close(fd);
+            return file;
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+        if (bytes.size() > maxBytes) {
+            ::close(fd);
+            file.State = TextFileBytes::Outcome::TooLarge;
+            file.Size = std::max<std::uintmax_t>(bytes.size(), size);
+            return file;
+        }
+    }
+    ::close(fd);
+    file.State = TextFileBytes::Outcome::Read;
+    file.Bytes = std::move(bytes);
+    return file;
+}
+
 std::vector<std::string> ReadTextLines(const std::string& path)
 {
-    if (!FileExists(path))
+    // A level, solution or playlist file is a few kilobytes; one past the cap is refused whole, so
+    // a huge or endless file cannot exhaust memory and nothing is read in part.
+    TextFileBytes file = ReadWholeTextFile(path);
+    if (file.State != TextFileBytes::Outcome::Read)
         return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    // A level, solution or playlist file is a few kilobytes; reading no more than the cap keeps a
-    // huge or endless file from exhausting memory, and what was read still loads as far as it goes.
-    std::string bytes;
-    char chunk[65536];
-    while (bytes.size() < MaxTextFileBytes && in) {
-        const std::size_t wanted = std::min(sizeof chunk, MaxTextFileBytes - bytes.size());
-        in.read(chunk, static_cast<std::streamsize>(wanted));
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad())
-        return {};
+    std::string& bytes = file.Bytes;
     // Editors on some systems start a UTF-8 file with a byte-order mark; left in, it would hide
     // the first board row or header line (or playlist entry) behind three stray bytes.
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
@@ -121,6 +171,15 @@ std::string MebibytesText(std::uintmax_t bytes, bool french)
 {
     const std::uintmax_t tenths = (bytes * 10 + (std::uintmax_t(1) << 19)) >> 20;
     return std::to_string(tenths / 10) + (french ? "," : ".") + std::to_string(tenths % 10) + (french ? " Mio" : " MiB");
+}
+
+std::string RefusedTextFileText(const std::string& path, std::uintmax_t bytes, const std::string& kindEnglish,
+                                const std::string& kindFrench, bool french)
+{
+    return french ? "Le fichier " + path + " fait " + MebibytesText(bytes, true) + ", plus qu'" + kindFrench + " ne peut en contenir (" +
+                        MebibytesText(MaxTextFileBytes, true) + ") : il n'a pas été lu."
+                  : "The file " + path + " is " + MebibytesText(bytes, false) + ", more than " + kindEnglish +
+                        " may hold (" + MebibytesText(MaxTextFileBytes, false) + "): it was not read.";
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)
@@ -201,6 +260,27 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes)
     }
     if (const int error = SyncFolder(folder); error != 0)
         ThrowWriteError(path, error);
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to)
+{
+    // renameat2 refuses atomically when `to` exists; a file system that cannot do that (EINVAL)
+    // gets the check and the rename one after the other, which only this program could race.
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST)
+            return false;
+        if (errno != EINVAL && errno != ENOSYS)
+            throw FileError("Cannot rename file \"" + from + "\": " + std::strerror(errno));
+        struct stat status {};
+        if (::lstat(to.c_str(), &status) == 0)
+            return false;
+        if (::rename(from.c_str(), to.c_str()) != 0)
+            throw FileError("Cannot rename file \"" + from + "\": " + std::strerror(errno));
+    }
+    std::filesystem::path folder = std::filesystem::path(to).parent_path();
+    if (const int error = SyncFolder(folder.empty() ? "." : folder); error != 0)
+        throw FileError("Cannot rename file \"" + from + "\": " + std::strerror(error));
+    return true;
 }
 
 void RemoveFile(const std::string& path)

@@ -8,7 +8,9 @@
 #include "core/usokoban.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <ctime>
 
 namespace w4 {
 
@@ -179,7 +181,51 @@ std::string SafeLevelFileName(int number, int digits, const std::string& title)
     return name + ".xsb";
 }
 
+namespace {
+
+// "NNN Title.snapshots (replaced level 2026-12-11).sok", or with ", 2" and on when that exists.
+std::string AsideName(const std::string& snapshotPath, DateTime today, int languageNumber, int number)
+{
+    const std::time_t t = std::chrono::system_clock::to_time_t(today);
+    std::tm local{};
+    char date[16] = "";
+    if (localtime_r(&t, &local) != nullptr)
+        std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+    std::string note = languageNumber == LanguageFrench ? std::string(" (niveau remplacé le ") + date
+                                                        : std::string(" (replaced level ") + date;
+    if (number > 1)
+        note += ", " + std::to_string(number);
+    const std::string sok = ".sok";
+    const std::size_t stem = snapshotPath.size() >= sok.size() ? snapshotPath.size() - sok.size() : 0;
+    return snapshotPath.substr(0, stem) + note + ")" + sok;
+}
+
+bool PathTaken(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec);
+}
+
+} // namespace
+
+bool SameBoardInFile(const std::string& levelPath, const std::vector<std::string>& rows)
+{
+    const TextFileBytes file = ReadWholeTextFile(levelPath);
+    if (file.State != TextFileBytes::Outcome::Read)
+        return false;
+    GameState old = LevelState({}, {});
+    ApplyLevelLines(old, SplitTextLines(file.Bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? file.Bytes.substr(3) : file.Bytes));
+    const GameState fresh = LevelState(rows, {});
+    const std::vector<std::string> before = SnapshotRows(old.SnapshotHistory[0], old.LevelWidth, old.LevelHeight);
+    return !before.empty() && before == SnapshotRows(fresh.SnapshotHistory[0], fresh.LevelWidth, fresh.LevelHeight);
+}
+
 std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder)
+{
+    return PlanImport(collection, folder, GameState{});
+}
+
+std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder, const GameState& g)
 {
     int last = 0;
     for (const CollectionLevel& level : collection.Levels)
@@ -198,6 +244,16 @@ std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const st
             target.SolutionPath = SolutionFilePath(target.LevelPath);
         if (!ImportedSnapshots(level).empty())
             target.SnapshotPath = SnapshotFilePath(target.LevelPath);
+        target.LanguageNumber = g.LanguageNumber;
+        if (const std::string old = SnapshotFilePath(target.LevelPath); PathTaken(old)) {
+            target.OldSnapshots = old;
+            if (!SameBoardInFile(target.LevelPath, level.Rows)) {
+                int number = 1;
+                do
+                    target.SnapshotsAside = AsideName(old, g.Now(), g.LanguageNumber, number++);
+                while (PathTaken(target.SnapshotsAside));
+            }
+        }
         plan.push_back(std::move(target));
     }
     return plan;
@@ -208,8 +264,9 @@ std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan)
     std::vector<std::string> existing;
     std::error_code ec;
     for (const ImportTarget& target : plan) {
-        // The solution and snapshot files beside a level are replaced, or removed when the new
-        // level brings none, so they are counted whether or not the plan writes them.
+        // The solution file beside a level is replaced, or removed when the new level brings none,
+        // so it is counted whether or not the plan writes it; the snapshot file stays or is kept
+        // aside, and is counted to be named in the question.
         for (const std::string& path :
              {target.LevelPath, SolutionFilePath(target.LevelPath), SnapshotFilePath(target.LevelPath)})
             if (std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec))
@@ -243,6 +300,16 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
         }
         const CollectionLevel& level = collection.Levels.at(target.Level);
         try {
+            // The snapshots of a board that changes go aside before the board does; decided again
+            // here, as the files may have changed since the plan was made.
+            const std::string old = SnapshotFilePath(target.LevelPath);
+            if (FileExists(old) && !SameBoardInFile(target.LevelPath, level.Rows)) {
+                std::string aside = target.SnapshotsAside.empty() ? AsideName(old, std::chrono::system_clock::now(), target.LanguageNumber, 1)
+                                                                  : target.SnapshotsAside;
+                for (int number = 2; !RenameWithoutReplacing(old, aside); ++number)
+                    aside = AsideName(old, std::chrono::system_clock::now(), target.LanguageNumber, number);
+                result.SnapshotsKeptAside.push_back(aside);
+            }
             WriteLevelFile(LevelState(level.Rows, level.Header), target.LevelPath);
             result.Written.push_back(target.LevelPath);
             if (!target.SolutionPath.empty()) {
@@ -252,10 +319,10 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
                 // A solution left from the level this one replaces would be loaded for it.
                 RemoveFile(SolutionFilePath(target.LevelPath));
             }
+            // Saved games that came with the level join its snapshots: those of the board replaced
+            // when it is the same board, else a new file beside the ones kept aside.
             if (!target.SnapshotPath.empty())
-                WriteTextLines(target.SnapshotPath, SnapshotFileLines(ImportedSnapshots(level)));
-            else
-                RemoveFile(SnapshotFilePath(target.LevelPath));   // positions of the replaced board
+                JoinSnapshotFile(target.SnapshotPath, ImportedSnapshots(level), target.LanguageNumber);
         } catch (const std::exception& e) {
             result.Error = e.what();
             result.StoppedAtLevel = level.Number;

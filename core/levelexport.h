@@ -60,10 +60,23 @@ struct ImportTarget {
     std::string LevelPath;
     std::string SolutionPath;        // empty when the level has no valid solution
     std::string SnapshotPath;        // empty when the level has no saved game
+    // Import never deletes a snapshot. The snapshot file of the level replaced (OldSnapshots,
+    // when there is one) stays when the board is the same; when the board changed it is renamed
+    // to SnapshotsAside ("NNN Title.snapshots (replaced level 2026-12-11).sok"), a name the game
+    // never reads as the new level's snapshots. Saved games the collection brings join the
+    // level's snapshot file.
+    std::string OldSnapshots;
+    std::string SnapshotsAside;      // empty when the snapshots stay
+    int LanguageNumber = 0;          // of the messages and the name above
 };
 std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder);
-// The files the plan would replace.
+// The same, with the date and language of g for the names of snapshot files kept aside.
+std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder, const GameState& g);
+// The files the plan would replace, or keep aside (OldSnapshots) when they are snapshots.
 std::vector<std::string> ExistingTargets(const std::vector<ImportTarget>& plan);
+// Whether the level file at `levelPath` holds the board of `rows` (the header may differ), as
+// the game reads both; false when it is missing, holds no board, or cannot be read whole.
+bool SameBoardInFile(const std::string& levelPath, const std::vector<std::string>& rows);
 
 // Shared with a worker thread: how far it got, and the window's wish to stop.
 struct ImportProgress {
@@ -77,13 +90,15 @@ struct ImportResult {
     bool Cancelled = false;
     std::string Error;                  // the failed write, naming the file; empty on success
     int StoppedAtLevel = 0;             // the collection number of the level that failed
+    std::vector<std::string> SnapshotsKeptAside;   // where snapshots of changed levels went
 };
 
 // The saved games of a level that its board accepts, as named snapshots (core/snapshots.h).
 std::vector<Snapshot> ImportedSnapshots(const CollectionLevel& level);
 
-// Writes each planned level file, solution file and snapshot file atomically, replacing what is there. Stops
-// at the first failed write, or when asked to cancel, keeping what was written.
+// Writes each planned level file and solution file atomically, replacing what is there; keeps the
+// snapshots of each level replaced (see ImportTarget) and adds the collection's saved games to
+// them. Stops at the first failed write, or when asked to cancel, keeping what was written.
 ImportResult WriteImport(const LevelCollection& collection, const std::vector<ImportTarget>& plan,
                          ImportProgress& progress);
 

@@ -41,6 +41,7 @@ void LoadLevel(GameState& g, Frontend& ui)
         } else if (exists) {
             lines = ReadTextLines(path);
             ReadSolutionFile(g, path);
+            refused = RefusedSolutionText(g, path);   // read whole or not at all, and said so
         }
     }
 

@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <span>
+#include <string_view>
 
 namespace w4 {
 
@@ -158,16 +159,22 @@ std::string MarkedLetters(const Snapshot& s)
 
 bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position)
 {
+    return ParseMarkedLetters(text, letters, position, MaxSnapshotMoves);
+}
+
+bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position, std::size_t maxLetters)
+{
     letters.clear();
+    maxLetters = std::min(maxLetters, MaxSnapshotMoves);
     const std::size_t mark = text.find('*');
     if (mark != std::string::npos && text.find('*', mark + 1) != std::string::npos)
         return false;
     std::string before, after;
-    if (!ExpandMoves(text.substr(0, mark), before))
+    if (!ExpandMoves(text.substr(0, mark), before, maxLetters, nullptr))
         return false;
-    if (mark != std::string::npos && !ExpandMoves(text.substr(mark + 1), after))
+    if (mark != std::string::npos && !ExpandMoves(text.substr(mark + 1), after, maxLetters - before.size(), nullptr))
         return false;
-    if (before.size() + after.size() > MaxSolutionLength)
+    if (before.size() + after.size() > maxLetters)
         return false;
     position = static_cast<std::int32_t>(before.size());
     letters = std::move(before) + after;
@@ -197,14 +204,25 @@ bool IsSnapshotHeading(const std::string& line)
     return HeadingWordLength(TrimControl(line)) > 0;
 }
 
+namespace {
+std::optional<Snapshot> ParseBoundedSection(const std::string& heading, const std::string& moves, std::size_t maxLetters);
+} // namespace
+
 std::optional<Snapshot> ParseSnapshotSection(const std::string& heading, const std::string& moves)
+{
+    return ParseBoundedSection(heading, moves, MaxSnapshotMoves);
+}
+
+namespace {
+
+std::optional<Snapshot> ParseBoundedSection(const std::string& heading, const std::string& moves, std::size_t maxLetters)
 {
     const std::string trimmed = TrimControl(heading);
     const std::size_t word = HeadingWordLength(trimmed);
     if (word == 0)
         return std::nullopt;
     Snapshot s;
-    if (!ParseMarkedLetters(moves, s.Letters, s.Position))
+    if (!ParseMarkedLetters(moves, s.Letters, s.Position, maxLetters))
         return std::nullopt;
 
     std::string rest = TrimControl(trimmed.substr(word));
@@ -239,34 +257,205 @@ std::optional<Snapshot> ParseSnapshotSection(const std::string& heading, const s
     return s;
 }
 
+// One line of a file as it lies there: its text, and the bytes that end it (none at the end).
+struct RawLine {
+    std::size_t Begin = 0, End = 0, Next = 0;   // text [Begin, End), line end [End, Next)
+};
+
+std::vector<RawLine> RawLines(const std::string& bytes)
+{
+    std::vector<RawLine> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        RawLine line;
+        line.Begin = start;
+        line.End = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        line.Next = line.End;
+        if (line.Next < bytes.size())
+            line.Next += bytes[line.Next] == '\r' && line.Next + 1 < bytes.size() && bytes[line.Next + 1] == '\n' ? 2 : 1;
+        lines.push_back(line);
+        start = line.Next;
+    }
+    return lines;
+}
+
+bool IsBlankLine(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+bool SameSnapshot(const Snapshot& a, const Snapshot& b)
+{
+    return a.SameAttempt(b) && a.Date == b.Date && a.Name == b.Name && a.Automatic == b.Automatic;
+}
+
+constexpr char NoteLine[] = ":: Snapshots kept by Warehaus4; '*' marks the position among the moves";
+
+} // namespace
+
 std::vector<Snapshot> ParseSnapshotLines(const std::vector<std::string>& lines)
 {
-    std::vector<Snapshot> snapshots;
-    std::size_t i = 0;
-    while (i < lines.size()) {
-        if (!IsSnapshotHeading(lines[i])) {
-            ++i;
-            continue;
-        }
-        const std::string& heading = lines[i++];
-        std::string moves;
-        while (i < lines.size() && IsMarkedMovesLine(TrimControl(lines[i])))
-            moves += TrimControl(lines[i++]);
-        if (std::optional<Snapshot> s = ParseSnapshotSection(heading, moves))
-            snapshots.push_back(std::move(*s));
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += '\n';
     }
-    return snapshots;
+    return ParseSnapshotFile(bytes).Snapshots();
 }
 
 std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshots)
 {
-    std::vector<std::string> lines{":: Snapshots kept by Warehaus4; '*' marks the position among the moves"};
+    std::vector<std::string> lines{NoteLine};
     for (const Snapshot& s : snapshots) {
         lines.emplace_back();
         for (std::string& line : SnapshotSectionLines(s))
             lines.push_back(std::move(line));
     }
     return lines;
+}
+
+// --- The file as it lies on disk ---------------------------------------------------------------
+
+std::vector<Snapshot> SnapshotFile::Snapshots() const
+{
+    std::vector<Snapshot> snapshots;
+    for (const SnapshotFileItem& item : Items)
+        if (item.Taken)
+            snapshots.push_back(*item.Taken);
+    return snapshots;
+}
+
+std::string SnapshotFile::Bytes() const
+{
+    std::string bytes;
+    for (const SnapshotFileItem& item : Items)
+        bytes += item.Bytes;
+    return bytes;
+}
+
+SnapshotFile ParseSnapshotFile(const std::string& bytes)
+{
+    SnapshotFile file;
+    const std::vector<RawLine> lines = RawLines(bytes);
+    // A byte-order mark stays in the bytes of the first item, but is not part of its first line.
+    const std::size_t bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    auto text = [&](std::size_t n) {
+        const RawLine& line = lines[n];
+        const std::size_t begin = n == 0 ? std::min(line.Begin + bom, line.End) : line.Begin;
+        return std::string_view(bytes).substr(begin, line.End - begin);
+    };
+    // A NUL never belongs to text the game wrote: such a line is kept, never read.
+    auto heading = [&](std::size_t n) {
+        const std::string_view t = text(n);
+        return t.find('\0') == std::string_view::npos && IsSnapshotHeading(std::string(t));
+    };
+    auto movesLine = [&](std::size_t n) {
+        const std::string_view t = text(n);
+        return t.find('\0') == std::string_view::npos && IsMarkedMovesLine(TrimControl(std::string(t)));
+    };
+
+    std::size_t pending = 0;            // the first line not yet in an item
+    std::size_t budget = MaxTextFileBytes;
+    auto keepRaw = [&](std::size_t end) {
+        if (end <= pending)
+            return;
+        SnapshotFileItem item;
+        item.Bytes = bytes.substr(lines[pending].Begin, lines[end - 1].Next - lines[pending].Begin);
+        file.Items.push_back(std::move(item));
+        pending = end;
+    };
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        if (!heading(i)) {
+            ++i;
+            continue;
+        }
+        const std::size_t at = i++;
+        std::string moves;
+        while (i < lines.size() && movesLine(i))
+            moves += TrimControl(std::string(text(i++)));
+        // A heading without a line of moves under it is no snapshot (the game writes at least
+        // the position mark): its lines stay with the bytes around them, as a damaged one's do.
+        std::optional<Snapshot> s = i > at + 1 ? ParseBoundedSection(std::string(text(at)), moves, budget) : std::nullopt;
+        if (!s)
+            continue;
+        budget -= s->Letters.size();
+        // The blank lines just before the heading separate it from what comes before: they go
+        // with the snapshot.
+        std::size_t lead = at;
+        while (lead > pending && IsBlankLine(text(lead - 1)))
+            --lead;
+        keepRaw(lead);
+        SnapshotFileItem item;
+        const std::size_t begin = lines[lead].Begin;
+        item.Bytes = bytes.substr(begin, lines[i - 1].Next - begin);
+        item.HeadingBegin = (at == 0 ? std::min(lines[0].Begin + bom, lines[0].End) : lines[at].Begin) - begin;
+        item.HeadingEnd = lines[at].End - begin;
+        item.Taken = std::move(s);
+        file.Items.push_back(std::move(item));
+        pending = i;
+    }
+    keepRaw(lines.size());
+    return file;
+}
+
+void UpdateSnapshotFile(SnapshotFile& file, const std::vector<Snapshot>& snapshots)
+{
+    std::vector<bool> used(snapshots.size(), false);
+    std::vector<bool> stays(file.Items.size(), false);
+    auto claim = [&](auto&& same) {
+        for (std::size_t n = 0; n < file.Items.size(); ++n) {
+            const SnapshotFileItem& item = file.Items[n];
+            if (!item.Taken || stays[n])
+                continue;
+            for (std::size_t k = 0; k < snapshots.size(); ++k)
+                if (!used[k] && same(*item.Taken, snapshots[k])) {
+                    used[k] = true;
+                    stays[n] = true;
+                    if (!SameSnapshot(*item.Taken, snapshots[k])) {
+                        // Renamed, or named and so kept for good: a new heading over the same moves.
+                        SnapshotFileItem& changed = file.Items[n];
+                        const std::string heading = SnapshotSectionLines(snapshots[k]).front();
+                        changed.Bytes.replace(changed.HeadingBegin, changed.HeadingEnd - changed.HeadingBegin, heading);
+                        changed.HeadingEnd = changed.HeadingBegin + heading.size();
+                        changed.Taken->Name = snapshots[k].Name;
+                        changed.Taken->Automatic = snapshots[k].Automatic;
+                    }
+                    break;
+                }
+        }
+    };
+    claim(SameSnapshot);
+    claim([](const Snapshot& a, const Snapshot& b) { return a.SameAttempt(b) && a.Date == b.Date; });
+
+    std::vector<SnapshotFileItem> items;
+    for (std::size_t n = 0; n < file.Items.size(); ++n)
+        if (!file.Items[n].Taken || stays[n])
+            items.push_back(std::move(file.Items[n]));
+    file.Items = std::move(items);
+
+    for (std::size_t k = 0; k < snapshots.size(); ++k) {
+        if (used[k])
+            continue;
+        if (file.Items.empty()) {
+            SnapshotFileItem note;
+            note.Bytes = std::string(NoteLine) + "\r\n";
+            file.Items.push_back(std::move(note));
+        }
+        // A file that ends inside a line (cut off, or written by hand) first gets its line end.
+        std::string& last = file.Items.back().Bytes;
+        if (!last.empty() && last.back() != '\n' && last.back() != '\r')
+            last += "\r\n";
+        SnapshotFileItem item;
+        item.Bytes = "\r\n";
+        const std::vector<std::string> section = SnapshotSectionLines(snapshots[k]);
+        item.HeadingBegin = item.Bytes.size();
+        item.HeadingEnd = item.HeadingBegin + section.front().size();
+        for (const std::string& line : section)
+            item.Bytes += line + "\r\n";
+        item.Taken = snapshots[k];
+        file.Items.push_back(std::move(item));
+    }
 }
 
 bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s)
@@ -345,14 +534,97 @@ std::string FindSnapshotFile(const GameState& g, const std::string& levelPath)
     return {};
 }
 
+namespace {
+
+// A snapshot file read whole, or why it cannot be: refused as too large, or unreadable.
+struct ReadFile {
+    SnapshotFile File;
+    std::string Problem;   // naming the file; empty when it was read or is not there
+};
+
+ReadFile ReadSnapshotFileAt(const std::string& path, int languageNumber)
+{
+    ReadFile read;
+    if (path.empty())
+        return read;
+    const bool fr = languageNumber == LanguageFrench;
+    const TextFileBytes file = ReadWholeTextFile(path);
+    switch (file.State) {
+    case TextFileBytes::Outcome::Read: read.File = ParseSnapshotFile(file.Bytes); break;
+    case TextFileBytes::Outcome::Missing: break;
+    case TextFileBytes::Outcome::TooLarge:
+        read.Problem = RefusedTextFileText(path, file.Size, "a snapshot file", "un fichier d'instantanés", fr);
+        break;
+    case TextFileBytes::Outcome::Unreadable:
+        read.Problem = fr ? "Impossible de lire le fichier « " + path + " » : " + file.Error
+                          : "Cannot read file \"" + path + "\": " + file.Error;
+        break;
+    }
+    return read;
+}
+
+// The file read for writing: one that cannot be read is never replaced by what little we know.
+SnapshotFile ReadForWriting(const std::string& path, int languageNumber)
+{
+    ReadFile read = ReadSnapshotFileAt(path, languageNumber);
+    if (!read.Problem.empty())
+        throw FileError(read.Problem + (languageNumber == LanguageFrench ? " Rien n'y a été écrit." : " Nothing was written to it."));
+    return std::move(read.File);
+}
+
+// Whether a file holds anything but the note and blank lines, so that it must stay.
+bool HoldsAnything(const SnapshotFile& file)
+{
+    for (const SnapshotFileItem& item : file.Items) {
+        if (item.Taken)
+            return true;
+        for (const RawLine& line : RawLines(item.Bytes)) {
+            const std::string_view text = std::string_view(item.Bytes).substr(line.Begin, line.End - line.Begin);
+            if (!IsBlankLine(text) && text != NoteLine)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Writes the file, refusing what the reader would not read back whole.
+void StoreSnapshotFile(const std::string& path, const SnapshotFile& file, int languageNumber)
+{
+    const bool fr = languageNumber == LanguageFrench;
+    for (const SnapshotFileItem& item : file.Items)
+        if (item.Taken && item.Taken->Letters.size() > MaxSnapshotMoves)
+            throw FileError(
+                fr ? "La partie compte " + std::to_string(item.Taken->Letters.size()) +
+                         " mouvements, plus qu'un instantané ne peut en contenir (" + std::to_string(MaxSnapshotMoves) +
+                         ") : elle n'a pas été gardée dans " + path + "."
+                   : "The attempt has " + std::to_string(item.Taken->Letters.size()) +
+                         " moves, more than a snapshot may hold (" + std::to_string(MaxSnapshotMoves) +
+                         "): it was not kept in " + path + ".");
+    const std::string bytes = file.Bytes();
+    if (bytes.size() > MaxTextFileBytes)
+        throw FileError(fr ? "Le fichier " + path + " atteindrait " + MebibytesText(bytes.size(), true) +
+                                 ", plus qu'un fichier d'instantanés ne peut en contenir (" +
+                                 MebibytesText(MaxTextFileBytes, true) + ") : l'instantané n'a pas été gardé."
+                           : "The file " + path + " would grow to " + MebibytesText(bytes.size(), false) +
+                                 ", more than a snapshot file may hold (" + MebibytesText(MaxTextFileBytes, false) +
+                                 "): the snapshot was not kept.");
+    WriteFileAtomically(path, bytes);
+}
+
+} // namespace
+
 std::vector<Snapshot> ReadSnapshots(const GameState& g, const std::string& levelPath)
 {
     if (!KeepsSnapshots(levelPath))
         return {};
-    const std::string path = FindSnapshotFile(g, levelPath);
-    if (path.empty())
+    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath), g.LanguageNumber).File.Snapshots();
+}
+
+std::string SnapshotFileProblem(const GameState& g, const std::string& levelPath)
+{
+    if (!KeepsSnapshots(levelPath))
         return {};
-    return ParseSnapshotLines(ReadTextLines(path));
+    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath), g.LanguageNumber).Problem;
 }
 
 void WriteSnapshots(const GameState& g, const std::string& levelPath, const std::vector<Snapshot>& snapshots)
@@ -360,15 +632,33 @@ void WriteSnapshots(const GameState& g, const std::string& levelPath, const std:
     if (!KeepsSnapshots(levelPath))
         return;
     const std::string path = SnapshotFilePathFor(g, levelPath);
-    if (snapshots.empty()) {
-        std::error_code ec;
-        fs::remove(path, ec);
+    // The file read is the one the snapshots were read from (the one written, when it is there);
+    // one in another place stays as it is, and the new file starts from its contents.
+    SnapshotFile file = ReadForWriting(FindSnapshotFile(g, levelPath), g.LanguageNumber);
+    UpdateSnapshotFile(file, snapshots);
+    if (!HoldsAnything(file)) {
+        RemoveFile(path);
         // A file left in another place would be read again: it is overwritten by an empty one.
         if (FindSnapshotFile(g, levelPath).empty())
             return;
     }
     MakeFolderFor(g, path);
-    WriteTextLines(path, SnapshotFileLines(snapshots));
+    StoreSnapshotFile(path, file, g.LanguageNumber);
+}
+
+std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots, int languageNumber)
+{
+    SnapshotFile file = ReadForWriting(path, languageNumber);
+    std::vector<Snapshot> all = file.Snapshots();
+    const std::size_t before = all.size();
+    for (const Snapshot& s : snapshots)
+        if (std::none_of(all.begin(), all.end(), [&](const Snapshot& x) { return x.SameAttempt(s) && x.Name == s.Name; }))
+            all.push_back(s);
+    if (all.size() == before)
+        return 0;
+    UpdateSnapshotFile(file, all);
+    StoreSnapshotFile(path, file, languageNumber);
+    return all.size() - before;
 }
 
 std::string SnapshotLevelPath(const GameState& g)

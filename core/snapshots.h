@@ -30,6 +30,11 @@ struct Snapshot {
 // Automatic snapshots kept per level; the oldest automatic one goes first, named ones never.
 constexpr std::size_t MaxAutomaticSnapshots = 5;
 
+// The most moves one snapshot holds. With the bound on the whole file (MaxTextFileBytes, which
+// also bounds the letters the reader takes from one file), whatever the game writes is read back:
+// a longer attempt, or a file that would grow past the bound, is refused with a message instead.
+constexpr std::size_t MaxSnapshotMoves = 10'000'000;
+
 // --- Text ------------------------------------------------------------------------------------
 
 // "2026-12-08 06:50:12 UTC" and back; false for anything else.
@@ -39,8 +44,10 @@ bool ParseSnapshotDate(const std::string& text, DateTime& date);
 // The letters with '*' at the position: the community's saved-game move text.
 std::string MarkedLetters(const Snapshot& s);
 // Move text with at most one '*' (plain or run-length, blanks and line ends ignored) into
-// letters and position; no marker puts the position at the end. False for anything else.
+// letters and position; no marker puts the position at the end. False for anything else, and
+// beyond MaxSnapshotMoves (or `maxLetters`).
 bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position);
+bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position, std::size_t maxLetters);
 
 // "Snapshot (moves 12, pushes 3, 2026-12-08 06:50:12 UTC, automatic): name", then the marked
 // letters cut into lines.
@@ -54,7 +61,41 @@ std::optional<Snapshot> ParseSnapshotSection(const std::string& heading, const s
 // A snapshot file's text: every readable section in file order; damaged sections, stray lines
 // and a cut-off end are passed over.
 std::vector<Snapshot> ParseSnapshotLines(const std::vector<std::string>& lines);
+// A new snapshot file: the "::" note, then each section after a blank line.
 std::vector<std::string> SnapshotFileLines(const std::vector<Snapshot>& snapshots);
+
+// --- The file as it lies on disk ---------------------------------------------------------------
+// A snapshot file is kept byte for byte: it is cut into items in file order, each a snapshot the
+// reader takes or bytes it does not take (the "::" note, stray or damaged lines, a line holding a
+// NUL, a section beyond the bounds), and a write changes only the items of the snapshots added,
+// renamed or removed. What the reader cannot take is never lost by a write of ours.
+
+struct SnapshotFileItem {
+    std::optional<Snapshot> Taken;   // nothing: bytes the reader does not take, kept as they are
+    std::string Bytes;               // the item's bytes, line ends included
+    // A snapshot's heading line within Bytes (the blank lines before a heading belong to it, so a
+    // removed snapshot takes its separating blank line along); the line end is not in it.
+    std::size_t HeadingBegin = 0;
+    std::size_t HeadingEnd = 0;
+};
+
+struct SnapshotFile {
+    std::vector<SnapshotFileItem> Items;
+
+    std::vector<Snapshot> Snapshots() const;   // the snapshots taken, in file order
+    std::string Bytes() const;                 // the file again, byte for byte
+};
+
+// Never throws on any input; Bytes() gives `bytes` back exactly. The reader takes at most
+// MaxTextFileBytes letters from one file and MaxSnapshotMoves from one section; sections beyond
+// stay bytes.
+SnapshotFile ParseSnapshotFile(const std::string& bytes);
+// Makes the file's snapshots those of `snapshots`: an item whose snapshot is in the list keeps
+// its bytes; one whose attempt and date are there under another name or kind gets the new
+// heading over its move lines as they were; the others go; the snapshots of the list not in the
+// file are added at its end (a file with nothing yet starts with the "::" note). Bytes the reader
+// did not take stay in their place.
+void UpdateSnapshotFile(SnapshotFile& file, const std::vector<Snapshot>& snapshots);
 
 // Keeps the letters the board accepts (cases set by what each move does) up to a solved
 // position; false when the position itself cannot be reached.
@@ -76,10 +117,22 @@ std::string SnapshotFilePathFor(const GameState& g, const std::string& levelPath
 // else the store; empty when there is none.
 std::string FindSnapshotFile(const GameState& g, const std::string& levelPath);
 
-// The level's snapshots, oldest first; none for a level that keeps no solution file.
+// The level's snapshots, oldest first; none for a level that keeps no solution file, and none
+// from a file that cannot be read or is larger than MaxTextFileBytes (SnapshotFileProblem says so).
 std::vector<Snapshot> ReadSnapshots(const GameState& g, const std::string& levelPath);
-// Replaces the level's snapshot file (atomically); an empty list removes it. Throws FileError.
+// Why the level's snapshot file cannot be read, naming it: larger than MaxTextFileBytes (refused
+// whole) or unreadable. Empty when it reads, or when there is none.
+std::string SnapshotFileProblem(const GameState& g, const std::string& levelPath);
+// Makes the level's snapshots those of `snapshots` (see UpdateSnapshotFile: what the reader did
+// not take stays byte for byte), atomically. A file left with nothing but the "::" note and
+// blank lines is removed. Throws FileError, writing nothing, when the file cannot be read or is
+// too large (SnapshotFileProblem), when a snapshot holds more than MaxSnapshotMoves moves, or
+// when the file would grow past MaxTextFileBytes; and, naming the file, when it cannot be written.
 void WriteSnapshots(const GameState& g, const std::string& levelPath, const std::vector<Snapshot>& snapshots);
+// Adds to the snapshot file at `path` (made when there is none) those of `snapshots` it does not
+// hold yet (the same attempt, position and name), as Import does for a level it leaves in place;
+// the same refusals as WriteSnapshots. Returns how many were added. Throws FileError.
+std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots, int languageNumber);
 
 // The file of the level the attempt belongs to (GameState::AttemptLevel), when it keeps
 // snapshots; empty otherwise.

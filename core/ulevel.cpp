@@ -61,8 +61,21 @@ void PruneMissingEntries(GameState& g)
     }
 }
 
+std::string RefusedPlaylistText(const GameState& g)
+{
+    std::uintmax_t bytes = 0;
+    const std::string path = PlaylistFilePath(g);
+    if (!FileExists(path) || !LargerThanTextCap(path, bytes))
+        return {};
+    return RefusedTextFileText(path, bytes, "a playlist", "une liste de niveaux", g.LanguageNumber == LanguageFrench);
+}
+
 void WritePlaylistFile(const GameState& g)
 {
+    // A playlist too large to be read was never read: the list of this run would replace entries
+    // nobody has seen.
+    if (const std::string refused = RefusedPlaylistText(g); !refused.empty())
+        throw FileError(refused + ChooseText(g, " It is not replaced.", " Il n'est pas remplacé."));
     WriteTextLines(PlaylistFilePath(g), g.Playlist);
 }
 

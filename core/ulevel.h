@@ -16,6 +16,9 @@ std::string DefaultLevelPath(const GameState& g, int group, int number);
 void ReadPlaylistFile(GameState& g);
 // Drops entries whose file is missing, keeping LevelIndex on the same level (0 if it was dropped).
 void PruneMissingEntries(GameState& g);
+// The message naming the playlist file when it is larger than MaxTextFileBytes: it was not read
+// (ReadPlaylistFile refuses it whole) and WritePlaylistFile refuses to replace it. Empty otherwise.
+std::string RefusedPlaylistText(const GameState& g);
 void WritePlaylistFile(const GameState& g);         // throws FileError
 void FillDefaultPlaylist(GameState& g);
 

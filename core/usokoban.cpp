@@ -159,6 +159,18 @@ void ReadSolutionFile(GameState& g, const std::string& levelPath)
         g.StoredSolution = lines.front();
 }
 
+std::string RefusedSolutionText(const GameState& g, const std::string& levelPath)
+{
+    if (!KeepsSolutionFile(levelPath))
+        return {};
+    const std::string solutionPath = FindSolutionFile(g, levelPath);
+    std::uintmax_t bytes = 0;
+    if (solutionPath.empty() || !LargerThanTextCap(solutionPath, bytes))
+        return {};
+    return RefusedTextFileText(solutionPath, bytes, "a solution file", "un fichier de solution",
+                               g.LanguageNumber == LanguageFrench);
+}
+
 void WriteSolutionFile(const std::string& path, const std::string& letters)
 {
     WriteTextLines(path, {letters});

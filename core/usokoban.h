@@ -29,6 +29,9 @@ std::string SolutionFilePath(const std::string& levelPath);
 bool KeepsSolutionFile(const std::string& levelPath);
 // Sets StoredSolution from the first line of the solution file of an existing ".xsb" file.
 void ReadSolutionFile(GameState& g, const std::string& levelPath);
+// The message naming the level's solution file when it is larger than MaxTextFileBytes, so that
+// ReadSolutionFile refused it whole; empty otherwise.
+std::string RefusedSolutionText(const GameState& g, const std::string& levelPath);
 // One line and CR LF, atomically. Throws FileError.
 void WriteSolutionFile(const std::string& path, const std::string& letters);
 

@@ -24,6 +24,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -171,27 +172,53 @@ void w4::Collections::Import()
     if (folder.isEmpty())
         return;
 
-    const std::vector<w4::ImportTarget> plan = w4::PlanImport(collection, PathBytes(QDir(folder).absolutePath()));
+    const std::vector<w4::ImportTarget> plan = w4::PlanImport(collection, PathBytes(QDir(folder).absolutePath()), g);
     const std::vector<std::string> existing = w4::ExistingTargets(plan);
     if (!existing.empty()) {
-        QString question =
-            (language == w4::LanguageFrench
-                 ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2).")
-                 : QStringLiteral("%1 files exist already in this folder (the first: %2)."))
-                .arg(existing.size())
-                .arg(QFileInfo(PathText(existing.front())).fileName());
-        // An old solution file would be loaded for the new level: say that it goes too.
-        QStringList solutions;
-        for (const std::string& path : existing)
+        const auto name = [](const std::string& path) { return QFileInfo(PathText(path)).fileName(); };
+        // Snapshot files are never replaced: they are named apart, with what becomes of them.
+        QStringList replaced, solutions, staying, aside;
+        for (const w4::ImportTarget& target : plan) {
+            if (target.OldSnapshots.empty())
+                continue;
+            if (target.SnapshotsAside.empty())
+                staying << name(target.OldSnapshots);
+            else
+                aside << name(target.OldSnapshots) + QStringLiteral(" → ") + name(target.SnapshotsAside);
+        }
+        for (const std::string& path : existing) {
+            const bool snapshots = std::any_of(plan.begin(), plan.end(), [&](const w4::ImportTarget& t) { return t.OldSnapshots == path; });
+            if (!snapshots)
+                replaced << name(path);
+            // An old solution file would be loaded for the new level: say that it goes too.
             if (path.size() > 4 && path.compare(path.size() - 4, 4, ".XHT") == 0)
-                solutions << QFileInfo(PathText(path)).fileName();
+                solutions << name(path);
+        }
+        const bool fr = language == w4::LanguageFrench;
+        QString question;
+        if (!replaced.isEmpty())
+            question = (fr ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2).")
+                           : QStringLiteral("%1 files exist already in this folder (the first: %2)."))
+                           .arg(replaced.size())
+                           .arg(replaced.front());
         if (!solutions.isEmpty())
-            question += (language == w4::LanguageFrench
-                             ? QStringLiteral("\r\nParmi eux, %1 fichiers de solution, remplacés ou supprimés avec leur niveau : %2.")
-                             : QStringLiteral("\r\nAmong them %1 solution files, replaced or removed with their levels: %2."))
+            question += (fr ? QStringLiteral("\r\nParmi eux, %1 fichiers de solution, remplacés ou supprimés avec leur niveau : %2.")
+                            : QStringLiteral("\r\nAmong them %1 solution files, replaced or removed with their levels: %2."))
                             .arg(solutions.size())
                             .arg(solutions.join(QStringLiteral(", ")));
-        question += w4::Choose(g, " Do you want to replace them ?", " Voulez-vous les remplacer ?");
+        if (!staying.isEmpty())
+            question += (fr ? QStringLiteral("\r\n%1 fichiers d'instantanés restent tels quels, leur plateau n'ayant pas changé : %2.")
+                            : QStringLiteral("\r\n%1 snapshot files stay as they are, as their boards are unchanged: %2."))
+                            .arg(staying.size())
+                            .arg(staying.join(QStringLiteral(", ")));
+        if (!aside.isEmpty())
+            question += (fr ? QStringLiteral("\r\n%1 fichiers d'instantanés de plateaux changés sont gardés à part, renommés : %2.")
+                            : QStringLiteral("\r\n%1 snapshot files of changed boards are kept aside, renamed: %2."))
+                            .arg(aside.size())
+                            .arg(aside.join(QStringLiteral(", ")));
+        question = question.trimmed();
+        question += replaced.isEmpty() ? w4::Choose(g, " Do you want to go on ?", " Voulez-vous continuer ?")
+                                       : w4::Choose(g, " Do you want to replace them ?", " Voulez-vous les remplacer ?");
         if (!window_.Dialog().Question(w4::WithPath(question, folder)))
             return;
     }
@@ -228,6 +255,14 @@ void w4::Collections::Import()
                           .arg(written)
                           .arg(result.WithSolutions)
                           .arg(SkippedLevels(collection));
+    if (!result.SnapshotsKeptAside.empty()) {
+        QStringList names;
+        for (const std::string& path : result.SnapshotsKeptAside)
+            names << QFileInfo(PathText(path)).fileName();
+        summary += QStringLiteral("\r\n") + w4::Choose(g, "Snapshots of changed levels kept aside:",
+                                                       "Instantanés des niveaux changés gardés à part :") +
+                   QStringLiteral(" ") + names.join(QStringLiteral(", "));
+    }
     if (result.Cancelled)
         summary += QStringLiteral("\r\n") + w4::Choose(g, "The import was cancelled; the levels written before stay.",
                                                        "L'importation a été annulée ; les niveaux déjà écrits restent.");

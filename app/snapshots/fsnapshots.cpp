@@ -117,6 +117,9 @@ void TFRMSnapshots::ApplyLanguage(int languageNumber)
                                              Text("Pushes", "Poussées"), Text("Date", "Date")});
     if (!shown_.empty())
         Fill(SelectedRow());
+    else if (const std::string problem = level_.empty() ? std::string() : w4::SnapshotFileProblem(rules_, level_);
+             !problem.empty())
+        LBLEmpty->setText(QString::fromStdString(problem));   // a file too large or unreadable is never read in part
     else
         LBLEmpty->setText(level_.empty() ? Text("This level keeps no snapshots: only .xsb level files do.",
                                                 "Ce niveau ne garde pas d'instantanés : seuls les fichiers .xsb en gardent.")

@@ -53,6 +53,10 @@ void Snapshots::ResumeAttempt()
     const std::string level = SnapshotLevelPath(g);
     const std::optional<Snapshot> attempt = level.empty() ? std::nullopt : ResumableAttempt(g, level);
     if (!attempt) {
+        if (const std::string problem = level.empty() ? std::string() : SnapshotFileProblem(g, level); !problem.empty()) {
+            window_.Dialog().Notice(QString::fromStdString(problem));
+            return;
+        }
         window_.Dialog().Notice(Choose(g, "No attempt in progress on this level.", "Aucune partie en cours sur ce niveau."));
         return;
     }

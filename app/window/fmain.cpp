@@ -377,6 +377,10 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     // Sound and the gamepad open once the window shows (showEvent), or at their first use.
 
     w4::ReadPlaylistFile(g);
+    if (const std::string refused = w4::RefusedPlaylistText(g); !refused.empty())
+        dialogs.Notice(QString::fromStdString(refused) +
+                       w4::Choose(g, " It stays as it is: the playlist of this session is not saved in it.",
+                                  " Il reste tel quel : la liste de niveaux de cette session n'y est pas enregistrée."));
     w4::StartupMark("create: playlist");
 
     (g.LanguageNumber == w4::LanguageFrench ? BTNFrancais : BTNEnglish)->setChecked(true);

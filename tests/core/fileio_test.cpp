@@ -95,17 +95,21 @@ TEST(ReadTextLines, MissingFolderAndEmptyPathGiveNoLines)
     EXPECT_FALSE(FileExists(""));
 }
 
-TEST(ReadTextLines, StopsAtTheSizeCapAndKeepsWhatCameBefore)
+TEST(ReadTextLines, AFilePastTheSizeCapIsRefusedWholeNotReadInPart)
 {
     TempFolder folder;
     std::string bytes = "Title: Kept\r\n";
-    const std::size_t firstLine = bytes.size();
-    bytes.append(MaxTextFileBytes, '#');
-    bytes += "\r\nTitle: Beyond\r\n";
-    const std::vector<std::string> lines = ReadTextLines(folder.Write("huge.xsb", bytes));
+    bytes.append(MaxTextFileBytes - bytes.size() - 2, '#');
+    bytes += "\r\n";
+    const std::string path = folder.Write("huge.xsb", bytes);
+    const std::vector<std::string> lines = ReadTextLines(path);   // exactly at the cap: read whole
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Title: Kept");
-    EXPECT_EQ(lines[1].size(), MaxTextFileBytes - firstLine);
+    folder.Write("huge.xsb", bytes + "Title: Beyond\r\n");
+    EXPECT_TRUE(ReadTextLines(path).empty());
+    const TextFileBytes refused = ReadWholeTextFile(path);
+    EXPECT_EQ(refused.State, TextFileBytes::Outcome::TooLarge);
+    EXPECT_EQ(refused.Size, MaxTextFileBytes + 15);
 }
 
 TEST(WriteTextLines, WritesCrLfAfterEveryLineAndReadsBack)
