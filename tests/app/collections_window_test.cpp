@@ -136,6 +136,51 @@ TEST_F(CollectionsWindowTest, ImportNeverReplacesFilesWithoutAsking)
         << dialogs.Notices[0].toStdString();
 }
 
+TEST_F(CollectionsWindowTest, ImportNamesTheSnapshotFilesItKeepsAndDeletesNone)
+{
+    CopyLevels({"0101"});
+    StartWith({LevelPath("0101")});
+    const std::string file = Folder("sample.sok");
+    WriteAll(file, Sample);
+    const std::string target = Folder("chosen");
+    std::filesystem::create_directories(target);
+    const std::string snapshots = "Snapshot (moves 1, pushes 0): mine\r\nr*\r\n";
+    // Level 1 keeps its board under another title; level 2's board changes.
+    WriteAll(target + "/001 Opening.xsb", "#####\r\n#@$.#\r\n#####\r\nTitle: My own title\r\n");
+    const std::string same = target + "/001 Opening.snapshots.sok";
+    WriteAll(same, snapshots);
+    WriteAll(target + "/002 Second the hard one.xsb", "####\r\n#@*#\r\n####\r\n");
+    const std::string changed = target + "/002 Second the hard one.snapshots.sok";
+    WriteAll(changed, snapshots);
+
+    dialogs.FileToOpen.push_back(QString::fromStdString(file));
+    dialogs.Folders.push_back(QString::fromStdString(target));
+    dialogs.Answers.push_back(true);
+    window->MenuItem("MNUFileImportCollection")->trigger();
+    ASSERT_EQ(dialogs.Questions.size(), 1);
+    const QString question = dialogs.Questions[0];
+    EXPECT_TRUE(question.startsWith("2 files exist already")) << question.toStdString();
+    EXPECT_TRUE(question.contains("1 snapshot files stay as they are, as their boards are unchanged: "
+                                  "001 Opening.snapshots.sok."))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QString::fromUtf8("1 snapshot files of changed boards are kept aside, renamed: "
+                                                    "002 Second the hard one.snapshots.sok → 002 Second the hard "
+                                                    "one.snapshots (replaced level ")))
+        << question.toStdString();
+
+    EXPECT_EQ(ReadAll(same), snapshots);
+    EXPECT_FALSE(std::filesystem::exists(changed));
+    std::vector<std::string> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(target))
+        if (entry.path().filename().string().find("(replaced level") != std::string::npos)
+            aside.push_back(entry.path().string());
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadAll(aside[0]), snapshots);
+    ASSERT_EQ(dialogs.Notices.size(), 1);
+    EXPECT_TRUE(dialogs.Notices[0].contains(QString::fromStdString(std::filesystem::path(aside[0]).filename().string())))
+        << dialogs.Notices[0].toStdString();
+}
+
 TEST_F(CollectionsWindowTest, ImportThatFailsPartWayKeepsWhatItWroteAndSaysWhere)
 {
     CopyLevels({"0101"});
