@@ -238,6 +238,15 @@ void w4::Collections::Import()
     }
 
     const int written = static_cast<int>(result.Written.size());
+    QString asideText;
+    if (!result.SnapshotsKeptAside.empty()) {
+        QStringList names;
+        for (const std::string& path : result.SnapshotsKeptAside)
+            names << QFileInfo(PathText(path)).fileName();
+        asideText = QStringLiteral("\r\n") + w4::Choose(g, "Snapshots of changed levels kept aside:",
+                                                        "Instantanés des niveaux changés gardés à part :") +
+                    QStringLiteral(" ") + names.join(QStringLiteral(", "));
+    }
     if (!result.Error.empty()) {
         window_.Dialog().Error((language == w4::LanguageFrench
                            ? QStringLiteral("L'importation s'est arrêtée au niveau %1 : %2\r\nLes %3 niveaux écrits avant "
@@ -246,7 +255,8 @@ void w4::Collections::Import()
                                             "the playlist."))
                           .arg(result.StoppedAtLevel)
                           .arg(QString::fromStdString(result.Error))
-                          .arg(written));
+                          .arg(written) +
+                      asideText);
         return;
     }
     QString summary = (language == w4::LanguageFrench
@@ -255,14 +265,7 @@ void w4::Collections::Import()
                           .arg(written)
                           .arg(result.WithSolutions)
                           .arg(SkippedLevels(collection));
-    if (!result.SnapshotsKeptAside.empty()) {
-        QStringList names;
-        for (const std::string& path : result.SnapshotsKeptAside)
-            names << QFileInfo(PathText(path)).fileName();
-        summary += QStringLiteral("\r\n") + w4::Choose(g, "Snapshots of changed levels kept aside:",
-                                                       "Instantanés des niveaux changés gardés à part :") +
-                   QStringLiteral(" ") + names.join(QStringLiteral(", "));
-    }
+    summary += asideText;
     if (result.Cancelled)
         summary += QStringLiteral("\r\n") + w4::Choose(g, "The import was cancelled; the levels written before stay.",
                                                        "L'importation a été annulée ; les niveaux déjà écrits restent.");
