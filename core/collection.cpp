@@ -1,5 +1,6 @@
 #include "core/collection.h"
 
+#include "core/bestscore.h"
 #include "core/fileio.h"
 #include "core/headertext.h"
 #include "core/usokoban.h"
@@ -424,9 +425,14 @@ int KeeperCount(const std::vector<std::string>& rows)
 
 std::string CollectionLevel::BestSolution() const
 {
+    // The solutions replayed already, so their capitals are their pushes.
+    const auto score = [](const std::string& s) {
+        return SolutionScore{static_cast<std::int64_t>(s.size()),
+                             std::count_if(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; })};
+    };
     const std::string* best = nullptr;
     for (const std::string& s : Solutions)
-        if (best == nullptr || s.size() < best->size())
+        if (best == nullptr || IsBetterScore(score(s), score(*best)))
             best = &s;
     return best != nullptr ? *best : std::string();
 }

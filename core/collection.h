@@ -49,7 +49,7 @@ struct CollectionLevel {
     int Line = 0;                         // 1-based line of the first board row
     int Number = 0;                       // 1-based position among the boards of the text
 
-    // The solution with the fewest moves (the first of equals); empty when there is none.
+    // The best solution by the best-score rule (the first of equals); empty when there is none.
     std::string BestSolution() const;
 };
 

@@ -1,14 +1,10 @@
 #include "core/completion.h"
 
-#include "core/collection.h"
-#include "core/fileio.h"
-#include "core/folders.h"
 #include "core/ufunction.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace w4 {
 
@@ -56,21 +52,6 @@ bool IsSolved(const GameState& g)
     return solved;
 }
 
-bool IsBestScore(const std::string& attempt, const std::string& stored)
-{
-    return !attempt.empty() && (stored.empty() || attempt.size() < stored.size());
-}
-
-bool SolutionSolves(const std::vector<std::string>& rows, const std::string& letters)
-{
-    std::string moves;
-    moves.reserve(letters.size());
-    for (const char c : letters)
-        if (c != '\0' && std::strchr("lurdLURD", c) != nullptr)
-            moves += c;
-    return ReplayMoves(rows, moves).Solved;
-}
-
 std::vector<std::string> StartRows(const GameState& g)
 {
     std::vector<std::string> rows;
@@ -86,18 +67,6 @@ std::vector<std::string> StartRows(const GameState& g)
         rows.push_back(std::move(row));
     }
     return rows;
-}
-
-bool StoredSolutionSolves(const GameState& g)
-{
-    return !g.StoredSolution.empty() && SolutionSolves(StartRows(g), g.StoredSolution);
-}
-
-bool BeatsStoredSolution(const GameState& g, const std::string& attempt)
-{
-    if (attempt.empty())
-        return false;
-    return IsBestScore(attempt, StoredSolutionSolves(g) ? g.StoredSolution : std::string());
 }
 
 std::string CongratulationText(const GameState& g, std::int64_t elapsedSeconds)
@@ -126,23 +95,8 @@ void CheckCompletion(GameState& g, Frontend& ui)
 
     ui.ShowNotice(CongratulationText(g, elapsed));
 
-    const std::string letters = SolutionLetters(g);
-    const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (BeatsStoredSolution(g, letters) && g.LevelIndex >= 0 && g.LevelIndex < count) {
-        const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
-        if (FileExists(level)) {
-            const std::string solution = SolutionFilePathFor(g, level);
-            const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
-                                         ChooseText(g, "Do you want to save the solution ?",
-                                                    "Voulez-vous enregistrer la solution ?") +
-                                         "\r\n(" + solution + ")";
-            // A failed write propagates to the window's error handler and the level stays.
-            if (ui.AskQuestion(question)) {
-                MakeFolderFor(g, solution);
-                WriteSolutionFile(solution, letters);
-            }
-        }
-    }
+    // A failed write propagates to the window's error handler and the level stays.
+    OfferToKeepSolution(g, ui, SolutionLetters(g));
 
     NextLevel(g, ui);
 }

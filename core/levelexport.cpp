@@ -128,26 +128,6 @@ PastedSolution CheckPastedSolution(const GameState& g, const std::string& text)
     return result;
 }
 
-bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters)
-{
-    const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (!BeatsStoredSolution(g, letters) || g.LevelIndex < 0 || g.LevelIndex >= count)
-        return false;
-    const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
-    if (!FileExists(level))
-        return false;
-    const std::string solution = SolutionFilePathFor(g, level);
-    const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
-                                 ChooseText(g, "Do you want to save the solution ?",
-                                            "Voulez-vous enregistrer la solution ?") +
-                                 "\r\n(" + solution + ")";
-    if (!ui.AskQuestion(question))
-        return false;
-    MakeFolderFor(g, solution);
-    WriteSolutionFile(solution, letters);
-    return true;
-}
-
 std::string SafeLevelFileName(int number, int digits, const std::string& title)
 {
     std::string name = std::to_string(std::max(number, 0));

@@ -43,11 +43,6 @@ struct PastedSolution {
 // Move text (plain or run-length, maybe under a "Solution" heading) replayed on record 0.
 PastedSolution CheckPastedSolution(const GameState& g, const std::string& text);
 
-// The best-score rule of a solved attempt applied to `letters`: when they beat the stored
-// solution and the level file exists, asks the BEST SCORE question and on Yes writes the
-// solution file. Returns whether it was written. A failed write throws FileError.
-bool OfferToKeepSolution(GameState& g, Frontend& ui, const std::string& letters);
-
 // --- Import ----------------------------------------------------------------------------------
 
 // "007 Title.xsb": the level's number, zero-padded to `digits`, and its title made safe for

@@ -1,5 +1,6 @@
 #include "core/levelsummary.h"
 
+#include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
@@ -74,18 +75,13 @@ LevelSummary ReadLevelSummary(const std::string& path, const GameState& rules)
     }
 
     // Only a solution that solves this level counts: an empty file, or one left from another
-    // level or an older version of this one, is no solution.
-    summary.Solved = StoredSolutionSolves(g);
+    // level or an older version of this one, is no solution. Its moves and pushes are those the
+    // best-score rule judges by.
+    const SolutionReading kept = ReadStoredSolution(g);
+    summary.Solved = kept.Solves;
     summary.AttemptInProgress = ResumableAttempt(g, path).has_value();
-    if (!summary.Solved)
-        return summary;
-    for (const char c : g.StoredSolution) {
-        switch (c) {
-        case 'L': case 'U': case 'R': case 'D': ++summary.SolutionPushes; [[fallthrough]];
-        case 'l': case 'u': case 'r': case 'd': ++summary.SolutionMoves; break;
-        default: break;
-        }
-    }
+    summary.SolutionMoves = static_cast<std::int32_t>(kept.Score.Moves);
+    summary.SolutionPushes = static_cast<std::int32_t>(kept.Score.Pushes);
     return summary;
 }
 

@@ -1,5 +1,6 @@
 #include "core/usokoban.h"
 
+#include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 
@@ -154,9 +155,9 @@ void ReadSolutionFile(GameState& g, const std::string& levelPath)
     const std::string solutionPath = FindSolutionFile(g, levelPath);
     if (solutionPath.empty())
         return;
-    const std::vector<std::string> lines = ReadTextLines(solutionPath);
-    if (!lines.empty())
-        g.StoredSolution = lines.front();
+    // Read as every check of a kept solution reads it: a solution wrapped over lines, or written
+    // with blanks or run-length counts, becomes the plain letters the film plays.
+    g.StoredSolution = StoredSolutionText(ReadTextLines(solutionPath));
 }
 
 std::string RefusedSolutionText(const GameState& g, const std::string& levelPath)

@@ -27,7 +27,9 @@ std::vector<std::string> HeaderLines(const LevelHeaderFields& header);
 std::string SolutionFilePath(const std::string& levelPath);
 // Whether a level at this path has a solution file: its extension is ".xsb" in any case.
 bool KeepsSolutionFile(const std::string& levelPath);
-// Sets StoredSolution from the first line of the solution file of an existing ".xsb" file.
+// Sets StoredSolution from the solution file of an existing ".xsb" file, read by
+// StoredSolutionText (core/bestscore.h): its first line, and the lines a wrapped solution
+// carries on over, as plain letters.
 void ReadSolutionFile(GameState& g, const std::string& levelPath);
 // The message naming the level's solution file when it is larger than MaxTextFileBytes, so that
 // ReadSolutionFile refused it whole; empty otherwise.

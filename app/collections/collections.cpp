@@ -6,6 +6,7 @@
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
 
+#include "core/bestscore.h"
 #include "core/collection.h"
 #include "core/fileio.h"
 #include "core/folders.h"

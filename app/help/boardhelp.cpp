@@ -12,6 +12,7 @@
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
+#include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
@@ -686,7 +687,6 @@ void w4::BoardHelp::Solve()
                 // by the best-score rule.
                 const std::string full = before + r.moves;
                 const w4::GameState file = LevelFromFile(game_);
-                const std::string& path = start.File;
                 const bool fromFileStart =
                     file.LevelWidth == start.Width && file.LevelHeight == start.Height && !file.SnapshotHistory.empty() &&
                     file.SnapshotHistory.front().Board == attemptStart;
@@ -699,16 +699,8 @@ void w4::BoardHelp::Solve()
                     offer += w4::Choose(game_, "\r\n(The level's unsaved changes will be lost.)",
                                         "\r\n(Les modifications non enregistrées du niveau seront perdues.)");
                 const bool watch = window_.Dialog().Question(offer);
-                if (fromFileStart && w4::FileExists(path) && w4::BeatsStoredSolution(file, full)) {
-                    const std::string solutionPath = w4::SolutionFilePathFor(game_, path);
-                    if (window_.Dialog().Question(w4::WithPath(
-                            w4::Choose(game_, "BEST SCORE !!!\r\n\r\nDo you want to save the solution ?",
-                                       "MEILLEUR SCORE !!!\r\n\r\nVoulez-vous enregistrer la solution ?"),
-                            QString::fromStdString(solutionPath)))) {
-                        w4::MakeFolderFor(game_, solutionPath);
-                        w4::WriteSolutionFile(solutionPath, full);
-                    }
-                }
+                if (fromFileStart)
+                    w4::OfferToKeepSolution(file, window_.Screen(), full);
                 if (!watch)
                     return;
                 window_.SetGameMode(w4::ModeSolution);

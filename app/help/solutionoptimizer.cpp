@@ -4,6 +4,7 @@
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
+#include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
@@ -88,7 +89,11 @@ void SolutionOptimizer::Start()
         return;
     }
     const std::vector<std::string> rows = BoardRows(file.SnapshotHistory.front().Board, file.LevelWidth, file.LevelHeight);
-    const std::string stored = file.StoredSolution;
+    // The stored solution as every check reads it (blanks, lines, run-length, lower-case pushes);
+    // one that does not solve the level is no start, and the player is told it was broken.
+    const SolutionReading kept = ReadStoredSolution(file);
+    const std::string stored = kept.Letters;
+    const bool broken = !file.StoredSolution.empty() && !kept.Solves;
     const std::string path = game_.Playlist[static_cast<std::size_t>(game_.LevelIndex)];
     const int levelIndex = game_.LevelIndex;
     const int threads = w4::solver::DefaultThreads();
@@ -130,7 +135,7 @@ void SolutionOptimizer::Start()
             };
             found->optimized = solver::Optimize(rows, start, options);
         },
-        [this, path, levelIndex, rows, found] {
+        [this, path, levelIndex, rows, broken, found] {
             progressTimer_->stop();
             if (progress_) {
                 progress_->hide();
@@ -141,14 +146,19 @@ void SolutionOptimizer::Start()
             if (game_.LevelIndex != levelIndex || game_.Playlist.empty() ||
                 game_.Playlist[static_cast<std::size_t>(levelIndex)] != path)
                 return;
-            window_.Guarded([this, &path, &rows, &found] {
+            window_.Guarded([this, &rows, broken, &found] {
                 Dialogs& dialogs = window_.Dialog();
                 if (found->solvedFirst && found->solve.outcome != solver::Outcome::Solved) {
                     if (found->solve.outcome != solver::Outcome::Cancelled)
-                        dialogs.Notice(Choose(game_, "This level has no solution to optimize: none is stored, and "
-                                                     "the solver found none (%1).",
-                                              "Ce niveau n'a pas de solution à optimiser : aucune n'est "
-                                              "enregistrée, et le solveur n'en a pas trouvé (%1).")
+                        dialogs.Notice((broken ? Choose(game_, "This level has no solution to optimize: the stored one "
+                                                               "does not solve it, and the solver found none (%1).",
+                                                        "Ce niveau n'a pas de solution à optimiser : celle qui est "
+                                                        "enregistrée ne le résout pas, et le solveur n'en a pas "
+                                                        "trouvé (%1).")
+                                               : Choose(game_, "This level has no solution to optimize: none is stored, "
+                                                               "and the solver found none (%1).",
+                                                        "Ce niveau n'a pas de solution à optimiser : aucune n'est "
+                                                        "enregistrée, et le solveur n'en a pas trouvé (%1)."))
                                            .arg(QString::fromUtf8(solver::OutcomeName(found->solve.outcome))));
                     return;
                 }
@@ -168,7 +178,11 @@ void SolutionOptimizer::Start()
                                  "Aucune solution plus courte trouvée : %1 mouvements, %2 poussées (avant : %3 "
                                  "mouvements, %4 poussées).");
                 text = text.arg(r.moves.size()).arg(r.pushes).arg(r.movesBefore).arg(r.pushesBefore);
-                if (found->solvedFirst)
+                if (found->solvedFirst && broken)
+                    text += Choose(game_, "\r\nThe stored solution does not solve the level: the solver's was the start.",
+                                   "\r\nLa solution enregistrée ne résout pas le niveau : celle du solveur a servi de "
+                                   "départ.");
+                else if (found->solvedFirst)
                     text += Choose(game_, "\r\nThe level had no stored solution: the solver's was the start.",
                                    "\r\nLe niveau n'avait pas de solution enregistrée : celle du solveur a servi de "
                                    "départ.");
@@ -181,15 +195,8 @@ void SolutionOptimizer::Start()
                 const GameState now = LevelAsSaved(game_);
                 const bool sameLevel = !now.SnapshotHistory.empty() &&
                     BoardRows(now.SnapshotHistory.front().Board, now.LevelWidth, now.LevelHeight) == rows;
-                if (sameLevel && FileExists(path) && IsBestScore(r.moves, now.StoredSolution)) {
-                    const std::string solutionPath = SolutionFilePathFor(game_, path);
-                    if (dialogs.Question(WithPath(Choose(game_, "BEST SCORE !!!\r\n\r\nDo you want to save the solution ?",
-                                                         "MEILLEUR SCORE !!!\r\n\r\nVoulez-vous enregistrer la solution ?"),
-                                                  QString::fromStdString(solutionPath)))) {
-                        MakeFolderFor(game_, solutionPath);
-                        WriteSolutionFile(solutionPath, r.moves);
-                    }
-                }
+                if (sameLevel)
+                    OfferToKeepSolution(now, window_.Screen(), r.moves);
                 if (watch)
                     showFilm_(r.moves);
             });

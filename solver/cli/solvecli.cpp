@@ -1,5 +1,6 @@
 #include "solver/cli/solvecli.h"
 
+#include "core/bestscore.h"
 #include "core/collection.h"
 #include "core/completion.h"
 #include "core/fileio.h"
@@ -358,12 +359,12 @@ WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& resul
         return WriteDecision::NotSolved;
     if (level.solutionPath.empty())
         return WriteDecision::NoSolutionFile;
-    // A stored solution that does not solve the level (a stale or damaged file) counts as none.
-    const bool storedSolves = SolutionSolves(level.rows, level.storedSolution);
-    if (!IsBestScore(result.moves, storedSolves ? level.storedSolution : std::string()))
-        return WriteDecision::StoredIsBetter;
     if (!ReplaysToSolved(level.rows, result.moves))
         return WriteDecision::DoesNotReplay;
+    // The game's own rule: a stored solution that does not solve the level (a stale or damaged
+    // file) counts as none.
+    if (!JudgeSolution(level.rows, level.storedSolution, result.moves).Replaces)
+        return WriteDecision::StoredIsBetter;
     return WriteDecision::Write;
 }
 
@@ -383,7 +384,8 @@ WriteReport WriteIfBetter(const LevelToSolve& level, const solver::Result& resul
                                                : "not written: only .xsb levels keep a solution file";
         return report;
     case WriteDecision::StoredIsBetter:
-        report.text = "stored solution kept (" + std::to_string(now.storedSolution.size()) + " moves)";
+        report.text = "stored solution kept (" +
+                      std::to_string(ReadSolution(now.rows, now.storedSolution).Score.Moves) + " moves)";
         return report;
     case WriteDecision::DoesNotReplay:
         report.failed = true;
@@ -436,9 +438,10 @@ Optimized OptimizeLevel(const LevelToSolve& level, const solver::Options& solveO
     Optimized optimized;
     if (!level.problem.empty())
         return optimized;
-    std::string start = level.storedSolution;
-    // A stored solution that does not solve the level (edited by hand, or for another board) is
-    // not a starting point: the solver's own is.
+    // The stored solution as the game reads it, pushes in capitals whatever the case written. One
+    // that does not solve the level (edited by hand, or for another board) is not a starting
+    // point: the solver's own is.
+    std::string start = ReadSolution(level.rows, level.storedSolution).Letters;
     if (start.empty() || !ReplaysToSolved(level.rows, start)) {
         optimized.solvedFirst = true;
         optimized.solve = solver::Solve(level.rows, solveOptions);

@@ -37,7 +37,7 @@ struct LevelToSolve {
     std::string problem;            // set when the file could not be read at all
     std::vector<std::string> rows;  // the board as the game plays it
     std::string solutionPath;       // where its solution is written; empty when it keeps none
-    std::string storedSolution;     // the stored solution's letters, empty when there is none
+    std::string storedSolution;     // the stored solution as the game reads it, empty when there is none
     int collectionNumber = 0;       // its place among the boards of a collection file; 0 for a level file
 };
 
@@ -56,7 +56,7 @@ enum class WriteDecision {
     Write,            // solved, and better than the stored solution (or none is stored)
     NotSolved,        // nothing to write
     NoSolutionFile,   // the level's file keeps no solution file (not ".xsb")
-    StoredIsBetter,   // the stored solution has as few moves or fewer
+    StoredIsBetter,   // the stored solution solves the level and is as good or better (moves, then pushes)
     DoesNotReplay,    // the letters do not solve the level: never stored
 };
 WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& result);

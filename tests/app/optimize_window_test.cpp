@@ -101,6 +101,38 @@ TEST_F(OptimizeWindowTest, ALevelWithoutASolutionIsSolvedFirstAndTheFilmPlaysThe
     EXPECT_TRUE(w4::IsSolved(G()));
 }
 
+// A stored solution that does not solve the level is said to be broken, not missing; the level is
+// solved first and the result offered, as a broken solution always loses. One in groups with its
+// pushes in lower case is read as the game reads it and is the start.
+TEST_F(OptimizeWindowTest, ABrokenStoredSolutionIsNamedSolvedFirstAndReplaced)
+{
+    StartLevel("RR");
+    dialogs.Answers = {false, true};   // do not watch; keep it
+    window->MNUToolsOptimizeSolutionClick();
+    WaitForHelp();
+    ASSERT_EQ(dialogs.Questions.size(), 2) << dialogs.Questions.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_NE(dialogs.Questions[0].indexOf(
+                  QStringLiteral("The stored solution does not solve the level: the solver's was the start.")),
+              -1)
+        << dialogs.Questions[0].toStdString();
+    EXPECT_EQ(dialogs.Questions[0].indexOf(QStringLiteral("had no stored solution")), -1);
+    EXPECT_TRUE(dialogs.Questions[1].startsWith(QStringLiteral("BEST SCORE !!!")));
+    EXPECT_EQ(ReadAll(SolutionPath()), "RRR\r\n");
+
+    WriteAll(SolutionPath(), "udr udr\r\nlr r\r\n");
+    dialogs.Questions.clear();
+    dialogs.Answers = {false, false};
+    window->MNUToolsOptimizeSolutionClick();
+    WaitForHelp();
+    ASSERT_EQ(dialogs.Questions.size(), 2);
+    EXPECT_EQ(dialogs.Questions[0].indexOf(QStringLiteral("the solver's was the start")), -1)
+        << dialogs.Questions[0].toStdString();
+    EXPECT_TRUE(dialogs.Questions[0].startsWith(
+        QStringLiteral("Shorter solution found: 3 moves, 3 pushes (before: 9 moves, 3 pushes).")))
+        << dialogs.Questions[0].toStdString();
+    EXPECT_EQ(ReadAll(SolutionPath()), "udr udr\r\nlr r\r\n");
+}
+
 TEST_F(OptimizeWindowTest, TheEditorCheckFollowsEveryChangeAndDropsAnOlderBoardsVerdict)
 {
     StartLevel({}, w4::ModeEditor);

@@ -41,20 +41,6 @@ TEST(FormatElapsed, MinutesAreNotWrappedIntoHours)
         EXPECT_EQ(FormatElapsed(c.Seconds), c.Text) << c.Seconds;
 }
 
-TEST(IsBestScore, FewerMovesThanTheStoredSolutionOrNoneStored)
-{
-    const struct {
-        const char* Attempt;
-        const char* Stored;
-        bool Best;
-    } cases[] = {
-        {"", "", false},      {"", "rr", false},     {"r", "", true},
-        {"rR", "rrR", true},  {"rrR", "rrR", false}, {"rrRr", "rrR", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsBestScore(c.Attempt, c.Stored), c.Best) << c.Attempt << " vs " << c.Stored;
-}
-
 TEST(Census, CountsTheShownSnapshotInsideTheLevel)
 {
     TempFolder folder;

@@ -194,6 +194,28 @@ TEST_F(SolveCommand, WriteReplacesOnlyAStoredSolutionWithMoreMoves)
     EXPECT_NE(run.lines[2].find("; written to " + Path("wrong.XHT")), std::string::npos) << run.lines[2];
 }
 
+// The stored solution is read as the game reads it: blanks between groups, run-length counts and
+// lines are no moves. Microban 5's fewest moves (25, and 8 pushes, none fewer with them), written in
+// groups, hold 31 characters: no solution the solver finds replaces them.
+TEST_F(SolveCommand, WriteKeepsAStoredSolutionAsThePlayerWroteIt)
+{
+    std::ifstream shipped(std::string(W4_SOURCE_DIR) + "/levels/0105.xsb", std::ios::binary);
+    std::ostringstream text;
+    text << shipped.rdbuf();
+    ASSERT_FALSE(text.str().empty());
+    const std::string spaced = Put("spaced.xsb", text.str());
+    Put("spaced.XHT", "LuRl lDrd Rdrr uuLL dlUd dllu R\r\n");
+    const std::string counted = Put("counted.xsb", text.str());
+    Put("counted.XHT", "LuR2lDrdRd\r\n2r2u2LdlU2d2luR\r\n");
+
+    const Run run = Solve({"--write", spaced, counted});
+    ASSERT_EQ(run.lines.size(), 3u) << run.out;
+    EXPECT_NE(run.lines[0].find("; stored solution kept (25 moves)"), std::string::npos) << run.lines[0];
+    EXPECT_NE(run.lines[1].find("; stored solution kept (25 moves)"), std::string::npos) << run.lines[1];
+    EXPECT_EQ(Contents(Path("spaced.XHT")), "LuRl lDrd Rdrr uuLL dlUd dllu R\r\n");
+    EXPECT_EQ(Contents(Path("counted.XHT")), "LuR2lDrdRd\r\n2r2u2LdlU2d2luR\r\n");
+}
+
 TEST_F(SolveCommand, NothingIsWrittenForAnUnsolvedLevelOrWithoutTheOption)
 {
     const std::string lost = Put("lost.xsb", Lost);
@@ -391,7 +413,18 @@ TEST_F(SolveCommand, OptimizeShortensTheStoredSolutionAndPrintsBeforeAndAfter)
     EXPECT_NE(error.find("--optimize takes moves or pushes"), std::string::npos) << error;
 }
 
-// --write keeps the optimizer's solution by the game's rule, strictly fewer moves, whatever the
+// A stored solution in groups with its pushes in lower case is still the optimizer's start.
+TEST_F(SolveCommand, OptimizeStartsFromTheStoredSolutionAsTheGameReadsIt)
+{
+    const std::string level = Put("a.xsb", "#######\n#     #\n#@$  .#\n#     #\n#######\n");
+    Put("a.XHT", "udr udr\r\nlr r\r\n");
+    const Run run = Solve({"--optimize", "moves", level});
+    ASSERT_EQ(run.lines.size(), 2u) << run.out;
+    EXPECT_EQ(run.lines[0].rfind(level + ": improved, 9 -> 3 moves, 3 -> 3 pushes, from the stored solution, ", 0), 0u)
+        << run.lines[0];
+}
+
+// --write keeps the optimizer's solution by the game's rule, fewer moves then pushes, whatever the
 // measure it was shortened by; a level without a solution is solved first.
 TEST_F(SolveCommand, OptimizeWritesOnlyByTheBestScoreRule)
 {
