@@ -93,9 +93,11 @@ TEST_F(ReplayWindowTest, EveryLetterIsOneMoveAndTheCaseOfALetterDoesNotMatter)
     }
 }
 
-TEST_F(ReplayWindowTest, DigitsAndBlanksUseATickWithoutMoving)
+// A text that is not move text stays as written (run-length counts are spelt out when the file
+// is read): its other characters and blanks use a tick each.
+TEST_F(ReplayWindowTest, OtherCharactersAndBlanksUseATickWithoutMoving)
 {
-    StartFilm(Yard, "l3 lU");
+    StartFilm(Yard, "l# lU");
     window->BTNFilmPlay->click();
     const int expectedMoves[] = {1, 1, 1, 2};
     for (int tick = 0; tick < 4; ++tick) {
@@ -103,7 +105,7 @@ TEST_F(ReplayWindowTest, DigitsAndBlanksUseATickWithoutMoving)
         EXPECT_EQ(G().FilmPosition, tick + 1);
         EXPECT_EQ(G().HistoryIndex, expectedMoves[tick]) << "tick " << tick + 1;
     }
-    EXPECT_EQ(Letters(), "ll") << "a digit is no repeat count";
+    EXPECT_EQ(Letters(), "ll") << "a '#' is no move";
 }
 
 TEST_F(ReplayWindowTest, StopKeepsThePlaceAndPlayGoesOnFromIt)
