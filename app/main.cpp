@@ -3,12 +3,14 @@
 #include "app/desktop/fontwarmup.h"
 #include "app/desktop/quickstyle.h"
 #include "app/desktop/singleinstance.h"
+#include "app/snapshots/endsignals.h"
 #include "app/window/dialogs.h"
 #include "app/window/fmain.h"
 #include "app/window/startuptrace.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSessionManager>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -54,6 +56,12 @@ int main(int argc, char** argv)
     // Direct connections: a later start gets its answer only once the level is loaded and drawn.
     QObject::connect(&instance, &w4::SingleInstance::fileHandedOver, &window, &TFRMMain::ReceiveHandedOverArgument);
     QObject::connect(&instance, &w4::SingleInstance::raiseRequested, &window, [&window] { w4::BringToFront(&window); });
+    // Ending without the quit question still keeps the attempt in progress (the settings are
+    // written only on a confirmed quit).
+    w4::WatchEndSignals(&window, [&window](int) { window.EndAtOnce(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.KeepAttemptInProgress(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.KeepAttemptInProgress(); });
     window.show();
     // An installed copy with no home to keep its files in says so rather than fail at the first write.
     if (!folders.Missing.empty())

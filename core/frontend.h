@@ -26,9 +26,11 @@ public:
 
     virtual void StopReplayTimer() = 0;
 
-    // A load is about to replace the attempt on the board (GameState::AttemptLevel still names
-    // its level); the window keeps it if it would be lost. Nothing here by default.
-    virtual void AttemptEnding() {}
+    // The attempt on the board is about to be left (GameState::AttemptLevel still names its
+    // level): the window keeps it if it would be lost. When it cannot be kept the window says why
+    // and, when `mayStay`, asks whether to go on and lose it. False only when the player chose to
+    // stay: the command then changes nothing. Going on by default.
+    virtual bool AttemptEnding(bool /*mayStay*/) { return true; }
 
     // Modal Yes/No question (true only for Yes) and modal notice with OK. Texts are UTF-8.
     virtual bool AskQuestion(const std::string& text) = 0;

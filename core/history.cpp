@@ -56,6 +56,9 @@ void ScrollHistoryTo(GameState& g, Frontend& ui, int position)
 
 void RetryLevel(GameState& g, Frontend& ui)
 {
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }

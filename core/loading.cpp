@@ -10,9 +10,29 @@
 
 namespace w4 {
 
+AttemptLeave::AttemptLeave(GameState& g, Frontend& ui)
+    : g_(g)
+{
+    if (g.AttemptSettled)
+        return;
+    going_ = ui.AttemptEnding(true);
+    settled_ = going_;
+    g.AttemptSettled = going_;
+}
+
+AttemptLeave::~AttemptLeave()
+{
+    if (settled_)
+        g_.AttemptSettled = false;
+}
+
 void LoadLevel(GameState& g, Frontend& ui)
 {
-    ui.AttemptEnding();
+    // A command that could still stay asked before it changed anything; any other load keeps the
+    // attempt as well as it can.
+    if (!g.AttemptSettled)
+        ui.AttemptEnding(false);
+    g.AttemptSettled = false;
     g.LevelInPlay = true;
     g.StoredSolution.clear();
     g.FilmPosition = 0;

@@ -744,10 +744,8 @@ bool KeepAttempt(GameState& g)
 
 bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
 {
-    ui.AttemptEnding();
-    // Offered above: the load has nothing left to keep.
-    SnapshotList().swap(g.SnapshotHistory);
-    g.HistoryLength = 0;
+    // A command that may still stay settles the attempt first (AttemptLeave); the load keeps it
+    // otherwise.
     LoadLevel(g, ui);
     SnapshotList& history = g.SnapshotHistory;
     history.reserve(s.Letters.size() + 1);

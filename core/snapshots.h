@@ -157,7 +157,7 @@ bool AttemptWouldBeLost(const GameState& g);
 // Throws FileError.
 bool KeepAttempt(GameState& g);
 
-// Offers the attempt shown to the frontend (AttemptEnding), reloads the level and puts the
+// Reloads the level (which keeps the attempt shown, see LoadLevel) and puts the
 // snapshot on the board as undo would leave it: the history up to the position, the undone moves
 // after it. Moves the board refuses end the letters there; false
 // (the level freshly loaded) when the position itself cannot be reached.

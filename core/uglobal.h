@@ -61,6 +61,9 @@ struct GameState {
     // belongs to them even once the playlist position or the mode has moved on.
     std::string AttemptLevel;
     std::int32_t AttemptMode = 0;
+    // A command has dealt with the attempt (kept it, or the player let it go) and is about to
+    // leave it: its loads do not ask again. See AttemptLeave (core/loading.h).
+    bool AttemptSettled = false;
 
     // Census, recomputed after every move and every full redraw.
     std::int32_t BoxesOnTargets = 0;

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 namespace w4 {
 
@@ -94,6 +95,9 @@ void FirstLevel(GameState& g, Frontend& ui)
 {
     if (g.Playlist.empty() || g.LevelIndex <= 0)
         return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     g.LevelIndex = 0;
     LoadAndRedraw(g, ui);
 }
@@ -101,6 +105,9 @@ void FirstLevel(GameState& g, Frontend& ui)
 void PriorLevel(GameState& g, Frontend& ui)
 {
     if (g.Playlist.empty() || g.LevelIndex <= 0)
+        return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
         return;
     --g.LevelIndex;
     LoadAndRedraw(g, ui);
@@ -110,6 +117,9 @@ void NextLevel(GameState& g, Frontend& ui)
 {
     if (g.Playlist.empty() || g.LevelIndex >= Count(g) - 1)
         return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     ++g.LevelIndex;
     LoadAndRedraw(g, ui);
 }
@@ -118,6 +128,9 @@ void LastLevel(GameState& g, Frontend& ui)
 {
     if (g.Playlist.empty() || g.LevelIndex >= Count(g) - 1)
         return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     g.LevelIndex = Count(g) - 1;
     LoadAndRedraw(g, ui);
 }
@@ -125,6 +138,9 @@ void LastLevel(GameState& g, Frontend& ui)
 void GoToLevel(GameState& g, Frontend& ui, std::int32_t index)
 {
     if (g.Playlist.empty() || index < 0 || index >= Count(g) || index == g.LevelIndex)
+        return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
         return;
     g.LevelIndex = index;
     LoadAndRedraw(g, ui);
@@ -135,10 +151,16 @@ void OpenLevelFiles(GameState& g, Frontend& ui, const std::vector<std::string>& 
     if (files.empty())
         return;   // the dialog was cancelled
     const std::int32_t oldCount = Count(g);
-    g.Playlist.insert(g.Playlist.end(), files.begin(), files.end());
     // Several Opens in quick succession (a file manager handing over files one by one) should
     // not flip through the levels: only one at least two whole seconds after the last shows.
     const auto since = std::chrono::duration_cast<std::chrono::seconds>(g.Now() - g.LastOpenTime).count();
+    std::optional<AttemptLeave> leave;
+    if (since > 1) {
+        leave.emplace(g, ui);
+        if (!*leave)
+            return;   // the player stays with the attempt: nothing opened
+    }
+    g.Playlist.insert(g.Playlist.end(), files.begin(), files.end());
     if (since > 1) {
         g.LevelIndex = oldCount;
         LoadAndRedraw(g, ui);
@@ -172,6 +194,9 @@ void CloseLevel(GameState& g, Frontend& ui)
 {
     if (g.Playlist.empty())
         return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     if (g.LevelIndex >= 0 && g.LevelIndex < Count(g))
         g.Playlist.erase(g.Playlist.begin() + g.LevelIndex);
     if (g.LevelIndex >= Count(g))
@@ -184,6 +209,9 @@ void EmptyPlaylist(GameState& g, Frontend& ui)
     if (!ui.AskQuestion(ChooseText(g, "Do you really want to empty playlist ?",
                                    "Voulez-vous réellement vider la playlist")))
         return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     g.Playlist.clear();
     g.LevelIndex = 0;
     LoadAndRedraw(g, ui);
@@ -193,6 +221,9 @@ void DefaultPlaylist(GameState& g, Frontend& ui)
 {
     if (!ui.AskQuestion(ChooseText(g, "Do you really want to reload default playlist ?",
                                    "Voulez-vous réellement recharger les niveaux par défaut")))
+        return;
+    const AttemptLeave leave(g, ui);
+    if (!leave)
         return;
     g.Playlist.clear();
     g.LevelIndex = 0;

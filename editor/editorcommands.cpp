@@ -100,6 +100,9 @@ void WriteNewLevelFile(const std::string& path)
 
 void CreateNewLevel(GameState& g, Frontend& ui, const std::string& path)
 {
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     WriteNewLevelFile(path);
     g.LevelIndex = static_cast<std::int32_t>(g.Playlist.size());
     g.Playlist.push_back(path);

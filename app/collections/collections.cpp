@@ -127,15 +127,6 @@ w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QStri
     return *result;
 }
 
-// Whether the shown level (the editor's drawing) is the one its file holds.
-bool SameLevel(const w4::GameState& shown, const w4::GameState& saved)
-{
-    return shown.LevelWidth == saved.LevelWidth && shown.LevelHeight == saved.LevelHeight &&
-           shown.LevelHeader == saved.LevelHeader && !shown.SnapshotHistory.empty() &&
-           !saved.SnapshotHistory.empty() &&
-           shown.SnapshotHistory.front().Board == saved.SnapshotHistory.front().Board;
-}
-
 } // namespace
 
 void w4::Collections::Import()
@@ -224,6 +215,10 @@ void w4::Collections::Import()
             return;
     }
 
+    // The attempt on the board is kept (or let go) before anything is written.
+    const w4::AttemptLeave leave(g, window_.Screen());
+    if (!leave)
+        return;
     const w4::ImportResult result =
         RunImport(window_.Window(), w4::Choose(g, "Importing the levels…", "Importation des niveaux…"),
                   w4::Choose(g, "Cancel", "Annuler"), collection, plan);
@@ -318,6 +313,9 @@ void w4::Collections::PasteLevel()
     const QString path = window_.Dialog().SaveFile(window_.SaveFolderText(), LevelFilter, QStringLiteral("xsb"));
     if (path.isEmpty())
         return;
+    const w4::AttemptLeave leave(g, window_.Screen());
+    if (!leave)
+        return;
     const w4::CollectionLevel& level = collection.Levels.front();
     const std::string file = PathBytes(path);
     w4::WriteLevelFile(w4::LevelState(level.Rows, level.Header), file);
@@ -347,14 +345,13 @@ void w4::Collections::PasteSolution()
         return;
     // A solution is kept for the level its file holds, whatever is shown (a film, the editor's
     // unsaved drawing): the letters are checked against that.
-    w4::GameState saved = w4::LevelAsSaved(g);
-    if (g.GameMode == w4::ModeEditor && !SameLevel(g, saved) &&
-        !window_.Dialog().Question(w4::Choose(
-            g, "The level has unsaved changes. The solution is checked against the saved level, and showing it "
-               "in Solution mode drops the changes.\r\n\r\nDo you want to go on ?",
-            "Le niveau a des modifications non enregistrées. La solution est vérifiée sur le niveau enregistré, "
-            "et la montrer en mode Solution abandonne les modifications.\r\n\r\nVoulez-vous continuer ?")))
+    if (!w4::MayDropUnsavedDrawing(
+            window_, w4::Choose(g, "The solution is checked against the saved level, and showing it in Solution mode "
+                                   "drops the changes.",
+                                "La solution est vérifiée sur le niveau enregistré, et la montrer en mode Solution "
+                                "abandonne les modifications.")))
         return;
+    w4::GameState saved = w4::LevelAsSaved(g);
     const w4::PastedSolution pasted = w4::CheckPastedSolution(saved, QGuiApplication::clipboard()->text().toStdString());
     const bool french = g.LanguageNumber == w4::LanguageFrench;
     if (pasted.NotMoves) {
@@ -373,6 +370,9 @@ void w4::Collections::PasteSolution()
                            .arg(pasted.Letters.size()));
         return;
     }
+    const w4::AttemptLeave leave(g, window_.Screen());
+    if (!leave)
+        return;
     w4::OfferToKeepSolution(saved, window_.Screen(), pasted.Letters);
     // Shown in Solution mode; the reload reads the stored solution, which is the pasted one only
     // when it was kept. Otherwise the pasted one is a film of its own.

@@ -73,30 +73,55 @@ void AppendDroppedFiles(GameState& g, const std::vector<std::string>& paths)
     g.LevelIndex = std::min(g.LevelIndex, LastIndex(g));
 }
 
+// Files handed over by a later start join the playlist in any case; the level shown changes only
+// when the attempt on the board may be left.
 void ReceiveHandedOverFile(GameState& g, Frontend& ui, const std::string& path)
 {
+    const AttemptLeave leave(g, ui);
+    const std::int32_t shown = g.LevelIndex;
     AppendHandedOverFile(g, path);
+    if (!leave) {
+        g.LevelIndex = shown;
+        return;
+    }
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }
 
 void ShowHeldBackFile(GameState& g, Frontend& ui, const std::string& path)
 {
+    const AttemptLeave leave(g, ui);
+    const std::int32_t shown = g.LevelIndex;
     MakeHeldBackFileCurrent(g, path);
+    if (!leave) {
+        g.LevelIndex = shown;
+        return;
+    }
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }
 
 void ReceiveCommandLineFiles(GameState& g, Frontend& ui, const std::vector<std::string>& arguments)
 {
-    if (!AppendCommandLineFiles(g, arguments))
+    if (arguments.empty())
         return;
+    const AttemptLeave leave(g, ui);
+    const std::int32_t shown = g.LevelIndex;
+    AppendCommandLineFiles(g, arguments);
+    if (!leave) {
+        g.LevelIndex = shown;
+        return;
+    }
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }
 
 void ReceiveDroppedFiles(GameState& g, Frontend& ui, const std::vector<std::string>& paths)
 {
+    // Dropped here and now, like File > Open: staying takes none of them.
+    const AttemptLeave leave(g, ui);
+    if (!leave)
+        return;
     AppendDroppedFiles(g, paths);
     LoadLevel(g, ui);
     RedrawBoard(g, ui);

@@ -259,6 +259,9 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
     // An optimized solution's film plays from the level's start as its file holds it, like a
     // solution the solver found.
     optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
+        if (!w4::MayDropUnsavedDrawing(window_, w4::Choose(game_, "Showing the solution in Solution mode drops the changes.",
+                                                           "La montrer en mode Solution abandonne les modifications.")))
+            return;
         const w4::GameState file = LevelFromFile(game_);
         if (file.SnapshotHistory.empty())
             return;
@@ -268,8 +271,9 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
         film.Height = file.LevelHeight;
         film.Start = file.SnapshotHistory.front().Board;
         film.Letters = letters;
+        if (!window_.SetGameMode(w4::ModeSolution))
+            return;
         parts_->SolvedFilm = film;
-        window_.SetGameMode(w4::ModeSolution);
         ShowSolvedFilm(window_, *parts_);
         window_.PlayFilm();
     });
@@ -701,9 +705,8 @@ void w4::BoardHelp::Solve()
                 const bool watch = window_.Dialog().Question(offer);
                 if (fromFileStart)
                     w4::OfferToKeepSolution(file, window_.Screen(), full);
-                if (!watch)
+                if (!watch || !window_.SetGameMode(w4::ModeSolution))
                     return;
-                window_.SetGameMode(w4::ModeSolution);
                 // A film of its own, never the level's start or stored solution: from the file's
                 // start through the attempt so far when it began there, else on the drawn board.
                 parts_->SolvedFilm.reset();

@@ -4,7 +4,11 @@
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
+#include "core/loading.h"
 #include "core/snapshots.h"
+
+#include <QTimer>
+#include <QWidget>
 
 namespace w4 {
 
@@ -51,7 +55,10 @@ void Snapshots::ResumeAttempt()
 {
     GameState& g = window_.State();
     const std::string level = SnapshotLevelPath(g);
-    const std::optional<Snapshot> attempt = level.empty() ? std::nullopt : ResumableAttempt(g, level);
+    std::optional<Snapshot> attempt = level.empty() ? std::nullopt : ResumableAttempt(g, level);
+    // An attempt recovered at start that could not be kept as a snapshot is still this run's.
+    if (recovered_ && !level.empty() && recovered_->Level == level && (!attempt || attempt->Date <= recovered_->Attempt.Date))
+        attempt = recovered_->Attempt;
     if (!attempt) {
         if (const std::string problem = level.empty() ? std::string() : SnapshotFileProblem(g, level); !problem.empty()) {
             window_.Dialog().Notice(QString::fromStdString(problem));
@@ -63,28 +70,102 @@ void Snapshots::ResumeAttempt()
     Restore(*attempt);
 }
 
-void Snapshots::KeepAttempt(bool reportErrors)
+bool Snapshots::KeepAttempt(const QString& question)
 {
-    if (!reportErrors) {
-        w4::KeepAttempt(window_.State());
-        return;
-    }
     try {
         w4::KeepAttempt(window_.State());
     } catch (const std::exception& e) {
         window_.Dialog().Error(QString::fromUtf8(e.what()));
+        if (question.isEmpty())
+            return true;   // lost all the same; the recovery file still holds it
+        if (!window_.Dialog().Question(question))
+            return false;
     }
+    ForgetInProgress();
+    return true;
 }
 
 void Snapshots::Restore(const Snapshot& s)
 {
     GameState& g = window_.State();
-    // The mode switch reloads the level; restoring then offers the attempt it replaces.
-    if (g.GameMode != ModePlay)
-        window_.SetGameMode(ModePlay);
+    if (!MayDropUnsavedDrawing(window_, Choose(g, "Restoring the position plays the level as its file holds it and drops the changes.",
+                                               "Rétablir la position joue le niveau tel que son fichier le contient et "
+                                               "abandonne les modifications.")))
+        return;
+    const AttemptLeave leave(g, window_.Screen());
+    if (!leave)
+        return;
+    // The mode switch reloads the level first.
+    if (g.GameMode != ModePlay && !window_.SetGameMode(ModePlay))
+        return;
     if (!RestoreSnapshot(g, window_.Screen(), s))
         window_.Dialog().Notice(Choose(g, "This snapshot does not fit the level any more: the level has changed since.",
                                        "Cet instantané ne correspond plus au niveau : le niveau a changé depuis."));
+}
+
+// --- The attempt in progress on disk ------------------------------------------------------------
+
+void Snapshots::AttemptChanged()
+{
+    if (autosave_ == nullptr) {
+        autosave_ = new QTimer(window_.Window());
+        autosave_->setSingleShot(true);
+        autosave_->setInterval(AutosaveDelay);
+        QObject::connect(autosave_, &QTimer::timeout, window_.Window(), [this] { KeepInProgress(); });
+    }
+    // Not restarted by later changes: a player who never pauses is still written once a delay.
+    if (!autosave_->isActive())
+        autosave_->start();
+}
+
+void Snapshots::KeepInProgress()
+{
+    GameState& g = window_.State();
+    if (g.AttemptSettled)
+        return;   // a command is leaving it and has dealt with it
+    std::optional<AttemptRecord> now = AttemptInProgress(g);
+    if (!now) {
+        ForgetInProgress();
+        return;
+    }
+    if (written_ && written_->Level == now->Level && written_->Attempt.SameAttempt(now->Attempt))
+        return;
+    try {
+        WriteRecoveryFile(g, *now);
+        written_ = std::move(now);
+    } catch (const std::exception& e) {
+        // Shown once: the next change tries again, and a kept snapshot does not depend on it.
+        if (!autosaveFailed_) {
+            autosaveFailed_ = true;
+            window_.Dialog().Error(QString::fromUtf8(e.what()) +
+                                   Choose(g, "\r\nThe attempt in progress is not kept on disk until it is left.",
+                                          "\r\nLa partie en cours n'est pas gardée sur le disque avant d'être quittée."));
+        }
+    }
+}
+
+void Snapshots::ForgetInProgress()
+{
+    // Only a file of this run: one a crash left and that could not be kept stays for the next.
+    if (!written_)
+        return;
+    RemoveRecoveryFile(window_.State());
+    written_.reset();
+}
+
+void Snapshots::RecoverLeftAttempt()
+{
+    GameState& g = window_.State();
+    try {
+        KeepRecoveredAttempt(g);
+    } catch (const std::exception& e) {
+        recovered_ = ReadRecoveryFile(g);
+        window_.Dialog().Error(QString::fromUtf8(e.what()) +
+                               Choose(g, "\r\nUntil you quit, Resume Attempt (F9) on its level still brings back the attempt "
+                                         "the last run left.",
+                                      "\r\nJusqu'à ce que vous quittiez, Reprendre la partie (F9) sur son niveau ramène "
+                                      "encore la partie laissée par la dernière session."));
+    }
 }
 
 } // namespace w4

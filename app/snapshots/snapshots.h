@@ -1,10 +1,17 @@
 #pragma once
-// Snapshots at the window: Tools > Save Snapshot, Snapshots and Resume Attempt, and keeping an
-// attempt that a load or quitting would otherwise throw away. An object of its own over the
-// window's state, dialogs and screen; the window forwards each command here in one line.
+// Snapshots at the window: Tools > Save Snapshot, Snapshots and Resume Attempt, keeping an
+// attempt that a load or quitting would otherwise throw away, and keeping the attempt in
+// progress on disk while it is played (core/recovery.h). An object of its own over the window's
+// state, dialogs and screen; the window forwards each command here in one line.
 
+#include "core/recovery.h"
 #include "render/tiles.h"
 
+#include <QString>
+
+#include <optional>
+
+class QTimer;
 class TFRMSnapshots;
 
 namespace w4 {
@@ -22,18 +29,38 @@ public:
     void OpenWindow(const TileSet& tiles);
     // Restores the last automatic snapshot newer than the level's solution, if there is one.
     void ResumeAttempt();
-    // Keeps the attempt as an automatic snapshot if it would be lost. A failed write throws when
-    // `reportErrors` is false, else it is shown and the caller goes on.
-    void KeepAttempt(bool reportErrors);
+    // Keeps the attempt as an automatic snapshot if it would be lost. When that write fails the
+    // error names the file, then `question` is asked (none: the caller goes on regardless).
+    // False when the player answers No: the attempt stays on the board, as it was.
+    bool KeepAttempt(const QString& question);
+
+    // The attempt on the board changed (a move, undo, redo, a load): it is written to the
+    // recovery file once the moves pause, at most once per AutosaveDelay.
+    void AttemptChanged();
+    // Writes the attempt in progress to the recovery file now, if it is not there yet (the
+    // program is about to end without the quit question: a signal, the desktop's log-out).
+    void KeepInProgress();
+    // At start: an attempt a crash or a kill left in the recovery file becomes an automatic
+    // snapshot of its level. When that cannot be written, Resume Attempt still finds it.
+    void RecoverLeftAttempt();
+
+    // Milliseconds from a change of the attempt to its write.
+    static constexpr int AutosaveDelay = 1000;
 
     // The window, once opened (for the tests).
     TFRMSnapshots* Window() const { return list_; }
 
 private:
     void Restore(const Snapshot& s);
+    // The attempt was kept as a snapshot or let go: the recovery file written for it goes.
+    void ForgetInProgress();
 
     WindowSeam& window_;
     TFRMSnapshots* list_ = nullptr;
+    QTimer* autosave_ = nullptr;
+    std::optional<AttemptRecord> written_;     // what this run last wrote to the recovery file
+    std::optional<AttemptRecord> recovered_;   // left by a crash, not yet kept as a snapshot
+    bool autosaveFailed_ = false;              // its error is shown once per run
 };
 
 } // namespace w4

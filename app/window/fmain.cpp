@@ -392,6 +392,7 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     if (g.Playlist.empty())
         w4::FillDefaultPlaylist(g);
     w4::StartupMark("create: command line, default playlist");
+    SnapshotKeeper->RecoverLeftAttempt();
     SetGameMode(g.GameMode);
     w4::StartupMark("create: first level and its picture");
 
@@ -438,13 +439,8 @@ bool TFRMMain::FormClose()
                                      "Voulez-vous réellement quitter la Warehaus4 ?")))
         return false;
     // The attempt on the board first: quitting loses it only when the player says so.
-    try {
-        SnapshotKeeper->KeepAttempt(false);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-        if (!dialogs.Question(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?")))
-            return false;
-    }
+    if (!SnapshotKeeper->KeepAttempt(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?")))
+        return false;
     // Each file on its own, so that one that cannot be written keeps no other from being written.
     // Both are written before the sound system closes: a failed write leaves a window that still
     // works as before.
@@ -482,16 +478,39 @@ void TFRMMain::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void TFRMMain::SetGameMode(int mode)
+bool TFRMMain::SetGameMode(int mode)
 {
-    Game.GameMode = std::clamp(mode, 1, 3);
     QPushButton* buttons[] = {BTNPlay, BTNEditor, BTNSolution};
+    const w4::AttemptLeave leave(Game, *this);
+    if (!leave) {
+        // The button clicked has checked itself: the mode shown stays, and says so.
+        buttons[std::clamp(Game.GameMode, 1, 3) - 1]->setChecked(true);
+        return false;
+    }
+    Game.GameMode = std::clamp(mode, 1, 3);
     QWidget* panels[] = {PNLPlayGame, PNLEditLevel, PNLViewFilm};
     const int shown = Game.GameMode - 1;
     buttons[shown]->setChecked(true);
     for (int i = 0; i < 3; ++i)
         panels[i]->setVisible(i == shown);
     LoadAndRedraw();
+    return true;
+}
+
+void TFRMMain::KeepAttemptInProgress()
+{
+    // After a confirmed quit the attempt is kept as a snapshot, or the player let it go.
+    if (!Closing && SnapshotKeeper)
+        SnapshotKeeper->KeepInProgress();
+}
+
+void TFRMMain::EndAtOnce()
+{
+    KeepAttemptInProgress();
+    Closing = true;
+    TimerStatus->stop();
+    // Every event loop ends, a modal dialog's too.
+    QCoreApplication::exit(0);
 }
 
 void TFRMMain::LoadAndRedraw()
@@ -658,10 +677,12 @@ void TFRMMain::ShowHelpMessage(const QString& text)
 void TFRMMain::MNUToolsSaveSnapshotClick() { SnapshotKeeper->Save(true); }
 void TFRMMain::MNUToolsSnapshotsClick() { SnapshotKeeper->OpenWindow(BoardPic->Tiles()); }
 void TFRMMain::MNUToolsResumeAttemptClick() { SnapshotKeeper->ResumeAttempt(); }
-void TFRMMain::AttemptEnding()
+bool TFRMMain::AttemptEnding(bool mayStay)
 {
-    if (SnapshotKeeper)
-        SnapshotKeeper->KeepAttempt(true);
+    if (!SnapshotKeeper)
+        return true;
+    return SnapshotKeeper->KeepAttempt(
+        mayStay ? w4::Choose(Game, "Go on and lose the attempt ?", "Continuer et perdre la partie ?") : QString());
 }
 
 // The Levels window, made on first use; the chosen level is played here.

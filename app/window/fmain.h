@@ -91,8 +91,9 @@ public:
     void SetHistoryBarPosition(int position) override;
     void EnableHistoryBar(bool enabled) override;
     void StopReplayTimer() override;
-    // A load is about to replace the attempt: kept as an automatic snapshot if it would be lost.
-    void AttemptEnding() override;
+    // The attempt is about to be left: kept as an automatic snapshot if it would be lost; when it
+    // cannot be, the error names the file and, when it may, the player chooses whether to stay.
+    bool AttemptEnding(bool mayStay) override;
     bool AskQuestion(const std::string& text) override;
     void ShowNotice(const std::string& text) override;
 
@@ -100,7 +101,11 @@ public:
     void FormCreate(const QByteArrayList& commandLineFiles);
     // Asks the quit question and, on Yes, saves; false keeps the window open.
     bool FormClose();
-    void SetGameMode(int mode) override;
+    bool SetGameMode(int mode) override;
+    // The program ends without the quit question (SIGTERM, SIGINT, the desktop's log-out): the
+    // attempt in progress is written to the recovery file first. The settings are not written.
+    void KeepAttemptInProgress();
+    void EndAtOnce();
     void ApplyLanguage();
     // Shows an error message: the general error handler of the window's commands.
     void ReportError(const QString& text);

@@ -1,4 +1,5 @@
 #include "app/help/boardhelp.h"
+#include "app/snapshots/snapshots.h"
 #include "app/window/captions.h"
 #include "app/window/fmain.h"
 
@@ -53,6 +54,9 @@ void TFRMMain::BuildStatusBar()
 
 void TFRMMain::RefreshStatus()
 {
+    // Every move, undo, redo and load ends here: the recovery file follows the attempt.
+    if (SnapshotKeeper)
+        SnapshotKeeper->AttemptChanged();
     const w4::GameState& g = Game;
     const auto label = [&g](const char* english, const char* french) {
         return w4::Choose(g, english, french) + QLatin1Char('=');

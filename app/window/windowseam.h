@@ -37,7 +37,9 @@ public:
     virtual void ShowHelpMessage(const QString& text) = 0;
     // Runs a command under the window's general error handler.
     virtual void Guarded(const std::function<void()>& command) = 0;
-    virtual void SetGameMode(int mode) = 0;
+    // Reloads the level in the mode. False when the attempt on the board could not be kept and
+    // the player chose to stay with it: then nothing changed.
+    virtual bool SetGameMode(int mode) = 0;
     // The film's Play button.
     virtual void PlayFilm() = 0;
     // Shows, in Solution mode, a film that is not the level's stored solution (a solver's, a
@@ -50,5 +52,10 @@ public:
 protected:
     ~WindowSeam() = default;
 };
+
+// In the editor, with a drawing that differs from the level's file: asks whether to go on and
+// drop it, saying what the command does with the level (`what`). True when nothing is drawn
+// unsaved or the player says Yes. Every command that would drop the drawing asks this.
+bool MayDropUnsavedDrawing(WindowSeam& window, const QString& what);
 
 } // namespace w4

@@ -31,7 +31,11 @@ public:
     QString ProgramFolderText() const override { return {}; }
     void ShowHelpMessage(const QString& text) override { Messages << text; }
     void Guarded(const std::function<void()>& command) override { command(); }
-    void SetGameMode(int mode) override { Game.GameMode = mode; }
+    bool SetGameMode(int mode) override
+    {
+        Game.GameMode = mode;
+        return true;
+    }
     void PlayFilm() override {}
     QString SaveFolderText() const override { return {}; }
     void ShowOwnFilm(const std::string& letters, std::size_t) override { Film = letters; }

@@ -220,7 +220,11 @@ TEST_F(SnapshotTest, AnAttemptIsKeptOnlyWhenItWouldBeLost)
 struct KeepingFrontend : RecordingFrontend {
     GameState* Game = nullptr;
     int Kept = 0;
-    void AttemptEnding() override { Kept += KeepAttempt(*Game); }
+    bool AttemptEnding(bool) override
+    {
+        Kept += KeepAttempt(*Game);
+        return true;
+    }
 };
 
 TEST(SnapshotLoads, EveryLoadThatWouldLoseAnAttemptKeepsItWithItsOwnLevel)
