@@ -1,9 +1,11 @@
 #include "app/snapshots/snapshots.h"
 
 #include "app/snapshots/fsnapshots.h"
+#include "app/snapshots/recoverywriter.h"
 #include "app/window/captions.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
+#include "core/folders.h"
 #include "core/loading.h"
 #include "core/snapshots.h"
 
@@ -11,6 +13,14 @@
 #include <QWidget>
 
 namespace w4 {
+
+Snapshots::Snapshots(WindowSeam& window)
+    : window_(window)
+    , writer_(std::make_unique<RecoveryWriter>())
+{
+}
+
+Snapshots::~Snapshots() = default;
 
 void Snapshots::Save(bool askName)
 {
@@ -118,30 +128,33 @@ void Snapshots::AttemptChanged()
         autosave_->start();
 }
 
-void Snapshots::KeepInProgress()
+void Snapshots::KeepInProgress(bool wait)
 {
     GameState& g = window_.State();
+    const std::string failed = writer_->TakeError();
+    if (!failed.empty()) {
+        written_.reset();   // tried again at the next change
+        // Shown once: a kept snapshot does not depend on it.
+        if (!autosaveFailed_) {
+            autosaveFailed_ = true;
+            window_.Dialog().Error(QString::fromUtf8(failed) +
+                                   Choose(g, "\r\nThe attempt in progress is not kept on disk until it is left.",
+                                          "\r\nLa partie en cours n'est pas gardée sur le disque avant d'être quittée."));
+        }
+    }
     if (g.AttemptSettled)
         return;   // a command is leaving it and has dealt with it
     std::optional<AttemptRecord> now = AttemptInProgress(g);
     if (!now) {
         ForgetInProgress();
-        return;
-    }
-    if (written_ && written_->Level == now->Level && written_->Attempt.SameAttempt(now->Attempt))
-        return;
-    try {
-        WriteRecoveryFile(g, *now);
+    } else if (!written_ || written_->Level != now->Level || !written_->Attempt.SameAttempt(now->Attempt)) {
+        const std::string path = RecoveryFilePath(g);
+        MakeFolderFor(g, path);
+        writer_->Write(path, RecoveryFileLines(*now));
         written_ = std::move(now);
-    } catch (const std::exception& e) {
-        // Shown once: the next change tries again, and a kept snapshot does not depend on it.
-        if (!autosaveFailed_) {
-            autosaveFailed_ = true;
-            window_.Dialog().Error(QString::fromUtf8(e.what()) +
-                                   Choose(g, "\r\nThe attempt in progress is not kept on disk until it is left.",
-                                          "\r\nLa partie en cours n'est pas gardée sur le disque avant d'être quittée."));
-        }
     }
+    if (wait)
+        writer_->Wait();
 }
 
 void Snapshots::ForgetInProgress()
@@ -149,7 +162,7 @@ void Snapshots::ForgetInProgress()
     // Only a file of this run: one a crash left and that could not be kept stays for the next.
     if (!written_)
         return;
-    RemoveRecoveryFile(window_.State());
+    writer_->Remove(RecoveryFilePath(window_.State()));
     written_.reset();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QTimer;
@@ -16,12 +17,15 @@ class TFRMSnapshots;
 
 namespace w4 {
 
+class RecoveryWriter;
 class WindowSeam;
 struct Snapshot;
 
 class Snapshots {
 public:
-    explicit Snapshots(WindowSeam& window) : window_(window) {}
+    explicit Snapshots(WindowSeam& window);
+    // Finishes the recovery file's last write.
+    ~Snapshots();
 
     // Play mode: keeps the shown position, asking for a name (a default proposed) when `askName`.
     void Save(bool askName);
@@ -37,9 +41,10 @@ public:
     // The attempt on the board changed (a move, undo, redo, a load): it is written to the
     // recovery file once the moves pause, at most once per AutosaveDelay.
     void AttemptChanged();
-    // Writes the attempt in progress to the recovery file now, if it is not there yet (the
-    // program is about to end without the quit question: a signal, the desktop's log-out).
-    void KeepInProgress();
+    // Writes the attempt in progress to the recovery file, if it is not there yet, without
+    // waiting for the write; with `wait`, returns once it is on disk (the program is about to end
+    // without the quit question: a signal, the desktop's log-out).
+    void KeepInProgress(bool wait = false);
     // At start: an attempt a crash or a kill left in the recovery file becomes an automatic
     // snapshot of its level. When that cannot be written, Resume Attempt still finds it.
     void RecoverLeftAttempt();
@@ -58,6 +63,7 @@ private:
     WindowSeam& window_;
     TFRMSnapshots* list_ = nullptr;
     QTimer* autosave_ = nullptr;
+    std::unique_ptr<RecoveryWriter> writer_;
     std::optional<AttemptRecord> written_;     // what this run last wrote to the recovery file
     std::optional<AttemptRecord> recovered_;   // left by a crash, not yet kept as a snapshot
     bool autosaveFailed_ = false;              // its error is shown once per run

@@ -501,7 +501,7 @@ void TFRMMain::KeepAttemptInProgress()
 {
     // After a confirmed quit the attempt is kept as a snapshot, or the player let it go.
     if (!Closing && SnapshotKeeper)
-        SnapshotKeeper->KeepInProgress();
+        SnapshotKeeper->KeepInProgress(true);
 }
 
 void TFRMMain::EndAtOnce()

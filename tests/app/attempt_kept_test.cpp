@@ -194,6 +194,32 @@ TEST_F(AttemptKeptWindowTest, RestoreAndResumeAskBeforeDroppingUnsavedDrawing)
     EXPECT_EQ(w4::SolutionLetters(G()), "r");
 }
 
+TEST_F(AttemptKeptWindowTest, WatchingAnOptimizedSolutionAsksBeforeDroppingUnsavedDrawing)
+{
+    WriteAll(LevelPath("opt"), "#######\r\n#     #\r\n#@$  .#\r\n#     #\r\n#######\r\n");
+    WriteAll(folder / "levels" / "opt.XHT", "udRudRlrR\r\n");
+    WritePlaylist({LevelPath("opt")});
+    Start();
+    window->BTNEditorClick();
+    w4::BoardGrid& drawn = G().SnapshotHistory.front().Board;
+    drawn[3][1] = '#';
+    const w4::BoardGrid drawing = drawn;
+
+    for (const bool drop : {false, true}) {
+        SCOPED_TRACE(drop ? "dropped" : "kept");
+        dialogs.Questions.clear();
+        dialogs.Answers = {true, false, drop};   // watch it; do not keep it; drop the drawing?
+        window->MNUToolsOptimizeSolutionClick();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AssistBusy(), 120000);
+        ASSERT_EQ(dialogs.Questions.size(), 3) << dialogs.Questions.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_TRUE(dialogs.Questions[2].startsWith(QStringLiteral("The level has unsaved changes.")));
+        EXPECT_EQ(G().GameMode, drop ? w4::ModeSolution : w4::ModeEditor);
+        if (!drop) {
+            EXPECT_TRUE(G().SnapshotHistory.front().Board == drawing);
+        }
+    }
+}
+
 TEST_F(AttemptKeptWindowTest, TheAttemptInProgressIsOnDiskAfterAPauseAndComesBackAfterAKill)
 {
     StartOnTwoLevels();
@@ -205,7 +231,7 @@ TEST_F(AttemptKeptWindowTest, TheAttemptInProgressIsOnDiskAfterAPauseAndComesBac
     ASSERT_TRUE(WaitFor([&] { return Recovery() && Recovery()->Attempt.Position == 1; }));
 
     Next();                                // kept as a snapshot: the recovery file goes
-    EXPECT_FALSE(fs::exists(w4::RecoveryFilePath(G())));
+    EXPECT_TRUE(WaitFor([&] { return !fs::exists(w4::RecoveryFilePath(G())); }));
     ASSERT_EQ(Kept("0101").size(), 1u);
     Prior();
     Play("d");
