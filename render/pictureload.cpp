@@ -79,8 +79,53 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int count)
     return value;
 }
 
-// Qt's bitmap reader fills a cut-off file with black rather than failing, so an uncompressed
-// bitmap is checked for all its rows first.
+constexpr std::uint32_t RunLength8 = 1, RunLength4 = 2;
+
+// Whether the run-length stream from 'offset' reaches its end mark, or the end of the last of its
+// 'height' rows, before the file ends. Walked code by code without decoding: a run is two bytes, an
+// escape (a zero count) ends a row, ends the picture, jumps (two more bytes) or starts a literal
+// of n pixels, their bytes padded to an even count.
+bool RunLengthComplete(const std::string& bytes, std::uint64_t offset, std::int64_t width, std::int64_t height,
+                       bool fourBits)
+{
+    std::uint64_t at = offset;
+    std::int64_t row = 0, column = 0;
+    // A writer may leave out the last row's end and the picture's end mark.
+    const auto lastRowFull = [&] { return row == height - 1 && column >= width; };
+    const auto byte = [&bytes](std::uint64_t i) { return static_cast<unsigned char>(bytes[i]); };
+    while (row < height) {
+        if (at + 2 > bytes.size())
+            return lastRowFull();
+        const unsigned count = byte(at), code = byte(at + 1);
+        at += 2;
+        if (count > 0) {
+            column += count; // a run of 'count' pixels
+            continue;
+        }
+        if (code == 0) {
+            ++row; // end of the row
+            column = 0;
+        } else if (code == 1) {
+            return true; // end of the picture
+        } else if (code == 2) {
+            if (at + 2 > bytes.size())
+                return false;
+            column += byte(at); // a jump right and down
+            row += byte(at + 1);
+            at += 2;
+        } else {
+            const std::uint64_t literal = fourBits ? (code + 1) / 2 : code;
+            if (at + literal > bytes.size())
+                return false;
+            at += literal + (literal & 1);
+            column += code;
+        }
+    }
+    return true;
+}
+
+// Qt's bitmap reader fills a cut-off file with black rather than failing, so a bitmap is checked
+// for all its rows first: an uncompressed one by its length, a run-length one by walking it.
 void CheckBitmapComplete(const std::string& bytes, const std::string& name)
 {
     if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M')
@@ -101,13 +146,18 @@ void CheckBitmapComplete(const std::string& bytes, const std::string& name)
     } else {
         return;
     }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || bits == 0 || bits > 32)
-        return;
     if (height < 0)
         height = -height; // rows stored top-down
-    if (width > MaxPictureSide || height > MaxPictureSide)
+    if (width <= 0 || width > MaxPictureSide || height > MaxPictureSide)
         return; // refused by the size check
+    if (compression == RunLength8 || compression == RunLength4) {
+        if (!RunLengthComplete(bytes, offset, width, height, compression == RunLength4))
+            Fail(name, "the picture data is damaged or incomplete (the file is cut short)");
+        return;
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || bits == 0 || bits > 32)
+        return;
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
     if (offset + rowBytes * static_cast<std::uint64_t>(height) > bytes.size())
         Fail(name, "the picture data is damaged or incomplete (the file is cut short)");

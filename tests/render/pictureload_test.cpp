@@ -112,6 +112,46 @@ TEST(LoadPicture, RefusesHugePicturesBeforeDecoding)
     }
 }
 
+// Qt's reader paints a run-length bitmap cut short as far as it goes and leaves the rest blank:
+// the stream is walked to its end mark first. Runs, literals of odd length and both pixel sizes.
+TEST(LoadPicture, RunLengthBitmapsCutShortAreRefused)
+{
+    test::TempFolder folder;
+    QImage image(37, 9, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int shade = x < 20 ? (x / 3 + y) % 16 : (x * 7 + y) % 16;
+            image.setPixel(x, y, qRgb(shade * 16, 255 - shade * 8, 40 + shade));
+        }
+    for (const bool fourBits : {false, true}) {
+        SCOPED_TRACE(fourBits ? "RLE4" : "RLE8");
+        const std::string whole = test::RunLengthBitmap(image, fourBits);
+        const std::size_t pixels = 14 + 40 + (fourBits ? 16 : 256) * 4;
+        folder.Write("whole.bmp", whole);
+        // Without the last row's end and the end mark, every row is still there.
+        folder.Write("unmarked.bmp", whole.substr(0, whole.size() - 4));
+        for (const char* name : {"whole.bmp", "unmarked.bmp"}) {
+            const QImage loaded = LoadPicture(folder.File(name));
+            ASSERT_EQ(loaded.size(), image.size()) << name;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ASSERT_EQ(loaded.pixel(x, y), image.pixel(x, y)) << name << " at " << x << ", " << y;
+        }
+        for (const std::size_t length : {pixels, pixels + 1, (pixels + whole.size()) / 2, whole.size() - 7}) {
+            folder.Write("cut.bmp", whole.substr(0, length));
+            const std::string error = ErrorOf(folder.File("cut.bmp"));
+            EXPECT_NE(error.find("damaged or incomplete"), std::string::npos) << length << ": " << error;
+            EXPECT_NE(error.find('"' + folder.File("cut.bmp") + '"'), std::string::npos) << error;
+        }
+        // A header claiming an absurd size is refused by it, whatever the stream holds.
+        std::string huge = whole;
+        const std::int32_t height = 40000;
+        huge.replace(22, 4, reinterpret_cast<const char*>(&height), 4);
+        folder.Write("huge.bmp", huge);
+        EXPECT_NE(ErrorOf(folder.File("huge.bmp")).find("16384"), std::string::npos) << ErrorOf(folder.File("huge.bmp"));
+    }
+}
+
 // A picture is decoded only by the format its extension names: content of another kind is
 // refused, so no reader that was not asked can hand back a picture past the size check.
 TEST(LoadPicture, ContentOfAnotherFormatIsRefused)

@@ -7,10 +7,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 namespace w4::test {
 namespace {
@@ -160,6 +162,79 @@ std::string ZeroAlphaBitmap(int width, int height, QRgb colour)
     for (int i = 0; i < width * height; ++i)
         PutLittle(bytes, colour & 0x00FFFFFF, 4);
     return bytes;
+}
+
+std::string RunLengthBitmap(const QImage& image, bool fourBits)
+{
+    std::vector<QRgb> palette;
+    const auto index = [&palette](QRgb colour) {
+        const auto it = std::find(palette.begin(), palette.end(), colour);
+        if (it != palette.end())
+            return static_cast<int>(it - palette.begin());
+        palette.push_back(colour);
+        return static_cast<int>(palette.size()) - 1;
+    };
+    std::string data;
+    for (int y = image.height() - 1; y >= 0; --y) { // bottom row first
+        std::vector<int> row;
+        for (int x = 0; x < image.width(); ++x)
+            row.push_back(index(image.pixel(x, y) & 0x00FFFFFF));
+        std::size_t x = 0;
+        while (x < row.size()) {
+            std::size_t same = 1;
+            while (x + same < row.size() && same < 255 && row[x + same] == row[x])
+                ++same;
+            std::size_t distinct = 1;
+            while (x + distinct < row.size() && distinct < 254 && row[x + distinct] != row[x + distinct - 1])
+                ++distinct;
+            if (same >= 2 || distinct < 3) {
+                data.push_back(static_cast<char>(same));
+                data.push_back(static_cast<char>(fourBits ? row[x] * 17 : row[x]));
+                x += same;
+                continue;
+            }
+            data.push_back('\0');
+            data.push_back(static_cast<char>(distinct));
+            std::string literal;
+            for (std::size_t i = 0; i < distinct; ++i) {
+                if (!fourBits)
+                    literal.push_back(static_cast<char>(row[x + i]));
+                else if (i % 2 == 0)
+                    literal.push_back(static_cast<char>(row[x + i] << 4));
+                else
+                    literal.back() = static_cast<char>(literal.back() | row[x + i]);
+            }
+            if (literal.size() % 2 != 0)
+                literal.push_back('\0');
+            data += literal;
+            x += distinct;
+        }
+        data += std::string("\0\0", 2); // end of the row
+    }
+    data += std::string("\0\1", 2); // end of the picture
+    if (palette.size() > (fourBits ? 16u : 256u))
+        throw std::runtime_error("too many colours for a run-length test bitmap");
+
+    const std::uint32_t colours = fourBits ? 16 : 256;
+    const std::uint32_t offset = 14 + 40 + colours * 4;
+    std::string bytes = "BM";
+    PutLittle(bytes, offset + static_cast<std::uint32_t>(data.size()), 4);
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, offset, 4);
+    PutLittle(bytes, 40, 4);                                    // BITMAPINFOHEADER
+    PutLittle(bytes, static_cast<std::uint32_t>(image.width()), 4);
+    PutLittle(bytes, static_cast<std::uint32_t>(image.height()), 4);
+    PutLittle(bytes, 1, 2);                                     // planes
+    PutLittle(bytes, fourBits ? 4 : 8, 2);                      // bits per pixel
+    PutLittle(bytes, fourBits ? 2 : 1, 4);                      // BI_RLE4 / BI_RLE8
+    PutLittle(bytes, static_cast<std::uint32_t>(data.size()), 4);
+    PutLittle(bytes, 2835, 4);
+    PutLittle(bytes, 2835, 4);
+    PutLittle(bytes, colours, 4);
+    PutLittle(bytes, 0, 4);
+    for (std::uint32_t i = 0; i < colours; ++i)
+        PutLittle(bytes, i < palette.size() ? palette[i] & 0x00FFFFFF : 0, 4); // blue, green, red, 0
+    return bytes + data;
 }
 
 std::string BareGif(int width, int height, int frameWidth, int frameHeight)

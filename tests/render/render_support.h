@@ -38,6 +38,10 @@ private:
 // an alpha of zero, as many painting programs write them.
 std::string ZeroAlphaBitmap(int width, int height, QRgb colour);
 
+// A bitmap compressed with runs (8 or 4 bits an index, at most 256 or 16 colours), written byte by
+// byte: runs of equal pixels, literals of three or more, a row end after each row, the end mark.
+std::string RunLengthBitmap(const QImage& image, bool fourBits = false);
+
 // A GIF whose screen is 'width' x 'height' and whose one frame is 'frameWidth' x 'frameHeight'
 // (one clear and one end code: the reader fills it).
 std::string BareGif(int width, int height, int frameWidth, int frameHeight);

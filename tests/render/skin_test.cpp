@@ -110,6 +110,34 @@ TEST_F(SkinTest, RefusalsNameTheFileAndTheReasonAndKeepTheSet)
     EXPECT_EQ(g_.SkinFile, folder_.File("skin.png"));
 }
 
+// A compressed bitmap cut short used to load with its lost rows blank; now it is refused like any
+// damaged picture, and the whole one loads tile for tile.
+TEST_F(SkinTest, RunLengthBitmapLoadsWholeAndIsRefusedCutShort)
+{
+    Load(SkinPicture(16, 16, 4));
+    const qint64 floorKey = board_.Tiles().IMGEmpty.cacheKey();
+    const std::string whole = test::RunLengthBitmap(SkinPicture(16, 16, 4));
+    folder_.Write("rle.bmp", whole);
+    const SkinSheet sheet = ReadSkin(folder_.File("rle.bmp"));
+    for (int tile = 0; tile < 16; ++tile) {
+        EXPECT_EQ(sheet.Tile(tile).pixel(0, 0), TileColour(tile)) << tile;
+        EXPECT_EQ(sheet.Tile(tile).pixel(15, 15), TileColour(tile)) << tile;
+    }
+
+    // The top rows come last in the file: cut off, the floor and keeper tiles would be blank.
+    folder_.Write("cut.bmp", whole.substr(0, whole.size() - whole.size() / 3));
+    try {
+        LoadSkin(g_, board_.Tiles(), folder_.File("cut.bmp"));
+        ADD_FAILURE() << "a cut bitmap was taken";
+    } catch (const std::runtime_error& e) {
+        const std::string error = e.what();
+        EXPECT_NE(error.find("\"" + folder_.File("cut.bmp") + "\""), std::string::npos) << error;
+        EXPECT_NE(error.find("damaged or incomplete"), std::string::npos) << error;
+    }
+    EXPECT_EQ(board_.Tiles().IMGEmpty.cacheKey(), floorKey);
+    EXPECT_EQ(g_.SkinFile, folder_.File("skin.png"));
+}
+
 // Each quarter of a wall comes from the tile joined on that quarter's two sides:
 // 13 neither, 9 left or right only, 12 up or down only, 8 both. Listed by hand for every mask
 // (8 left, 4 up, 2 right, 1 down), quarters up-left, up-right, down-left, down-right.
