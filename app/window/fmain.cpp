@@ -625,6 +625,7 @@ void TFRMMain::QueueFinishStart()
             StartMedia();
             if (AfterFirstPaint)
                 std::exchange(AfterFirstPaint, nullptr)();
+            ReportStoredSkin();
         });
     });
 }

@@ -213,6 +213,8 @@ public:
     void PaintBackground();
     // The skin kept in the settings at start; the Graphics check item's state.
     void LoadStoredSkin();
+    // Says why the stored skin could not be loaded at start, once the window is up; then forgets it.
+    void ReportStoredSkin();
     void RefreshGraphicsItems();
     // Paints the background layers and the colour-keyed board picture into the board area.
     void IMGSokobanPaint(QPainter& painter);
@@ -367,5 +369,7 @@ private:
     bool Started = false;     // FormCreate has run to its end
     bool MediaStarted = false;   // StartMedia has run (or the quit has closed media for good)
     bool MediaQueued = false;    // the first paint (or the backstop) has asked for StartMedia
+    // The stored skin that failed at start and why (empty: the file is not there), until reported.
+    std::optional<std::pair<std::string, QString>> StoredSkinFailure;
     static constexpr int MediaBackstop = 300;   // ms after the first show
 };

@@ -358,17 +358,49 @@ void TFRMMain::MNUGraphicsDirectionalPusherClick()
 }
 
 // At start, the skin of the last run; one that cannot be read now leaves the built-in set, as a
-// background that cannot be drawn is left out, and stays in the settings for a later start.
+// background that cannot be drawn is left out, and stays in the settings for a later start (a
+// skin on a drive that is not mounted yet is not forgotten). Why is said once the window shows.
 void TFRMMain::LoadStoredSkin()
 {
-    if (!Game.SkinFile.empty() && w4::FileExists(Game.SkinFile)) {
-        try {
-            w4::LoadSkin(Game, BoardPic->Tiles(), std::string(Game.SkinFile));
-        } catch (const std::exception&) {
-            // Refused before anything changed: the built-in set stays.
+    if (!Game.SkinFile.empty()) {
+        const std::string file = Game.SkinFile;
+        if (!w4::FileExists(file)) {
+            StoredSkinFailure.emplace(file, QString());
+        } else {
+            try {
+                w4::LoadSkin(Game, BoardPic->Tiles(), file);
+            } catch (const std::exception& e) {
+                // Refused before anything changed: the built-in set stays.
+                StoredSkinFailure.emplace(file, QString::fromUtf8(e.what()));
+            }
         }
     }
     RefreshGraphicsItems();
+}
+
+// Once per start: the player sees the built-in tiles and learns why, and that the skin is tried
+// again next time unless another skin or set is loaded.
+void TFRMMain::ReportStoredSkin()
+{
+    if (!StoredSkinFailure)
+        return;
+    const auto [file, why] = *std::exchange(StoredSkinFailure, std::nullopt);
+    const QString name = QFile::decodeName(file.c_str());
+    const QString what =
+        why.isEmpty()
+            ? w4::Choose(Game, "The skin \"%1\" chosen last time is not there (is its drive or folder missing?).",
+                         "Le skin « %1 » choisi la dernière fois est introuvable (son disque ou son dossier "
+                         "manque-t-il ?).")
+                  .arg(name)
+            : w4::Choose(Game, "The skin chosen last time cannot be used:", "Le skin choisi la dernière fois est "
+                                                                            "inutilisable :") +
+                  QStringLiteral("\r\n") + why;
+    ReportError(what + QStringLiteral("\r\n\r\n") +
+                w4::Choose(Game,
+                           "The built-in tiles are shown meanwhile. The skin stays chosen and is tried again at the "
+                           "next start; Graphics > Load chooses another.",
+                           "Les tuiles d'origine sont affichées en attendant. Le skin reste choisi et sera de "
+                           "nouveau essayé au prochain démarrage ; Graphismes > Charger en choisit un autre."));
 }
 
 // The check item says how the eight-row skin in force is read; it is there to use only then.

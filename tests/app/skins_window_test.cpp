@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QPushButton>
 
 using namespace w4test;
 
@@ -22,6 +23,9 @@ QImage EightRowSkin()
         }
     return picture;
 }
+
+// Longer than the start's backstop for its deferred work (the first paint, else 300 ms).
+constexpr int MediaWait = 600;
 
 bool Checked(TFRMMain& window) { return window.MenuItem("MNUGraphicsDirectionalPusher")->isChecked(); }
 
@@ -85,6 +89,62 @@ TEST_F(WindowTest, ARefusedSkinNamesTheFileAndKeepsTheSet)
     EXPECT_EQ(G().TileWidth, 16);
     EXPECT_TRUE(G().SkinFile.empty());
     EXPECT_FALSE(window->Picture().Tiles().Skin);
+}
+
+// A stored skin gone at start (a drive not mounted) or broken since: the window says so once,
+// naming the file, shows the built-in tiles, and keeps the skin chosen for the start it is back.
+TEST_F(WindowTest, AStoredSkinGoneOrBrokenIsReportedOnceAndKeptInTheSettings)
+{
+    CopyLevels({"0101"});
+    const std::string skin = (folder / "away" / "my skin.png").string();
+    std::filesystem::create_directories(folder / "away");
+    ASSERT_TRUE(EightRowSkin().save(QString::fromStdString(skin), "PNG"));
+    Start();
+    dialogs.FileToOpen = {QString::fromStdString(skin)};
+    window->MenuItem("MNUGraphicsLoad")->trigger();
+    dialogs.Answers = {true};
+    ASSERT_TRUE(window->close());
+    window.reset();
+    ASSERT_TRUE(dialogs.Errors.isEmpty()) << dialogs.Errors.join("\n").toStdString();
+
+    const auto startAndWait = [this] {
+        window.reset();
+        dialogs.Errors.clear();
+        Start();
+        // The report comes after the window's first paint, through the seam: nothing blocks.
+        QTest::qWait(MediaWait);
+    };
+    std::filesystem::rename(folder / "away", folder / "gone");
+    startAndWait();
+    ASSERT_EQ(dialogs.Errors.size(), 1) << dialogs.Errors.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.Errors[0].contains(QString::fromStdString(skin))) << dialogs.Errors[0].toStdString();
+    EXPECT_TRUE(dialogs.Errors[0].contains(QLatin1String("not there"))) << dialogs.Errors[0].toStdString();
+    EXPECT_EQ(G().TileWidth, 16);
+    EXPECT_FALSE(window->Picture().Tiles().Skin);
+    window->BTNFrancais->click();   // nothing said again meanwhile
+    QTest::qWait(MediaWait);
+    EXPECT_EQ(dialogs.Errors.size(), 1);
+    dialogs.Answers = {true};
+    ASSERT_TRUE(window->close());
+    EXPECT_NE(ReadAll(folder / "boxyard4.ini").find("File=" + skin), std::string::npos);
+
+    // Broken: its error names the file and the reason, in the chosen language's frame.
+    std::filesystem::rename(folder / "gone", folder / "away");
+    WriteAll(skin, "not a picture");
+    startAndWait();
+    ASSERT_EQ(dialogs.Errors.size(), 1) << dialogs.Errors.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.Errors[0].startsWith(QStringLiteral("Le skin"))) << dialogs.Errors[0].toStdString();
+    EXPECT_TRUE(dialogs.Errors[0].contains(QString::fromStdString(skin))) << dialogs.Errors[0].toStdString();
+    EXPECT_TRUE(dialogs.Errors[0].contains(QLatin1String("not a valid picture"))) << dialogs.Errors[0].toStdString();
+    dialogs.Answers = {true};
+    ASSERT_TRUE(window->close());
+
+    // Back whole: loaded without a word.
+    ASSERT_TRUE(EightRowSkin().save(QString::fromStdString(skin), "PNG"));
+    startAndWait();
+    EXPECT_TRUE(dialogs.Errors.isEmpty()) << dialogs.Errors.join("\n").toStdString();
+    EXPECT_EQ(G().TileWidth, 24);
+    EXPECT_EQ(G().SkinFile, skin);
 }
 
 } // namespace
