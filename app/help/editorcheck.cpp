@@ -22,9 +22,9 @@ QString ReasonText(const GameState& g, solver::InvalidReason reason)
 {
     using R = solver::InvalidReason;
     switch (reason) {
-    case R::NoKeeper: return Choose(g, "one keeper needed", "il faut un gardien");
-    case R::BoxTargetMismatch: return Choose(g, "boxes and targets differ", "caisses et cibles diffèrent");
-    case R::Unreachable: return Choose(g, "a box or target out of reach", "caisse ou cible hors de portée");
+    case R::NoKeeper: return Choose(g, "one keeper needed", "il faut un gardien, et un seul");
+    case R::BoxTargetMismatch: return Choose(g, "boxes and targets differ", "pas autant de caisses que de cibles");
+    case R::Unreachable: return Choose(g, "a box or target out of reach", "une caisse ou une cible hors d'atteinte");
     case R::TooLarge: return Choose(g, "too large for the solver", "trop grand pour le solveur");
     case R::None: break;
     }
@@ -76,20 +76,48 @@ void EditorCheck::Refresh()
         if (following_) {
             check_->Stop();
             following_ = false;
+            verdict_.reset();
             Show(QString());
         }
         return;
     }
     const BoardGrid& board = game_.SnapshotHistory.front().Board;
-    if (following_ && width_ == game_.LevelWidth && height_ == game_.LevelHeight && board_ == board)
+    if (following_ && width_ == game_.LevelWidth && height_ == game_.LevelHeight && board_ == board) {
+        // The same board: shown again, in the language chosen now.
+        Show(Line());
         return;
+    }
     following_ = true;
     width_ = game_.LevelWidth;
     height_ = game_.LevelHeight;
     board_ = board;
     ++submitted_;
+    verdict_.reset();
     check_->Submit(BoardRows(board, width_, height_));
-    Show(Choose(game_, "Checking whether it can be solved...", "Vérification : a-t-il une solution..."));
+    Show(Line());
+}
+
+QString EditorCheck::Line() const
+{
+    if (!verdict_)
+        return Choose(game_, "Checking whether it can be solved...", "Recherche d'une solution...");
+    const solver::CheckVerdict& v = *verdict_;
+    switch (v.state) {
+    case solver::CheckState::NotValid:
+        return Choose(game_, "Not valid yet: %1", "Pas encore valide : %1").arg(ReasonText(game_, v.invalid));
+    case solver::CheckState::Solvable: {
+        const QString pushes = v.pushes == 1 ? Choose(game_, "1 push", "1 poussée")
+                                             : Choose(game_, "%1 pushes", "%1 poussées").arg(v.pushes);
+        const QString moves = v.moves == 1 ? Choose(game_, "1 move", "1 mouvement")
+                                           : Choose(game_, "%1 moves", "%1 mouvements").arg(static_cast<qulonglong>(v.moves));
+        return Choose(game_, "Solvable in %1 (%2)", "Soluble en %1 (%2)").arg(pushes, moves);
+    }
+    case solver::CheckState::Unsolvable:
+        return Choose(game_, "Unsolvable", "Insoluble");
+    case solver::CheckState::Undecided:
+        break;
+    }
+    return Choose(game_, "Not decided within %1 s", "Pas de verdict en %1 s").arg(CheckSeconds);
 }
 
 void EditorCheck::Apply(const solver::CheckVerdict& v)
@@ -97,22 +125,8 @@ void EditorCheck::Apply(const solver::CheckVerdict& v)
     // The board may have changed again since the check began, or the check been turned off.
     if (!following_ || !check_->IsCurrent(v.generation))
         return;
-    switch (v.state) {
-    case solver::CheckState::NotValid:
-        Show(Choose(game_, "Not valid yet: %1", "Pas encore valide : %1").arg(ReasonText(game_, v.invalid)));
-        break;
-    case solver::CheckState::Solvable:
-        Show(Choose(game_, "Solvable in %1 pushes (%2 moves)", "Soluble en %1 poussées (%2 mouvements)")
-                 .arg(v.pushes)
-                 .arg(static_cast<qulonglong>(v.moves)));
-        break;
-    case solver::CheckState::Unsolvable:
-        Show(Choose(game_, "Unsolvable", "Insoluble"));
-        break;
-    case solver::CheckState::Undecided:
-        Show(Choose(game_, "Not decided within %1 s", "Non décidé en %1 s").arg(CheckSeconds));
-        break;
-    }
+    verdict_ = v;
+    Show(Line());
 }
 
 void EditorCheck::Toggle()

@@ -1,8 +1,9 @@
 #pragma once
 // The editor's live solvability check: while the author draws, the board is checked by the
 // solver with a short limit on a thread of its own, started again on every change and cancelled
-// when the board changes again; the verdict shows in the help's status line. The window's thread
-// only hands the board over and shows what comes back, so painting never waits for it.
+// when the board changes again; the verdict shows in the help's status line, in the language
+// chosen at the time it is read (a switch rewrites it). The window's thread only hands the board
+// over and shows what comes back, so painting never waits for it.
 
 #include "core/uglobal.h"
 #include "solver/livecheck.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QObject;
 
@@ -35,6 +37,8 @@ public:
     std::uint64_t Submitted() const { return submitted_; }
 
 private:
+    // The line for the verdict kept (none: still checking) in the current language.
+    QString Line() const;
     void Show(const QString& text);
     void Apply(const solver::CheckVerdict& verdict);
 
@@ -48,6 +52,7 @@ private:
     int width_ = 0, height_ = 0;
     BoardGrid board_{};
     std::uint64_t submitted_ = 0;
+    std::optional<solver::CheckVerdict> verdict_;   // for the board followed; none while checking
     QString text_;
 };
 

@@ -666,14 +666,6 @@ QRect TFRMMain::HelpMessageRect() const { return Help ? Help->MessageRect() : QR
 
 QWidget* TFRMMain::BoardArea() { return IMGSokoban; }
 
-void TFRMMain::ShowHelpMessage(const QString& text)
-{
-    if (QLabel* panel = StatusPanels[7]) {
-        panel->setText(text);
-        panel->setToolTip(text);
-    }
-}
-
 // Snapshots: the commands live in their room; a load offers the attempt it replaces.
 void TFRMMain::MNUToolsSaveSnapshotClick() { SnapshotKeeper->Save(true); }
 void TFRMMain::MNUToolsSnapshotsClick() { SnapshotKeeper->OpenWindow(BoardPic->Tiles()); }

@@ -13,8 +13,39 @@ namespace {
 
 constexpr int PanelWidth = 106;
 
-// Holds the eight panels side by side at 106 pixels each. When the window is narrower than the
-// seven written panels, they share the width instead, so no count is ever cut off.
+// The help's panel: a line longer than the panel shows elided, whole on hover. text() stays the
+// whole line.
+class ElidedPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void SetLine(const QString& line)
+    {
+        line_ = line;
+        setToolTip(line);
+        Elide();
+    }
+    QString Line() const { return line_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+
+private:
+    void Elide()
+    {
+        const int room = contentsRect().width() - 2 * margin() - 4;
+        setText(fontMetrics().elidedText(line_, Qt::ElideRight, std::max(0, room)));
+    }
+    QString line_;
+};
+
+// Holds the eight panels side by side at 106 pixels each, the last one taking whatever the row
+// has left. When the window is narrower than the seven written panels, they share the width
+// instead, so no count is ever cut off.
 class StatusPanelRow : public QWidget {
 public:
     explicit StatusPanelRow(QWidget* parent) : QWidget(parent) { setMinimumWidth(0); }
@@ -29,7 +60,8 @@ protected:
         const int written = 7;
         const int width = std::min(PanelWidth, std::max(1, this->width() / written));
         for (int i = 0; i < panels.size(); ++i)
-            panels[i]->setGeometry(i * width, 0, width, height());
+            panels[i]->setGeometry(i * width, 0, i < written ? width : std::max(0, this->width() - i * width),
+                                   height());
     }
 };
 
@@ -42,7 +74,7 @@ void TFRMMain::BuildStatusBar()
     myStatusBar->setSizeGripEnabled(false);
     auto* row = new StatusPanelRow(myStatusBar);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        auto* panel = new QLabel(row);
+        auto* panel = i == 7 ? new ElidedPanel(row) : new QLabel(row);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameShape(QFrame::Panel);
@@ -89,7 +121,16 @@ QString TFRMMain::StatusText(int panel) const
 {
     if (panel < 0 || panel >= static_cast<int>(StatusPanels.size()))
         return {};
-    return StatusPanels[static_cast<std::size_t>(panel)]->text();
+    const QLabel* label = StatusPanels[static_cast<std::size_t>(panel)];
+    if (const auto* help = dynamic_cast<const ElidedPanel*>(label))
+        return help->Line();
+    return label->text();
+}
+
+void TFRMMain::ShowHelpMessage(const QString& text)
+{
+    if (auto* panel = dynamic_cast<ElidedPanel*>(StatusPanels[7]))
+        panel->SetLine(text);
 }
 
 void TFRMMain::TimerStatusTimer()
