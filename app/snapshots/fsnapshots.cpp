@@ -1,7 +1,9 @@
 #include "app/snapshots/fsnapshots.h"
 
+#include "core/completion.h"
 #include "core/fileio.h"
 #include "core/levelsummary.h"
+#include "core/loading.h"
 #include "render/thumbnail.h"
 
 #include <QClipboard>
@@ -24,6 +26,22 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 bool SameSnapshot(const w4::Snapshot& a, const w4::Snapshot& b)
 {
     return a.SameAttempt(b) && a.Date == b.Date && a.Name == b.Name && a.Automatic == b.Automatic;
+}
+
+// The level's start as its file holds it: a snapshot is replayed on that when restored, not on
+// a board being drawn in the editor.
+std::vector<std::string> StartAsSaved(const w4::GameState& g, const std::string& level)
+{
+    if (level.empty())
+        return {};
+    w4::GameState file = w4::FileRulesOf(g);
+    file.Playlist = {level};
+    file.LevelIndex = 0;
+    file.GameMode = w4::ModePlay;
+    file.Now = g.Now;
+    w4::SilentFrontend silent;
+    w4::LoadLevel(file, silent);
+    return w4::StartRows(file);
 }
 
 } // namespace
@@ -93,7 +111,7 @@ void TFRMSnapshots::Open(const w4::GameState& g, const w4::TileSet& tiles)
     rules_ = w4::FileRulesOf(g);
     rules_.LanguageNumber = g.LanguageNumber;
     level_ = w4::SnapshotLevelPath(g);
-    start_ = w4::StartRows(g);
+    start_ = StartAsSaved(g, level_);
     tiles_ = tiles;
     wallVariants_ = g.WallVariants;
     ApplyLanguage(g.LanguageNumber);

@@ -3,11 +3,14 @@
 // would otherwise lose.
 #include "app/snapshots/fsnapshots.h"
 #include "app/snapshots/snapshots.h"
+#include "app/window/boardview.h"
 #include "core/snapshots.h"
+#include "editor/boardmouse.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace w4test {
@@ -112,6 +115,37 @@ TEST_F(SnapshotsWindowTest, SaveListRestoreRenameDeleteCopyAndResume)
     Key(Qt::Key_F9);
     EXPECT_EQ(G().HistoryLength, 4);
     EXPECT_EQ(G().HistoryIndex, 3);
+    EXPECT_TRUE(dialogs.Errors.isEmpty());
+}
+
+// The pictures are the snapshots' positions on the level as its file holds it, which is what a
+// restore replays them on: a board being drawn in the editor, unsaved, changes none of them.
+TEST_F(SnapshotsWindowTest, PicturesUseTheSavedLevelNotTheEditorsDrawing)
+{
+    StartOnTwoLevels();
+    Play("rr");
+    Key(Qt::Key_F5, Qt::ShiftModifier);
+    const auto picture = [this] {
+        Key(Qt::Key_F6);
+        TFRMSnapshots* list = window->SnapshotCommands().Window();
+        EXPECT_TRUE(list != nullptr && list->Shown().size() == 1u);
+        if (list == nullptr || list->GRDSnapshots->rowCount() < 1)
+            return QImage();
+        const QImage image =
+            list->GRDSnapshots->item(0, TFRMSnapshots::ColPicture)->data(Qt::DecorationRole).value<QImage>();
+        list->close();
+        return image;
+    };
+    const QImage played = picture();
+    ASSERT_FALSE(played.isNull());
+
+    window->BTNEditorClick();
+    window->IMGChooseBox1->click();
+    const w4::BoardHit hit = w4::BoardHitTest(G(), window->IMGSokoban->width(), window->IMGSokoban->height(), 0, 0);
+    const QPoint cell(hit.Left + 3 * hit.Width / (2 * G().LevelWidth), hit.Top + 3 * hit.Height / (2 * G().LevelHeight));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, window->IMGSokoban->mapTo(window.get(), cell));
+    ASSERT_EQ(G().SnapshotHistory.front().Board[1][1], '$') << "a box drawn on the floor at 1, 1";
+    EXPECT_EQ(picture(), played);
     EXPECT_TRUE(dialogs.Errors.isEmpty());
 }
 
