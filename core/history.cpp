@@ -1,6 +1,7 @@
 #include "core/history.h"
 
 #include "core/loading.h"
+#include "core/reverse.h"
 
 #include <algorithm>
 
@@ -59,6 +60,10 @@ void RetryLevel(GameState& g, Frontend& ui)
     const AttemptLeave leave(g, ui);
     if (!leave)
         return;
+    if (g.Reverse) {
+        RestartReverse(g, ui);
+        return;
+    }
     LoadLevel(g, ui);
     RedrawBoard(g, ui);
 }

@@ -13,7 +13,7 @@ void GoToEnd(GameState& g, Frontend& ui);
 // The undo/redo bar was moved to position (counted from 1); a position outside 1..HistoryLength
 // is pulled back into range and the bar corrected.
 void ScrollHistoryTo(GameState& g, Frontend& ui, int position);
-// Throws the attempt away: LoadLevel, then RedrawBoard.
+// Throws the attempt away: LoadLevel, then RedrawBoard; in reverse play a fresh reverse attempt.
 void RetryLevel(GameState& g, Frontend& ui);
 
 } // namespace w4

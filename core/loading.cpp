@@ -33,6 +33,8 @@ void LoadLevel(GameState& g, Frontend& ui)
     if (!g.AttemptSettled)
         ui.AttemptEnding(false);
     g.AttemptSettled = false;
+    g.Reverse = false;
+    g.OtherAttempt = AttemptStash{};
     g.LevelInPlay = true;
     g.StoredSolution.clear();
     g.FilmPosition = 0;

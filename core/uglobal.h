@@ -2,6 +2,7 @@
 // The one shared state of a run. The main window owns the single GameState and hands it by
 // reference to every unit; there are no other globals.
 
+#include "core/attemptstash.h"
 #include "core/folders.h"
 #include "core/movehistory.h"
 
@@ -64,6 +65,11 @@ struct GameState {
     // A command has dealt with the attempt (kept it, or the player let it go) and is about to
     // leave it: its loads do not ask again. See AttemptLeave (core/loading.h).
     bool AttemptSettled = false;
+    // Reverse play (core/reverse.h): the attempt shown starts from the solved position and the
+    // keeper pulls boxes. The attempt of the other direction waits in OtherAttempt meanwhile.
+    // Every load ends reverse play and drops the waiting attempt.
+    bool Reverse = false;
+    AttemptStash OtherAttempt;
 
     // Census, recomputed after every move and every full redraw.
     std::int32_t BoxesOnTargets = 0;

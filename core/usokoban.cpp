@@ -3,6 +3,7 @@
 #include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/fileio.h"
+#include "core/reverse.h"
 
 #include <algorithm>
 #include <array>
@@ -239,6 +240,10 @@ MoveDecision ClassifyMove(char keeper, char next, char beyond)
 
 void MoveKeeper(GameState& g, Frontend& ui, int kx, int ky, int nx, int ny, int bx, int by, char letter)
 {
+    if (g.Reverse) {
+        PullKeeper(g, ui, kx, ky, nx, ny, letter);
+        return;
+    }
     const char keeper = CellAt(g, kx, ky);
     const char next = CellAt(g, nx, ny);
     const char beyond = CellAt(g, bx, by);
@@ -291,6 +296,8 @@ void MoveKeeper(GameState& g, Frontend& ui, int kx, int ky, int nx, int ny, int 
     CountBoxesAndTargets(g);
     ui.RefreshStatus();
     CheckCompletion(g, ui);
+    if (move.Outcome == MoveOutcome::Push)
+        CheckMeeting(g, ui);
 }
 
 void MoveLeft(GameState& g, Frontend& ui)
