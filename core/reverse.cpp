@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <span>
 
 namespace w4 {
 
@@ -476,6 +477,145 @@ bool WalkReverseKeeper(GameState& g, Frontend& ui, int x, int y)
         ReverseStep(g, ui, step);
     }
     return true;
+}
+
+namespace {
+
+// Plays reverse letters on a board without drawing: capitals pull, small letters walk. Calls
+// `played(letter, pulled, changes)` after each move; returns how many were played.
+template <class Played>
+std::size_t PlayReverseLetters(BoardGrid& b, int width, int height, int kx, int ky, const std::string& letters,
+                               std::size_t count, Played played)
+{
+    std::size_t done = 0;
+    for (; done < count && done < letters.size(); ++done) {
+        const char letter = letters[done];
+        int dx = 0, dy = 0;
+        switch (letter) {
+        case 'l': case 'L': dx = -1; break;
+        case 'r': case 'R': dx = 1; break;
+        case 'u': case 'U': dy = -1; break;
+        case 'd': case 'D': dy = 1; break;
+        default: return done;
+        }
+        const auto cell = [&](int x, int y) {
+            return x < 0 || y < 0 || x >= width || y >= height ? 'Z' : At(b, x, y);
+        };
+        const int xs[3] = {kx - dx, kx, kx + dx};
+        const int ys[3] = {ky - dy, ky, ky + dy};
+        const bool pull = letter >= 'A' && letter <= 'Z';
+        const char old[3] = {cell(xs[0], ys[0]), cell(xs[1], ys[1]), cell(xs[2], ys[2])};
+        const MoveDecision move = ClassifyPull(pull ? old[0] : '#', old[1], old[2]);
+        if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push)
+            return done;
+        const bool pulled = move.Outcome == MoveOutcome::Push;
+        const char written[3] = {pulled ? move.NewBeyond : old[0], move.NewKeeper, move.NewNext};
+        CellChange changes[3];
+        std::size_t changed = 0;
+        for (int n = 0; n < 3; ++n) {
+            if (old[n] == 'Z' || written[n] == old[n])
+                continue;
+            b[static_cast<std::size_t>(xs[n])][static_cast<std::size_t>(ys[n])] = written[n];
+            changes[changed++] = {static_cast<std::uint8_t>(xs[n]), static_cast<std::uint8_t>(ys[n]), old[n], written[n]};
+        }
+        played(pulled ? UpperLetter(letter) : static_cast<char>(letter | 0x20), pulled, std::span(changes, changed));
+        kx += dx;
+        ky += dy;
+    }
+    return done;
+}
+
+BoardGrid GridOfRows(const std::vector<std::string>& rows, int& width, int& height)
+{
+    BoardGrid b;
+    for (auto& column : b)
+        column.fill(' ');
+    height = static_cast<int>(std::min<std::size_t>(rows.size(), MaxLevelSize));
+    width = 0;
+    for (int y = 0; y < height; ++y) {
+        const std::string& row = rows[static_cast<std::size_t>(y)];
+        const int w = static_cast<int>(std::min<std::size_t>(row.size(), MaxLevelSize));
+        width = std::max(width, w);
+        for (int x = 0; x < w; ++x)
+            b[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = row[static_cast<std::size_t>(x)];
+    }
+    return b;
+}
+
+} // namespace
+
+bool ReverseKeeperCell(const SnapshotList& history, int width, int height, int& x, int& y)
+{
+    if (history.empty())
+        return false;
+    const BoardGrid first = history[0].Board;
+    return FindKeeper(first, width, height, x, y);
+}
+
+bool RestoreReverseAttempt(GameState& g, Frontend& ui, int keeperX, int keeperY, const std::string& letters,
+                           int position)
+{
+    if (g.GameMode != ModePlay || g.HistoryLength != 1 || g.SnapshotHistory.empty() ||
+        !CanPlayReverse(g.SnapshotHistory[0].Board, g.LevelWidth, g.LevelHeight))
+        return false;
+    AttemptStash forward = TakeAttempt(g);
+    StartFreshReverse(g, forward.History[0].Board);
+    g.OtherAttempt = std::move(forward);
+    g.Reverse = true;
+
+    bool reached = position == 0 && letters.empty();
+    BoardGrid board = g.SnapshotHistory[0].Board;
+    if (keeperX >= 0 && keeperY >= 0 && keeperX < g.LevelWidth && keeperY < g.LevelHeight &&
+        IsFree(At(board, keeperX, keeperY))) {
+        char& cell = board[static_cast<std::size_t>(keeperX)][static_cast<std::size_t>(keeperY)];
+        cell = cell == '.' ? '+' : '@';
+        g.SnapshotHistory[0].Board = board;
+        SnapshotList& history = g.SnapshotHistory;
+        history.reserve(letters.size() + 1);
+        const std::size_t played = PlayReverseLetters(
+            board, g.LevelWidth, g.LevelHeight, keeperX, keeperY, letters, letters.size(),
+            [&](char letter, bool pulled, std::span<const CellChange> changes) { history.AppendMove(letter, pulled, changes, board); });
+        reached = position >= 0 && static_cast<std::size_t>(position) <= played;
+    }
+    if (!reached) {
+        // Back to the level as loaded: forward play, nothing waiting.
+        AttemptStash loaded = std::move(g.OtherAttempt);
+        g.OtherAttempt = AttemptStash{};
+        PutAttempt(g, loaded);
+        g.Reverse = false;
+        RedrawBoard(g, ui);
+        return false;
+    }
+    g.HistoryLength = static_cast<std::int32_t>(g.SnapshotHistory.size());
+    g.HistoryIndex = position;
+    ShowAttempt(g, ui);
+    return true;
+}
+
+std::vector<std::string> ReversePositionRows(const std::vector<std::string>& start, int keeperX, int keeperY,
+                                             const std::string& letters, int position)
+{
+    int width = 0, height = 0;
+    BoardGrid b = GridOfRows(start, width, height);
+    b = ReverseStartBoard(b, width, height);
+    if (keeperX >= 0 && keeperY >= 0 && keeperX < width && keeperY < height && IsFree(At(b, keeperX, keeperY))) {
+        char& cell = b[static_cast<std::size_t>(keeperX)][static_cast<std::size_t>(keeperY)];
+        cell = cell == '.' ? '+' : '@';
+        PlayReverseLetters(b, width, height, keeperX, keeperY, letters, static_cast<std::size_t>(std::max(position, 0)),
+                           [](char, bool, std::span<const CellChange>) {});
+    }
+    std::vector<std::string> rows = Rows(b, width, height);
+    // Rows as long as they came in, so a picture keeps the level's own shape.
+    for (std::size_t y = 0; y < rows.size() && y < start.size(); ++y)
+        rows[y].resize(std::min(rows[y].size(), start[y].size()));
+    return rows;
+}
+
+std::vector<std::string> ForwardStartRows(const GameState& g)
+{
+    if (g.SnapshotHistory.empty() || (g.Reverse && g.OtherAttempt.History.empty()))
+        return {};
+    return Rows(ForwardStart(g), std::clamp(g.LevelWidth, 0, MaxLevelSize), std::clamp(g.LevelHeight, 0, MaxLevelSize));
 }
 
 bool CheckMeeting(GameState& g, Frontend& ui)

@@ -80,6 +80,23 @@ void ReverseStep(GameState& g, Frontend& ui, char letter);
 // False when it cannot get there (or there is no reverse attempt in play).
 bool WalkReverseKeeper(GameState& g, Frontend& ui, int x, int y);
 
+// --- Kept attempts ------------------------------------------------------------------------------
+
+// The keeper's chosen cell in the first position of a reverse history; false when none.
+bool ReverseKeeperCell(const SnapshotList& history, int width, int height, int& x, int& y);
+// A kept reverse attempt back on the board of a level just loaded: reverse play on, the keeper
+// on (keeperX, keeperY), the letters replayed (capitals pull), the position `position` shown and
+// the rest left to redo. Moves the board refuses end the letters there; false, and the level
+// left as loaded, when the position itself cannot be reached.
+bool RestoreReverseAttempt(GameState& g, Frontend& ui, int keeperX, int keeperY, const std::string& letters,
+                           int position);
+// The rows of a kept reverse attempt's position, from the level's start rows (as StartRows gives
+// them); the start's solved position when the keeper's cell does not fit.
+std::vector<std::string> ReversePositionRows(const std::vector<std::string>& start, int keeperX, int keeperY,
+                                             const std::string& letters, int position);
+// The level's start rows, in either direction of play.
+std::vector<std::string> ForwardStartRows(const GameState& g);
+
 // After a push in forward play with a reverse attempt waiting: whether the two meet now, and if
 // so the joined solution is offered. True when the level was solved so.
 bool CheckMeeting(GameState& g, Frontend& ui);

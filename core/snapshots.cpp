@@ -5,6 +5,7 @@
 #include "core/fileio.h"
 #include "core/folders.h"
 #include "core/loading.h"
+#include "core/reverse.h"
 #include "core/ufunction.h"
 #include "core/usokoban.h"
 
@@ -25,6 +26,9 @@ namespace {
 constexpr std::size_t MovesPerLine = 70;
 constexpr char SnapshotExtension[] = ".snapshots.sok";
 constexpr char AutomaticWord[] = "automatic";
+// Reverse attempts are written as comment lines, so other programs pass them over.
+constexpr char CommentMark[] = "::";
+constexpr char ReverseWord[] = "reverse ";
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -183,7 +187,10 @@ bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int3
 
 std::vector<std::string> SnapshotSectionLines(const Snapshot& s)
 {
-    std::string heading = "Snapshot (moves " + std::to_string(s.Moves()) + ", pushes " + std::to_string(s.Pushes());
+    std::string heading = s.Reverse ? ":: Reverse Snapshot (keeper " + std::to_string(s.KeeperX) + " " +
+                                          std::to_string(s.KeeperY) + ", moves " + std::to_string(s.Moves()) +
+                                          ", pulls " + std::to_string(s.Pushes())
+                                    : "Snapshot (moves " + std::to_string(s.Moves()) + ", pushes " + std::to_string(s.Pushes());
     if (s.Date != DateTime{})
         heading += ", " + FormatSnapshotDate(s.Date);
     if (s.Automatic)
@@ -195,7 +202,7 @@ std::vector<std::string> SnapshotSectionLines(const Snapshot& s)
     std::vector<std::string> lines{heading};
     const std::string marked = MarkedLetters(s);
     for (std::size_t i = 0; i < marked.size(); i += MovesPerLine)
-        lines.push_back(marked.substr(i, MovesPerLine));
+        lines.push_back((s.Reverse ? ":: " : "") + marked.substr(i, MovesPerLine));
     return lines;
 }
 
@@ -240,8 +247,15 @@ std::optional<Snapshot> ParseBoundedSection(const std::string& heading, const st
                     end = notes.size();
                 const std::string note = TrimControl(notes.substr(begin, end - begin));
                 DateTime date;
+                int x = 0, y = 0, used = 0;
                 if (LowerText(note) == AutomaticWord)
                     s.Automatic = true;
+                else if (std::sscanf(note.c_str(), "keeper %d %d%n", &x, &y, &used) == 2 &&
+                         static_cast<std::size_t>(used) == note.size() && x >= 0 && y >= 0 && x < MaxLevelSize &&
+                         y < MaxLevelSize) {
+                    s.KeeperX = x;
+                    s.KeeperY = y;
+                }
                 else if (ParseSnapshotDate(note, date))
                     s.Date = date;
                 begin = end + 1;
@@ -353,6 +367,17 @@ SnapshotFile ParseSnapshotFile(const std::string& bytes)
         const std::string_view t = text(n);
         return t.find('\0') == std::string_view::npos && IsMarkedMovesLine(TrimControl(std::string(t)));
     };
+    // A reverse attempt is written in "::" comment lines: the text after the mark, else nothing.
+    auto comment = [&](std::size_t n) {
+        const std::string_view t = text(n);
+        const std::string trimmed = t.find('\0') == std::string_view::npos ? TrimControl(std::string(t)) : std::string();
+        return trimmed.compare(0, 2, CommentMark) == 0 ? TrimControl(trimmed.substr(2)) : std::string();
+    };
+    auto reverseHeading = [&](std::size_t n) {
+        const std::string c = comment(n);
+        return LowerText(c).compare(0, std::strlen(ReverseWord), ReverseWord) == 0 &&
+               IsSnapshotHeading(c.substr(std::strlen(ReverseWord)));
+    };
 
     std::size_t pending = 0;            // the first line not yet in an item
     std::size_t budget = MaxTextFileBytes;
@@ -366,17 +391,28 @@ SnapshotFile ParseSnapshotFile(const std::string& bytes)
     };
     std::size_t i = 0;
     while (i < lines.size()) {
-        if (!heading(i)) {
+        const bool reverse = reverseHeading(i);
+        if (!reverse && !heading(i)) {
             ++i;
             continue;
         }
         const std::size_t at = i++;
         std::string moves;
-        while (i < lines.size() && movesLine(i))
-            moves += TrimControl(std::string(text(i++)));
+        if (reverse)
+            while (i < lines.size() && IsMarkedMovesLine(comment(i)))
+                moves += comment(i++);
+        else
+            while (i < lines.size() && movesLine(i))
+                moves += TrimControl(std::string(text(i++)));
         // A heading without a line of moves under it is no snapshot (the game writes at least
         // the position mark): its lines stay with the bytes around them, as a damaged one's do.
-        std::optional<Snapshot> s = i > at + 1 ? ParseBoundedSection(std::string(text(at)), moves, budget) : std::nullopt;
+        const std::string headingText = reverse ? comment(at).substr(std::strlen(ReverseWord)) : std::string(text(at));
+        std::optional<Snapshot> s = i > at + 1 ? ParseBoundedSection(headingText, moves, budget) : std::nullopt;
+        // Without its keeper's cell a reverse attempt cannot be played back: its lines stay bytes.
+        if (s && reverse && s->KeeperX < 0)
+            s.reset();
+        if (s && reverse)
+            s->Reverse = true;
         if (!s)
             continue;
         budget -= s->Letters.size();
@@ -470,6 +506,8 @@ bool FitSnapshot(const std::vector<std::string>& rows, Snapshot& s)
 
 std::vector<std::string> PositionRows(const std::vector<std::string>& start, const Snapshot& s)
 {
+    if (s.Reverse)
+        return ReversePositionRows(start, s.KeeperX, s.KeeperY, s.Letters, s.Position);
     std::vector<std::string> rows = start;
     int kx = -1, ky = -1;
     for (std::size_t y = 0; y < rows.size(); ++y)
@@ -669,15 +707,54 @@ std::string SnapshotLevelPath(const GameState& g)
 
 // --- Operations --------------------------------------------------------------------------------
 
-Snapshot TakeSnapshot(const GameState& g, const std::string& name, bool automatic)
+namespace {
+
+Snapshot SnapshotOfHistory(const GameState& g, const SnapshotList& history, std::int32_t index, std::int32_t length,
+                           bool reverse, const std::string& name, bool automatic)
 {
     Snapshot s;
     s.Name = OneLine(name);
-    s.Letters = SolutionLetters(g);
-    s.Position = std::clamp<std::int32_t>(g.HistoryIndex, 0, static_cast<std::int32_t>(s.Letters.size()));
+    if (length > 1)
+        s.Letters = history.MoveLetters(static_cast<std::size_t>(length - 1));
+    s.Position = std::clamp<std::int32_t>(index, 0, static_cast<std::int32_t>(s.Letters.size()));
     s.Date = std::chrono::time_point_cast<std::chrono::seconds>(g.Now());
     s.Automatic = automatic;
+    if (reverse) {
+        s.Reverse = true;
+        int x = -1, y = -1;
+        if (ReverseKeeperCell(history, g.LevelWidth, g.LevelHeight, x, y)) {
+            s.KeeperX = x;
+            s.KeeperY = y;
+        }
+    }
     return s;
+}
+
+// What a load would throw away: the attempt waiting in the other direction, then the one shown.
+std::vector<Snapshot> AttemptsInPlay(const GameState& g)
+{
+    std::vector<Snapshot> attempts;
+    if (g.AttemptMode != ModePlay || g.LevelSolved)
+        return attempts;
+    const AttemptStash& other = g.OtherAttempt;
+    if (other.Present && other.HistoryLength > 1 && !other.LevelSolved &&
+        other.History.size() >= static_cast<std::size_t>(other.HistoryLength))
+        attempts.push_back(SnapshotOfHistory(g, other.History, other.HistoryIndex, other.HistoryLength, !g.Reverse, {}, true));
+    if (g.HistoryLength > 1 && g.SnapshotHistory.size() >= static_cast<std::size_t>(g.HistoryLength))
+        attempts.push_back(SnapshotOfHistory(g, g.SnapshotHistory, g.HistoryIndex, g.HistoryLength, g.Reverse, {}, true));
+    return attempts;
+}
+
+bool HeldBy(const std::vector<Snapshot>& kept, const Snapshot& attempt)
+{
+    return std::any_of(kept.begin(), kept.end(), [&](const Snapshot& s) { return s.SameAttempt(attempt); });
+}
+
+} // namespace
+
+Snapshot TakeSnapshot(const GameState& g, const std::string& name, bool automatic)
+{
+    return SnapshotOfHistory(g, g.SnapshotHistory, g.HistoryIndex, g.HistoryLength, g.Reverse, name, automatic);
 }
 
 void AddSnapshot(std::vector<Snapshot>& snapshots, Snapshot s)
@@ -720,15 +797,14 @@ bool SaveSnapshot(GameState& g, const std::string& name)
 
 bool AttemptWouldBeLost(const GameState& g)
 {
-    if (g.AttemptMode != ModePlay || g.HistoryLength <= 1 || g.LevelSolved ||
-        g.SnapshotHistory.size() < static_cast<std::size_t>(g.HistoryLength))
+    const std::vector<Snapshot> attempts = AttemptsInPlay(g);
+    if (attempts.empty())
         return false;
     const std::string level = SnapshotLevelPath(g);
     if (level.empty())
         return false;
-    const Snapshot attempt = TakeSnapshot(g, {}, true);
     const std::vector<Snapshot> kept = ReadSnapshots(g, level);
-    return std::none_of(kept.begin(), kept.end(), [&](const Snapshot& s) { return s.SameAttempt(attempt); });
+    return std::any_of(attempts.begin(), attempts.end(), [&](const Snapshot& a) { return !HeldBy(kept, a); });
 }
 
 bool KeepAttempt(GameState& g)
@@ -737,7 +813,9 @@ bool KeepAttempt(GameState& g)
         return false;
     const std::string level = SnapshotLevelPath(g);
     std::vector<Snapshot> snapshots = ReadSnapshots(g, level);
-    AddSnapshot(snapshots, TakeSnapshot(g, {}, true));
+    for (Snapshot& attempt : AttemptsInPlay(g))
+        if (!HeldBy(snapshots, attempt))
+            AddSnapshot(snapshots, std::move(attempt));
     WriteSnapshots(g, level, snapshots);
     return true;
 }
@@ -747,6 +825,8 @@ bool RestoreSnapshot(GameState& g, Frontend& ui, const Snapshot& s)
     // A command that may still stay settles the attempt first (AttemptLeave); the load keeps it
     // otherwise.
     LoadLevel(g, ui);
+    if (s.Reverse)
+        return RestoreReverseAttempt(g, ui, s.KeeperX, s.KeeperY, s.Letters, s.Position);
     SnapshotList& history = g.SnapshotHistory;
     history.reserve(s.Letters.size() + 1);
 

@@ -21,10 +21,18 @@ struct Snapshot {
     std::int32_t Position = 0;     // moves before the position (0 .. Letters.size())
     DateTime Date{};               // seconds; the epoch when the text gave none
     bool Automatic = false;
+    // A reverse attempt (core/reverse.h): the letters are the keeper's steps from the solved
+    // position, capitals pulling, after the keeper was placed on (KeeperX, KeeperY).
+    bool Reverse = false;
+    std::int32_t KeeperX = -1, KeeperY = -1;
 
     std::int32_t Moves() const { return Position; }
     std::int32_t Pushes() const;   // the capitals among the moves before the position
-    bool SameAttempt(const Snapshot& other) const { return Position == other.Position && Letters == other.Letters; }
+    bool SameAttempt(const Snapshot& other) const
+    {
+        return Position == other.Position && Letters == other.Letters && Reverse == other.Reverse &&
+               (!Reverse || (KeeperX == other.KeeperX && KeeperY == other.KeeperY));
+    }
 };
 
 // Automatic snapshots kept per level; the oldest automatic one goes first, named ones never.
@@ -50,9 +58,12 @@ bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int3
 bool ParseMarkedLetters(const std::string& text, std::string& letters, std::int32_t& position, std::size_t maxLetters);
 
 // "Snapshot (moves 12, pushes 3, 2026-12-08 06:50:12 UTC, automatic): name", then the marked
-// letters cut into lines.
+// letters cut into lines. A reverse attempt's lines are "::" comment lines, which every reader of
+// the collection format passes over: ":: Reverse Snapshot (keeper 6 1, moves 2, pulls 2, ...): name"
+// and ":: " before each line of letters.
 std::vector<std::string> SnapshotSectionLines(const Snapshot& s);
-// Whether a line opens a saved game of the collection format ("Snapshot", "Save", "Saved Game").
+// Whether a line opens a saved game of the collection format ("Snapshot", "Save", "Saved Game");
+// a reverse one's comment heading does not.
 bool IsSnapshotHeading(const std::string& line);
 // A section from its heading and its move text; nothing when the move text is damaged. The
 // moves and pushes of the heading are not trusted: the letters give them.
@@ -151,9 +162,11 @@ std::string DefaultSnapshotName(const GameState& g, const std::vector<Snapshot>&
 bool SaveSnapshot(GameState& g, const std::string& name);
 
 // Whether leaving the attempt now would lose it: played in Play mode, at least one move, not
-// solved, and no snapshot of its level holds this very attempt and position.
+// solved, and no snapshot of its level holds this very attempt and position. The attempt of the
+// other direction, waiting while the level is played forward or in reverse, counts as well.
 bool AttemptWouldBeLost(const GameState& g);
-// Keeps the attempt as an automatic snapshot when it would be lost; returns whether it did.
+// Keeps the attempt (and the one waiting in the other direction) as automatic snapshots when they
+// would be lost, the one shown last; returns whether it kept any.
 // Throws FileError.
 bool KeepAttempt(GameState& g);
 

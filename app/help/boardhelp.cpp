@@ -21,6 +21,7 @@
 #include "core/loading.h"
 #include "core/pathing.h"
 #include "core/replay.h"
+#include "core/reverse.h"
 #include "core/usokoban.h"
 #include "editor/boardmouse.h"
 #include "solver/solver.h"
@@ -441,11 +442,20 @@ void w4::BoardHelp::Refresh()
         a.HasHint = false;
     const std::size_t before = a.Deadlocked.size();
     a.Deadlocked.clear();
+    // In reverse play a box is lost when no pulls can take it back to a cell where a box starts.
+    const bool reverse = game_.Reverse && game_.OtherAttempt.Present;
     if (game_.GameMode == w4::ModePlay && game_.DeadlockWarnings && game_.LevelWidth > 0 && game_.LevelHeight > 0)
-        a.Deadlocked = w4::solver::DeadlockedBoxes(w4::BoardRows(now.Board, now.Width, now.Height));
+        a.Deadlocked = reverse ? w4::ReverseDeadlockedBoxes(game_.OtherAttempt.History[0].Board, now.Board, now.Width, now.Height)
+                               : w4::solver::DeadlockedBoxes(w4::BoardRows(now.Board, now.Width, now.Height));
     if (!a.Deadlocked.empty()) {
         if (!sameLevel || a.Deadlocked.size() != before || a.Message.isEmpty())
-            SetMessage(window_, a, [this, count = a.Deadlocked.size()] {
+            SetMessage(window_, a, [this, reverse, count = a.Deadlocked.size()] {
+                if (reverse)
+                    return count == 1 ? w4::Choose(game_, "Deadlock: a box can no longer be pulled back to a start cell.",
+                                                   "Blocage : une caisse ne peut plus être ramenée sur une case de départ.")
+                                      : w4::Choose(game_, "Deadlock: %1 boxes can no longer be pulled back to a start cell.",
+                                                   "Blocage : %1 caisses ne peuvent plus être ramenées sur une case de départ.")
+                                            .arg(count);
                 return count == 1 ? w4::Choose(game_, "Deadlock: a box can no longer reach a target.",
                                                "Blocage : une caisse ne peut plus atteindre de cible.")
                                   : w4::Choose(game_, "Deadlock: %1 boxes can no longer reach a target.",

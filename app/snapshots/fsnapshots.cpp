@@ -4,6 +4,7 @@
 #include "core/fileio.h"
 #include "core/levelsummary.h"
 #include "core/loading.h"
+#include "core/reverse.h"
 #include "render/thumbnail.h"
 
 #include <QClipboard>
@@ -152,9 +153,10 @@ QString TFRMSnapshots::Text(const char* english, const char* french) const
 
 QString TFRMSnapshots::NameOf(const w4::Snapshot& s) const
 {
+    const QString reverse = s.Reverse ? Text(" (reverse)", " (à l'envers)") : QString();
     if (!s.Name.empty())
-        return QString::fromStdString(s.Name);
-    return s.Automatic ? Text("(kept automatically)", "(gardé automatiquement)") : Text("(no name)", "(sans nom)");
+        return QString::fromStdString(s.Name) + reverse;
+    return (s.Automatic ? Text("(kept automatically)", "(gardé automatiquement)") : Text("(no name)", "(sans nom)")) + reverse;
 }
 
 void TFRMSnapshots::Fill(int selectRow)

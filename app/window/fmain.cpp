@@ -645,9 +645,9 @@ void TFRMMain::MNUFilePasteLevelClick() { Collections->PasteLevel(); }
 void TFRMMain::MNUFileCopySolutionClick() { Collections->CopySolution(); }
 void TFRMMain::MNUFilePasteSolutionClick() { Collections->PasteSolution(); }
 
-void TFRMMain::MNUToolsSolveClick() { Help->Solve(); }
-void TFRMMain::MNUToolsHintClick() { Help->Hint(); }
-void TFRMMain::MNUToolsLastSolvableClick() { Help->LastSolvable(); }
+void TFRMMain::MNUToolsSolveClick() { if (!RefusedInReverse()) Help->Solve(); }
+void TFRMMain::MNUToolsHintClick() { if (!RefusedInReverse()) Help->Hint(); }
+void TFRMMain::MNUToolsLastSolvableClick() { if (!RefusedInReverse()) Help->LastSolvable(); }
 void TFRMMain::MNUToolsDeadlockWarningsClick() { Help->ToggleDeadlockWarnings(); }
 void TFRMMain::MNUToolsOptimizeSolutionClick() { Help->OptimizeSolution(); }
 void TFRMMain::MNUToolsLiveCheckClick() { Help->ToggleLiveCheck(); }

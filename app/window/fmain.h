@@ -241,6 +241,13 @@ public:
     w4::Snapshots& SnapshotCommands() { return *SnapshotKeeper; }
     void MNUToolsOptimizeSolutionClick();
     void MNUToolsLiveCheckClick();
+    // Reverse play (fmain_reverse.cpp): the Tools item and R, the checked item, the keeper's
+    // placing click and the Ctrl click that walks without pulling.
+    void MNUToolsReverseClick();
+    void RefreshReverseItems();
+    bool ReverseKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool ReverseMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    bool RefusedInReverse();   // the forward-only help asked for in reverse play: says so
     void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // What the help shows, for the tests.
     std::vector<std::pair<int, int>> DeadlockMarks() const;
@@ -365,6 +372,7 @@ private:
     std::unique_ptr<w4::Collections> Collections;
     std::unique_ptr<w4::Snapshots> SnapshotKeeper;
     std::map<QString, QAction*> MenuItems;
+    bool ReverseKeeperAsked = false;   // the help line asks for the reverse keeper's cell
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end
     bool MediaStarted = false;   // StartMedia has run (or the quit has closed media for good)

@@ -193,6 +193,9 @@ void TFRMMain::MNUFileNewClick()
 void TFRMMain::IMGSokobanMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                    bool doubleClick)
 {
+    // In reverse play a click places the keeper, and a Ctrl click walks without pulling.
+    if (ReverseMouseDown(position, buttons, modifiers))
+        return;
     // Ctrl + left button in Play mode walks or pushes by a path; any click ends a walk first.
     if (Help && Help->MouseDown(position, buttons, modifiers))
         return;

@@ -39,6 +39,9 @@ bool TFRMMain::eventFilter(QObject* watched, QEvent* event)
 
 void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    // R turns reverse play on and off; in it, H has no hint to give.
+    if (ReverseKeyDown(key, modifiers))
+        return;
     // A walk by mouse ends at once, a hint search stops, and H asks for or carries out a hint.
     if (Help && Help->KeyDown(key, modifiers))
         return;

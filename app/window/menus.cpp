@@ -74,6 +74,7 @@ const std::vector<MenuRow>& MenuTable()
         {"ToolsResumeAttempt", 1, "Resume Attempt", "Reprendre la partie", &M::MNUToolsResumeAttemptClick, nullptr},
         {"ToolsOptimizeSolution", 1, "Optimize Solution", "Optimiser la solution", &M::MNUToolsOptimizeSolutionClick, nullptr},
         {"ToolsLiveCheck", 1, "Live Solvability Check", "Vérification de solubilité en direct", &M::MNUToolsLiveCheckClick, nullptr},
+        {"ToolsReverse", 1, "Reverse Play", "Jeu à l'envers", &M::MNUToolsReverseClick, nullptr},
 
         {"Help", 0, "Help", "Aide", nullptr, nullptr},
         {"HelpSendMail", 1, "Send Mail", "Envoyer Mail", &M::MNUHelpSendMailClick, nullptr},

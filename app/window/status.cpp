@@ -2,6 +2,7 @@
 #include "app/snapshots/snapshots.h"
 #include "app/window/captions.h"
 #include "app/window/fmain.h"
+#include "core/reverse.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -103,9 +104,15 @@ void TFRMMain::RefreshStatus()
         level += QStringLiteral("%1/%2").arg(g.LevelIndex + 1).arg(g.Playlist.size());
 
     const QString size = label("Size", "Taille") + QStringLiteral("%1x%2").arg(g.LevelWidth).arg(g.LevelHeight);
-    const QString move = label("Move", "Bouge")
+    // Reverse play says so where the moves and pushes are counted.
+    const bool reverse = g.Reverse;
+    const QString move = (reverse ? label("Reverse", "Envers") : label("Move", "Bouge"))
         + (noHistory ? QStringLiteral("0/0") : QStringLiteral("%1/%2").arg(g.HistoryIndex).arg(g.HistoryLength - 1));
-    const QString push = label("Push", "Pousse") + (noHistory ? QStringLiteral("0") : QString::number(g.Current().Pushes));
+    QString push = (reverse ? label("Pull", "Tire") : label("Push", "Pousse"))
+        + (noHistory ? QStringLiteral("0") : QString::number(g.Current().Pushes));
+    // The help line may be off a narrow window's edge: the count says what the board waits for.
+    if (w4::ReverseNeedsKeeper(g))
+        push = w4::Choose(g, "Place keeper", "Placez le gardien");
     const QString time = label("Time", "Temps") + QString::fromStdString(w4::FormatElapsed(w4::ElapsedSeconds(g)));
     const QString done = label("Done", "Fait") + QStringLiteral("%1/%2").arg(g.BoxesOnTargets).arg(g.TargetCount);
     const QString todo = label("Todo", "A faire") + QStringLiteral("%1/%2").arg(g.BoxesOffTargets).arg(g.TargetCount);
@@ -113,6 +120,7 @@ void TFRMMain::RefreshStatus()
     const QString texts[7] = {level, size, move, push, time, done, todo};
     for (int i = 0; i < 7; ++i)
         StatusPanels[static_cast<std::size_t>(i)]->setText(texts[i]);
+    RefreshReverseItems();
     if (Help)
         Help->Refresh();
 }

@@ -1,5 +1,7 @@
 #include "core/completion.h"
 #include "core/history.h"
+#include "core/loading.h"
+#include "core/snapshots.h"
 #include "core/reverse.h"
 #include "core/usokoban.h"
 #include "recording_frontend.h"
@@ -318,6 +320,84 @@ TEST_F(ReverseTest, BoxPulledWhereItCanNeverGoHomeIsMarked)
     Play("drrL");
     EXPECT_EQ(RowAt(g, 2), "#  @$.#");
     EXPECT_TRUE(ReverseDeadlockedBoxes(start, g.Current().Board, g.LevelWidth, g.LevelHeight).empty());
+}
+
+} // namespace
+} // namespace w4
+
+// --- Kept attempts ----------------------------------------------------------------------------
+
+namespace w4 {
+namespace {
+
+TEST_F(ReverseTest, BothAttemptsKeptAsSnapshotsAndTheReverseOneRestoredIntoReversePlay)
+{
+    const std::string level = Load(Corridor);
+    g.AttemptMode = ModePlay;
+    Play("r");
+    ASSERT_TRUE(ToggleReverse(g, ui));
+    ASSERT_TRUE(PlaceReverseKeeper(g, ui, 6, 1));
+    Play("LL");
+    UndoMove(g, ui);   // one pull shown, one to redo
+    ASSERT_TRUE(AttemptWouldBeLost(g));
+    ASSERT_TRUE(KeepAttempt(g));
+    EXPECT_FALSE(AttemptWouldBeLost(g));
+
+    const std::string text = ReadBytes(SnapshotFilePath(level));
+    // Other programs pass "::" lines over: every line of the reverse attempt is one.
+    const std::size_t heading = text.find(":: Reverse Snapshot (keeper 6 1, moves 1, pulls 1, ");
+    ASSERT_NE(heading, std::string::npos) << text;
+    EXPECT_NE(text.find("automatic)\r\n:: L*L\r\n", heading), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nSnapshot (moves 1, pushes 0, "), std::string::npos) << text;
+
+    const std::vector<Snapshot> kept = ReadSnapshots(g, level);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_FALSE(kept[0].Reverse);   // the waiting forward attempt first, the one shown last
+    EXPECT_EQ(kept[0].Letters, "r");
+    ASSERT_TRUE(kept[1].Reverse);
+    EXPECT_EQ(kept[1].Letters, "LL");
+    EXPECT_EQ(kept[1].Position, 1);
+    EXPECT_EQ(std::make_pair(kept[1].KeeperX, kept[1].KeeperY), std::make_pair(6, 1));
+    EXPECT_EQ(PositionRows(StartRows(LevelAsSaved(g)), kept[1])[1], "#    @$.#");
+
+    LoadLevel(g, ui);   // another load: forward, nothing waiting
+    ASSERT_FALSE(g.Reverse);
+    ASSERT_TRUE(RestoreSnapshot(g, ui, kept[1]));
+    EXPECT_TRUE(g.Reverse);
+    EXPECT_EQ(g.HistoryIndex, 1);
+    EXPECT_EQ(g.HistoryLength, 3);
+    EXPECT_EQ(RowAt(g, 1), "#    @$.#");
+    RedoMove(g, ui);
+    EXPECT_EQ(RowAt(g, 1), "#   @$ .#");
+    // The forward attempt waiting beside it is the level's start, as the load left it.
+    ASSERT_TRUE(ToggleReverse(g, ui));
+    EXPECT_EQ(RowAt(g, 1), "#@ $   .#");
+}
+
+TEST(ReverseSnapshotText, ReverseSectionWithoutItsKeeperIsPassedOver)
+{
+    const std::vector<std::string> lines = {
+        ":: Snapshots kept by Warehaus4",
+        "",
+        ":: Reverse Snapshot (moves 1, pulls 1): lost",
+        ":: L*",
+        "",
+        ":: Reverse Snapshot (keeper 3 4, moves 1, pulls 1): kept",
+        ":: L*R",
+        "Snapshot (moves 1, pushes 0)",
+        "r*",
+    };
+    const std::vector<Snapshot> read = ParseSnapshotLines(lines);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_TRUE(read[0].Reverse);
+    EXPECT_EQ(read[0].Name, "kept");
+    EXPECT_EQ(read[0].Letters, "LR");
+    EXPECT_FALSE(read[1].Reverse);
+    EXPECT_EQ(read[1].Letters, "r");
+    // Written back as it was read.
+    const std::vector<std::string> again = SnapshotSectionLines(read[0]);
+    EXPECT_EQ(again.front(), ":: Reverse Snapshot (keeper 3 4, moves 1, pulls 1): kept");
+    EXPECT_EQ(again.back(), ":: L*R");
 }
 
 } // namespace
