@@ -6,9 +6,12 @@
 #include "app/window/boardview.h"
 
 #include "core/reverse.h"
+#include "core/snapshots.h"
 #include "editor/boardmouse.h"
 
 #include <QAction>
+
+#include <algorithm>
 
 namespace w4test {
 namespace {
@@ -130,6 +133,40 @@ TEST_F(ReverseWindowTest, ArrowsMeetTheForwardAttemptAndTheJoinedSolutionIsKept)
     EXPECT_TRUE(dialogs.Notices[0].startsWith(QStringLiteral("THE TWO ATTEMPTS MEET !!!"))) << dialogs.Notices[0].toStdString();
     ASSERT_EQ(dialogs.Questions.size(), 1);
     EXPECT_EQ(ReadAll(folder / "levels" / "reverse.XHT"), "rRRRR\r\n");
+}
+
+} // namespace
+} // namespace w4test
+
+namespace w4test {
+namespace {
+
+TEST_F(ReverseWindowTest, RetryKeepsBothAttemptsAndResumeBringsBackReversePlay)
+{
+    StartLevel(Corridor);
+    Play("r");
+    Key(Qt::Key_R);
+    Click(6, 1);
+    Key(Qt::Key_Left);
+    ASSERT_EQ(Row(1), "#    @$.#");
+    Key(Qt::Key_R);   // forward again: a Retry there loads the level, which ends reverse play
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_FALSE(G().Reverse);
+    const std::string kept = ReadAll(folder / "levels" / "reverse.snapshots.sok");
+    EXPECT_NE(kept.find(":: Reverse Snapshot (keeper 6 1, moves 1, pulls 1, "), std::string::npos) << kept;
+
+    Key(Qt::Key_F9);   // the last kept attempt: the one that was on screen, forward
+    EXPECT_FALSE(G().Reverse);
+    EXPECT_EQ(Row(1), "# @$   .#");
+    // The reverse one, from the Snapshots list's data, goes back into reverse play.
+    const std::vector<w4::Snapshot> snapshots = w4::ReadSnapshots(G(), path);
+    const auto reverse = std::find_if(snapshots.begin(), snapshots.end(), [](const w4::Snapshot& s) { return s.Reverse; });
+    ASSERT_NE(reverse, snapshots.end());
+    ASSERT_TRUE(w4::RestoreSnapshot(G(), *window, *reverse));
+    EXPECT_TRUE(G().Reverse);
+    EXPECT_TRUE(Checked("MNUToolsReverse"));
+    EXPECT_EQ(Row(1), "#    @$.#");
+    EXPECT_EQ(Status(2), QStringLiteral("Reverse=1/1"));
 }
 
 } // namespace
