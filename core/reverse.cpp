@@ -160,7 +160,7 @@ void FinishWithSolution(GameState& g, Frontend& ui, const std::string& headline,
 std::string MeetingHeadline(const GameState& g)
 {
     return ChooseText(g, "THE TWO ATTEMPTS MEET !!!\r\nThe forward moves and the reverse pulls together solve the level.",
-                      "LES DEUX PARTIES SE REJOIGNENT !!!\r\nLes coups à l'endroit et les tirages à l'envers "
+                      "LES DEUX PARTIES SE REJOIGNENT !!!\r\nLes coups joués à l'endroit et ceux joués à l'envers "
                       "résolvent ensemble le niveau.");
 }
 
