@@ -787,7 +787,8 @@ std::string DefaultSnapshotName(const GameState& g, const std::vector<Snapshot>&
 bool SaveSnapshot(GameState& g, const std::string& name)
 {
     const std::string level = SnapshotLevelPath(g);
-    if (level.empty() || g.HistoryLength <= 0)
+    // A reverse start without its keeper is no position yet: nothing could bring it back.
+    if (level.empty() || g.HistoryLength <= 0 || ReverseNeedsKeeper(g))
         return false;
     std::vector<Snapshot> snapshots = ReadSnapshots(g, level);
     AddSnapshot(snapshots, TakeSnapshot(g, name, false));

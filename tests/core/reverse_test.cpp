@@ -336,6 +336,7 @@ TEST_F(ReverseTest, BothAttemptsKeptAsSnapshotsAndTheReverseOneRestoredIntoRever
     g.AttemptMode = ModePlay;
     Play("r");
     ASSERT_TRUE(ToggleReverse(g, ui));
+    EXPECT_FALSE(SaveSnapshot(g, "no keeper yet"));
     ASSERT_TRUE(PlaceReverseKeeper(g, ui, 6, 1));
     Play("LL");
     UndoMove(g, ui);   // one pull shown, one to redo
