@@ -399,6 +399,21 @@ TEST(ReverseSnapshotText, ReverseSectionWithoutItsKeeperIsPassedOver)
     const std::vector<std::string> again = SnapshotSectionLines(read[0]);
     EXPECT_EQ(again.front(), ":: Reverse Snapshot (keeper 3 4, moves 1, pulls 1): kept");
     EXPECT_EQ(again.back(), ":: L*R");
+
+    // Renamed in the file: only its heading changes, the keeperless section stays as it was.
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    SnapshotFile file = ParseSnapshotFile(bytes);
+    EXPECT_EQ(file.Bytes(), bytes);
+    std::vector<Snapshot> renamed = file.Snapshots();
+    ASSERT_EQ(renamed.size(), 2u);
+    renamed[0].Name = "again";
+    UpdateSnapshotFile(file, renamed);
+    std::string expected = bytes;
+    const std::string old = ":: Reverse Snapshot (keeper 3 4, moves 1, pulls 1): kept";
+    expected.replace(expected.find(old), old.size(), ":: Reverse Snapshot (keeper 3 4, moves 1, pulls 1): again");
+    EXPECT_EQ(file.Bytes(), expected);
 }
 
 } // namespace
