@@ -1,9 +1,8 @@
 #include "core/reverse.h"
 
+#include "core/bestscore.h"
 #include "core/collection.h"
 #include "core/completion.h"
-#include "core/fileio.h"
-#include "core/folders.h"
 #include "core/loading.h"
 #include "core/pathing.h"
 #include "core/ufunction.h"
@@ -116,34 +115,11 @@ void ShowAttempt(GameState& g, Frontend& ui)
     RedrawBoard(g, ui);
 }
 
-// The best-score rule against the stored solution, when it solves the level, and the question
-// that keeps the new one.
-void OfferToKeep(GameState& g, Frontend& ui, const std::vector<std::string>& startRows, const std::string& letters)
-{
-    const bool storedSolves = !g.StoredSolution.empty() && SolutionSolves(startRows, g.StoredSolution);
-    const auto count = static_cast<std::int32_t>(g.Playlist.size());
-    if (!IsBestScore(letters, storedSolves ? g.StoredSolution : std::string()) || g.LevelIndex < 0 ||
-        g.LevelIndex >= count)
-        return;
-    const std::string& level = g.Playlist[static_cast<std::size_t>(g.LevelIndex)];
-    if (!FileExists(level))
-        return;
-    const std::string solution = SolutionFilePathFor(g, level);
-    const std::string question = ChooseText(g, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
-                                 ChooseText(g, "Do you want to save the solution ?", "Voulez-vous enregistrer la solution ?") +
-                                 "\r\n(" + solution + ")";
-    if (ui.AskQuestion(question)) {
-        MakeFolderFor(g, solution);
-        WriteSolutionFile(solution, letters);
-    }
-}
-
 // A solution found from both ends ends the attempt as a forward solve does: the win sound, the
 // clock stopped, the congratulation, the offer to keep it, the next level.
 void FinishWithSolution(GameState& g, Frontend& ui, const std::string& headline, const std::string& letters)
 {
     const std::int64_t elapsed = ElapsedSeconds(g);
-    const std::vector<std::string> start = Rows(ForwardStart(g), g.LevelWidth, g.LevelHeight);
     ui.PlaySample(Sample::Win);
     g.LevelInPlay = false;
     ui.EnableHistoryBar(false);
@@ -153,7 +129,8 @@ void FinishWithSolution(GameState& g, Frontend& ui, const std::string& headline,
     ui.ShowNotice(headline + "\r\n\r\n" + ChooseText(g, "MOVE = ", "BOUGE = ") + std::to_string(letters.size()) + "\r\n" +
                   ChooseText(g, "PUSH = ", "POUSSE = ") + std::to_string(pushes) + "\r\n" +
                   ChooseText(g, "TIME = ", "TEMPS = ") + FormatElapsed(elapsed));
-    OfferToKeep(g, ui, start, letters);
+    // The level as its file holds it: the reverse attempt's first position is no start.
+    OfferToKeepSolution(LevelAsSaved(g), ui, letters);
     NextLevel(g, ui);
 }
 

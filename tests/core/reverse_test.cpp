@@ -1,3 +1,4 @@
+#include "core/bestscore.h"
 #include "core/completion.h"
 #include "core/history.h"
 #include "core/loading.h"
