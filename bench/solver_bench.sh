@@ -12,7 +12,7 @@
 #              W4_BENCH_CORES="0 1" pins each level's process, all its threads, to one of these
 #              cores (taskset; with two jobs, one core each), e.g. "0" for the one-core figures,
 #              W4_SOLVER_TUNING switches the solver's techniques, e.g. "corralPatterns=0,weight=3"
-#              (the names of solver/search.h's Tuning), to measure what one of them buys.
+#              (the names of solver/tuning.h's Tuning), to measure what one of them buys.
 # Prints per set a table of every level (outcome, pushes, solver and process seconds, peak MiB),
 # then levels solved within the limit, median and worst time (the solver's own and the whole
 # process's), positions explored per second, and peak memory. The table also goes to

@@ -9,6 +9,7 @@
 #include "solver/board.h"
 #include "solver/lowerbound.h"
 #include "solver/search.h"
+#include "solver/tuning.h"
 #include "solver/table.h"
 
 #include <cstdint>

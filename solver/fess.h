@@ -23,6 +23,7 @@
 // way out; a move that leaves fewer is advised.
 
 #include "solver/search.h"
+#include "solver/tuning.h"
 
 #include <memory>
 

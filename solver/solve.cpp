@@ -3,7 +3,7 @@
 #include "solver/board.h"
 #include "solver/deadlocks.h"
 #include "solver/improve.h"
-#include "solver/search.h"
+#include "solver/portfolio.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
 

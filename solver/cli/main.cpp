@@ -2,7 +2,7 @@
 #include "solver/cli/solvecli.h"
 
 #include "core/folders.h"
-#include "solver/search.h"
+#include "solver/tuning.h"
 
 #include <atomic>
 #include <csignal>

@@ -4,6 +4,7 @@
 #include "solver/board.h"
 #include "solver/fess.h"
 #include "solver/lowerbound.h"
+#include "solver/portfolio.h"
 #include "solver/search.h"
 #include "solver/solution.h"
 #include "solver/solver.h"

@@ -4,6 +4,7 @@
 #include "solver/corraldeadlock.h"
 #include "solver/deadlocks.h"
 #include "solver/search.h"
+#include "solver/tuning.h"
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "solver/hotspots.h"
 #include "solver/packing.h"
 #include "solver/search.h"
+#include "solver/tuning.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
 #include "solver/table.h"

@@ -4,6 +4,7 @@
 #include "solver/goalroom.h"
 #include "solver/packing.h"
 #include "solver/search.h"
+#include "solver/tuning.h"
 #include "solver/solution.h"
 #include "solver/solver.h"
 #include "solver_levels.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Levels and switches the solver's tests share.
 #include "solver/search.h"
+#include "solver/tuning.h"
 
 #include "core/fileio.h"
 #include "core/usokoban.h"
