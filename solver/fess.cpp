@@ -33,7 +33,7 @@ public:
           router_(board),
           table_(boxCount_, Remaining(budget, bound_.Bytes() + frozenTargets_.Bytes() + (hotspots_ ? hotspots_->Bytes() : 0)
                                                   + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
-          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice),
+          corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice), cellsMode_(tuning.fessCells),
           macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0)
     {
         if (relocations_) {
@@ -66,6 +66,30 @@ public:
         return {f.packed, f.outOfPlan, f.regions, f.contacts, f.rooms, HotspotsOf(boxes.data())};
     }
     bool Step(Clock::time_point sliceEnd, SearchOutcome& out) override;
+    // The positions waiting in the cells, each as the box moved from the start (for tests, after
+    // the start alone was expanded).
+    std::vector<FirstChild> Waiting() const
+    {
+        std::vector<FirstChild> children;
+        const std::vector<Cell> start(table_.Boxes(0), table_.Boxes(0) + boxCount_);
+        for (std::size_t c = 0; c < cells_.size(); ++c)
+            for (const Entry& entry : cells_[c]) {
+                const Node& node = table_.At(entry.Id());
+                if (node.parent != 0)
+                    continue;
+                const Cell* boxes = table_.Boxes(entry.Id());
+                FirstChild child;
+                child.from = node.pushedFrom;
+                child.to = node.pushedFrom;
+                for (int i = 0; i < boxCount_; ++i)
+                    if (!std::binary_search(start.begin(), start.end(), boxes[i]))
+                        child.to = boxes[i];
+                child.weight = static_cast<int>(entry.Weight(cellsMode_ > 0));
+                child.cell = c;
+                children.push_back(child);
+            }
+        return children;
+    }
     std::size_t Positions() const override { return table_.Size(); }
     std::uint64_t Expanded() const override { return expanded_; }
     bool Complete() const override { return false; }
@@ -82,7 +106,8 @@ public:
 
 private:
     // An open-list entry in eight bytes: weight, then bound, so the lightest comes first, then
-    // the closest.
+    // the closest. With the published cells (`Tuning::fessCells`) the features left out of the
+    // key break ties before the bound: fewer hotspots, then fewer boxes side by side.
     struct Entry {
         std::uint32_t key;
         NodeId id;
@@ -90,17 +115,16 @@ private:
         {
             return {std::min<std::uint32_t>(weight, 0xFFFF) << 16 | static_cast<std::uint32_t>(std::clamp(bound, 0, 0xFFFF)), id};
         }
-        std::uint32_t Weight() const { return key >> 16; }
+        static Entry Tied(std::uint32_t weight, int hotspots, int contacts, int bound, NodeId id)
+        {
+            return {std::min<std::uint32_t>(weight, 0x3FFF) << 18 | static_cast<std::uint32_t>(std::clamp(hotspots, 0, 15)) << 14
+                        | static_cast<std::uint32_t>(std::clamp(contacts, 0, 15)) << 10 | static_cast<std::uint32_t>(std::clamp(bound, 0, 0x3FF)),
+                    id};
+        }
+        std::uint32_t Weight(bool tied) const { return key >> (tied ? 18 : 16); }
         NodeId Id() const { return id; }
     };
-    struct Features {
-        int packed = 0;      // filled targets of their goal area's round due now or deeper
-        int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
-        int regions = 0;     // separate floor regions the boxes cut
-        int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
-        int rooms = 0;       // passages between two rooms with a box in them (when counted)
-        int hotspots = 0;    // boxes that block another off its targets (when counted)
-    };
+    using Features = FeatureVector;
     int HotspotsOf(const Cell* boxes) const { return hotspots_ ? hotspots_->Count(boxes, boxCount_) : 0; }
 
     void Place(const Cell* boxes, std::uint8_t value);
@@ -115,7 +139,8 @@ private:
     // The heaps and the feature cells share the table's budget.
     void CountOtherBytes()
     {
-        table_.SetOtherBytes(heapBytes_ + cells_.capacity() * sizeof(std::vector<Entry>) + cellOf_.size() * RouteOverhead);
+        table_.SetOtherBytes(heapBytes_ + cells_.capacity() * sizeof(std::vector<Entry>) + cellFeatures_.capacity() * sizeof(Features)
+                             + cellOf_.size() * RouteOverhead);
     }
     bool Queue(const Features& f, std::uint32_t weight, int bound, NodeId id);
     Expansion Expand(NodeId id, std::uint32_t weight, SearchOutcome& out);
@@ -183,7 +208,12 @@ private:
     bool corralsOn_;
     bool boxMoves_;             // pushing the box pushed last costs nothing (see Expand)
     bool contactsOn_;           // the boxes side by side are a feature
-    bool oneAdvice_;            // each connectivity advisor picks one child (see Advise); else all it likes weigh nothing
+    int oneAdvice_;             // 1: each connectivity advisor picks one child, 2: every advisor does (see Advise); 0: all they like weigh nothing
+    // 0: every feature keys a cell; 1: the published four do, the others break ties; 2: and a
+    // child worse than the cell its parent was taken from is filed there (see Queue).
+    int cellsMode_;
+    std::vector<Features> cellFeatures_;   // per cell: the features it was keyed on
+    std::size_t homeCell_ = 0;             // the cell the expanded position was taken from
     int macroTargets_;          // due targets the packing advisor tries per expansion
     bool relocations_;          // a child takes one box anywhere it can go, not one push
     // Relocate's states, a box cell and the side the keeper stands on (cell * DirCount + side),
@@ -478,15 +508,24 @@ bool FeatureSearch::TimeToStop()
     return MustStop(options_, started_, stop_);
 }
 
+// A child goes to its features' cell; with cellsMode_ 2 one worse than the cell its parent came
+// from goes there instead, so a line of worse positions stays in the cell it set out from and
+// takes its turns there rather than opening cells of its own: as the published search files
+// them. The start (`homeCell_` not yet set) has no such cell.
 bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, NodeId id)
 {
-    const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
-    const std::uint64_t key = clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24
-                              | std::uint64_t(clamp(f.rooms)) << 32 | std::uint64_t(clamp(f.hotspots)) << 40;
-    auto [it, added] = cellOf_.try_emplace(key, cells_.size());
-    if (added)
-        cells_.emplace_back();
-    std::vector<Entry>& heap = cells_[it->second];
+    std::size_t cell = 0;
+    if (cellsMode_ >= 2 && !cells_.empty() && WorseThanHome(f, cellFeatures_[homeCell_])) {
+        cell = homeCell_;
+    } else {
+        auto [it, added] = cellOf_.try_emplace(FeatureCellKey(f, cellsMode_), cells_.size());
+        if (added) {
+            cells_.emplace_back();
+            cellFeatures_.push_back(f);
+        }
+        cell = it->second;
+    }
+    std::vector<Entry>& heap = cells_[cell];
     if (heap.size() == heap.capacity()) {
         const std::size_t bigger = std::max<std::size_t>(16, heap.capacity() * 2);
         const std::size_t extra = (bigger - heap.capacity()) * sizeof(Entry);
@@ -497,8 +536,8 @@ bool FeatureSearch::Queue(const Features& f, std::uint32_t weight, int bound, No
         CountOtherBytes();
     }
     if (heap.empty())
-        active_.push_back(it->second);
-    heap.push_back(Entry::Of(weight, bound, id));
+        active_.push_back(cell);
+    heap.push_back(cellsMode_ > 0 ? Entry::Tied(weight, f.hotspots, f.contacts, bound, id) : Entry::Of(weight, bound, id));
     std::push_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
     ++queued_;
     return true;
@@ -540,7 +579,8 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
         // The next non-empty cell in turn.
         if (cursor_ >= active_.size())
             cursor_ = 0;
-        std::vector<Entry>& heap = cells_[active_[cursor_]];
+        homeCell_ = active_[cursor_];
+        std::vector<Entry>& heap = cells_[homeCell_];
         std::pop_heap(heap.begin(), heap.end(), Later<Entry, Entry>);
         const Entry entry = heap.back();
         heap.pop_back();
@@ -560,7 +600,7 @@ bool FeatureSearch::Step(Clock::time_point sliceEnd, SearchOutcome& out)
             continue;
         table_.At(entry.Id()).closed = 1;
         ++expanded_;
-        const Expansion e = Expand(entry.Id(), entry.Weight(), out);
+        const Expansion e = Expand(entry.Id(), entry.Weight(cellsMode_ > 0), out);
         if (Ended(e, stop_, out))
             break;
         if (Clock::now() >= sliceEnd)
@@ -633,7 +673,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
             }
     }
     Place(boxes, 0);
-    if (result == Expansion::Continue && oneAdvice_)
+    if (result == Expansion::Continue && oneAdvice_ > 0)
         result = Advise(here, weight);
     return result;
 }
@@ -715,10 +755,11 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
             out.pushes.insert(out.pushes.end(), rest_.begin(), rest_.end());
         return Expansion::Solved;
     }
-    const bool free = packs || from == lastBox_;
+    // With every advisor naming one move, filling a due target is the packing advisor's to name.
+    const bool free = (packs && oneAdvice_ < 2) || from == lastBox_;
     if (next.closed)
         return Expansion::Continue;
-    if (oneAdvice_) {
+    if (oneAdvice_ > 0) {
         pending_.push_back({f, bound, added, free});
         return Expansion::Continue;
     }
@@ -942,7 +983,9 @@ int FeatureSearch::SidesReached(Cell box, Cell keeper)
 // With `Tuning::fessOneAdvice`, the connectivity advisors each recommend one move, as Festival's
 // do: the one joining the most regions, parting the most boxes, clearing the most room links,
 // each tie going to the lower bound. Those weigh nothing, as do every push filling a due target
-// and going on with the box pushed last; every other child weighs one box move more. Measured:
+// and going on with the box pushed last; every other child weighs one box move more. At 2 the
+// packing advisor names one move too (the one packing most), and so do out of plan and hotspots:
+// only the named moves (and, with single pushes, going on with the same box) weigh nothing. Measured:
 // letting every push that lowers a feature go free makes about half of all children weightless,
 // yet naming one solved no more levels overall (one gained, a staircase of pockets lost, where
 // many pushes each open one), so it is off.
@@ -963,10 +1006,15 @@ Expansion FeatureSearch::Advise(const Features& here, std::uint32_t weight)
         }
         return chosen;
     };
+    const bool all = oneAdvice_ >= 2;
     const std::size_t advised[] = {
         best([&](const Pending& p) { return p.f.regions < here.regions ? p.f.regions : Unadvised; }),
         best([&](const Pending& p) { return p.f.contacts < here.contacts ? p.f.contacts : Unadvised; }),
         best([&](const Pending& p) { return p.f.rooms < here.rooms ? p.f.rooms : Unadvised; }),
+        // With oneAdvice_ 2 the packing, out-of-plan and hotspot advisors name one move each too.
+        all ? best([&](const Pending& p) { return p.f.packed > here.packed ? -p.f.packed : Unadvised; }) : None,
+        all ? best([&](const Pending& p) { return p.f.outOfPlan < here.outOfPlan ? p.f.outOfPlan : Unadvised; }) : None,
+        all ? best([&](const Pending& p) { return p.f.hotspots < here.hotspots ? p.f.hotspots : Unadvised; }) : None,
     };
     for (std::size_t k = 0; k < pending_.size(); ++k) {
         const Pending& p = pending_[k];
@@ -978,6 +1026,34 @@ Expansion FeatureSearch::Advise(const Features& here, std::uint32_t weight)
 }
 
 } // namespace
+
+std::uint64_t FeatureCellKey(const FeatureVector& f, int cellsMode)
+{
+    const auto clamp = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+    if (cellsMode > 0)
+        return clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.rooms) << 24;
+    return clamp(f.packed) | clamp(f.outOfPlan) << 8 | clamp(f.regions) << 16 | clamp(f.contacts) << 24
+           | std::uint64_t(clamp(f.rooms)) << 32 | std::uint64_t(clamp(f.hotspots)) << 40;
+}
+
+bool WorseThanHome(const FeatureVector& child, const FeatureVector& home)
+{
+    const bool noBetter = child.packed <= home.packed && child.outOfPlan >= home.outOfPlan && child.regions >= home.regions
+                          && child.rooms >= home.rooms;
+    const bool same = child.packed == home.packed && child.outOfPlan == home.outOfPlan && child.regions == home.regions
+                      && child.rooms == home.rooms;
+    return noBetter && !same;
+}
+
+std::vector<FirstChild> FirstChildren(const Board& board, const Tuning& tuning)
+{
+    const Options options;
+    FeatureSearch search(board, options, Clock::now(), std::size_t(64) << 20, tuning);
+    SearchOutcome out;
+    if (search.Start(out) || search.Step(Clock::now(), out))
+        return {};
+    return search.Waiting();
+}
 
 FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning)
 {

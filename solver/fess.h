@@ -25,7 +25,9 @@
 #include "solver/search.h"
 #include "solver/tuning.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace w4::solver {
 
@@ -35,16 +37,35 @@ std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Option
                                                 std::size_t budgetBytes, const Tuning& tuning = SearchTuning());
 
 // The features a position is filed under: packed and out-of-plan targets, floor regions, and
-// (when the tuning counts them) boxes side by side and blocked room links.
+// (when the tuning counts them) boxes side by side, blocked room links and hotspots.
 struct FeatureVector {
-    int packed = 0;
-    int outOfPlan = 0;
-    int regions = 0;
-    int contacts = 0;
-    int rooms = 0;
-    int hotspots = 0;
+    int packed = 0;      // filled targets of their goal area's round due now or deeper
+    int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
+    int regions = 0;     // separate floor regions the boxes cut
+    int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
+    int rooms = 0;       // passages between two rooms with a box in them (when counted)
+    int hotspots = 0;    // boxes that block another off its targets (when counted)
     bool operator==(const FeatureVector&) const = default;
 };
+
+// The key of the feature cell a position goes to (`Tuning::fessCells`): at 0 every feature; above
+// it the published four, packed, out of plan, regions and room links.
+std::uint64_t FeatureCellKey(const FeatureVector& f, int cellsMode);
+// Whether a child is worse than the cell its parent was taken from and better in nothing: as many
+// or fewer packed, as many or more out of plan, regions and blocked room links, and not the same.
+// At `fessCells` 2 it is filed in that cell.
+bool WorseThanHome(const FeatureVector& child, const FeatureVector& home);
+
+// The children of the start after its expansion, each as the box it moved, the weight it waits
+// with (0: advised) and the cell it was filed in (0: the start's own), for tests of the advisors
+// and the cells.
+struct FirstChild {
+    Cell from = NoCell;
+    Cell to = NoCell;
+    int weight = 0;
+    std::size_t cell = 0;
+};
+std::vector<FirstChild> FirstChildren(const Board& board, const Tuning& tuning);
 FeatureVector MeasureFeatures(const Board& board, const std::vector<Cell>& boxes, Cell keeper, const Tuning& tuning = SearchTuning());
 
 } // namespace w4::solver

@@ -59,7 +59,18 @@ struct Tuning {
     bool fessSources = true;  // its packing order takes boxes out to where boxes start (packing.h)
     bool fessContacts = false; // its features count boxes side by side, and parting them is advised
     bool fessRooms = false;   // its features count room links a box stands in, and clearing one is advised
-    bool fessOneAdvice = false; // each connectivity advisor names one move per position, not every move it likes
+    // 1: each connectivity advisor names one move per position, not every move it likes; 2: every
+    // advisor does (packing and out of plan too), all other moves weighing one, as published.
+    // Measured with the first feature search alone on whole moves, ten seconds, the two
+    // development sets, side by side on a busy machine: 10 + 6 against 10 + 7 with the published
+    // cells; with the cells too 9 + 5 against 11 + 6 with neither. Off.
+    int fessOneAdvice = 0;
+    // How feature cells are keyed: 0 on every feature counted; 1 on the published four (packed,
+    // out of plan, regions, room links), the others breaking ties; 2 as 1, and a child worse than
+    // the cell its parent came from is filed in that cell. Measured as above: at 2 with single
+    // pushes 6 + 4 against 6 + 5 at 0; with whole moves 10 + 7 (the levels differ, the count
+    // does not). Off.
+    int fessCells = 0;
     // Which feature searches move one box anywhere it can be pushed, not one push: bit 0 the
     // first (and one run alone), bit 1 the one counting boxes side by side, bit 2 the one packing
     // to any free cell. Measured: the two extra ones gain a level or so on the development sets;

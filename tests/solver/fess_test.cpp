@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <map>
 #include <numeric>
 #include <random>
 
@@ -202,6 +203,105 @@ TEST(FeatureSearch, BoxesSideBySideArePairsUnlessBothAreHome)
     EXPECT_EQ(MeasureFeatures(board, row, keeper, contacts), (FeatureVector{1, 0, 1, 2}));
     // Not counted unless asked for: the other features stay as they were.
     EXPECT_EQ(MeasureFeatures(board, row, keeper, Tuning{}), (FeatureVector{1, 0, 1, 0}));
+}
+
+TEST(FeatureSearch, PublishedCellsGroupPositionsThatDifferOnlyInBoxesSideBySide)
+{
+    const Board board = BoardForSolving(TwoPassages);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning contacts;
+    contacts.fessContacts = true;
+    const Cell keeper = CellAt(board, 5, 5);
+    // One deep end filled each time; three boxes in a row make two pairs, three apart none.
+    const FeatureVector row = MeasureFeatures(board, BoxesAt(board, {{1, 1}, {4, 4}, {5, 4}, {6, 4}}), keeper, contacts);
+    const FeatureVector apart = MeasureFeatures(board, BoxesAt(board, {{1, 1}, {3, 4}, {5, 4}, {7, 4}}), keeper, contacts);
+    ASSERT_EQ(row, (FeatureVector{1, 0, 1, 2}));
+    ASSERT_EQ(apart, (FeatureVector{1, 0, 1, 0}));
+    EXPECT_NE(FeatureCellKey(row, 0), FeatureCellKey(apart, 0));
+    EXPECT_EQ(FeatureCellKey(row, 1), FeatureCellKey(apart, 1));
+    EXPECT_EQ(FeatureCellKey(row, 2), FeatureCellKey(apart, 2));
+    // A mouth filled first instead of a deep end is another cell under every key.
+    const FeatureVector mouth = MeasureFeatures(board, BoxesAt(board, {{1, 2}, {3, 4}, {5, 4}, {7, 4}}), keeper, contacts);
+    ASSERT_EQ(mouth, (FeatureVector{0, 1, 2, 0}));   // the deep end is cut off too
+    for (int mode : {0, 1, 2})
+        EXPECT_NE(FeatureCellKey(mouth, mode), FeatureCellKey(apart, mode)) << mode;
+}
+
+TEST(FeatureSearch, OnlyAChildWorseInSomeFeatureAndBetterInNoneIsFiledWithItsAncestor)
+{
+    const Board board = BoardForSolving(TwoPassages);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    const Cell keeper = CellAt(board, 5, 5);
+    const FeatureVector rightFull = MeasureFeatures(board, BoxesAt(board, {{9, 1}, {9, 2}, {3, 4}, {5, 4}}), keeper);
+    const FeatureVector mouthFirst = MeasureFeatures(board, BoxesAt(board, {{1, 2}, {3, 4}, {5, 4}, {6, 4}}), keeper);
+    const FeatureVector deepEnds = MeasureFeatures(board, BoxesAt(board, {{1, 1}, {9, 1}, {5, 4}, {6, 4}}), keeper);
+    EXPECT_TRUE(WorseThanHome(mouthFirst, rightFull));
+    EXPECT_FALSE(WorseThanHome(rightFull, mouthFirst));
+    EXPECT_FALSE(WorseThanHome(deepEnds, rightFull));   // the same features: its own cell is that one
+    // More packed but more regions: better in one, so a cell of its own.
+    EXPECT_FALSE(WorseThanHome(FeatureVector{3, 0, 2}, rightFull));
+    EXPECT_TRUE(WorseThanHome(FeatureVector{2, 0, 2}, rightFull));
+    // Boxes side by side and hotspots only break ties: worse there is not worse.
+    EXPECT_FALSE(WorseThanHome(FeatureVector{2, 0, 1, 3, 0, 2}, rightFull));
+}
+
+// The start's children after one expansion, by the (column, row) of the cell each box went to.
+std::map<std::pair<int, int>, FirstChild> ChildrenByTarget(const Board& board, const Tuning& tuning)
+{
+    std::map<std::pair<int, int>, FirstChild> children;
+    for (const FirstChild& child : FirstChildren(board, tuning))
+        children[{board.cellX[child.to], board.cellY[child.to]}] = child;
+    return children;
+}
+
+TEST(FeatureSearch, AChildOutOfPlanStaysInTheStartsCellOnlyUnderThePublishedFiling)
+{
+    const Board board = BoardForSolving(TwoPassages);
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning tuning;
+    tuning.fessMacroTargets = 0;
+    tuning.fessRelocations = 1;   // whole moves reach both the passages' mouths and deep ends
+    for (int mode : {1, 2}) {
+        SCOPED_TRACE(mode);
+        tuning.fessCells = mode;
+        const auto children = ChildrenByTarget(board, tuning);
+        ASSERT_TRUE(children.contains({1, 2}) && children.contains({1, 1}));
+        // Its mouth filled first: out of plan, worse than the start and better in nothing.
+        EXPECT_EQ(children.at({1, 2}).cell == 0, mode == 2);
+        // Its deep end filled: packed, a cell of its own under either filing.
+        EXPECT_NE(children.at({1, 1}).cell, 0u);
+    }
+}
+
+TEST(FeatureSearch, EachAdvisorNamesAtMostOneMoveWhenAllDo)
+{
+    // Two boxes, each one push from the deep end of its own corridor: both pushes pack and join
+    // the floor.
+    const Board board = BoardForSolving({"#########", "#.$ @ $.#", "#########"});
+    ASSERT_EQ(board.invalid, InvalidReason::None);
+    Tuning tuning;
+    tuning.fessMacroTargets = 0;
+    tuning.corrals = false;   // else only one corral's fence box is pushed
+    for (int advice : {0, 1, 2}) {
+        SCOPED_TRACE(advice);
+        tuning.fessOneAdvice = advice;
+        const auto children = ChildrenByTarget(board, tuning);
+        ASSERT_EQ(children.size(), 2u);
+        const int free = (children.at({1, 1}).weight == 0) + (children.at({7, 1}).weight == 0);
+        EXPECT_EQ(free, advice == 2 ? 1 : 2);
+    }
+    // One push away from its target and one that only moves a box along: the packing push is
+    // named, the other is not, whatever the rule.
+    const Board near = BoardForSolving({"#########", "#. $@ $.#", "#########"});
+    ASSERT_EQ(near.invalid, InvalidReason::None);
+    for (int advice : {0, 1, 2}) {
+        SCOPED_TRACE(advice);
+        tuning.fessOneAdvice = advice;
+        const auto children = ChildrenByTarget(near, tuning);
+        ASSERT_EQ(children.size(), 2u);
+        EXPECT_EQ(children.at({7, 1}).weight, 0);
+        EXPECT_EQ(children.at({2, 1}).weight, 1);
+    }
 }
 
 TEST(FeatureSearch, ABoxInAPassageBetweenTwoRoomsBlocksALinkTheKeeperGoesRound)
@@ -491,7 +591,7 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
 {
     Options options;
     options.timeLimitSeconds = 120;
-    std::vector<Tuning> tunings(8);
+    std::vector<Tuning> tunings(11);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
     // Debug builds also check each child's incrementally updated pairs against a full count.
@@ -502,6 +602,14 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
     // features, taken from the parent's labelling, are checked against a full count.
     tunings[6].fessRelocations = 1;
     tunings[7].fessHotspots = 1;
+    // The published cells and advice, on whole moves as published.
+    tunings[8].fessCells = 2;
+    tunings[9].fessCells = 2;
+    tunings[9].fessOneAdvice = 2;
+    tunings[9].fessRelocations = 1;
+    tunings[10].fessCells = 1;
+    tunings[10].fessContacts = true;
+    tunings[10].fessHotspots = 1;
     for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
