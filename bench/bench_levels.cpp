@@ -58,18 +58,19 @@ struct Fixture {
         EnsureApplication();
         g.Playlist = MakePlaylist(count);
         g.LevelIndex = count / 2;
-        g.LevelListWidth = 860;
-        g.LevelListHeight = 600;
+        place.Width = 860;
+        place.Height = 600;
         tiles = w4::BuiltInTileSet(16);
     }
     w4::GameState g;
+    w4::LevelListPlace place;
     w4::TileSet tiles;
 };
 
 // Open returns, then the window is shown and painted once.
 void OpenAndPaint(TFRMLevels& levels, const Fixture& f)
 {
-    levels.Open(f.g, f.tiles);
+    levels.Open(f.g, f.place, f.tiles);
     levels.GRDLevels->viewport()->repaint();
     QCoreApplication::processEvents();
 }
@@ -91,7 +92,7 @@ void BM_LevelListOpenWarm(benchmark::State& state)
 {
     Fixture f(static_cast<int>(state.range(0)));
     TFRMLevels levels;
-    levels.Open(f.g, f.tiles);
+    levels.Open(f.g, f.place, f.tiles);
     while (levels.Model().Reading())
         QTest::qWait(5);
     levels.reject();
@@ -112,7 +113,7 @@ void BM_LevelListReadAll(benchmark::State& state)
     Fixture f(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto levels = std::make_unique<TFRMLevels>();
-        levels->Open(f.g, f.tiles);
+        levels->Open(f.g, f.place, f.tiles);
         while (levels->Model().Reading())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         state.PauseTiming();

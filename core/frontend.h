@@ -31,6 +31,11 @@ public:
     // and, when `mayStay`, asks whether to go on and lose it. False only when the player chose to
     // stay: the command then changes nothing. Going on by default.
     virtual bool AttemptEnding(bool /*mayStay*/) { return true; }
+    // The same when the program is about to quit: the player may always stay.
+    virtual bool AttemptEndingAtQuit() { return AttemptEnding(true); }
+
+    // A load has turned the playlist entry into a fresh attempt (nothing drawn yet).
+    virtual void LevelLoaded() {}
 
     // Modal Yes/No question (true only for Yes) and modal notice with OK. Texts are UTF-8.
     virtual bool AskQuestion(const std::string& text) = 0;

@@ -92,6 +92,7 @@ void LoadLevel(GameState& g, Frontend& ui)
     g.LevelInPlay = true;
     g.AttemptLevel = count > 0 ? g.Playlist[static_cast<std::size_t>(g.LevelIndex)] : std::string();
     g.AttemptMode = g.GameMode;
+    ui.LevelLoaded();
     if (!refused.empty())
         ui.ShowNotice(refused);
 }

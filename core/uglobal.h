@@ -1,10 +1,14 @@
 #pragma once
-// The one shared state of a run. The main window owns the single GameState and hands it by
-// reference to every unit; there are no other globals.
+// The one shared state of a run: the level, the attempt and its history, the playlist position,
+// the solution film. The game model (core/gamemodel.h) owns the single GameState and hands it by
+// reference to every unit; there are no other globals. The player's settings ride along as its
+// base, so the painters and the sound read them where they always did; the windows' placement is
+// the window's own.
 
 #include "core/attemptstash.h"
 #include "core/folders.h"
 #include "core/movehistory.h"
+#include "core/settings.h"
 
 #include <array>
 #include <chrono>
@@ -22,12 +26,9 @@ using LevelHeaderFields = std::array<std::string, HeaderFieldCount>;
 enum GameModes { ModePlay = 1, ModeEditor = 2, ModeSolution = 3 };
 enum Languages { LanguageEnglish = 0, LanguageFrench = 1 };
 
-// Colours are 0x00BBGGRR, red in the lowest byte, as the settings file stores them.
-using Colour = std::uint32_t;
-
 using DateTime = std::chrono::system_clock::time_point;
 
-struct GameState {
+struct GameState : Settings {
     GameState();
 
     // Positions of the current attempt.
@@ -86,58 +87,13 @@ struct GameState {
     // Where data, settings and solutions live (core/folders.h); empty: all in ProgramFolder.
     Folders Places;
 
-    // Board picture.
+    // Board picture: the tile size and wall kind of the tiles in use.
     std::int32_t TileWidth = 16;
     std::int32_t TileHeight = 16;
     bool WallVariants = true;
-    Colour TransparencyColor = 0;
-    Colour GridColor = 4210752;
-    // The skin picture chosen with Graphics > Load and kept in the settings (empty: the built-in
-    // set or an .ini set), and how an eight-row skin is read (0 guessed from its tiles, 1 animation
-    // strips, 2 the keeper facing its way).
-    std::string SkinFile;
-    std::int32_t SkinEightRows = 0;
-
-    // Foreground display mode: the two halves of ForegroundMode.
-    bool ForegroundStretched = false;
-    bool ForegroundProportional = true;
-
-    // Background.
-    std::int32_t BackgroundMode = 0;
-    Colour BackgroundColor = 0;
-    Colour GradientColor1 = 255;
-    Colour GradientColor2 = 65535;
-    std::string TextureFile;
-    std::string PictureFile;
-
-    // Full screen and the window bounds it saved.
-    bool FullScreenActive = false;
-    bool WasMaximized = false;
-    std::int32_t SavedLeft = 0, SavedTop = 0, SavedWidth = 640, SavedHeight = 480;
-
-    // Replay speed 1..10.
-    std::int32_t FilmSpeed = 1;
 
     // The editor's painting character.
     char EditorTool = '#';
-
-    // Sound and music settings.
-    std::string MusicFileName;
-    std::int32_t MusicVolume = 100;
-    bool MusicAutoPlay = false;
-    std::int32_t SoundVolume = 100;
-    bool SoundsEnabled = false;
-
-    // Help at the board: boxes that can no longer reach a target are marked after each push.
-    bool DeadlockWarnings = true;
-    // The editor checks, while the author draws, whether the level can be solved.
-    bool LiveSolvabilityCheck = true;
-
-    // The Levels window's last size (0 until it has been open) and sort (column, 1 descending).
-    std::int32_t LevelListWidth = 0;
-    std::int32_t LevelListHeight = 0;
-    std::int32_t LevelListSortColumn = 0;
-    std::int32_t LevelListSortOrder = 0;
 
     // Injectable clock, so tests can show any elapsed time without sleeping.
     std::function<DateTime()> Now;

@@ -143,16 +143,6 @@ struct AssistParts {
     Position HintPosition;
     w4::PushMark Hint;
 
-    // A film of a solution the solver found for a board that is not the level's file (the
-    // editor's unsaved drawing): shown on that board, from the position it was found for.
-    struct Film {
-        int LevelIndex = -1;
-        int Width = 0, Height = 0;
-        w4::BoardGrid Start{};
-        std::string Letters;
-    };
-    std::optional<Film> SolvedFilm;
-
     // A command that needs the solver, put off while the hint search it cancelled comes to an end.
     std::function<void()> AfterHint;
 
@@ -207,8 +197,6 @@ void SetMessage(w4::WindowSeam& w, AssistParts& a, std::function<QString()> word
 }
 
 void ClearMessage(w4::WindowSeam& w, AssistParts& a) { SetMessage(w, a, nullptr); }
-
-void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a);
 
 // The line shown in the board area's margin: in the editor the live check's, in Play mode the
 // help's own.
@@ -266,16 +254,10 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
         const w4::GameState file = LevelFromFile(game_);
         if (file.SnapshotHistory.empty())
             return;
-        AssistParts::Film film;
-        film.LevelIndex = game_.LevelIndex;
-        film.Width = file.LevelWidth;
-        film.Height = file.LevelHeight;
-        film.Start = file.SnapshotHistory.front().Board;
-        film.Letters = letters;
+        const w4::FilmStart start{file.LevelWidth, file.LevelHeight, file.SnapshotHistory.front().Board};
         if (!window_.SetGameMode(w4::ModeSolution))
             return;
-        parts_->SolvedFilm = film;
-        ShowSolvedFilm(window_, *parts_);
+        window_.ShowOwnFilm(letters, 0, start);
         window_.PlayFilm();
     });
     check_ = std::make_unique<EditorCheck>(window_);
@@ -594,21 +576,6 @@ void CloseProgress(AssistParts& a)
     a.Progress = nullptr;
 }
 
-// Shows the solver's film of a drawn board in Solution mode: the board, its letters from the
-// first. The stored solution stays the file's.
-void ShowSolvedFilm(w4::WindowSeam& w, AssistParts& a)
-{
-    w4::GameState& g = w.State();
-    const AssistParts::Film& f = *a.SolvedFilm;
-    g.SnapshotHistory.assign(1, w4::BoardSnapshot{});
-    g.SnapshotHistory.front().Board = f.Start;
-    g.HistoryIndex = 0;
-    g.HistoryLength = 1;
-    g.LevelWidth = f.Width;
-    g.LevelHeight = f.Height;
-    w.ShowOwnFilm(f.Letters, 0);
-}
-
 w4::solver::Options SolverOptions(w4::AssistWorker& worker, double seconds, std::uint64_t base)
 {
     w4::solver::Options options;
@@ -719,34 +686,14 @@ void w4::BoardHelp::Solve()
                     return;
                 // A film of its own, never the level's start or stored solution: from the file's
                 // start through the attempt so far when it began there, else on the drawn board.
-                parts_->SolvedFilm.reset();
-                if (fromFileStart && game_.SnapshotHistory.front().Board == attemptStart) {
+                if (fromFileStart && game_.SnapshotHistory.front().Board == attemptStart)
                     window_.ShowOwnFilm(full, before.size());
-                } else {
-                    AssistParts::Film film;
-                    film.LevelIndex = start.LevelIndex;
-                    film.Width = start.Width;
-                    film.Height = start.Height;
-                    film.Start = start.Board;
-                    film.Letters = r.moves;
-                    parts_->SolvedFilm = film;
-                    ShowSolvedFilm(window_, *parts_);
-                }
+                else
+                    window_.ShowOwnFilm(r.moves, 0, w4::FilmStart{start.Width, start.Height, start.Board});
                 window_.PlayFilm();
             });
         });
     OpenProgress(window_, a, w4::Choose(game_, "Solving the level...", "Résolution du niveau..."));
-}
-
-// The film of a solver's solution goes back to its own start, not to the level file's.
-bool w4::BoardHelp::FilmRewind()
-{
-    if (!parts_->SolvedFilm || game_.GameMode != w4::ModeSolution ||
-        game_.LevelIndex != parts_->SolvedFilm->LevelIndex || window_.OwnFilm() != parts_->SolvedFilm->Letters)
-        return false;
-    w4::FilmRewind(game_, window_.Screen());
-    ShowSolvedFilm(window_, *parts_);
-    return true;
 }
 
 // A level with no stored solution has nothing to play: offer to solve it instead. A stored

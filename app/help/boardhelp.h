@@ -1,8 +1,9 @@
 #pragma once
 // Help at the board: walking and pushing by mouse, deadlock marks, hints, the solver and the way
 // back to the last position that can still be won. It owns the worker thread, the marks drawn
-// over the board, the film of a solution it found and the progress box; the main window forwards
-// its commands, keys, mouse events, status refreshes and paints here, one line each.
+// over the board and the progress box; a solution it found is shown as the game model's film.
+// The main window forwards its commands, keys, mouse events and paints here, one line each, and
+// the game model's position-changed event to Refresh.
 
 #include <QPoint>
 #include <QString>
@@ -47,9 +48,8 @@ public:
     bool MouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     bool MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const;
     void MouseUp(const QPoint& position, Qt::MouseButton button);
-    bool FilmRewind();   // the film of a solver's solution rewinds to its own start
     bool OfferSolve();   // Play on a level without a solution offers to solve it; true on Yes
-    // After every status refresh: the deadlock marks and the hint follow the shown position.
+    // The shown position changed: the deadlock marks and the hint follow it.
     void Refresh();
     // The marks drawn over the board display (never into the board picture).
     void Paint(QPainter& painter) const;

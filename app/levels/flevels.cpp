@@ -110,7 +110,7 @@ TFRMLevels::TFRMLevels(QWidget* parent) : QDialog(parent)
     ApplyLanguage(w4::LanguageEnglish);
 }
 
-void TFRMLevels::Open(const w4::GameState& g, const w4::TileSet& tiles)
+void TFRMLevels::Open(const w4::GameState& g, const w4::LevelListPlace& place, const w4::TileSet& tiles)
 {
     ApplyLanguage(g.LanguageNumber);
     model_->SetTiles(tiles, g.WallVariants);
@@ -124,12 +124,12 @@ void TFRMLevels::Open(const w4::GameState& g, const w4::TileSet& tiles)
         filter_->SetUnsolvedOnly(false);
     }
     model_->SetPlaylist(g);
-    const int column = std::clamp(g.LevelListSortColumn, 0, Model::ColumnCount - 1);
-    GRDLevels->sortByColumn(column, g.LevelListSortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    const int column = std::clamp(place.SortColumn, 0, Model::ColumnCount - 1);
+    GRDLevels->sortByColumn(column, place.SortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
 
     QSize size(860, 600);
-    if (g.LevelListWidth > 0 && g.LevelListHeight > 0)
-        size = QSize(g.LevelListWidth, g.LevelListHeight);
+    if (place.Width > 0 && place.Height > 0)
+        size = QSize(place.Width, place.Height);
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr)
         size = size.boundedTo(screen->availableGeometry().size());
@@ -144,13 +144,13 @@ void TFRMLevels::Open(const w4::GameState& g, const w4::TileSet& tiles)
     EDTFilter->setFocus();
 }
 
-void TFRMLevels::KeepSettings(w4::GameState& g) const
+void TFRMLevels::KeepSettings(w4::LevelListPlace& place) const
 {
-    g.LevelListWidth = width();
-    g.LevelListHeight = height();
+    place.Width = width();
+    place.Height = height();
     const QHeaderView* header = GRDLevels->horizontalHeader();
-    g.LevelListSortColumn = header->sortIndicatorSection();
-    g.LevelListSortOrder = header->sortIndicatorOrder() == Qt::DescendingOrder ? 1 : 0;
+    place.SortColumn = header->sortIndicatorSection();
+    place.SortOrder = header->sortIndicatorOrder() == Qt::DescendingOrder ? 1 : 0;
 }
 
 void TFRMLevels::ApplyLanguage(int languageNumber)

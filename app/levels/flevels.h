@@ -20,11 +20,11 @@ public:
     explicit TFRMLevels(QWidget* parent = nullptr);
 
     // Lists the playlist of `g` with the level in play selected, sized and sorted as last kept in
-    // `g`, and shows the window with the focus in the filter field. Returns at once: the files are
-    // read and the pictures painted in the background.
-    void Open(const w4::GameState& g, const w4::TileSet& tiles);
+    // `place`, and shows the window with the focus in the filter field. Returns at once: the files
+    // are read and the pictures painted in the background.
+    void Open(const w4::GameState& g, const w4::LevelListPlace& place, const w4::TileSet& tiles);
     // The window's size and sort, kept for the settings file.
-    void KeepSettings(w4::GameState& g) const;
+    void KeepSettings(w4::LevelListPlace& place) const;
     void ApplyLanguage(int languageNumber);
 
     // Plays the level of the selected row (the first shown when none is selected).

@@ -133,13 +133,14 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Dialogs& dialogs, QB
 TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4::Dialogs& dialogs,
                    QByteArrayList commandLineFiles, QWidget* parent)
     : QMainWindow(parent)
+    , TheGame(std::make_unique<w4::GameModel>(*this, std::move(programFolder), std::move(folders)))
+    , Game(TheGame->State())
     , dialogs(dialogs)
     , BoardPic(std::make_unique<w4::BoardPicture>())
     , Sound(std::make_unique<w4::SilentSoundSystem>())
     , Gamepad(std::make_unique<w4::NoGamepadReader>())
 {
-    Game.ProgramFolder = std::move(programFolder);
-    Game.Places = std::move(folders);
+    TheGame->Listen(*this);
     setObjectName(QStringLiteral("FRMMain"));
     setWindowTitle(QStringLiteral("Warehaus4"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -351,20 +352,9 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     qApp->installEventFilter(this);
     w4::StartupMark("create: shell");
 
-    g.GameMode = w4::ModePlay;
+    TheGame->ResetRun();
     IMGBackground.Visible = IMGTexture.Visible = IMGPicture.Visible = false;
-    g.TileWidth = 16;
-    g.TileHeight = 16;
-    g.FullScreenActive = false;
-    g.HistoryIndex = 0;
-    g.HistoryLength = 0;
-    g.SnapshotHistory.assign(1, w4::BoardSnapshot{});
-    g.LastOpenTime = g.Now();
-    g.LevelIndex = 0;
-    g.EditorTool = '#';
-    g.StoredSolution.clear();
-    g.FilmPosition = 0;
-    g.WallVariants = true;
+    FullScreenState.Active = false;
     BuildTools();
     w4::StartupMark("create: editor palette");
 
@@ -389,8 +379,7 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     w4::StartupMark("create: language, status");
 
     AddCommandLineFiles(commandLineFiles);
-    if (g.Playlist.empty())
-        w4::FillDefaultPlaylist(g);
+    TheGame->CompletePlaylist();
     w4::StartupMark("create: command line, default playlist");
     SnapshotKeeper->RecoverLeftAttempt();
     SetGameMode(g.GameMode);
@@ -411,6 +400,7 @@ void TFRMMain::LoadSettings()
     defaults.Top = screen.height() / 2 - defaults.Height / 2;
 
     const w4::WindowPlacement placement = w4::LoadSettings(Game, defaults);
+    LevelListPlacement = placement.LevelList;
     // Applied as stored, even off screen; only the minimum size limits it.
     move(placement.Left, placement.Top);
     resize(std::max(placement.Width, minimumWidth()), std::max(placement.Height, minimumHeight()));
@@ -430,36 +420,30 @@ void TFRMMain::SaveSettings()
     placement.Top = pos().y();
     placement.Width = width();
     placement.Height = height();
+    placement.LevelList = LevelListPlacement;
     w4::SaveSettings(Game, placement);
 }
 
 bool TFRMMain::FormClose()
 {
-    if (!dialogs.Question(w4::Choose(Game, "Do you really want to quit Warehaus4 ?",
-                                     "Voulez-vous réellement quitter la Warehaus4 ?")))
-        return false;
-    // The attempt on the board first: quitting loses it only when the player says so.
-    if (!SnapshotKeeper->KeepAttempt(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?")))
+    if (!TheGame->ConfirmQuit())
         return false;
     // Each file on its own, so that one that cannot be written keeps no other from being written.
     // Both are written before the sound system closes: a failed write leaves a window that still
     // works as before.
-    QStringList failed;
+    std::vector<std::string> failed;
     const auto write = [&](const std::string& path, const std::function<void()>& save) {
         try {
             w4::MakeFolderFor(Game, path);
             save();
         } catch (const std::exception& e) {
             ReportError(QString::fromUtf8(e.what()));
-            failed << QFile::decodeName(path.c_str());
+            failed.push_back(QFile::decodeName(path.c_str()).toStdString());
         }
     };
     write(w4::SettingsFilePath(Game), [this] { SaveSettings(); });
     write(w4::PlaylistFilePath(Game), [this] { w4::WritePlaylistFile(Game); });
-    // A file that cannot be written must not keep the user from leaving.
-    if (!failed.isEmpty() &&
-        !dialogs.Question(w4::Choose(Game, "Quit without saving ?", "Quitter sans enregistrer ?") +
-                          QStringLiteral("\r\n(") + failed.join(QStringLiteral(", ")) + QStringLiteral(")")))
+    if (!TheGame->QuitWithoutSaving(failed))
         return false;
     CloseMedia();
     TimerStatus->stop();
@@ -480,21 +464,24 @@ void TFRMMain::closeEvent(QCloseEvent* event)
 
 bool TFRMMain::SetGameMode(int mode)
 {
+    if (TheGame->SetMode(mode))
+        return true;
+    // The button clicked has checked itself: the mode shown stays, and says so.
     QPushButton* buttons[] = {BTNPlay, BTNEditor, BTNSolution};
-    const w4::AttemptLeave leave(Game, *this);
-    if (!leave) {
-        // The button clicked has checked itself: the mode shown stays, and says so.
-        buttons[std::clamp(Game.GameMode, 1, 3) - 1]->setChecked(true);
-        return false;
-    }
-    Game.GameMode = std::clamp(mode, 1, 3);
+    buttons[std::clamp(Game.GameMode, 1, 3) - 1]->setChecked(true);
+    return false;
+}
+
+void TFRMMain::ModeChanged() { ShowMode(); }
+
+void TFRMMain::ShowMode()
+{
+    QPushButton* buttons[] = {BTNPlay, BTNEditor, BTNSolution};
     QWidget* panels[] = {PNLPlayGame, PNLEditLevel, PNLViewFilm};
-    const int shown = Game.GameMode - 1;
+    const int shown = std::clamp(Game.GameMode, 1, 3) - 1;
     buttons[shown]->setChecked(true);
     for (int i = 0; i < 3; ++i)
         panels[i]->setVisible(i == shown);
-    LoadAndRedraw();
-    return true;
 }
 
 void TFRMMain::KeepAttemptInProgress()
@@ -511,12 +498,6 @@ void TFRMMain::EndAtOnce()
     TimerStatus->stop();
     // Every event loop ends, a modal dialog's too.
     QCoreApplication::exit(0);
-}
-
-void TFRMMain::LoadAndRedraw()
-{
-    w4::LoadLevel(Game, *this);
-    w4::RedrawBoard(Game, *this);
 }
 
 void TFRMMain::BTNPlayClick() { SetGameMode(w4::ModePlay); }
@@ -575,13 +556,10 @@ void TFRMMain::SetHistoryBarPosition(int position)
 
 void TFRMMain::EnableHistoryBar(bool enabled) { myScrollBar->setEnabled(enabled); }
 
-// Every load calls this: a film of its own ends with the position it was shown on.
-void TFRMMain::StopReplayTimer()
-{
-    TimerFilm->stop();
-    OwnFilmLetters.clear();
-    OwnFilmFrom = 0;
-}
+void TFRMMain::StopReplayTimer() { TimerFilm->stop(); }
+
+// The game model ends a film of its own with the load.
+void TFRMMain::LevelLoaded() { TheGame->LevelReported(); }
 
 bool TFRMMain::AskQuestion(const std::string& text) { return dialogs.Question(QString::fromStdString(text)); }
 
@@ -677,22 +655,27 @@ bool TFRMMain::AttemptEnding(bool mayStay)
     return SnapshotKeeper->KeepAttempt(
         mayStay ? w4::Choose(Game, "Go on and lose the attempt ?", "Continuer et perdre la partie ?") : QString());
 }
+bool TFRMMain::AttemptEndingAtQuit()
+{
+    return !SnapshotKeeper ||
+           SnapshotKeeper->KeepAttempt(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?"));
+}
 
 // The Levels window, made on first use; the chosen level is played here.
 void TFRMMain::MNUFileLevelsClick()
 {
     if (Levels == nullptr) {
         Levels = new TFRMLevels(this);
-        connect(Levels, &QDialog::finished, this, [this] { Levels->KeepSettings(Game); });
+        connect(Levels, &QDialog::finished, this, [this] { Levels->KeepSettings(LevelListPlacement); });
         connect(Levels, &TFRMLevels::LevelChosen, this, [this](int index) {
             Guarded([this, index] {
                 // Only appends can happen while the list is open, but a stale row must never load
                 // some other level.
                 if (index >= 0 && index < static_cast<int>(Game.Playlist.size()) &&
                     Game.Playlist[static_cast<std::size_t>(index)] == Levels->Model().PathAt(index))
-                    w4::GoToLevel(Game, *this, index);
+                    TheGame->GoToLevel(index);
             });
         });
     }
-    Levels->Open(Game, BoardPic->Tiles());
+    Levels->Open(Game, LevelListPlacement, BoardPic->Tiles());
 }

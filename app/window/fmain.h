@@ -1,6 +1,7 @@
 #pragma once
-// The main window: owner of the one GameState, the board picture, the timers and the dialogs.
-// Its handlers stay short: each calls into the core or a unit and nothing more. The handlers are
+// The main window: it holds the one game model (core/gamemodel.h), draws what the model reports
+// and forwards input to it; it owns the board picture, the timers and the dialogs. Its handlers
+// stay short: each calls into the model, the core or a unit and nothing more. The handlers are
 // spread over files by role (fmain_editor.cpp, fmain_replay.cpp, fmain_display.cpp,
 // fmain_media.cpp, fmain_shell.cpp, keyboard.cpp, status.cpp, captions.cpp, menus.cpp). Help at
 // the board (app/help) and collections (app/collections) are objects of their own that see the
@@ -9,6 +10,8 @@
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
 #include "core/frontend.h"
+#include "core/gamemodel.h"
+#include "core/settings.h"
 #include "core/uglobal.h"
 #include "media/ugamepad.h"
 #include "media/usound.h"
@@ -58,7 +61,14 @@ struct BackgroundLayer {
     bool Visible = false;
 };
 
-class TFRMMain : public QMainWindow, public w4::Frontend, public w4::WindowSeam {
+// Full screen, and the window's bounds it saved to go back to.
+struct FullScreenPlace {
+    bool Active = false;
+    bool WasMaximized = false;
+    int Left = 0, Top = 0, Width = 640, Height = 480;
+};
+
+class TFRMMain : public QMainWindow, public w4::Frontend, public w4::WindowSeam, private w4::GameEvents {
     Q_OBJECT
 
 public:
@@ -70,8 +80,10 @@ public:
     ~TFRMMain() override;
 
     w4::GameState& State() override { return Game; }
-    const std::string& OwnFilm() const override { return OwnFilmLetters; }
+    const std::string& OwnFilm() const override { return TheGame->FilmLetters(); }
     const w4::GameState& State() const { return Game; }
+    w4::GameModel& Model() { return *TheGame; }
+    const FullScreenPlace& FullScreen() const { return FullScreenState; }
     w4::Dialogs& Dialog() override { return dialogs; }
 
     // A menu item by its name ("MNUFileOpen", "POPFileOpen", also the submenus "MNUFile").
@@ -94,6 +106,8 @@ public:
     // The attempt is about to be left: kept as an automatic snapshot if it would be lost; when it
     // cannot be, the error names the file and, when it may, the player chooses whether to stay.
     bool AttemptEnding(bool mayStay) override;
+    bool AttemptEndingAtQuit() override;
+    void LevelLoaded() override;
     bool AskQuestion(const std::string& text) override;
     void ShowNotice(const std::string& text) override;
 
@@ -345,7 +359,12 @@ private:
     void BuildTools();   // the editor palette's pictures
     void LoadSettings();
     void SaveSettings();
-    void LoadAndRedraw();
+    void ShowStatus();   // the seven counting panels of the status bar
+    void ShowMode();     // the mode's button checked and its panel shown
+
+    // --- What the game model reports ---
+    void PositionChanged() override;
+    void ModeChanged() override;
 
     // --- The seam's own: what help and collections ask of the window ---
     QString ProgramFolderText() const override;
@@ -355,9 +374,10 @@ private:
     void ShowHelpMessage(const QString& text) override;
     QString SaveFolderText() const override;
     void PlayFilm() override { BTNFilmPlayClick(); }
-    void ShowOwnFilm(const std::string& letters, std::size_t from) override;
+    void ShowOwnFilm(const std::string& letters, std::size_t from, std::optional<w4::FilmStart> start) override;
 
-    w4::GameState Game;
+    std::unique_ptr<w4::GameModel> TheGame;
+    w4::GameState& Game;   // the model's, under the name every handler uses
     w4::Dialogs& dialogs;
     std::unique_ptr<w4::BoardPicture> BoardPic;
     // Sound output (the silent stand-in until StartMedia opens the real one) and the gamepad.
@@ -366,9 +386,8 @@ private:
     w4::GamepadPollMemory GamepadMemory;
     std::unique_ptr<ShellParts, ShellPartsDeleter> Shell;
     std::unique_ptr<w4::BoardHelp> Help;
-    // The film shown in place of the stored solution, and how many of its letters came at once.
-    std::string OwnFilmLetters;
-    std::size_t OwnFilmFrom = 0;
+    FullScreenPlace FullScreenState;
+    w4::LevelListPlace LevelListPlacement;
     std::unique_ptr<w4::Collections> Collections;
     std::unique_ptr<w4::Snapshots> SnapshotKeeper;
     std::map<QString, QAction*> MenuItems;

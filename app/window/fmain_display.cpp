@@ -201,17 +201,17 @@ void TFRMMain::BTNFullscreenClick() { ToggleFullScreen(); }
 
 void TFRMMain::ToggleFullScreen()
 {
-    w4::GameState& g = Game;
+    FullScreenPlace& f = FullScreenState;
     QWidget* const modePanels[] = {PNLPlayGame, PNLEditLevel, PNLViewFilm};
 
-    if (!g.FullScreenActive) {
-        g.WasMaximized = isMaximized();
+    if (!f.Active) {
+        f.WasMaximized = isMaximized();
         // For a maximized window this is the size it had before it was maximized.
         const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-        g.SavedLeft = normal.x();
-        g.SavedTop = normal.y();
-        g.SavedWidth = normal.width();
-        g.SavedHeight = normal.height();
+        f.Left = normal.x();
+        f.Top = normal.y();
+        f.Width = normal.width();
+        f.Height = normal.height();
 
         // Changing the flags hides the window; it is shown again once everything is in place.
         setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -229,11 +229,11 @@ void TFRMMain::ToggleFullScreen()
         // above a window that merely has the screen's size.
         setWindowState(Qt::WindowFullScreen);
         show();
-        g.FullScreenActive = true;
+        f.Active = true;
     } else {
         setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
         setWindowState(Qt::WindowNoState);
-        setGeometry(g.SavedLeft, g.SavedTop, g.SavedWidth, g.SavedHeight);
+        setGeometry(f.Left, f.Top, f.Width, f.Height);
         for (QAction* item : MNUSokoban->actions())
             item->setVisible(true);
         MNUSokoban->show();
@@ -241,13 +241,13 @@ void TFRMMain::ToggleFullScreen()
         // The panel of the mode the window is in: full screen is entered from play mode only, but
         // a panel of another mode must never appear beside the one in use.
         for (int i = 0; i < 3; ++i)
-            modePanels[i]->setVisible(i == g.GameMode - 1);
+            modePanels[i]->setVisible(i == Game.GameMode - 1);
         myStatusBar->show();
-        if (g.WasMaximized)
+        if (f.WasMaximized)
             showMaximized();
         else
             showNormal();
-        g.FullScreenActive = false;
+        f.Active = false;
     }
     activateWindow();
 }

@@ -40,9 +40,9 @@ void TFRMMain::MNUFileCloseClick() { w4::CloseLevel(Game, *this); }
 void TFRMMain::MNUFileEmptyPlaylistClick() { w4::EmptyPlaylist(Game, *this); }
 void TFRMMain::MNUFileDefaultPlaylistClick() { w4::DefaultPlaylist(Game, *this); }
 
-void TFRMMain::BTNLevelFirstClick() { w4::FirstLevel(Game, *this); }
-void TFRMMain::BTNLevelPriorClick() { w4::PriorLevel(Game, *this); }
-void TFRMMain::BTNLevelNextClick() { w4::NextLevel(Game, *this); }
-void TFRMMain::BTNLevelLastClick() { w4::LastLevel(Game, *this); }
-void TFRMMain::BTNLevelRetryClick() { w4::RetryLevel(Game, *this); }
+void TFRMMain::BTNLevelFirstClick() { TheGame->FirstLevel(); }
+void TFRMMain::BTNLevelPriorClick() { TheGame->PriorLevel(); }
+void TFRMMain::BTNLevelNextClick() { TheGame->NextLevel(); }
+void TFRMMain::BTNLevelLastClick() { TheGame->LastLevel(); }
+void TFRMMain::BTNLevelRetryClick() { TheGame->RetryLevel(); }
 void TFRMMain::myScrollBarScroll(int position) { w4::ScrollHistoryTo(Game, *this, position); }

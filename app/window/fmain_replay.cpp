@@ -14,39 +14,21 @@
 #include <QTimer>
 
 // Reloads the level: the film goes back to its first letter and stops. A film of its own goes
-// back to where it was shown from.
-void TFRMMain::BTNFilmRewindClick()
-{
-    if (Help && Help->FilmRewind())
-        return;
-    const std::string letters = OwnFilmLetters;
-    const std::size_t from = OwnFilmFrom;
-    w4::FilmRewind(Game, *this);
-    if (!letters.empty())
-        ShowOwnFilm(letters, from);
-}
+// back to where, and on what board, it was shown from.
+void TFRMMain::BTNFilmRewindClick() { TheGame->RewindFilm(); }
 // Starts or continues the film from FilmPosition; at its end the first tick stops it again.
 // A level without a stored solution, or whose stored solution does not solve it, offers to
 // solve it instead.
 void TFRMMain::BTNFilmPlayClick()
 {
-    if (OwnFilmLetters.empty() && Help && Help->OfferSolve())
+    if (TheGame->FilmLetters().empty() && Help && Help->OfferSolve())
         return;
     TimerFilm->start(w4::FilmInterval(Game.FilmSpeed));
 }
 
-void TFRMMain::ShowOwnFilm(const std::string& letters, std::size_t from)
+void TFRMMain::ShowOwnFilm(const std::string& letters, std::size_t from, std::optional<w4::FilmStart> start)
 {
-    from = std::min(from, letters.size());
-    // The position the film was found for is reached as the attempt reached it, without a sound.
-    w4::SilentFrontend silent;
-    for (std::size_t i = 0; i < from; ++i)
-        w4::MoveByLetter(Game, silent, letters[i]);
-    OwnFilmLetters = letters;
-    OwnFilmFrom = from;
-    Game.FilmPosition = static_cast<std::int32_t>(from);
-    SetHistoryBarRange(Game.HistoryLength, Game.HistoryIndex + 1);
-    w4::RedrawBoard(Game, *this);
+    TheGame->ShowFilm(letters, from, std::move(start));
 }
 // Stops the film where it is.
 void TFRMMain::BTNFilmStopClick() { TimerFilm->stop(); }
@@ -58,7 +40,7 @@ void TFRMMain::SBSpeedChange() { TimerFilm->setInterval(w4::SetFilmSpeed(Game, S
 void TFRMMain::TimerFilmTimer()
 {
     TimerFilm->stop();
-    const int next = OwnFilmLetters.empty() ? w4::FilmStep(Game, *this) : w4::FilmStep(Game, *this, OwnFilmLetters);
+    const int next = TheGame->FilmTick();
     if (next != 0)
         TimerFilm->start(next);
 }

@@ -63,7 +63,7 @@ void TFRMMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     }
 
     if (key == Qt::Key_Escape) {
-        if (g.FullScreenActive)
+        if (FullScreenState.Active)
             ToggleFullScreen();
         else
             close();

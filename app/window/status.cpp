@@ -85,11 +85,24 @@ void TFRMMain::BuildStatusBar()
     myStatusBar->addWidget(row, 1);
 }
 
-void TFRMMain::RefreshStatus()
+// Every move, undo, redo, load and redraw of the core ends here: the game model tells its
+// listeners, the window among them.
+void TFRMMain::RefreshStatus() { TheGame->PositionReported(); }
+
+// The shown position changed: the recovery file follows the attempt, the status bar and the
+// reverse item show it, the help's marks and the editor's live check follow it.
+void TFRMMain::PositionChanged()
 {
-    // Every move, undo, redo and load ends here: the recovery file follows the attempt.
     if (SnapshotKeeper)
         SnapshotKeeper->AttemptChanged();
+    ShowStatus();
+    RefreshReverseItems();
+    if (Help)
+        Help->Refresh();
+}
+
+void TFRMMain::ShowStatus()
+{
     const w4::GameState& g = Game;
     const auto label = [&g](const char* english, const char* french) {
         return w4::Choose(g, english, french) + QLatin1Char('=');
@@ -120,9 +133,6 @@ void TFRMMain::RefreshStatus()
     const QString texts[7] = {level, size, move, push, time, done, todo};
     for (int i = 0; i < 7; ++i)
         StatusPanels[static_cast<std::size_t>(i)]->setText(texts[i]);
-    RefreshReverseItems();
-    if (Help)
-        Help->Refresh();
 }
 
 QString TFRMMain::StatusText(int panel) const
@@ -143,9 +153,10 @@ void TFRMMain::ShowHelpMessage(const QString& text)
 
 void TFRMMain::TimerStatusTimer()
 {
-    // Stopped while it works, so the next tick comes a full second after this refresh.
+    // Stopped while it works, so the next tick comes a full second after this refresh. Only the
+    // clock moves: the position is the model's to report.
     TimerStatus->stop();
-    RefreshStatus();
+    ShowStatus();
     if (!Closing)
         TimerStatus->start();
 }

@@ -66,10 +66,10 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     g.DeadlockWarnings = ini.ReadBool("ASSISTANCE", "DeadlockWarnings", true);
     g.LiveSolvabilityCheck = ini.ReadBool("ASSISTANCE", "LiveSolvabilityCheck", true);
 
-    g.LevelListWidth = ini.ReadInteger("LEVELLIST", "Width", 0);
-    g.LevelListHeight = ini.ReadInteger("LEVELLIST", "Height", 0);
-    g.LevelListSortColumn = ini.ReadInteger("LEVELLIST", "SortColumn", 0);
-    g.LevelListSortOrder = std::clamp(ini.ReadInteger("LEVELLIST", "SortOrder", 0), 0, 1);
+    placement.LevelList.Width = ini.ReadInteger("LEVELLIST", "Width", 0);
+    placement.LevelList.Height = ini.ReadInteger("LEVELLIST", "Height", 0);
+    placement.LevelList.SortColumn = ini.ReadInteger("LEVELLIST", "SortColumn", 0);
+    placement.LevelList.SortOrder = std::clamp(ini.ReadInteger("LEVELLIST", "SortOrder", 0), 0, 1);
 
     g.SkinFile = ini.ReadString("SKIN", "File", "");
     g.SkinEightRows = std::clamp(ini.ReadInteger("SKIN", "EightRows", 0), 0, 2);
@@ -118,11 +118,11 @@ void SaveSettings(const GameState& g, const WindowPlacement& window)
     ini.WriteBool("ASSISTANCE", "LiveSolvabilityCheck", g.LiveSolvabilityCheck);
 
     // Only once the Levels window has been open, so a file never touched by it stays as it was.
-    if (g.LevelListWidth > 0 && g.LevelListHeight > 0) {
-        ini.WriteInteger("LEVELLIST", "Width", g.LevelListWidth);
-        ini.WriteInteger("LEVELLIST", "Height", g.LevelListHeight);
-        ini.WriteInteger("LEVELLIST", "SortColumn", g.LevelListSortColumn);
-        ini.WriteInteger("LEVELLIST", "SortOrder", g.LevelListSortOrder);
+    if (const LevelListPlace& list = window.LevelList; list.Width > 0 && list.Height > 0) {
+        ini.WriteInteger("LEVELLIST", "Width", list.Width);
+        ini.WriteInteger("LEVELLIST", "Height", list.Height);
+        ini.WriteInteger("LEVELLIST", "SortColumn", list.SortColumn);
+        ini.WriteInteger("LEVELLIST", "SortOrder", list.SortOrder);
     }
 
     // The skin in force (graphics sets are not kept); the section appears with the first skin and

@@ -3,10 +3,13 @@
 // the window only through this: the game state, the way to the screen, the dialogs, and the few
 // window commands they end in. The main window is the one implementation.
 
+#include "core/gamemodel.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -14,9 +17,7 @@ class QWidget;
 
 namespace w4 {
 
-struct GameState;
 class Dialogs;
-class Frontend;
 
 class WindowSeam {
 public:
@@ -43,9 +44,11 @@ public:
     // The film's Play button.
     virtual void PlayFilm() = 0;
     // Shows, in Solution mode, a film that is not the level's stored solution (a solver's, a
-    // pasted one): `letters` from the level's start, the first `from` of them played at once.
-    // The level's start and its stored solution stay as the file has them; the next load ends it.
-    virtual void ShowOwnFilm(const std::string& letters, std::size_t from) = 0;
+    // pasted one): `letters` from the level's start, or from `start` when given, the first `from`
+    // of them played at once. The game model owns it (GameModel::ShowFilm); the level's stored
+    // solution stays as the file has it and the next load ends the film.
+    virtual void ShowOwnFilm(const std::string& letters, std::size_t from,
+                             std::optional<FilmStart> start = std::nullopt) = 0;
     // The letters of the film shown by ShowOwnFilm; empty when the stored solution is shown.
     virtual const std::string& OwnFilm() const = 0;
 

@@ -38,7 +38,7 @@ public:
     }
     void PlayFilm() override {}
     QString SaveFolderText() const override { return {}; }
-    void ShowOwnFilm(const std::string& letters, std::size_t) override { Film = letters; }
+    void ShowOwnFilm(const std::string& letters, std::size_t, std::optional<w4::FilmStart>) override { Film = letters; }
     const std::string& OwnFilm() const override { return Film; }
     std::string Film;
     void RefreshStatus() override { Help->Refresh(); }

@@ -382,7 +382,7 @@ TEST_F(DisplayWindowTest, FullScreenCoversTheScreenAndRestoresTheWindow)
 
     window->BTNFullscreen->click();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(G().FullScreenActive);
+    EXPECT_TRUE(window->FullScreen().Active);
     EXPECT_EQ(window->geometry(), screen);
     EXPECT_EQ(window->IMGSokoban->size(), screen.size());
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -392,11 +392,11 @@ TEST_F(DisplayWindowTest, FullScreenCoversTheScreenAndRestoresTheWindow)
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     for (QAction* item : window->MNUSokoban->actions())
         EXPECT_FALSE(item->isVisible());
-    EXPECT_EQ(G().SavedWidth, normal.width());
+    EXPECT_EQ(window->FullScreen().Width, normal.width());
 
     Key(Qt::Key_F2);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(G().FullScreenActive);
+    EXPECT_FALSE(window->FullScreen().Active);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->geometry(), normal);
     EXPECT_FALSE(window->isMaximized());
@@ -419,8 +419,8 @@ TEST_F(DisplayWindowTest, MaximizedWindowComesBackMaximizedWithItsNormalSize)
     ASSERT_TRUE(window->isMaximized());
 
     Key(Qt::Key_F2);
-    EXPECT_TRUE(G().WasMaximized);
-    EXPECT_EQ(QRect(G().SavedLeft, G().SavedTop, G().SavedWidth, G().SavedHeight), normal);
+    EXPECT_TRUE(window->FullScreen().WasMaximized);
+    EXPECT_EQ(QRect(window->FullScreen().Left, window->FullScreen().Top, window->FullScreen().Width, window->FullScreen().Height), normal);
     Key(Qt::Key_F2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->isMaximized());
@@ -434,9 +434,9 @@ TEST_F(DisplayWindowTest, EscapeLeavesFullScreenFirstAndAsksToQuitNext)
 {
     StartWithLevel(WalledLevel(10, 8));
     Key(Qt::Key_F2);
-    ASSERT_TRUE(G().FullScreenActive);
+    ASSERT_TRUE(window->FullScreen().Active);
     Key(Qt::Key_Escape);
-    EXPECT_FALSE(G().FullScreenActive);
+    EXPECT_FALSE(window->FullScreen().Active);
     EXPECT_TRUE(dialogs.Questions.isEmpty());
     EXPECT_TRUE(window->isVisible());
 
@@ -444,7 +444,7 @@ TEST_F(DisplayWindowTest, EscapeLeavesFullScreenFirstAndAsksToQuitNext)
     Key(Qt::Key_Escape);
     EXPECT_EQ(dialogs.Questions.size(), 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(G().FullScreenActive);
+    EXPECT_FALSE(window->FullScreen().Active);
 }
 
 TEST_F(DisplayWindowTest, F2TogglesInPlayModeOnly)
@@ -453,14 +453,14 @@ TEST_F(DisplayWindowTest, F2TogglesInPlayModeOnly)
     for (QPushButton* mode : {window->BTNEditor, window->BTNSolution}) {
         mode->click();
         Key(Qt::Key_F2);
-        EXPECT_FALSE(G().FullScreenActive) << mode->objectName().toStdString();
+        EXPECT_FALSE(window->FullScreen().Active) << mode->objectName().toStdString();
         EXPECT_TRUE(window->PNLButtons->isVisible());
     }
     window->BTNPlay->click();
     Key(Qt::Key_F2);
-    EXPECT_TRUE(G().FullScreenActive);
+    EXPECT_TRUE(window->FullScreen().Active);
     Key(Qt::Key_F2);
-    EXPECT_FALSE(G().FullScreenActive);
+    EXPECT_FALSE(window->FullScreen().Active);
 }
 
 // Quitting in full screen stores the screen's bounds as an ordinary window's.
