@@ -242,9 +242,7 @@ w4::BoardHelp::BoardHelp(WindowSeam& window)
     a.ProgressTimer = new QTimer(owner);
     a.ProgressTimer->setInterval(200);
     QObject::connect(a.ProgressTimer, &QTimer::timeout, owner, [this] { UpdateProgress(window_, *parts_); });
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
-            item->setCheckable(true);
+    SetUpMenuChecks();
     // An optimized solution's film plays from the level's start as its file holds it, like a
     // solution the solver found.
     optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
@@ -326,26 +324,11 @@ bool SolverTaken(w4::WindowSeam& w, AssistParts& a, std::function<void()> comman
 
 } // namespace
 
-bool w4::BoardHelp::KeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    AssistParts& a = *parts_;
-    FinishWalk(window_, a);
-    const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (key == Qt::Key_H && mods == Qt::NoModifier && game_.GameMode == w4::ModePlay) {
-        Hint();
-        return true;
-    }
-    // Modifier keys alone are part of a Ctrl click, not a wish to stop the hint.
-    if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt && key != Qt::Key_Meta)
-        CancelHintSearch(a);
-    return false;
-}
-
 bool w4::BoardHelp::MouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     AssistParts& a = *parts_;
-    FinishWalk(window_, a);
-    CancelHintSearch(a);
+    FinishWalk();
+    CancelHintSearch();
     const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (game_.GameMode != w4::ModePlay || buttons != Qt::LeftButton || mods != Qt::ControlModifier)
         return false;
@@ -396,6 +379,9 @@ void w4::BoardHelp::MouseUp(const QPoint& position, Qt::MouseButton button)
         StartWalk(window_, a, *path);
 }
 
+void w4::BoardHelp::FinishWalk() { ::FinishWalk(window_, *parts_); }
+void w4::BoardHelp::CancelHintSearch() { ::CancelHintSearch(*parts_); }
+
 bool w4::BoardHelp::Walking() const { return parts_->WalkTimer->isActive(); }
 
 // --- Marks over the board ------------------------------------------------------------------
@@ -403,10 +389,7 @@ bool w4::BoardHelp::Walking() const { return parts_->WalkTimer->isActive(); }
 void w4::BoardHelp::Refresh()
 {
     AssistParts& a = *parts_;
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
-            if (item->isChecked() != game_.DeadlockWarnings)
-                item->setChecked(game_.DeadlockWarnings);
+    UpdateMenuChecks();
     check_->Refresh();
 
     if (a.Words && a.MessageLanguage != game_.LanguageNumber)
@@ -417,7 +400,7 @@ void w4::BoardHelp::Refresh()
     const bool sameLevel = a.Seen && now.Mode == a.Shown.Mode && now.LevelIndex == a.Shown.LevelIndex;
     // A hint is for the level and mode it was asked in: another one ends its search.
     if (!sameLevel)
-        CancelHintSearch(a);
+        CancelHintSearch();
     a.Seen = true;
     a.Shown = now;
     if (a.HasHint && !(a.HintPosition == now))
@@ -596,7 +579,7 @@ void w4::BoardHelp::Solve()
     if (SolverTaken(window_, *parts_, [this] { Solve(); }))
         return;
     AssistParts& a = *parts_;
-    FinishWalk(window_, a);
+    FinishWalk();
     const w4::BoardGrid* board = WorkedBoard(game_);
     if (board == nullptr || game_.LevelWidth <= 0 || game_.LevelHeight <= 0 || game_.Playlist.empty())
         return;
@@ -724,7 +707,7 @@ void w4::BoardHelp::Hint()
     if (game_.GameMode != w4::ModePlay || !game_.LevelInPlay)
         return;
     AssistParts& a = *parts_;
-    FinishWalk(window_, a);
+    FinishWalk();
     const Position now = PositionOf(game_);
     if (a.HasHint && a.HintPosition == now) {
         // Second press: the keeper walks to the box by a shortest way and pushes it.
@@ -802,7 +785,7 @@ void w4::BoardHelp::LastSolvable()
         SolverTaken(window_, *parts_, [this] { LastSolvable(); }))
         return;
     AssistParts& a = *parts_;
-    FinishWalk(window_, a);
+    FinishWalk();
     const std::vector<std::string> startRows =
         w4::BoardRows(game_.SnapshotHistory.front().Board, game_.LevelWidth, game_.LevelHeight);
     const std::string letters = w4::SolutionLetters(game_);
@@ -891,7 +874,7 @@ void w4::BoardHelp::OptimizeSolution()
 {
     if (Busy())
         return;
-    FinishWalk(window_, *parts_);
+    FinishWalk();
     optimizer_->Start();
 }
 

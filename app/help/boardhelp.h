@@ -67,6 +67,11 @@ public:
     QWidget* Progress() const;
 
 private:
+    void FinishWalk();         // the rest of a walk by mouse at once
+    void CancelHintSearch();   // a running hint search ends
+    void SetUpMenuChecks();    // helpcommands.cpp
+    void UpdateMenuChecks();
+
     WindowSeam& window_;
     GameState& game_;   // the window's own, which outlives the help
     std::unique_ptr<AssistParts> parts_;
