@@ -1,9 +1,11 @@
 #pragma once
 // Help at the board: walking and pushing by mouse, deadlock marks, hints, the solver and the way
-// back to the last position that can still be won. It owns the worker thread, the marks drawn
-// over the board and the progress box; a solution it found is shown as the game model's film.
-// The main window forwards its commands, keys, mouse events and paints here, one line each, and
-// the game model's position-changed event to Refresh.
+// back to the last position that can still be won. The window talks to the help only through
+// this facade, one line each: its commands, keys, mouse events, paints and the news that the
+// position changed. Behind it each job has files of its own: mousewalk (walks by mouse),
+// helpoverlay (what is drawn over the board, from a plain model), solverjobs (the searches and
+// their results), helppresenter (what the player is told and asked), helpcommands (keys and
+// menu check marks). A solution it found is shown as the game model's film.
 
 #include <QPoint>
 #include <QString>
@@ -11,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -22,10 +25,14 @@ class QWidget;
 namespace w4 {
 
 class WindowSeam;
-struct AssistParts;
 class EditorCheck;
 class SolutionOptimizer;
+class HelpMessage;
+class HelpPresenter;
+class MouseWalk;
+class SolverJobs;
 struct GameState;
+struct OverlayModel;
 
 class BoardHelp {
 public:
@@ -49,8 +56,10 @@ public:
     bool MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const;
     void MouseUp(const QPoint& position, Qt::MouseButton button);
     bool OfferSolve();   // Play on a level without a solution offers to solve it; true on Yes
-    // The shown position changed: the deadlock marks and the hint follow it.
-    void Refresh();
+    // The shown position, mode or level changed: the deadlock marks, the hint, the editor's live
+    // check and the message's language follow it. The one way in for that news, sent by the
+    // window on the game model's position-changed event.
+    void PositionChanged();
     // The marks drawn over the board display (never into the board picture).
     void Paint(QPainter& painter) const;
 
@@ -67,16 +76,25 @@ public:
     QWidget* Progress() const;
 
 private:
+    struct Marks;
+
     void FinishWalk();         // the rest of a walk by mouse at once
     void CancelHintSearch();   // a running hint search ends
     void SetUpMenuChecks();    // helpcommands.cpp
     void UpdateMenuChecks();
+    // True when a command needing the solver must not run now (put off after a hint, or busy).
+    bool SolverTaken(std::function<void()> command);
+    OverlayModel Overlay() const;
 
     WindowSeam& window_;
     GameState& game_;   // the window's own, which outlives the help
-    std::unique_ptr<AssistParts> parts_;
+    std::unique_ptr<HelpMessage> message_;
+    std::unique_ptr<HelpPresenter> presenter_;
+    std::unique_ptr<Marks> marks_;
+    std::unique_ptr<MouseWalk> walk_;
     std::unique_ptr<SolutionOptimizer> optimizer_;
     std::unique_ptr<EditorCheck> check_;
+    std::unique_ptr<SolverJobs> jobs_;   // last: its search ends before anything it reports to
 };
 
 } // namespace w4

@@ -98,7 +98,7 @@ void TFRMMain::PositionChanged()
     ShowStatus();
     RefreshReverseItems();
     if (Help)
-        Help->Refresh();
+        Help->PositionChanged();
 }
 
 void TFRMMain::ShowStatus()

@@ -41,7 +41,7 @@ public:
     void ShowOwnFilm(const std::string& letters, std::size_t, std::optional<w4::FilmStart>) override { Film = letters; }
     const std::string& OwnFilm() const override { return Film; }
     std::string Film;
-    void RefreshStatus() override { Help->Refresh(); }
+    void RefreshStatus() override { Help->PositionChanged(); }
     void PlaySample(w4::Sample sample) override { Samples.push_back(sample); }
 
     w4::GameState Game;
@@ -94,7 +94,7 @@ TEST_F(BoardHelpTest, MarksAndTheirSettingGoThroughTheSeam)
     EXPECT_TRUE(host->Warnings->isCheckable()) << "the help makes its menu item a check item";
     for (const char letter : std::string("urRR"))
         w4::MoveByLetter(host->Game, *host, letter);
-    host->Help->Refresh();
+    host->Help->PositionChanged();
     EXPECT_EQ(host->Help->DeadlockMarks(), (std::vector<std::pair<int, int>>{{5, 2}}));
     ASSERT_FALSE(host->Messages.isEmpty());
     EXPECT_TRUE(host->Messages.back().startsWith(QStringLiteral("Deadlock"))) << host->Messages.back().toStdString();
