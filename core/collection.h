@@ -4,6 +4,7 @@
 // write (.sok, .txt, multi-level .xsb). The reader splits such a text into levels, keeps every
 // level the game could load and says why it left out the others. No Qt here.
 
+#include "core/movereplay.h"
 #include "core/uglobal.h"
 
 #include <atomic>
@@ -95,13 +96,6 @@ std::vector<std::string> ExpandBoardText(const std::vector<std::string>& lines);
 // Whether one line reads as a board row (plain or run-length) in a collection.
 bool IsCollectionBoardLine(const std::string& line);
 
-// Replays move letters (either case) on board rows with the game's move rules.
-struct ReplayResult {
-    bool Solved = false;
-    int FailedMove = 0;       // 1-based move the board refuses; 0 when none was refused
-    std::string Letters;      // the moves played up to the solved position, pushes in capitals
-};
-ReplayResult ReplayMoves(const std::vector<std::string>& rows, const std::string& letters);
 
 // Whether the rows can become a playable level: exactly one keeper, at most 50 x 50.
 bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, int& detail);

@@ -1,5 +1,6 @@
 #include "core/pathing.h"
 
+#include "core/movereplay.h"
 #include "core/usokoban.h"
 
 #include <algorithm>
@@ -405,81 +406,28 @@ std::vector<std::string> BoardRows(const BoardGrid& cells, int width, int height
     return rows;
 }
 
-namespace {
-
-char RowCell(const std::vector<std::string>& rows, int x, int y)
-{
-    if (y < 0 || x < 0 || static_cast<std::size_t>(y) >= rows.size() || static_cast<std::size_t>(x) >= rows[static_cast<std::size_t>(y)].size())
-        return 'Z';
-    return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-}
-
-bool FindKeeper(const std::vector<std::string>& rows, int& kx, int& ky)
-{
-    bool found = false;
-    for (std::size_t y = 0; y < rows.size(); ++y)
-        for (std::size_t x = 0; x < rows[y].size(); ++x)
-            if (rows[y][x] == '@' || rows[y][x] == '+') {
-                kx = static_cast<int>(x);
-                ky = static_cast<int>(y);
-                found = true;
-            }
-    return found;
-}
-
-// One move by the game's case table; returns the outcome.
-MoveOutcome PlayOne(std::vector<std::string>& rows, int& kx, int& ky, char letter)
-{
-    int d = -1;
-    for (int i = 0; i < 4; ++i)
-        if (Letter[static_cast<std::size_t>(i)] == static_cast<char>(std::tolower(static_cast<unsigned char>(letter))))
-            d = i;
-    if (d < 0)
-        return MoveOutcome::NoMove;
-    const int nx = kx + Dx[static_cast<std::size_t>(d)], ny = ky + Dy[static_cast<std::size_t>(d)];
-    const int bx = nx + Dx[static_cast<std::size_t>(d)], by = ny + Dy[static_cast<std::size_t>(d)];
-    const MoveDecision move = ClassifyMove(RowCell(rows, kx, ky), RowCell(rows, nx, ny), RowCell(rows, bx, by));
-    if (move.Outcome != MoveOutcome::Step && move.Outcome != MoveOutcome::Push)
-        return move.Outcome;
-    const auto put = [&rows](int x, int y, char c) {
-        if (RowCell(rows, x, y) != 'Z')
-            rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = c;
-    };
-    put(kx, ky, move.NewKeeper);
-    put(nx, ny, move.NewNext);
-    put(bx, by, move.NewBeyond);
-    kx = nx;
-    ky = ny;
-    return move.Outcome;
-}
-
-} // namespace
-
 std::vector<std::string> PlayLetters(std::vector<std::string> rows, const std::string& letters)
 {
-    int kx = 0, ky = 0;
-    if (!FindKeeper(rows, kx, ky))
-        return rows;
+    MoveReplay board(std::move(rows));
     for (const char letter : letters)
-        PlayOne(rows, kx, ky, letter);
-    return rows;
+        board.Play(letter);
+    return board.Rows();
 }
 
 std::optional<PushMark> FirstPush(const std::vector<std::string>& rows, const std::string& letters)
 {
-    std::vector<std::string> board = rows;
-    int kx = 0, ky = 0;
-    if (!FindKeeper(board, kx, ky))
+    MoveReplay board(rows);
+    if (!board.HasKeeper())
         return std::nullopt;
     PushMark mark;
     for (const char letter : letters) {
-        const int fromX = kx, fromY = ky;
+        const int fromX = board.KeeperX(), fromY = board.KeeperY();
         mark.Letters += letter;
-        if (PlayOne(board, kx, ky, letter) == MoveOutcome::Push) {
-            mark.BoxX = kx;
-            mark.BoxY = ky;
-            mark.ToX = kx + (kx - fromX);
-            mark.ToY = ky + (ky - fromY);
+        if (board.Play(letter) == MoveOutcome::Push) {
+            mark.BoxX = board.KeeperX();
+            mark.BoxY = board.KeeperY();
+            mark.ToX = mark.BoxX + (mark.BoxX - fromX);
+            mark.ToY = mark.BoxY + (mark.BoxY - fromY);
             return mark;
         }
     }

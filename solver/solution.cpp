@@ -1,6 +1,6 @@
 #include "solver/solution.h"
 
-#include "core/usokoban.h"
+#include "core/movereplay.h"
 
 #include <algorithm>
 
@@ -67,43 +67,18 @@ std::string LettersForPushes(const Board& board, const std::vector<Push>& pushes
 
 bool ReplaysToSolved(const std::vector<std::string>& grid, const std::string& letters)
 {
-    std::vector<std::string> cells = grid;
-    int kx = -1, ky = -1;
-    for (std::size_t y = 0; y < cells.size(); ++y)
-        for (std::size_t x = 0; x < cells[y].size(); ++x)
-            if (cells[y][x] == '@' || cells[y][x] == '+') {
-                kx = static_cast<int>(x);
-                ky = static_cast<int>(y);
-            }
-    if (kx < 0)
+    w4::MoveReplay board(grid);
+    if (!board.HasKeeper())
         return false;
-    // Off the board reads as the game's own off-board mark, which no rule lets anyone enter.
-    const auto at = [&](int x, int y) -> char {
-        if (y < 0 || x < 0 || y >= static_cast<int>(cells.size()) || x >= static_cast<int>(cells[static_cast<std::size_t>(y)].size()))
-            return 'Z';
-        return cells[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-    };
-    for (char letter : letters) {
-        const char* dirs = "lurd";
-        const char lower = letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
-        const char* found = std::find(dirs, dirs + 4, lower);
-        if (found == dirs + 4)
+    for (const char letter : letters) {
+        const w4::MoveOutcome outcome = board.Play(letter);
+        // The letter's case must say what the move did: a step in lower case, a push in upper.
+        if ((outcome != w4::MoveOutcome::Step && outcome != w4::MoveOutcome::Push) ||
+            w4::MoveReplay::Recorded(letter, outcome) != letter)
             return false;
-        const int d = static_cast<int>(found - dirs);
-        const int nx = kx + DirDx[d], ny = ky + DirDy[d];
-        const int bx = nx + DirDx[d], by = ny + DirDy[d];
-        const w4::MoveDecision move = w4::ClassifyMove(at(kx, ky), at(nx, ny), at(bx, by));
-        const bool wantPush = letter != lower;
-        if (move.Outcome != (wantPush ? w4::MoveOutcome::Push : w4::MoveOutcome::Step))
-            return false;
-        cells[static_cast<std::size_t>(ky)][static_cast<std::size_t>(kx)] = move.NewKeeper;
-        cells[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)] = move.NewNext;
-        if (wantPush)
-            cells[static_cast<std::size_t>(by)][static_cast<std::size_t>(bx)] = move.NewBeyond;
-        kx = nx;
-        ky = ny;
     }
-    for (const std::string& row : cells)
+    // Letters past the win are played on, as long as each is a legal move.
+    for (const std::string& row : board.Rows())
         if (row.find('$') != std::string::npos)
             return false;
     return true;

@@ -9,6 +9,7 @@
 #include "core/loading.h"
 #include "core/ualgo.h"
 #include "core/uglobal.h"
+#include "core/movereplay.h"
 #include "core/usokoban.h"
 
 #include <algorithm>
@@ -73,17 +74,6 @@ std::optional<solver::Optimality> ParseOptimality(const std::string& text)
     if (text == "none")
         return solver::Optimality::None;
     return std::nullopt;
-}
-
-// A fresh game state whose record 0 is cleared, as a load leaves it before the lines are read.
-void ClearForLevel(GameState& g)
-{
-    g.GameMode = ModeSolution;   // a solved position must not go looking for files or questions
-    g.SnapshotHistory.assign(1, BoardSnapshot{});
-    for (auto& column : g.SnapshotHistory[0].Board)
-        column.fill(' ');
-    g.HistoryIndex = 0;
-    g.HistoryLength = 1;
 }
 
 // Record 0 as rows of level characters. The fill's outside mark is written as floor, as a level
@@ -340,17 +330,15 @@ std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& p
 
 bool ReplaysToSolved(const std::vector<std::string>& rows, const std::string& moves)
 {
-    GameState g;
-    SilentFrontend ui;
-    ClearForLevel(g);
-    ApplyLevelLines(g, rows);
-    FillReachableArea(g);
-    LocateKeeper(g);
-    for (const char letter : moves)
-        if (!MoveByLetter(g, ui, letter))
+    MoveReplay board(PadRows(rows));
+    for (const char letter : moves) {
+        const MoveOutcome outcome = board.Play(letter);
+        // Each letter as played: a refused move or a step written as a push fails, and the game
+        // goes on taking moves after a win, so only the end must be solved.
+        if ((outcome != MoveOutcome::Step && outcome != MoveOutcome::Push) || MoveReplay::Recorded(letter, outcome) != letter)
             return false;
-    // Each letter recorded as played: a refused move or a step written as a push shows here.
-    return SolutionLetters(g) == moves && IsSolved(g);
+    }
+    return board.Solved();
 }
 
 WriteDecision DecideWrite(const LevelToSolve& level, const solver::Result& result)
