@@ -23,6 +23,9 @@ struct BackgroundLayer {
     QImage image;              // Gradient, Texture: the area's size; Picture: its own size
 };
 
+// The kind's number in g.BackgroundMode and in the settings: 0 plain, 1 gradient, 2 texture, 3 picture.
+constexpr std::int32_t BackgroundModeOf(BackgroundLayer::Kind kind) { return static_cast<std::int32_t>(kind); }
+
 // The mode as painted: below 0 is 0, above 3 is 3.
 int ClampBackgroundMode(int mode);
 

@@ -333,6 +333,18 @@ void ChooseEightRowSkins(GameState& g, TileSet& tiles, EightRowSkins choice)
     LayOutSkinTiles(g, tiles);
 }
 
+bool HasEightRowSkin(const TileSet& tiles) { return tiles.Skin && tiles.Skin->Grid.Rows == 8; }
+
+bool ShowsFacingKeeper(const TileSet& tiles) { return HasEightRowSkin(tiles) && tiles.Skin->FacingKeeper; }
+
+bool SwapEightRowReading(GameState& g, TileSet& tiles)
+{
+    if (!HasEightRowSkin(tiles))
+        return false;
+    ChooseEightRowSkins(g, tiles, ShowsFacingKeeper(tiles) ? EightRowSkins::AnimationStrips : EightRowSkins::FacingKeeper);
+    return true;
+}
+
 void ClearSkinTiles(GameState& g, TileSet& tiles)
 {
     tiles.IMGSokoban1Facing = {};

@@ -84,6 +84,11 @@ void LoadSkin(GameState& g, TileSet& tiles, const std::string& path);
 // The player's choice for eight-row skins: kept in g.SkinEightRows and applied to the skin in
 // force, if it has eight rows.
 void ChooseEightRowSkins(GameState& g, TileSet& tiles, EightRowSkins choice);
+// Whether the skin in force has eight rows, and whether they are read as the facing keeper.
+bool HasEightRowSkin(const TileSet& tiles);
+bool ShowsFacingKeeper(const TileSet& tiles);
+// The other reading of the eight-row skin in force; false, and nothing changes, without one.
+bool SwapEightRowReading(GameState& g, TileSet& tiles);
 
 // Lays the skin's pictures out again over the current key colour (BuildNoneTile calls it).
 void LayOutSkinTiles(const GameState& g, TileSet& tiles);

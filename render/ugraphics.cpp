@@ -114,4 +114,20 @@ void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath)
     BuildNoneTile(g, tiles);
 }
 
+void LoadTilesFile(GameState& g, TileSet& tiles, const std::string& path)
+{
+    if (!IsSkinFileName(path)) {
+        LoadGraphicsSet(g, tiles, path);
+        return;
+    }
+    const std::int32_t choice = g.SkinEightRows;
+    g.SkinEightRows = 0;
+    try {
+        LoadSkin(g, tiles, path);
+    } catch (...) {
+        g.SkinEightRows = choice;
+        throw;
+    }
+}
+
 } // namespace w4

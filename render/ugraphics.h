@@ -31,6 +31,11 @@ constexpr int MaxTileSize = 128;
 // ends a skin in force (render/skin.h): its walls, cap, outside tile and facing keeper go.
 void LoadGraphicsSet(GameState& g, TileSet& tiles, const std::string& iniPath);
 
+// Graphics > Load's file: a skin picture (render/skin.h) or else a graphics set. A new skin is
+// read as its tiles suggest until the player says otherwise; a refused one (its error names the
+// file and the reason) leaves the set and that choice as they were.
+void LoadTilesFile(GameState& g, TileSet& tiles, const std::string& path);
+
 // Gives IMGNone the current tile size, filled with TransparencyColor, so 'X' cells are see-through,
 // and lays the transparent pixels of the set's pictures (or of the skin in force) over
 // TransparencyColor again, so that they follow a change of the key colour.

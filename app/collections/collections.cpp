@@ -3,6 +3,7 @@
 #include "app/collections/collections.h"
 
 #include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
 
@@ -128,6 +129,24 @@ w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QStri
 }
 
 } // namespace
+
+void w4::Collections::AddCommands(CommandTable& table)
+{
+    const auto add = [this, &table](const char* id, const char* english, const char* french, void (Collections::*run)(),
+                                    std::vector<KeyBinding> keys) {
+        table.Add({id, {{english, french}}, [this, run] { (this->*run)(); }, std::move(keys), {}, {}});
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    add("FileImportCollection", "Import Collection", "Importer une collection", &Collections::Import, {});
+    add("FileExportPlaylist", "Export Playlist", "Exporter la liste", &Collections::ExportPlaylist, {});
+    add("FileCopyLevel", "Copy Level", "Copier le niveau", &Collections::CopyLevel, {Press(Qt::Key_C, InEveryMode, ctrl)});
+    add("FilePasteLevel", "Paste Level", "Coller un niveau", &Collections::PasteLevel, {Press(Qt::Key_V, InEveryMode, ctrl)});
+    add("FileCopySolution", "Copy Solution", "Copier la solution", &Collections::CopySolution,
+        {Press(Qt::Key_C, InEveryMode, ctrlShift)});
+    add("FilePasteSolution", "Paste Solution", "Coller une solution", &Collections::PasteSolution,
+        {Press(Qt::Key_V, InEveryMode, ctrlShift)});
+}
 
 void w4::Collections::Import()
 {

@@ -47,7 +47,6 @@ BoardHelp::BoardHelp(WindowSeam& window)
     }))
     , jobs_(std::make_unique<SolverJobs>(window))
 {
-    SetUpMenuChecks();
     // An optimized solution's film plays from the level's start as its file holds it, like a
     // solution the solver found.
     optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
@@ -104,7 +103,6 @@ bool BoardHelp::Walking() const { return walk_->Walking(); }
 
 void BoardHelp::PositionChanged()
 {
-    UpdateMenuChecks();
     check_->Refresh();
     message_->FollowLanguage();
 

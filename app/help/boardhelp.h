@@ -4,8 +4,8 @@
 // this facade, one line each: its commands, keys, mouse events, paints and the news that the
 // position changed. Behind it each job has files of its own: mousewalk (walks by mouse),
 // helpoverlay (what is drawn over the board, from a plain model), solverjobs (the searches and
-// their results), helppresenter (what the player is told and asked), helpcommands (keys and
-// menu check marks). A solution it found is shown as the game model's film.
+// their results), helppresenter (what the player is told and asked), helpcommands (its commands
+// and keys in the window's command table). A solution it found is shown as the game model's film.
 
 #include <QPoint>
 #include <QString>
@@ -25,6 +25,7 @@ class QWidget;
 namespace w4 {
 
 class WindowSeam;
+class CommandTable;
 class EditorCheck;
 class SolutionOptimizer;
 class HelpMessage;
@@ -42,6 +43,10 @@ public:
     BoardHelp(const BoardHelp&) = delete;
     BoardHelp& operator=(const BoardHelp&) = delete;
 
+    // Tools > Solve, Hint (H), Last Solvable Position, Deadlock Warnings, Optimize Solution and
+    // Live Solvability Check; and the help's look at every key (KeySeen).
+    void AddCommands(CommandTable& table);
+
     // --- Tools menu ---
     void Solve();
     void Hint();
@@ -51,7 +56,9 @@ public:
     void ToggleLiveCheck();    // the editor's live solvability check (editorcheck.h)
 
     // --- Hooks into the window's handlers: true when the event was the help's own ---
-    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A key reached the board: a walk by mouse ends at once, and a key other than the hint's
+    // (`hintKey`) stops a hint search.
+    void KeySeen(int key, bool hintKey);
     bool MouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     bool MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const;
     void MouseUp(const QPoint& position, Qt::MouseButton button);
@@ -80,8 +87,6 @@ private:
 
     void FinishWalk();         // the rest of a walk by mouse at once
     void CancelHintSearch();   // a running hint search ends
-    void SetUpMenuChecks();    // helpcommands.cpp
-    void UpdateMenuChecks();
     // True when a command needing the solver must not run now (put off after a hint, or busy).
     bool SolverTaken(std::function<void()> command);
     OverlayModel Overlay() const;

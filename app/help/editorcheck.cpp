@@ -4,7 +4,6 @@
 #include "app/window/windowseam.h"
 #include "core/pathing.h"
 
-#include <QAction>
 #include <QMetaObject>
 #include <QObject>
 #include <QWidget>
@@ -31,16 +30,6 @@ QString ReasonText(const GameState& g, solver::InvalidReason reason)
     return {};
 }
 
-void MarkItems(WindowSeam& w, bool on)
-{
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = w.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsLiveCheck"))) {
-            item->setCheckable(true);
-            if (item->isChecked() != on)
-                item->setChecked(on);
-        }
-}
-
 } // namespace
 
 EditorCheck::EditorCheck(WindowSeam& window) : window_(window), game_(window.State()), receiver_(std::make_unique<QObject>())
@@ -49,7 +38,6 @@ EditorCheck::EditorCheck(WindowSeam& window) : window_(window), game_(window.Sta
     check_ = std::make_unique<solver::LiveCheck>(CheckSeconds, CheckMemory, [this, receiver](const solver::CheckVerdict& v) {
         QMetaObject::invokeMethod(receiver, [this, v] { Apply(v); }, Qt::QueuedConnection);
     });
-    MarkItems(window_, game_.LiveSolvabilityCheck);
 }
 
 EditorCheck::~EditorCheck()
@@ -69,7 +57,6 @@ void EditorCheck::Show(const QString& text)
 
 void EditorCheck::Refresh()
 {
-    MarkItems(window_, game_.LiveSolvabilityCheck);
     const bool editing = game_.LiveSolvabilityCheck && game_.GameMode == ModeEditor && game_.HistoryLength > 0 &&
                          !game_.SnapshotHistory.empty() && game_.LevelWidth > 0 && game_.LevelHeight > 0;
     if (!editing) {

@@ -1,37 +1,55 @@
-// The help's keys and the check marks of its menu items.
+// Help's commands in the window's command table, and its look at every key.
 #include "app/help/boardhelp.h"
 
+#include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/windowseam.h"
+#include "core/frontend.h"
 #include "core/uglobal.h"
 
-#include <QAction>
+namespace {
 
-bool w4::BoardHelp::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+// The solver and its hints play forward only: asked for in reverse play, they say so.
+bool RefusedInReverse(w4::WindowSeam& w)
+{
+    if (!w.State().Reverse)
+        return false;
+    w.ShowHelpMessage(w4::Choose(w.State(), "The solver and its hints play forward only: leave reverse play first.",
+                                 "Le solveur et ses indices ne jouent qu'à l'endroit : quittez d'abord le jeu à l'envers."));
+    w.Screen().PlaySample(w4::Sample::Kick);
+    return true;
+}
+
+} // namespace
+
+void w4::BoardHelp::AddCommands(CommandTable& table)
+{
+    WindowSeam& w = window_;
+    GameState& g = game_;
+    table.Add({"ToolsSolve", {{"Solve", "Résoudre"}}, [this, &w] { if (!RefusedInReverse(w)) Solve(); }, {}, {}, {}});
+    // H asks for a hint, or carries out the one shown. In reverse play it is refused before the
+    // help sees the key, as reverse play's own keys are.
+    KeyBinding refused = Press(Qt::Key_H, InPlay, Qt::NoModifier, [&g] { return g.Reverse; });
+    refused.First = true;
+    table.Add({"ToolsHint", {{"Hint", "Indice"}}, [this, &w] { if (!RefusedInReverse(w)) Hint(); },
+               {refused, Press(Qt::Key_H, InPlay, Qt::NoModifier, [&g] { return !g.Reverse; })}, {}, {}});
+    table.Add({"ToolsLastSolvable", {{"Last Solvable Position", "Dernière position soluble"}},
+               [this, &w] { if (!RefusedInReverse(w)) LastSolvable(); }, {}, {}, {}});
+    table.Add({"ToolsDeadlockWarnings", {{"Deadlock Warnings", "Alertes de blocage"}},
+               [this] { ToggleDeadlockWarnings(); }, {}, [&g] { return g.DeadlockWarnings; }, {}});
+    table.Add({"ToolsOptimizeSolution", {{"Optimize Solution", "Optimiser la solution"}},
+               [this] { OptimizeSolution(); }, {}, {}, {}});
+    table.Add({"ToolsLiveCheck", {{"Live Solvability Check", "Vérification de solubilité en direct"}},
+               [this] { ToggleLiveCheck(); }, {}, [&g] { return g.LiveSolvabilityCheck; }, {}});
+    table.Watch([this](int key, Qt::KeyboardModifiers, const std::string& command) {
+        KeySeen(key, command == "ToolsHint");
+    });
+}
+
+void w4::BoardHelp::KeySeen(int key, bool hintKey)
 {
     FinishWalk();
-    const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (key == Qt::Key_H && mods == Qt::NoModifier && game_.GameMode == w4::ModePlay) {
-        Hint();
-        return true;
-    }
     // Modifier keys alone are part of a Ctrl click, not a wish to stop the hint.
-    if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt && key != Qt::Key_Meta)
+    if (!hintKey && key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt && key != Qt::Key_Meta)
         CancelHintSearch();
-    return false;
-}
-
-// The deadlock warnings' items in the menu bar and the board's menu show the setting.
-void w4::BoardHelp::SetUpMenuChecks()
-{
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
-            item->setCheckable(true);
-}
-
-void w4::BoardHelp::UpdateMenuChecks()
-{
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = window_.MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsDeadlockWarnings")))
-            if (item->isChecked() != game_.DeadlockWarnings)
-                item->setChecked(game_.DeadlockWarnings);
 }

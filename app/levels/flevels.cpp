@@ -235,3 +235,21 @@ bool TFRMLevels::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void OpenLevelsWindow(QWidget* parent, TFRMLevels*& levels, const w4::GameState& g, w4::LevelListPlace& place,
+                      const w4::TileSet& tiles, std::function<void(int)> play)
+{
+    if (levels == nullptr) {
+        levels = new TFRMLevels(parent);
+        TFRMLevels* list = levels;
+        QObject::connect(list, &QDialog::finished, list, [list, &place] { list->KeepSettings(place); });
+        QObject::connect(list, &TFRMLevels::LevelChosen, list, [list, &g, play = std::move(play)](int index) {
+            // Only appends can happen while the list is open, but a stale row must never load
+            // some other level.
+            if (index >= 0 && index < static_cast<int>(g.Playlist.size()) &&
+                g.Playlist[static_cast<std::size_t>(index)] == list->Model().PathAt(index))
+                play(index);
+        });
+    }
+    levels->Open(g, place, tiles);
+}

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -57,3 +59,9 @@ private:
     w4::LevelFilterModel* filter_ = nullptr;
     int languageNumber_ = 0;
 };
+
+// File > Levels: the window is made on first use as a child of `parent` and kept in `levels`, with
+// what it has read, until its parent closes; its size and sort are kept in `place`. A level chosen in it that is still that row of the
+// playlist of `g` goes to `play`.
+void OpenLevelsWindow(QWidget* parent, TFRMLevels*& levels, const w4::GameState& g, w4::LevelListPlace& place,
+                      const w4::TileSet& tiles, std::function<void(int)> play);

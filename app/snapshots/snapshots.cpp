@@ -3,6 +3,7 @@
 #include "app/snapshots/fsnapshots.h"
 #include "app/snapshots/recoverywriter.h"
 #include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/dialogs.h"
 #include "app/window/windowseam.h"
 #include "core/folders.h"
@@ -21,6 +22,20 @@ Snapshots::Snapshots(WindowSeam& window)
 }
 
 Snapshots::~Snapshots() = default;
+
+void Snapshots::AddCommands(CommandTable& table, const TileSet& tiles)
+{
+    table.Add({"ToolsSaveSnapshot", {{"Save Snapshot", "Enregistrer un instantané"}}, [this] { Save(true); },
+               {Press(Qt::Key_F5, InPlay)}, {}, {}});
+    table.Add({"SaveSnapshotAtOnce",
+               {{"Save Snapshot under the proposed name", "Enregistrer un instantané sous le nom proposé"}},
+               [this] { Save(false); }, {Press(Qt::Key_F5, InPlay, Qt::ShiftModifier)}, {}, {}});
+    // The window of the level in play, from every mode: a restore goes to Play mode.
+    table.Add({"ToolsSnapshots", {{"Snapshots", "Instantanés"}}, [this, &tiles] { OpenWindow(tiles); },
+               {Press(Qt::Key_F6, InEveryMode)}, {}, {}});
+    table.Add({"ToolsResumeAttempt", {{"Resume Attempt", "Reprendre la partie"}}, [this] { ResumeAttempt(); },
+               {Press(Qt::Key_F9, InPlay)}, {}, {}});
+}
 
 void Snapshots::Save(bool askName)
 {

@@ -2,7 +2,7 @@
 // Snapshots at the window: Tools > Save Snapshot, Snapshots and Resume Attempt, keeping an
 // attempt that a load or quitting would otherwise throw away, and keeping the attempt in
 // progress on disk while it is played (core/recovery.h). An object of its own over the window's
-// state, dialogs and screen; the window forwards each command here in one line.
+// state, dialogs and screen; its commands and their keys go into the window's command table.
 
 #include "core/recovery.h"
 #include "render/tiles.h"
@@ -17,6 +17,7 @@ class TFRMSnapshots;
 
 namespace w4 {
 
+class CommandTable;
 class RecoveryWriter;
 class WindowSeam;
 struct Snapshot;
@@ -26,6 +27,10 @@ public:
     explicit Snapshots(WindowSeam& window);
     // Finishes the recovery file's last write.
     ~Snapshots();
+
+    // Tools > Save Snapshot (F5; Shift+F5 takes the proposed name at once), Snapshots (F6) and
+    // Resume Attempt (F9). The window's pictures are painted with `tiles`, which outlive the table.
+    void AddCommands(CommandTable& table, const TileSet& tiles);
 
     // Play mode: keeps the shown position, asking for a name (a default proposed) when `askName`.
     void Save(bool askName);

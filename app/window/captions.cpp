@@ -1,10 +1,9 @@
 #include "app/window/captions.h"
 
 #include "app/window/fmain.h"
-#include "app/window/menus.h"
+#include "app/window/commands.h"
 #include "core/ufunction.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,13 +61,7 @@ QString Choose(const GameState& g, const char* english, const char* french)
 
 void TFRMMain::ApplyLanguage()
 {
-    const auto& menus = w4::MenuTable();
-    for (const char* prefix : {"MNU", "POP"}) {
-        for (const w4::MenuRow& row : menus) {
-            if (QAction* action = MenuItem(QString::fromLatin1(prefix) + QString::fromLatin1(row.Suffix)))
-                action->setText(w4::Choose(Game, row.English, row.French));
-        }
-    }
+    Commands->ApplyLanguage(Game.LanguageNumber);
     for (const w4::WidgetCaption& row : w4::WidgetCaptions()) {
         QWidget* widget = findChild<QWidget*>(QString::fromLatin1(row.Name));
         const QString text = w4::Choose(Game, row.English, row.French);

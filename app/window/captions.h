@@ -1,6 +1,6 @@
 #pragma once
-// The window's translated vocabulary as data. The menu rows live in the menu table (menus.h);
-// this table holds the captions of the buttons and labels, applied after both menus.
+// The window's translated vocabulary as data. The menu items' captions live in the command table
+// (commands.h); this table holds the captions of the buttons and labels, applied after both menus.
 
 #include "core/uglobal.h"
 

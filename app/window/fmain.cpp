@@ -1,13 +1,14 @@
 #include "app/window/fmain.h"
 
 #include "app/collections/collections.h"
+#include "app/desktop/about.h"
 #include "app/desktop/application.h"
-#include "app/desktop/links.h"
 #include "app/help/boardhelp.h"
 #include "app/levels/flevels.h"
 #include "app/snapshots/snapshots.h"
 #include "app/window/boardview.h"
 #include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/startuptrace.h"
 #include "app/window/troughstep.h"
 #include "app/window/uconfig.h"
@@ -148,8 +149,6 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4:
     setMinimumSize(640, 480);
 
     w4::StartupMark("window: base");
-    BuildMenus();
-    w4::StartupMark("window: menus");
     BuildLayout();
     w4::StartupMark("window: layout");
     BuildStatusBar();
@@ -158,6 +157,8 @@ TFRMMain::TFRMMain(std::filesystem::path programFolder, w4::Folders folders, w4:
     Collections = std::make_unique<w4::Collections>(*this);
     SnapshotKeeper = std::make_unique<w4::Snapshots>(*this);
     w4::StartupMark("window: status bar, timers, help");
+    BuildCommands();
+    w4::StartupMark("window: commands, menus");
     FormCreate(commandLineFiles);
 }
 
@@ -506,26 +507,7 @@ void TFRMMain::BTNSolutionClick() { SetGameMode(w4::ModeSolution); }
 
 void TFRMMain::MNUFileQuitClick() { close(); }
 
-void TFRMMain::MNUHelpAboutClick()
-{
-    const QString author = QStringLiteral("The Warehaus4 developers");
-    const QString mail = QLatin1String(w4::kMailAddress);
-    const QString web = QLatin1String(w4::kWebSite);
-    QStringList lines;
-    if (Game.LanguageNumber == w4::LanguageFrench)
-        lines = {QStringLiteral("Programme : Warehaus4"), QStringLiteral("Auteur : ") + author,
-                 QStringLiteral("Version : 4.2.2"), QStringLiteral("Date : 2006-07-29 (aaaa-mm-jj)"),
-                 QStringLiteral("E-Mail : ") + mail, QStringLiteral("SiteWeb : ") + web};
-    else
-        lines = {QStringLiteral("Program : Warehaus4"), QStringLiteral("Author : ") + author,
-                 QStringLiteral("Version : 4.2.2"), QStringLiteral("Date : 2006-07-29 (yyyy-mm-dd)"),
-                 QStringLiteral("E-Mail : ") + mail, QStringLiteral("WebSite : ") + web};
-    // The default levels are David W. Skinner's; their licence asks that he be credited.
-    lines << QString()
-          << w4::Choose(Game, "Levels : Microban and Microban II by David W. Skinner",
-                        "Niveaux : Microban et Microban II de David W. Skinner");
-    dialogs.Notice(lines.join(QStringLiteral("\r\n")));
-}
+void TFRMMain::MNUHelpAboutClick() { dialogs.Notice(w4::AboutText(Game)); }
 
 // --- Frontend ---
 
@@ -616,19 +598,13 @@ void TFRMMain::resizeEvent(QResizeEvent* event)
 
 // --- The rooms beside the window: one line per command ---
 
-void TFRMMain::MNUFileImportCollectionClick() { Collections->Import(); }
-void TFRMMain::MNUFileExportPlaylistClick() { Collections->ExportPlaylist(); }
-void TFRMMain::MNUFileCopyLevelClick() { Collections->CopyLevel(); }
-void TFRMMain::MNUFilePasteLevelClick() { Collections->PasteLevel(); }
-void TFRMMain::MNUFileCopySolutionClick() { Collections->CopySolution(); }
-void TFRMMain::MNUFilePasteSolutionClick() { Collections->PasteSolution(); }
-
-void TFRMMain::MNUToolsSolveClick() { if (!RefusedInReverse()) Help->Solve(); }
-void TFRMMain::MNUToolsHintClick() { if (!RefusedInReverse()) Help->Hint(); }
-void TFRMMain::MNUToolsLastSolvableClick() { if (!RefusedInReverse()) Help->LastSolvable(); }
-void TFRMMain::MNUToolsDeadlockWarningsClick() { Help->ToggleDeadlockWarnings(); }
-void TFRMMain::MNUToolsOptimizeSolutionClick() { Help->OptimizeSolution(); }
-void TFRMMain::MNUToolsLiveCheckClick() { Help->ToggleLiveCheck(); }
+void TFRMMain::MNUFileImportCollectionClick() { Commands->Run("FileImportCollection"); }
+void TFRMMain::MNUFilePasteLevelClick() { Commands->Run("FilePasteLevel"); }
+void TFRMMain::MNUToolsSolveClick() { Commands->Run("ToolsSolve"); }
+void TFRMMain::MNUToolsHintClick() { Commands->Run("ToolsHint"); }
+void TFRMMain::MNUToolsLastSolvableClick() { Commands->Run("ToolsLastSolvable"); }
+void TFRMMain::MNUToolsOptimizeSolutionClick() { Commands->Run("ToolsOptimizeSolution"); }
+void TFRMMain::MNUToolsResumeAttemptClick() { Commands->Run("ToolsResumeAttempt"); }
 void TFRMMain::IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers)
 {
     if (Help)
@@ -644,10 +620,7 @@ QRect TFRMMain::HelpMessageRect() const { return Help ? Help->MessageRect() : QR
 
 QWidget* TFRMMain::BoardArea() { return IMGSokoban; }
 
-// Snapshots: the commands live in their room; a load offers the attempt it replaces.
-void TFRMMain::MNUToolsSaveSnapshotClick() { SnapshotKeeper->Save(true); }
-void TFRMMain::MNUToolsSnapshotsClick() { SnapshotKeeper->OpenWindow(BoardPic->Tiles()); }
-void TFRMMain::MNUToolsResumeAttemptClick() { SnapshotKeeper->ResumeAttempt(); }
+// A load offers the attempt it replaces to the snapshots.
 bool TFRMMain::AttemptEnding(bool mayStay)
 {
     if (!SnapshotKeeper)
@@ -659,23 +632,4 @@ bool TFRMMain::AttemptEndingAtQuit()
 {
     return !SnapshotKeeper ||
            SnapshotKeeper->KeepAttempt(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?"));
-}
-
-// The Levels window, made on first use; the chosen level is played here.
-void TFRMMain::MNUFileLevelsClick()
-{
-    if (Levels == nullptr) {
-        Levels = new TFRMLevels(this);
-        connect(Levels, &QDialog::finished, this, [this] { Levels->KeepSettings(LevelListPlacement); });
-        connect(Levels, &TFRMLevels::LevelChosen, this, [this](int index) {
-            Guarded([this, index] {
-                // Only appends can happen while the list is open, but a stale row must never load
-                // some other level.
-                if (index >= 0 && index < static_cast<int>(Game.Playlist.size()) &&
-                    Game.Playlist[static_cast<std::size_t>(index)] == Levels->Model().PathAt(index))
-                    TheGame->GoToLevel(index);
-            });
-        });
-    }
-    Levels->Open(Game, LevelListPlacement, BoardPic->Tiles());
 }

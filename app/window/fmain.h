@@ -44,6 +44,7 @@ class TFRMLevels;
 
 namespace w4 {
 class BoardHelp;
+class CommandTable;
 class Snapshots;
 class BoardPicture;
 class Collections;
@@ -87,7 +88,9 @@ public:
     w4::Dialogs& Dialog() override { return dialogs; }
 
     // A menu item by its name ("MNUFileOpen", "POPFileOpen", also the submenus "MNUFile").
-    QAction* MenuItem(const QString& name) const override;
+    QAction* MenuItem(const QString& name) const;
+    // Every command of the window and its rooms, with its captions and keys (windowcommands.cpp).
+    const w4::CommandTable& CommandList() const { return *Commands; }
     QString StatusText(int panel) const;
     const w4::BoardPicture& Picture() const { return *BoardPic; }
     // The sound output, for what it holds and plays; asking opens it when the first frame has not
@@ -136,14 +139,9 @@ public:
     void MNUFileEmptyPlaylistClick();
     void MNUFileDefaultPlaylistClick();
     void MNUFileQuitClick();
-    // Collections and the clipboard (app/collections).
+    // Commands of the rooms beside the window, by the name the tests know them by.
     void MNUFileImportCollectionClick();
-    void MNUFileExportPlaylistClick();
-    void MNUFileCopyLevelClick();
     void MNUFilePasteLevelClick();
-    void MNUFileCopySolutionClick();
-    void MNUFilePasteSolutionClick();
-    void MNUFileLevelsClick();   // the Levels window (flevels.cpp)
 
     // --- Display menu ---
     void MNUDisplayForegroundStandardClick();
@@ -164,8 +162,6 @@ public:
 
     // --- Graphics, Music, Sounds, Tools, Help ---
     void MNUGraphicsLoadClick();
-    void POPGraphicsLoadClick();
-    void MNUGraphicsDirectionalPusherClick();   // eight-row skins: facing keeper or animation strips
     void MNUMusicPlayClick();
     void MNUMusicStopClick();
     void MNUMusicLoadClick();
@@ -229,7 +225,6 @@ public:
     void LoadStoredSkin();
     // Says why the stored skin could not be loaded at start, once the window is up; then forgets it.
     void ReportStoredSkin();
-    void RefreshGraphicsItems();
     // Paints the background layers and the colour-keyed board picture into the board area.
     void IMGSokobanPaint(QPainter& painter);
     void BoardPainted();   // after each paint of the board: the first one lets sound open
@@ -243,25 +238,18 @@ public:
     void ReceiveHandedOverArgument(const QByteArray& argument);
     void AddCommandLineFiles(const QByteArrayList& arguments);
 
-    // --- Help at the board (app/help) ---
+    // --- Help at the board (app/help) and snapshots (app/snapshots) ---
     void MNUToolsSolveClick();
     void MNUToolsHintClick();
     void MNUToolsLastSolvableClick();
-    void MNUToolsDeadlockWarningsClick();
-    // Snapshots (app/snapshots).
-    void MNUToolsSaveSnapshotClick();
-    void MNUToolsSnapshotsClick();
     void MNUToolsResumeAttemptClick();
     w4::Snapshots& SnapshotCommands() { return *SnapshotKeeper; }
     void MNUToolsOptimizeSolutionClick();
-    void MNUToolsLiveCheckClick();
-    // Reverse play (fmain_reverse.cpp): the Tools item and R, the checked item, the keeper's
-    // placing click and the Ctrl click that walks without pulling.
-    void MNUToolsReverseClick();
-    void RefreshReverseItems();
-    bool ReverseKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Reverse play (fmain_reverse.cpp): Tools > Reverse Play and R, the help line that asks for
+    // the keeper's cell, the keeper's placing click and the Ctrl click that walks without pulling.
+    void ToggleReversePlay();
+    void RefreshReverseLine();
     bool ReverseMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    bool RefusedInReverse();   // the forward-only help asked for in reverse play: says so
     void IMGSokobanMouseUp(const QPoint& position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // What the help shows, for the tests.
     std::vector<std::pair<int, int>> DeadlockMarks() const;
@@ -349,7 +337,7 @@ protected:
 
 private:
     void BuildLayout();
-    void BuildMenus();
+    void BuildCommands();   // the command table, both menus and the keys (windowcommands.cpp)
     void BuildStatusBar();
     void BuildTimers();
     void StartMedia();   // sound output, effects, music module, volumes, auto-play; once
@@ -390,7 +378,7 @@ private:
     w4::LevelListPlace LevelListPlacement;
     std::unique_ptr<w4::Collections> Collections;
     std::unique_ptr<w4::Snapshots> SnapshotKeeper;
-    std::map<QString, QAction*> MenuItems;
+    std::unique_ptr<w4::CommandTable> Commands;
     bool ReverseKeeperAsked = false;   // the help line asks for the reverse keeper's cell
     bool Closing = false;     // the quit question was answered Yes and everything is saved
     bool Started = false;     // FormCreate has run to its end

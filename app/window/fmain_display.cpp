@@ -42,108 +42,52 @@ std::optional<w4::Colour> ChooseColour(w4::Dialogs& dialogs, QColor& lastChosen)
 
 } // namespace
 
-// --- Foreground: how the board picture fits the area, and its two colours ---
-
-// The three modes only change how the kept picture is scaled: no rebuild, just a repaint.
-void TFRMMain::MNUDisplayForegroundStandardClick()
-{
-    Game.ForegroundStretched = false;
-    Game.ForegroundProportional = true;
-    IMGSokoban->update();
-}
-
-void TFRMMain::MNUDisplayForegroundProportionalClick()
-{
-    Game.ForegroundStretched = true;
-    Game.ForegroundProportional = true;
-    IMGSokoban->update();
-}
-
-void TFRMMain::MNUDisplayForegroundStretchedClick()
-{
-    Game.ForegroundStretched = true;
-    Game.ForegroundProportional = false;
-    IMGSokoban->update();
-}
-
-void TFRMMain::MNUDisplayForegroundTransparencyColorClick()
-{
-    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
-    if (!colour)
-        return;
-    Game.TransparencyColor = *colour;
-    // The see-through tile is painted in the key colour, so it must follow it.
-    w4::BuildNoneTile(Game, BoardPic->Tiles());
-    w4::RedrawBoard(Game, *this);
-}
-
-void TFRMMain::MNUDisplayForegroundGridColorClick()
-{
-    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
-    if (!colour)
-        return;
-    Game.GridColor = *colour;
-    w4::RedrawBoard(Game, *this);
-}
-
-// --- Background ---
-
-void TFRMMain::MNUDisplayBackgroundNoneClick()
-{
-    Game.BackgroundMode = 0;
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundColor0Click()
-{
-    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
-    if (!colour)
-        return;
-    Game.BackgroundMode = 0;
-    Game.BackgroundColor = *colour;
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundColoredEffectClick()
-{
-    Game.BackgroundMode = 1;
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundColor1Click()
-{
-    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
-    if (!colour)
-        return;
-    Game.BackgroundMode = 1;
-    Game.GradientColor1 = *colour;
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundColor2Click()
-{
-    const std::optional<w4::Colour> colour = ChooseColour(dialogs, LastChosenColour);
-    if (!colour)
-        return;
-    Game.BackgroundMode = 1;
-    Game.GradientColor2 = *colour;
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundSwapColorsClick()
-{
-    Game.BackgroundMode = 1;
-    std::swap(Game.GradientColor1, Game.GradientColor2);
-    PaintBackground();
-}
-
-void TFRMMain::MNUDisplayBackgroundTextureClick()
-{
-    Game.BackgroundMode = 2;
-    PaintBackground();
-}
-
 namespace {
+
+using Kind = w4::BackgroundLayer::Kind;
+
+// The three ways to fit only change how the kept picture is scaled: no rebuild, just a repaint.
+void FitBoard(TFRMMain& w, bool stretched, bool proportional)
+{
+    w.State().ForegroundStretched = stretched;
+    w.State().ForegroundProportional = proportional;
+    w.IMGSokoban->update();
+}
+
+// A colour of the board picture chosen; Cancel changes nothing. The see-through tile is painted
+// in the key colour, so it follows it.
+void ChooseBoardColour(TFRMMain& w, w4::Colour w4::GameState::*field, w4::TileSet& tiles)
+{
+    const std::optional<w4::Colour> colour = ChooseColour(w.Dialog(), w.LastChosenColour);
+    if (!colour)
+        return;
+    w.State().*field = *colour;
+    if (field == &w4::GameState::TransparencyColor)
+        w4::BuildNoneTile(w.State(), tiles);
+    w4::RedrawBoard(w.State(), w);
+}
+
+void ShowBackground(TFRMMain& w, Kind kind)
+{
+    w.State().BackgroundMode = w4::BackgroundModeOf(kind);
+    w.PaintBackground();
+}
+
+void SwapGradientColours(TFRMMain& w)
+{
+    std::swap(w.State().GradientColor1, w.State().GradientColor2);
+    ShowBackground(w, Kind::Gradient);
+}
+
+// The background of `kind` in a colour chosen for `field`; Cancel changes nothing.
+void ShowBackgroundInColour(TFRMMain& w, Kind kind, w4::Colour w4::GameState::*field)
+{
+    const std::optional<w4::Colour> colour = ChooseColour(w.Dialog(), w.LastChosenColour);
+    if (!colour)
+        return;
+    w.State().*field = *colour;
+    ShowBackground(w, kind);
+}
 
 // The picture chooser starts on the current file (selected, so its preview shows), else in its
 // folder, else in the program's folder. Metafiles are not offered: no reader for them exists
@@ -167,33 +111,53 @@ QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::s
     return dialogs.Picture(folder, filter);
 }
 
+// The background of `kind` from a picture file chosen for `file`; Cancel changes nothing.
+void ShowBackgroundFile(TFRMMain& w, Kind kind, std::string w4::GameState::*file, const QString& programFolder)
+{
+    const QString path = ChoosePicture(w.Dialog(), w.State(), w.State().*file, programFolder);
+    if (path.isEmpty())
+        return;
+    w.State().*file = QFile::encodeName(path).toStdString();
+    ShowBackground(w, kind);
+}
+
+// Graphics > Load: a set of tile pictures replaces the built-in one until the program ends; a skin
+// picture does too, and the settings keep it. A name typed for a file that is not there loads
+// nothing and redraws nothing.
+void LoadChosenTiles(TFRMMain& w, w4::TileSet& tiles, const QString& folder)
+{
+    const QString path = w.Dialog().OpenFile(
+        folder, QStringLiteral("Sokoban Graphics and Skins (*.ini *.png *.bmp);;Sokoban Graphics (*.ini);;Skins (*.png *.bmp)"),
+        QStringLiteral("ini"));
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (path.isEmpty() || !w4::FileExists(file))
+        return;
+    w4::LoadTilesFile(w.State(), tiles, file);
+    w4::RedrawBoard(w.State(), w);
+}
+
 } // namespace
 
-void TFRMMain::MNUDisplayBackgroundLoadTextureClick()
-{
-    const QString path = ChoosePicture(dialogs, Game, Game.TextureFile, ProgramFolderText());
-    if (path.isEmpty())
-        return;
-    Game.BackgroundMode = 2;
-    Game.TextureFile = QFile::encodeName(path).toStdString();
-    PaintBackground();
-}
+// --- Foreground: how the board picture fits the area, and its two colours ---
 
-void TFRMMain::MNUDisplayBackgroundPictureClick()
-{
-    Game.BackgroundMode = 3;
-    PaintBackground();
-}
+void TFRMMain::MNUDisplayForegroundStandardClick() { FitBoard(*this, false, true); }
+void TFRMMain::MNUDisplayForegroundProportionalClick() { FitBoard(*this, true, true); }
+void TFRMMain::MNUDisplayForegroundStretchedClick() { FitBoard(*this, true, false); }
+void TFRMMain::MNUDisplayForegroundTransparencyColorClick() { ChooseBoardColour(*this, &w4::GameState::TransparencyColor, BoardPic->Tiles()); }
+void TFRMMain::MNUDisplayForegroundGridColorClick() { ChooseBoardColour(*this, &w4::GameState::GridColor, BoardPic->Tiles()); }
 
-void TFRMMain::MNUDisplayBackgroundLoadPictureClick()
-{
-    const QString path = ChoosePicture(dialogs, Game, Game.PictureFile, ProgramFolderText());
-    if (path.isEmpty())
-        return;
-    Game.BackgroundMode = 3;
-    Game.PictureFile = QFile::encodeName(path).toStdString();
-    PaintBackground();
-}
+// --- Background ---
+
+void TFRMMain::MNUDisplayBackgroundNoneClick() { ShowBackground(*this, Kind::Plain); }
+void TFRMMain::MNUDisplayBackgroundColor0Click() { ShowBackgroundInColour(*this, Kind::Plain, &w4::GameState::BackgroundColor); }
+void TFRMMain::MNUDisplayBackgroundColoredEffectClick() { ShowBackground(*this, Kind::Gradient); }
+void TFRMMain::MNUDisplayBackgroundColor1Click() { ShowBackgroundInColour(*this, Kind::Gradient, &w4::GameState::GradientColor1); }
+void TFRMMain::MNUDisplayBackgroundColor2Click() { ShowBackgroundInColour(*this, Kind::Gradient, &w4::GameState::GradientColor2); }
+void TFRMMain::MNUDisplayBackgroundSwapColorsClick() { SwapGradientColours(*this); }
+void TFRMMain::MNUDisplayBackgroundTextureClick() { ShowBackground(*this, Kind::Texture); }
+void TFRMMain::MNUDisplayBackgroundLoadTextureClick() { ShowBackgroundFile(*this, Kind::Texture, &w4::GameState::TextureFile, ProgramFolderText()); }
+void TFRMMain::MNUDisplayBackgroundPictureClick() { ShowBackground(*this, Kind::Picture); }
+void TFRMMain::MNUDisplayBackgroundLoadPictureClick() { ShowBackgroundFile(*this, Kind::Picture, &w4::GameState::PictureFile, ProgramFolderText()); }
 
 // --- Full screen ---
 
@@ -314,48 +278,7 @@ void TFRMMain::IMGSokobanPaint(QPainter& painter)
         Help->Paint(painter);
 }
 
-// Graphics > Load: a set of tile pictures replaces the built-in one until the program ends; a skin
-// picture does too, and the settings keep it.
-void TFRMMain::MNUGraphicsLoadClick()
-{
-    const QString path = dialogs.OpenFile(
-        ProgramFolderText(),
-        QStringLiteral("Sokoban Graphics and Skins (*.ini *.png *.bmp);;Sokoban Graphics (*.ini);;Skins (*.png *.bmp)"),
-        QStringLiteral("ini"));
-    const std::string file = QFile::encodeName(path).toStdString();
-    // A name typed for a file that is not there: nothing to load, nothing to redraw.
-    if (path.isEmpty() || !w4::FileExists(file))
-        return;
-    if (w4::IsSkinFileName(file)) {
-        // A new skin is read as its tiles suggest until the player says otherwise; a refused one
-        // (its error names the file and the reason) leaves the set and the choice as they were.
-        const std::int32_t choice = Game.SkinEightRows;
-        Game.SkinEightRows = 0;
-        try {
-            w4::LoadSkin(Game, BoardPic->Tiles(), file);
-        } catch (...) {
-            Game.SkinEightRows = choice;
-            throw;
-        }
-    } else {
-        w4::LoadGraphicsSet(Game, BoardPic->Tiles(), file);
-    }
-    RefreshGraphicsItems();
-    w4::RedrawBoard(Game, *this);
-}
-
-void TFRMMain::POPGraphicsLoadClick() { MNUGraphicsLoadClick(); }
-
-void TFRMMain::MNUGraphicsDirectionalPusherClick()
-{
-    const auto& skin = BoardPic->Tiles().Skin;
-    if (!skin || skin->Grid.Rows != 8)
-        return;
-    w4::ChooseEightRowSkins(Game, BoardPic->Tiles(),
-                            skin->FacingKeeper ? w4::EightRowSkins::AnimationStrips : w4::EightRowSkins::FacingKeeper);
-    RefreshGraphicsItems();
-    w4::RedrawBoard(Game, *this);
-}
+void TFRMMain::MNUGraphicsLoadClick() { LoadChosenTiles(*this, BoardPic->Tiles(), ProgramFolderText()); }
 
 // At start, the skin of the last run; one that cannot be read now leaves the built-in set, as a
 // background that cannot be drawn is left out, and stays in the settings for a later start (a
@@ -375,7 +298,6 @@ void TFRMMain::LoadStoredSkin()
             }
         }
     }
-    RefreshGraphicsItems();
 }
 
 // Once per start: the player sees the built-in tiles and learns why, and that the skin is tried
@@ -401,17 +323,4 @@ void TFRMMain::ReportStoredSkin()
                            "next start; Graphics > Load chooses another.",
                            "Les tuiles d'origine sont affichées en attendant. Le skin reste choisi et sera de "
                            "nouveau essayé au prochain démarrage ; Graphismes > Charger en choisit un autre."));
-}
-
-// The check item says how the eight-row skin in force is read; it is there to use only then.
-void TFRMMain::RefreshGraphicsItems()
-{
-    const auto& skin = BoardPic->Tiles().Skin;
-    const bool eightRows = skin && skin->Grid.Rows == 8;
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = MenuItem(QString::fromLatin1(prefix) + QStringLiteral("GraphicsDirectionalPusher"))) {
-            item->setCheckable(true);
-            item->setChecked(eightRows && skin->FacingKeeper);
-            item->setEnabled(eightRows);
-        }
 }

@@ -125,6 +125,18 @@ QIcon PanelIcon(PanelGlyph glyph, const QColor& ink, const QColor& paper)
 // Playlist entries hold the file system's bytes.
 std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// Asks, writes a new level file from the template, adds it to the playlist and shows it.
+void NewLevel(TFRMMain& w, const QString& saveFolder)
+{
+    if (!w.AskQuestion(w4::NewLevelQuestion(w.State())))
+        return;
+    const QString path =
+        w.Dialog().SaveFile(saveFolder, QStringLiteral("Sokoban XSB Levels (*.xsb)"), QStringLiteral("xsb"));
+    if (path.isEmpty())
+        return;
+    w4::CreateNewLevel(w.State(), w, PathBytes(path));
+}
+
 } // namespace
 
 // Palette: the clicked image's character becomes EditorTool and IMGChoice shows it.
@@ -176,17 +188,7 @@ void TFRMMain::BTNLevelEditXSBInfosClick()
         w4::ApplyLevelHeader(Game, *this, *header);
 }
 
-// Asks, writes a new level file from the template, adds it to the playlist and shows it.
-void TFRMMain::MNUFileNewClick()
-{
-    if (!AskQuestion(w4::NewLevelQuestion(Game)))
-        return;
-    const QString path =
-        dialogs.SaveFile(SaveFolderText(), QStringLiteral("Sokoban XSB Levels (*.xsb)"), QStringLiteral("xsb"));
-    if (path.isEmpty())
-        return;
-    w4::CreateNewLevel(Game, *this, PathBytes(path));
-}
+void TFRMMain::MNUFileNewClick() { NewLevel(*this, SaveFolderText()); }
 
 // Mouse on the board: a step towards the click in Play mode, painting in Editor mode; the right
 // button alone opens the context menu in every mode.

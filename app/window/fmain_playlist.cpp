@@ -13,29 +13,30 @@ const QString LevelFilter = QStringLiteral("Sokoban XSB Levels (*.xsb)");
 // Playlist entries are the file system's bytes; Qt's names are decoded with the same locale rule.
 std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-} // namespace
-
-void TFRMMain::MNUFileOpenClick()
+void OpenChosenLevels(TFRMMain& w, const QString& folder)
 {
-    const QStringList chosen = dialogs.OpenFiles(ProgramFolderText(), LevelFilter, QStringLiteral("xsb"));
+    const QStringList chosen = w.Dialog().OpenFiles(folder, LevelFilter, QStringLiteral("xsb"));
     std::vector<std::string> files;
     files.reserve(static_cast<std::size_t>(chosen.size()));
     for (const QString& path : chosen)
         files.push_back(PathBytes(path));
-    w4::OpenLevelFiles(Game, *this, files);
+    w4::OpenLevelFiles(w.State(), w, files);
 }
 
-void TFRMMain::MNUFileSaveClick() { w4::SaveLevel(Game); }
-
-void TFRMMain::MNUFileSaveAsClick()
+void SaveLevelAsChosen(TFRMMain& w, const QString& folder)
 {
-    if (!w4::CanSaveAs(Game))
+    if (!w4::CanSaveAs(w.State()))
         return;
-    const QString path = dialogs.SaveFile(SaveFolderText(), LevelFilter, QStringLiteral("xsb"));
+    const QString path = w.Dialog().SaveFile(folder, LevelFilter, QStringLiteral("xsb"));
     if (!path.isEmpty())
-        w4::SaveLevelAs(Game, PathBytes(path));
+        w4::SaveLevelAs(w.State(), PathBytes(path));
 }
 
+} // namespace
+
+void TFRMMain::MNUFileOpenClick() { OpenChosenLevels(*this, ProgramFolderText()); }
+void TFRMMain::MNUFileSaveClick() { w4::SaveLevel(Game); }
+void TFRMMain::MNUFileSaveAsClick() { SaveLevelAsChosen(*this, SaveFolderText()); }
 void TFRMMain::MNUFileCloseClick() { w4::CloseLevel(Game, *this); }
 void TFRMMain::MNUFileEmptyPlaylistClick() { w4::EmptyPlaylist(Game, *this); }
 void TFRMMain::MNUFileDefaultPlaylistClick() { w4::DefaultPlaylist(Game, *this); }

@@ -1,42 +1,29 @@
-// Reverse play at the window: the Tools item and its key, the click that places the keeper, the
-// Ctrl click that walks without pulling, and the help that has no reverse meaning refused. The
-// rules are the core's (core/reverse.h).
+// Reverse play at the window: Tools > Reverse Play (R; windowcommands.cpp binds it), the help line
+// that asks for the keeper's cell, the click that places the keeper and the Ctrl click that walks
+// without pulling. The rules are the core's (core/reverse.h).
 
 #include "app/window/boardview.h"
 #include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/fmain.h"
 #include "core/reverse.h"
 #include "editor/boardmouse.h"
 
-#include <QAction>
 #include <QLabel>
 
-namespace {
+using w4::CommandModifiers;
 
-Qt::KeyboardModifiers CommandModifiers(Qt::KeyboardModifiers modifiers)
-{
-    return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-}
-
-} // namespace
-
-void TFRMMain::MNUToolsReverseClick()
+void TFRMMain::ToggleReversePlay()
 {
     // Reverse play is a way of playing: from another mode it starts in Play mode.
     if (Game.GameMode != w4::ModePlay)
         SetGameMode(w4::ModePlay);
     w4::ToggleReverse(Game, *this);
-    RefreshReverseItems();
+    RefreshReverseLine();
 }
 
-void TFRMMain::RefreshReverseItems()
+void TFRMMain::RefreshReverseLine()
 {
-    for (const char* prefix : {"MNU", "POP"})
-        if (QAction* item = MenuItem(QString::fromLatin1(prefix) + QStringLiteral("ToolsReverse"))) {
-            item->setCheckable(true);
-            if (item->isChecked() != Game.Reverse)
-                item->setChecked(Game.Reverse);
-        }
     // Until the keeper stands somewhere, the help line says how to place it.
     const bool waiting = w4::ReverseNeedsKeeper(Game);
     if (waiting)
@@ -45,28 +32,6 @@ void TFRMMain::RefreshReverseItems()
     else if (ReverseKeeperAsked)
         ShowHelpMessage(QString());
     ReverseKeeperAsked = waiting;
-}
-
-bool TFRMMain::RefusedInReverse()
-{
-    if (!Game.Reverse)
-        return false;
-    ShowHelpMessage(w4::Choose(Game, "The solver and its hints play forward only: leave reverse play first.",
-                               "Le solveur et ses indices ne jouent qu'à l'endroit : quittez d'abord le jeu à l'envers."));
-    PlaySample(w4::Sample::Kick);
-    return true;
-}
-
-bool TFRMMain::ReverseKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    if (Game.GameMode != w4::ModePlay || CommandModifiers(modifiers) != Qt::NoModifier)
-        return false;
-    if (key == Qt::Key_R) {
-        MNUToolsReverseClick();
-        return true;
-    }
-    // The hint key asks the forward solver, which knows nothing of pulls.
-    return key == Qt::Key_H && RefusedInReverse();
 }
 
 bool TFRMMain::ReverseMouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)

@@ -1,6 +1,7 @@
 #include "app/help/boardhelp.h"
 #include "app/snapshots/snapshots.h"
 #include "app/window/captions.h"
+#include "app/window/commands.h"
 #include "app/window/fmain.h"
 #include "core/reverse.h"
 
@@ -90,13 +91,15 @@ void TFRMMain::BuildStatusBar()
 void TFRMMain::RefreshStatus() { TheGame->PositionReported(); }
 
 // The shown position changed: the recovery file follows the attempt, the status bar and the
-// reverse item show it, the help's marks and the editor's live check follow it.
+// menus' check marks show it, the help's marks and the editor's live check follow it.
 void TFRMMain::PositionChanged()
 {
     if (SnapshotKeeper)
         SnapshotKeeper->AttemptChanged();
     ShowStatus();
-    RefreshReverseItems();
+    RefreshReverseLine();
+    if (Commands)
+        Commands->Refresh();
     if (Help)
         Help->PositionChanged();
 }

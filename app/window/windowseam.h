@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 
-class QAction;
 class QWidget;
 
 namespace w4 {
@@ -28,8 +27,6 @@ public:
     // The window itself (the parent of progress boxes) and its board area (sizes, repaints).
     virtual QWidget* Window() = 0;
     virtual QWidget* BoardArea() = 0;
-    // A menu item by its name ("MNUToolsHint", "POPToolsHint"), null when there is none.
-    virtual QAction* MenuItem(const QString& name) const = 0;
     // The folder the file choosers open in.
     virtual QString ProgramFolderText() const = 0;
     // The folder a dialog that saves a new file opens in: one the user can write.

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "app/help/boardhelp.h"
+#include "app/window/commands.h"
 #include "app/window/windowseam.h"
 #include "core/folders.h"
 #include "core/frontend.h"
@@ -10,7 +11,6 @@
 #include "core/usokoban.h"
 #include "editor/boardmouse.h"
 
-#include <QAction>
 
 using namespace w4test;
 
@@ -24,10 +24,6 @@ public:
     w4::Dialogs& Dialog() override { return Dialogs; }
     QWidget* Window() override { return &Top; }
     QWidget* BoardArea() override { return Board; }
-    QAction* MenuItem(const QString& name) const override
-    {
-        return name == QStringLiteral("MNUToolsDeadlockWarnings") ? Warnings : nullptr;
-    }
     QString ProgramFolderText() const override { return {}; }
     void ShowHelpMessage(const QString& text) override { Messages << text; }
     void Guarded(const std::function<void()>& command) override { command(); }
@@ -48,7 +44,7 @@ public:
     ScriptedDialogs Dialogs;
     QWidget Top;
     QWidget* Board = new QWidget(&Top);
-    QAction* Warnings = new QAction(&Top);
+    w4::CommandTable Commands{[](const std::function<void()>& run) { run(); }};
     QStringList Messages;
     std::vector<w4::Sample> Samples;
     std::unique_ptr<w4::BoardHelp> Help;
@@ -68,6 +64,7 @@ protected:
         host->Game.GameMode = w4::ModePlay;
         host->Board->resize(320, 240);
         host->Help = std::make_unique<w4::BoardHelp>(*host);
+        host->Help->AddCommands(host->Commands);
         w4::LoadLevel(host->Game, *host);
         w4::RedrawBoard(host->Game, *host);   // finds the keeper and counts the boxes, as the window does
         ASSERT_TRUE(host->Game.LevelInPlay);
@@ -91,21 +88,23 @@ const std::string Walk = "########\r\n#@ #   #\r\n#  #   #\r\n#      #\r\n#   $ 
 TEST_F(BoardHelpTest, MarksAndTheirSettingGoThroughTheSeam)
 {
     StartLevel(Corner);
-    EXPECT_TRUE(host->Warnings->isCheckable()) << "the help makes its menu item a check item";
+    const w4::Command* warnings = host->Commands.Find("ToolsDeadlockWarnings");
+    ASSERT_NE(warnings, nullptr);
+    ASSERT_TRUE(warnings->Checked) << "the help's command is a check item";
     for (const char letter : std::string("urRR"))
         w4::MoveByLetter(host->Game, *host, letter);
     host->Help->PositionChanged();
     EXPECT_EQ(host->Help->DeadlockMarks(), (std::vector<std::pair<int, int>>{{5, 2}}));
     ASSERT_FALSE(host->Messages.isEmpty());
     EXPECT_TRUE(host->Messages.back().startsWith(QStringLiteral("Deadlock"))) << host->Messages.back().toStdString();
-    EXPECT_TRUE(host->Warnings->isChecked());
+    EXPECT_TRUE(warnings->Checked());
 
-    // Switched off through the host's status refresh: marks, message and check go together.
-    host->Help->ToggleDeadlockWarnings();
+    // Switched off by its command: marks, message and check go together.
+    host->Commands.Run("ToolsDeadlockWarnings");
     EXPECT_FALSE(host->Game.DeadlockWarnings);
     EXPECT_TRUE(host->Help->DeadlockMarks().empty());
     EXPECT_TRUE(host->Messages.back().isEmpty());
-    EXPECT_FALSE(host->Warnings->isChecked());
+    EXPECT_FALSE(warnings->Checked());
 }
 
 TEST_F(BoardHelpTest, ACtrlClickWalksOnTheHostsTimerOrIsRefusedWithASound)

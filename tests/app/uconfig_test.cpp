@@ -24,7 +24,7 @@ protected:
 
     QTemporaryDir dir;
     w4::GameState g;
-    w4::WindowPlacement defaults{false, 320, 200, 640, 480};
+    w4::WindowPlacement defaults{false, 320, 200, 640, 480, {}};
 };
 
 } // namespace
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryKey)
     g.SoundsEnabled = true;
     g.SkinFile = "/skins/my skin.png";
     g.SkinEightRows = 2;
-    w4::SaveSettings(g, w4::WindowPlacement{false, -12, 34, 800, 600});
+    w4::SaveSettings(g, w4::WindowPlacement{false, -12, 34, 800, 600, {}});
 
     w4::GameState back;
     back.ProgramFolder = g.ProgramFolder;
@@ -166,7 +166,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryKey)
 
 TEST_F(SettingsTest, FileKeepsItsKeysInOrderWithCrLf)
 {
-    w4::SaveSettings(g, w4::WindowPlacement{false, 1, 2, 640, 480});
+    w4::SaveSettings(g, w4::WindowPlacement{false, 1, 2, 640, 480, {}});
     const std::string text = ReadAll(g.ProgramFolder / "boxyard4.ini");
     const char* order[] = {"[MAINFORM]", "Maximized=0", "Left=1", "Top=2", "Width=640", "Height=480", "Mode=1",
                            "Speed=1", "[LANGUAGE]", "Number=0", "[FOREGROUND]", "Stretched=0", "Proportional=1",
@@ -185,7 +185,7 @@ TEST_F(SettingsTest, FileKeepsItsKeysInOrderWithCrLf)
 TEST_F(SettingsTest, MaximisedWindowKeepsTheLastNormalPlacement)
 {
     Write("[MAINFORM]\r\nLeft=10\r\nTop=20\r\nWidth=700\r\nHeight=500\r\n[OTHER]\r\nKept=yes\r\n");
-    w4::SaveSettings(g, w4::WindowPlacement{true, 0, 0, 1920, 1080});
+    w4::SaveSettings(g, w4::WindowPlacement{true, 0, 0, 1920, 1080, {}});
     const w4::WindowPlacement p = Load();
     EXPECT_TRUE(p.Maximized);
     EXPECT_EQ(p.Left, 10);
