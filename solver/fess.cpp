@@ -24,7 +24,7 @@ class FeatureSearch final : public SearchMember {
 public:
     FeatureSearch(const Board& board, const Options& options, Clock::time_point started, std::size_t budget, const Tuning& tuning)
         : board_(board), options_(options), started_(started), boxCount_(static_cast<int>(board.boxes.size())), dead_(DeadSquares(board)),
-          freeze_(board, dead_), frozenTargets_(board, freeze_, budget / 64), corrals_(board, dead_), bound_(board), packing_(ComputePackingOrder(board, tuning.fessSources, options.cancel)),
+          freeze_(board, dead_), frozenTargets_(board, freeze_, budget / 64), corrals_(board, dead_), bound_(board), packing_(tuning.fessPlan ? ComputePackingPlan(board, tuning.fessSources, options.cancel) : ComputePackingOrder(board, tuning.fessSources, options.cancel)),
           zobrist_(board.CellCount()), reach_(board.CellCount()), occupied_(static_cast<std::size_t>(board.CellCount()), 0),
           targetOf_(static_cast<std::size_t>(board.CellCount()), -1), region_(static_cast<std::size_t>(board.CellCount()), 0),
           parentRegion_(region_),
@@ -34,7 +34,7 @@ public:
           table_(boxCount_, Remaining(budget, bound_.Bytes() + frozenTargets_.Bytes() + (hotspots_ ? hotspots_->Bytes() : 0)
                                                   + (tuning.corrals && tuning.corralSearch ? CorralDeadlockSearch::Bytes() : 0)), board.CellCount()),
           corralsOn_(tuning.corrals), boxMoves_(tuning.fessBoxMoves), contactsOn_(tuning.fessContacts), oneAdvice_(tuning.fessOneAdvice), cellsMode_(tuning.fessCells),
-          macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0)
+          macroTargets_(tuning.fessMacroTargets), relocations_((tuning.fessRelocations & 1) != 0), planAdvice_(tuning.fessPlanAdvice)
     {
         if (relocations_) {
             const auto states = static_cast<std::size_t>(board.CellCount()) * DirCount;
@@ -54,6 +54,15 @@ public:
         for (std::size_t t = 0; t < board.targets.size(); ++t)
             targetOf_[board.targets[t]] = static_cast<int>(t);
         FindGoalAreas(tuning.fessAreas, tuning.fessCornerAreas, tuning.fessAreaReach);
+        parkingOf_.assign(static_cast<std::size_t>(board.CellCount()), -1);
+        for (std::size_t t = 0; t < packing_.parking.size(); ++t)
+            if (packing_.parking[t] != NoCell) {
+                parkingOf_[packing_.parking[t]] = static_cast<int>(t);
+                parkings_.push_back(static_cast<int>(t));
+            }
+        for (std::size_t c = 0; tuning.fessOutOfPlan && c < packing_.sinkRoom.size(); ++c)
+            if (packing_.sinkRoom[c])
+                sinkCells_.push_back(static_cast<Cell>(c));
     }
 
     bool Start(SearchOutcome& out) override;
@@ -125,6 +134,13 @@ private:
         NodeId Id() const { return id; }
     };
     using Features = FeatureVector;
+    // Whether the plan wants target t's box on its parking cell now: the target empty, and the
+    // rounds deeper than the box's wait filled (`due` per goal area).
+    bool ParkingDue(int t, const int* due) const
+    {
+        const auto ut = static_cast<std::size_t>(t);
+        return !occupied_[board_.targets[ut]] && due[area_[ut]] <= packing_.parkedFrom[ut];
+    }
     int HotspotsOf(const Cell* boxes) const { return hotspots_ ? hotspots_->Count(boxes, boxCount_) : 0; }
 
     void Place(const Cell* boxes, std::uint8_t value);
@@ -216,6 +232,10 @@ private:
     std::size_t homeCell_ = 0;             // the cell the expanded position was taken from
     int macroTargets_;          // due targets the packing advisor tries per expansion
     bool relocations_;          // a child takes one box anywhere it can go, not one push
+    bool planAdvice_;           // the out-of-plan advisor names one move (see Advise)
+    std::vector<int> parkingOf_;    // per cell: the target whose box the plan parks there, -1 none
+    std::vector<int> parkings_;     // the targets with a parking cell
+    std::vector<Cell> sinkCells_;   // the goal rooms' cells no target, when boxes there count out of plan
     // Relocate's states, a box cell and the side the keeper stands on (cell * DirCount + side),
     // with round stamps so nothing is cleared between boxes.
     std::vector<std::uint32_t> moveSeen_, moveCovered_, moveParent_, moveQueue_;
@@ -230,6 +250,7 @@ private:
         int bound;
         NodeId id;
         bool free;   // weighs nothing whatever the advisors say: it packs, or the box pushed last goes on
+        bool joins;  // lowers a connectivity feature: free too when oneAdvice_ is 0
     };
     std::vector<Pending> pending_;
     // The passages that join two rooms, their cells side by side: link k's cells are
@@ -415,6 +436,18 @@ void FeatureSearch::MeasurePacking(Features& f, int* due)
             else
                 ++f.outOfPlan;
         }
+    // A box waiting on its parking cell while the rounds behind it are filled is packed as far as
+    // the plan goes; any other box in a goal room off its targets is in the plan's way.
+    int parked = 0;
+    for (int t : parkings_)
+        if (ParkingDue(t, due) && occupied_[packing_.parking[static_cast<std::size_t>(t)]]) {
+            ++f.packed;
+            ++parked;
+        }
+    for (Cell c : sinkCells_)
+        f.outOfPlan += occupied_[c];
+    if (!sinkCells_.empty())
+        f.outOfPlan -= parked;
 }
 
 // Targets up to `reach` cells apart across and down form one goal area: boxes on diagonal
@@ -673,7 +706,7 @@ Expansion FeatureSearch::Expand(NodeId id, std::uint32_t weight, SearchOutcome& 
             }
     }
     Place(boxes, 0);
-    if (result == Expansion::Continue && oneAdvice_ > 0)
+    if (result == Expansion::Continue && (oneAdvice_ > 0 || planAdvice_))
         result = Advise(here, weight);
     return result;
 }
@@ -731,7 +764,8 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     // nothing; so does one that joins floor regions, parts boxes or clears a room link, but with
     // oneAdvice_ only the one that does so most (see Advise).
     const int target = targetOf_[to];
-    const bool packs = target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]];
+    const bool packs = (target >= 0 && packing_.layer[static_cast<std::size_t>(target)] == parentDue_[area_[static_cast<std::size_t>(target)]])
+                       || (parkingOf_[to] >= 0 && ParkingDue(parkingOf_[to], parentDue_.data()));
     const bool joins = f.regions < here.regions || f.contacts < here.contacts || f.rooms < here.rooms || f.hotspots < here.hotspots;
     Node next;
     next.hash = static_cast<std::uint32_t>(hash);
@@ -759,8 +793,8 @@ Expansion FeatureSearch::AddChild(NodeId id, const Node& parent, const Cell* box
     const bool free = (packs && oneAdvice_ < 2) || from == lastBox_;
     if (next.closed)
         return Expansion::Continue;
-    if (oneAdvice_ > 0) {
-        pending_.push_back({f, bound, added, free});
+    if (oneAdvice_ > 0 || planAdvice_) {
+        pending_.push_back({f, bound, added, free, joins});
         return Expansion::Continue;
     }
     return Queue(f, weight + (free || joins ? 0 : 1), bound, added) ? Expansion::Continue : Expansion::OutOfMemory;
@@ -1007,18 +1041,20 @@ Expansion FeatureSearch::Advise(const Features& here, std::uint32_t weight)
         return chosen;
     };
     const bool all = oneAdvice_ >= 2;
+    // With oneAdvice_ 0 (only the out-of-plan advisor naming one) every connectivity move is free.
+    const bool some = oneAdvice_ > 0;
     const std::size_t advised[] = {
-        best([&](const Pending& p) { return p.f.regions < here.regions ? p.f.regions : Unadvised; }),
-        best([&](const Pending& p) { return p.f.contacts < here.contacts ? p.f.contacts : Unadvised; }),
-        best([&](const Pending& p) { return p.f.rooms < here.rooms ? p.f.rooms : Unadvised; }),
+        some ? best([&](const Pending& p) { return p.f.regions < here.regions ? p.f.regions : Unadvised; }) : None,
+        some ? best([&](const Pending& p) { return p.f.contacts < here.contacts ? p.f.contacts : Unadvised; }) : None,
+        some ? best([&](const Pending& p) { return p.f.rooms < here.rooms ? p.f.rooms : Unadvised; }) : None,
         // With oneAdvice_ 2 the packing, out-of-plan and hotspot advisors name one move each too.
         all ? best([&](const Pending& p) { return p.f.packed > here.packed ? -p.f.packed : Unadvised; }) : None,
-        all ? best([&](const Pending& p) { return p.f.outOfPlan < here.outOfPlan ? p.f.outOfPlan : Unadvised; }) : None,
+        all || planAdvice_ ? best([&](const Pending& p) { return p.f.outOfPlan < here.outOfPlan ? p.f.outOfPlan : Unadvised; }) : None,
         all ? best([&](const Pending& p) { return p.f.hotspots < here.hotspots ? p.f.hotspots : Unadvised; }) : None,
     };
     for (std::size_t k = 0; k < pending_.size(); ++k) {
         const Pending& p = pending_[k];
-        const bool free = p.free || std::find(std::begin(advised), std::end(advised), k) != std::end(advised);
+        const bool free = p.free || (!some && p.joins) || std::find(std::begin(advised), std::end(advised), k) != std::end(advised);
         if (!Queue(p.f, weight + (free ? 0 : 1), p.bound, p.id))
             return Expansion::OutOfMemory;
     }

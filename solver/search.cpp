@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <ctime>
 #include <cassert>
 #include <cstdint>
 #include <memory>
@@ -76,6 +77,15 @@ namespace {
 thread_local const std::atomic<bool>* callerCancel = nullptr;
 } // namespace
 
+namespace {
+std::atomic<std::clock_t> cpuStarted{0};
+} // namespace
+
+void StartProcessorClock()
+{
+    cpuStarted.store(std::clock(), std::memory_order_relaxed);
+}
+
 void WatchCallerCancel(const std::atomic<bool>* cancel)
 {
     callerCancel = cancel;
@@ -88,7 +98,9 @@ bool MustStop(const Options& options, Clock::time_point started, Outcome& why)
         why = Outcome::Cancelled;
         return true;
     }
-    if (std::chrono::duration<double>(Clock::now() - started).count() >= options.timeLimitSeconds) {
+    const double spent = SearchTuning().cpuClock ? static_cast<double>(std::clock() - cpuStarted.load(std::memory_order_relaxed)) / CLOCKS_PER_SEC
+                                                 : std::chrono::duration<double>(Clock::now() - started).count();
+    if (spent >= options.timeLimitSeconds) {
         why = Outcome::OutOfTime;
         return true;
     }

@@ -45,6 +45,9 @@ void MoveBox(const Cell* boxes, int count, Cell from, Cell to, Cell* out);
 
 // True, with the reason in `why`, when the search must stop: cancelled, or out of time.
 bool MustStop(const Options& options, Clock::time_point started, Outcome& why);
+// With `Tuning::cpuClock` the limit counts the processor time the process spent since this was
+// last called (Solve calls it as it starts), all threads together.
+void StartProcessorClock();
 // On a thread of a two-thread search, MustStop also watches the caller's own cancel flag.
 void WatchCallerCancel(const std::atomic<bool>* cancel);
 

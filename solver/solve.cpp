@@ -26,6 +26,7 @@ int DefaultThreads()
 Result Solve(const std::vector<std::string>& rows, const Options& options)
 {
     const Clock::time_point started = Clock::now();
+    StartProcessorClock();
     Result result;
     const Board board = BoardForSolving(rows);
     const auto finish = [&](Result& r) -> Result& {

@@ -35,7 +35,9 @@ std::string SetTuning(const std::string& settings, Tuning& tuning)
         {"fessRelocations", nullptr, &Tuning::fessRelocations}, {"fessFirstWholeUpTo", nullptr, &Tuning::fessFirstWholeUpTo},
         {"fessHotspots", nullptr, &Tuning::fessHotspots},
         {"goalMacros", &Tuning::goalMacros, nullptr}, {"goalCut", &Tuning::goalCut, nullptr},
-        {"goalCutDelay", nullptr, &Tuning::goalCutDelay},
+        {"goalCutDelay", nullptr, &Tuning::goalCutDelay}, {"cpuClock", &Tuning::cpuClock, nullptr},
+        {"fessPlan", &Tuning::fessPlan, nullptr}, {"fessOutOfPlan", &Tuning::fessOutOfPlan, nullptr},
+        {"fessPlanAdvice", &Tuning::fessPlanAdvice, nullptr},
     };
     std::string unknown;
     std::size_t at = 0;

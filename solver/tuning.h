@@ -72,6 +72,15 @@ struct Tuning {
     // does not). The portfolio at 1 (fewer cells for the searches counting boxes side by side
     // and hotspots): 17 + 16, the same levels as at 0. Off.
     int fessCells = 0;
+    // The packing plan (ComputePackingPlan): goal rooms as sinks a box leaves through a doorway,
+    // and parking cells where a box waits inside the room; a box on its parking cell while the
+    // plan wants it there counts as packed, and going there is the packing advisor's move.
+    bool fessPlan = false;
+    // Boxes in a goal room neither on a target nor parked count as out of plan (with filled
+    // targets ahead of their round); the room's cells come from the plan's goal rooms.
+    bool fessOutOfPlan = false;
+    // The out-of-plan advisor: the one move lowering it most weighs nothing.
+    bool fessPlanAdvice = false;
     // Which feature searches move one box anywhere it can be pushed, not one push: bit 0 the
     // first (and one run alone), bit 1 the one counting boxes side by side, bit 2 the one packing
     // to any free cell. Measured: the two extra ones gain a level or so on the development sets;
@@ -92,6 +101,9 @@ struct Tuning {
     bool goalMacros = false;  // the inexact searches take a box onto a goal room's due target in one move (goalroom.h)
     bool goalCut = true;      // and then try nothing else from that position, for a while:
     int goalCutDelay = 10;    // its other pushes come when they rank as if this many pushes later
+    // The time limit counts processor time since the solve began (StartProcessorClock), not the
+    // clock on the wall: for measuring on a machine shared with other work, one level per process.
+    bool cpuClock = false;
 };
 Tuning& SearchTuning();
 
