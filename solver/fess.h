@@ -39,8 +39,10 @@ std::unique_ptr<SearchMember> MakeFeatureSearch(const Board& board, const Option
 // The features a position is filed under: packed and out-of-plan targets, floor regions, and
 // (when the tuning counts them) boxes side by side, blocked room links and hotspots.
 struct FeatureVector {
-    int packed = 0;      // filled targets of their goal area's round due now or deeper
-    int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way
+    int packed = 0;      // filled targets of their goal area's round due now or deeper, and
+                         // (with the plan) boxes waiting on their parking cells
+    int outOfPlan = 0;   // filled targets of shallower rounds, which may be in the way, and
+                         // (`Tuning::fessOutOfPlan`) boxes in a goal room off its targets, not parked
     int regions = 0;     // separate floor regions the boxes cut
     int contacts = 0;    // pairs of boxes side by side, not both on targets (when counted)
     int rooms = 0;       // passages between two rooms with a box in them (when counted)
