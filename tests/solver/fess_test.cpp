@@ -587,10 +587,11 @@ TEST(FeatureSearch, AWholeMoveFoundAgainLeavesTheKeeperWhereTheStoredPositionHas
                                {3, 2}, {{4, 1}});
 }
 
-TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
+// Every weighting of the feature search, each run to its end: the limit is there only so that a
+// fault cannot hang the run, far above what any of them takes, in a sanitizer build on a loaded
+// machine too (one level per test, so each has the test runner's whole allowance).
+std::vector<Tuning> EveryWeighting()
 {
-    Options options;
-    options.timeLimitSeconds = 120;
     std::vector<Tuning> tunings(11);
     tunings[1].fessBoxMoves = false;
     tunings[2].fessAreas = false;
@@ -610,7 +611,15 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
     tunings[10].fessCells = 1;
     tunings[10].fessContacts = true;
     tunings[10].fessHotspots = 1;
-    for (const std::vector<std::string>& rows : {TwoPassages, Passage, LevelRows("2705.xsb")}) {
+    return tunings;
+}
+
+void ExpectSolvedAndReplayedUnderEveryWeighting(const std::vector<std::vector<std::string>>& levels)
+{
+    Options options;
+    options.timeLimitSeconds = 280;
+    const std::vector<Tuning> tunings = EveryWeighting();
+    for (const std::vector<std::string>& rows : levels) {
         const Board board = BoardForSolving(rows);
         ASSERT_EQ(board.invalid, InvalidReason::None);
         for (std::size_t i = 0; i < tunings.size(); ++i) {
@@ -623,6 +632,16 @@ TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
             EXPECT_TRUE(ReplaysToSolved(board.grid, letters));
         }
     }
+}
+
+TEST(FeatureSearch, ItsSolutionsPlayBackUnderEveryWeighting)
+{
+    ExpectSolvedAndReplayedUnderEveryWeighting({TwoPassages, Passage});
+}
+
+TEST(FeatureSearch, ItsSolutionsOfAShippedLevelPlayBackUnderEveryWeighting)
+{
+    ExpectSolvedAndReplayedUnderEveryWeighting({LevelRows("2705.xsb")});
 }
 
 // Runs the fast mode with the feature search alone for one test.
