@@ -4,7 +4,7 @@
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/usokoban.h"
 
 #include <algorithm>
@@ -119,9 +119,8 @@ bool OfferToKeepSolution(const GameState& level, Frontend& ui, const std::string
     if (!FileExists(path))
         return false;
     const std::string solution = SolutionFilePathFor(level, path);
-    const std::string question = ChooseText(level, "BEST SCORE !!!", "MEILLEUR SCORE !!!") + "\r\n\r\n" +
-                                 ChooseText(level, "Do you want to save the solution ?",
-                                            "Voulez-vous enregistrer la solution ?") +
+    const std::string question = Warehaus4::Tr("BEST SCORE !!!") + "\r\n\r\n" +
+                                 Warehaus4::Tr("Do you want to save the solution ?") +
                                  "\r\n(" + solution + ")";
     if (!ui.AskQuestion(question))
         return false;

@@ -4,6 +4,7 @@
 #include "core/fileio.h"
 #include "core/headertext.h"
 #include "core/usokoban.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <array>
@@ -757,47 +758,33 @@ LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBy
     return ReadCollection(bytes, progress);
 }
 
-std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber)
+std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes)
 {
-    const bool fr = languageNumber == LanguageFrench;
-    const auto mib = [fr](std::uintmax_t n) { return MebibytesText(n, fr); };
-    return fr ? "Le fichier " + path + " fait " + mib(bytes) + ", plus qu'une collection ne peut en contenir (" +
-                    mib(MaxCollectionBytes) + ") : il n'a pas été lu."
-              : "The file " + path + " is " + mib(bytes) + ", more than a collection may hold (" +
-                    mib(MaxCollectionBytes) + "): it was not read.";
+    return RefusedTextFileText(Warehaus4::Tr("The file %1 is %2, more than a collection may hold (%3): it was not read."), path,
+                               bytes, MaxCollectionBytes);
 }
 
-std::string SkipReasonText(SkipReason reason, int detail, int languageNumber)
+std::string SkipReasonText(SkipReason reason, int detail)
 {
-    const bool fr = languageNumber == LanguageFrench;
     switch (reason) {
-    case SkipReason::NoKeeper: return fr ? "le plateau n'a pas de gardien" : "the board has no keeper";
-    case SkipReason::SeveralKeepers:
-        return fr ? "le plateau a " + std::to_string(detail) + " gardiens"
-                  : "the board has " + std::to_string(detail) + " keepers";
-    case SkipReason::TooLarge:
-        return fr ? "le plateau dépasse 50 × 50 cases" : "the board is larger than 50 × 50 cells";
-    case SkipReason::BadMoves:
-        return fr ? "la solution contient autre chose que des mouvements"
-                  : "the solution holds something other than moves";
-    case SkipReason::SolutionFails:
-        return fr ? "la solution échoue au mouvement " + std::to_string(detail)
-                  : "the solution fails at move " + std::to_string(detail);
-    case SkipReason::SolutionUnsolved:
-        return fr ? "la solution ne résout pas le niveau" : "the solution does not solve the level";
+    case SkipReason::NoKeeper: return Warehaus4::Tr("the board has no keeper");
+    case SkipReason::SeveralKeepers: return FillText(Warehaus4::Tr("the board has %1 keepers"), {std::to_string(detail)});
+    case SkipReason::TooLarge: return Warehaus4::Tr("the board is larger than 50 × 50 cells");
+    case SkipReason::BadMoves: return Warehaus4::Tr("the solution holds something other than moves");
+    case SkipReason::SolutionFails: return FillText(Warehaus4::Tr("the solution fails at move %1"), {std::to_string(detail)});
+    case SkipReason::SolutionUnsolved: return Warehaus4::Tr("the solution does not solve the level");
     }
     return {};
 }
 
-std::string SkippedItemText(const SkippedItem& item, int languageNumber)
+std::string SkippedItemText(const SkippedItem& item)
 {
-    const bool fr = languageNumber == LanguageFrench;
-    std::string text = (fr ? "Niveau " : "Level ") + std::to_string(item.LevelNumber);
-    if (!item.Title.empty())
-        text += " (" + DecodeHeaderValue(item.Title) + ")";
-    text += (fr ? ", ligne " : ", line ") + std::to_string(item.Line) + (fr ? " : " : ": ");
-    text += SkipReasonText(item.Reason, item.Detail, languageNumber);
-    return text;
+    const std::string number = std::to_string(item.LevelNumber);
+    const std::string line = std::to_string(item.Line);
+    const std::string reason = SkipReasonText(item.Reason, item.Detail);
+    if (item.Title.empty())
+        return FillText(Warehaus4::Tr("Level %1, line %2: %3"), {number, line, reason});
+    return FillText(Warehaus4::Tr("Level %1 (%2), line %3: %4"), {number, DecodeHeaderValue(item.Title), line, reason});
 }
 
 } // namespace w4

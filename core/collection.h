@@ -79,8 +79,8 @@ LevelCollection ReadCollection(const std::string& text, CollectionProgress* prog
 // than `maxBytes` an empty one with its size in RefusedBytes.
 LevelCollection ReadCollectionFile(const std::string& path, std::uintmax_t maxBytes = MaxCollectionBytes,
                                    CollectionProgress* progress = nullptr);
-// Why a file was refused, naming it and its size, in the given language (0 English, 1 French).
-std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes, int languageNumber);
+// Why a file was refused, naming it and its size, in the language in force.
+std::string RefusedCollectionText(const std::string& path, std::uintmax_t bytes);
 
 // Expands run-length move text ("3l2U", "2(lu)", letters over several lines, blanks ignored)
 // into plain letters. False, with the 0-based position of the offending character in
@@ -100,9 +100,9 @@ bool IsCollectionBoardLine(const std::string& line);
 // Whether the rows can become a playable level: exactly one keeper, at most 50 x 50.
 bool CheckLevelRows(const std::vector<std::string>& rows, SkipReason& reason, int& detail);
 
-// The reason as a sentence in the given language (0 English, 1 French), UTF-8.
-std::string SkipReasonText(SkipReason reason, int detail, int languageNumber);
-// "Level 3 (Title), line 12: the board has no keeper", in the given language.
-std::string SkippedItemText(const SkippedItem& item, int languageNumber);
+// The reason as a sentence in the language in force, UTF-8.
+std::string SkipReasonText(SkipReason reason, int detail);
+// "Level 3 (Title), line 12: the board has no keeper", in the language in force.
+std::string SkippedItemText(const SkippedItem& item);
 
 } // namespace w4

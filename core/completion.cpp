@@ -1,6 +1,6 @@
 #include "core/completion.h"
 
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
 
@@ -72,10 +72,10 @@ std::vector<std::string> StartRows(const GameState& g)
 std::string CongratulationText(const GameState& g, std::int64_t elapsedSeconds)
 {
     const std::int32_t pushes = g.HistoryLength > 0 ? g.Current().Pushes : 0;
-    return ChooseText(g, "CONGRATULATIONS !!!", "FELICITATIONS !!!") + "\r\n\r\n" +
-           ChooseText(g, "MOVE = ", "BOUGE = ") + std::to_string(g.HistoryIndex) + "\r\n" +
-           ChooseText(g, "PUSH = ", "POUSSE = ") + std::to_string(pushes) + "\r\n" +
-           ChooseText(g, "TIME = ", "TEMPS = ") + FormatElapsed(elapsedSeconds);
+    return Warehaus4::Tr("CONGRATULATIONS !!!") + "\r\n\r\n" +
+           Warehaus4::Tr("MOVE = ") + std::to_string(g.HistoryIndex) + "\r\n" +
+           Warehaus4::Tr("PUSH = ") + std::to_string(pushes) + "\r\n" +
+           Warehaus4::Tr("TIME = ") + FormatElapsed(elapsedSeconds);
 }
 
 void CheckCompletion(GameState& g, Frontend& ui)

@@ -1,4 +1,5 @@
 #include "core/fileio.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -167,19 +168,15 @@ bool LargerThanTextCap(const std::string& path, std::uintmax_t& bytes)
     return !error && bytes > MaxTextFileBytes;
 }
 
-std::string MebibytesText(std::uintmax_t bytes, bool french)
+std::string MebibytesText(std::uintmax_t bytes)
 {
     const std::uintmax_t tenths = (bytes * 10 + (std::uintmax_t(1) << 19)) >> 20;
-    return std::to_string(tenths / 10) + (french ? "," : ".") + std::to_string(tenths % 10) + (french ? " Mio" : " MiB");
+    return FillText(Warehaus4::Tr("%1.%2 MiB"), {std::to_string(tenths / 10), std::to_string(tenths % 10)});
 }
 
-std::string RefusedTextFileText(const std::string& path, std::uintmax_t bytes, const std::string& kindEnglish,
-                                const std::string& kindFrench, bool french)
+std::string RefusedTextFileText(const std::string& sentence, const std::string& path, std::uintmax_t bytes, std::uintmax_t cap)
 {
-    return french ? "Le fichier " + path + " fait " + MebibytesText(bytes, true) + ", plus qu'" + kindFrench + " ne peut en contenir (" +
-                        MebibytesText(MaxTextFileBytes, true) + ") : il n'a pas été lu."
-                  : "The file " + path + " is " + MebibytesText(bytes, false) + ", more than " + kindEnglish +
-                        " may hold (" + MebibytesText(MaxTextFileBytes, false) + "): it was not read.";
+    return FillText(sentence, {path, MebibytesText(bytes), MebibytesText(cap)});
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)

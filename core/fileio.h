@@ -25,12 +25,12 @@ bool FileExists(const std::string& path);           // a regular file (not a fol
 constexpr std::size_t MaxTextFileBytes = 16u * 1024u * 1024u;
 // Whether the file is larger than that, so a level is refused rather than read in part.
 bool LargerThanTextCap(const std::string& path, std::uintmax_t& bytes);
-// A size for messages: "17.0 MiB", in French "17,0 Mio".
-std::string MebibytesText(std::uintmax_t bytes, bool french);
-// "The file PATH is 17.0 MiB, more than a playlist may hold (16.0 MiB): it was not read.", the
-// kind of file given with its article in both languages ("a playlist", "une liste de niveaux").
-std::string RefusedTextFileText(const std::string& path, std::uintmax_t bytes, const std::string& kindEnglish,
-                                const std::string& kindFrench, bool french);
+// A size for messages in the language in force: "17.0 MiB", in French "17,0 Mio".
+std::string MebibytesText(std::uintmax_t bytes);
+// The sentence, already looked up, with %1 the path, %2 the file's size and %3 the cap: "The file
+// %1 is %2, more than a playlist may hold (%3): it was not read."
+std::string RefusedTextFileText(const std::string& sentence, const std::string& path, std::uintmax_t bytes,
+                                std::uintmax_t cap = MaxTextFileBytes);
 
 // The bytes of a whole file, as they lie on disk: nothing more is done to them.
 struct TextFileBytes {

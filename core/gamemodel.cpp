@@ -3,7 +3,7 @@
 #include "core/history.h"
 #include "core/loading.h"
 #include "core/replay.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
 
@@ -93,8 +93,7 @@ void GameModel::GoToLevel(std::int32_t index) { w4::GoToLevel(game_, ui_, index)
 
 bool GameModel::ConfirmQuit()
 {
-    if (!ui_.AskQuestion(ChooseText(game_, "Do you really want to quit Warehaus4 ?",
-                                    "Voulez-vous réellement quitter la Warehaus4 ?")))
+    if (!ui_.AskQuestion(Warehaus4::Tr("Do you really want to quit Warehaus4 ?")))
         return false;
     // The attempt on the board next: quitting loses it only when the player says so.
     return ui_.AttemptEndingAtQuit();
@@ -108,7 +107,7 @@ bool GameModel::QuitWithoutSaving(const std::vector<std::string>& failed)
     std::string names;
     for (const std::string& name : failed)
         names += (names.empty() ? "" : ", ") + name;
-    return ui_.AskQuestion(ChooseText(game_, "Quit without saving ?", "Quitter sans enregistrer ?") + "\r\n(" + names + ")");
+    return ui_.AskQuestion(Warehaus4::Tr("Quit without saving ?") + "\r\n(" + names + ")");
 }
 
 // --- The film on screen ---

@@ -3,7 +3,7 @@
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/folders.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/headertext.h"
 #include "core/usokoban.h"
 
@@ -164,20 +164,19 @@ std::string SafeLevelFileName(int number, int digits, const std::string& title)
 namespace {
 
 // "NNN Title.snapshots (replaced level 2026-12-11).sok", or with ", 2" and on when that exists.
-std::string AsideName(const std::string& snapshotPath, DateTime today, int languageNumber, int number)
+std::string AsideName(const std::string& snapshotPath, DateTime today, const std::string& replacedLevel, int number)
 {
     const std::time_t t = std::chrono::system_clock::to_time_t(today);
     std::tm local{};
     char date[16] = "";
     if (localtime_r(&t, &local) != nullptr)
         std::strftime(date, sizeof date, "%Y-%m-%d", &local);
-    std::string note = languageNumber == LanguageFrench ? std::string(" (niveau remplacé le ") + date
-                                                        : std::string(" (replaced level ") + date;
+    std::string note = FillText(replacedLevel, {date});
     if (number > 1)
         note += ", " + std::to_string(number);
     const std::string sok = ".sok";
     const std::size_t stem = snapshotPath.size() >= sok.size() ? snapshotPath.size() - sok.size() : 0;
-    return snapshotPath.substr(0, stem) + note + ")" + sok;
+    return snapshotPath.substr(0, stem) + " (" + note + ")" + sok;
 }
 
 bool PathTaken(const std::string& path)
@@ -224,13 +223,13 @@ std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const st
             target.SolutionPath = SolutionFilePath(target.LevelPath);
         if (!ImportedSnapshots(level).empty())
             target.SnapshotPath = SnapshotFilePath(target.LevelPath);
-        target.LanguageNumber = g.LanguageNumber;
+        target.ReplacedLevel = Warehaus4::Tr("replaced level %1");
         if (const std::string old = SnapshotFilePath(target.LevelPath); PathTaken(old)) {
             target.OldSnapshots = old;
             if (!SameBoardInFile(target.LevelPath, level.Rows)) {
                 int number = 1;
                 do
-                    target.SnapshotsAside = AsideName(old, g.Now(), g.LanguageNumber, number++);
+                    target.SnapshotsAside = AsideName(old, g.Now(), target.ReplacedLevel, number++);
                 while (PathTaken(target.SnapshotsAside));
             }
         }
@@ -284,10 +283,10 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
             // here, as the files may have changed since the plan was made.
             const std::string old = SnapshotFilePath(target.LevelPath);
             if (FileExists(old) && !SameBoardInFile(target.LevelPath, level.Rows)) {
-                std::string aside = target.SnapshotsAside.empty() ? AsideName(old, std::chrono::system_clock::now(), target.LanguageNumber, 1)
+                std::string aside = target.SnapshotsAside.empty() ? AsideName(old, std::chrono::system_clock::now(), target.ReplacedLevel, 1)
                                                                   : target.SnapshotsAside;
                 for (int number = 2; !RenameWithoutReplacing(old, aside); ++number)
-                    aside = AsideName(old, std::chrono::system_clock::now(), target.LanguageNumber, number);
+                    aside = AsideName(old, std::chrono::system_clock::now(), target.ReplacedLevel, number);
                 result.SnapshotsKeptAside.push_back(aside);
             }
             WriteLevelFile(LevelState(level.Rows, level.Header), target.LevelPath);
@@ -302,7 +301,7 @@ ImportResult WriteImport(const LevelCollection& collection, const std::vector<Im
             // Saved games that came with the level join its snapshots: those of the board replaced
             // when it is the same board, else a new file beside the ones kept aside.
             if (!target.SnapshotPath.empty())
-                JoinSnapshotFile(target.SnapshotPath, ImportedSnapshots(level), target.LanguageNumber);
+                JoinSnapshotFile(target.SnapshotPath, ImportedSnapshots(level));
         } catch (const std::exception& e) {
             result.Error = e.what();
             result.StoppedAtLevel = level.Number;

@@ -62,7 +62,7 @@ struct ImportTarget {
     // level's snapshot file.
     std::string OldSnapshots;
     std::string SnapshotsAside;      // empty when the snapshots stay
-    int LanguageNumber = 0;          // of the messages and the name above
+    std::string ReplacedLevel;       // "replaced level %1" in the language of the plan, for the name above
 };
 std::vector<ImportTarget> PlanImport(const LevelCollection& collection, const std::string& folder);
 // The same, with the date and language of g for the names of snapshot files kept aside.

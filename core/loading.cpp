@@ -4,6 +4,7 @@
 #include "core/fileio.h"
 #include "core/ualgo.h"
 #include "core/usokoban.h"
+#include "core/text.h"
 
 #include <string>
 #include <vector>
@@ -55,11 +56,8 @@ void LoadLevel(GameState& g, Frontend& ui)
         std::uintmax_t bytes = 0;
         const bool exists = !path.empty() && FileExists(path);
         if (exists && LargerThanTextCap(path, bytes)) {
-            const bool fr = g.LanguageNumber == LanguageFrench;
-            refused = fr ? "Le fichier " + path + " fait " + MebibytesText(bytes, fr) + ", plus qu'un niveau ne peut en contenir (" +
-                               MebibytesText(MaxTextFileBytes, fr) + ") : il n'a pas été lu."
-                         : "The file " + path + " is " + MebibytesText(bytes, fr) + ", more than a level may hold (" +
-                               MebibytesText(MaxTextFileBytes, fr) + "): it was not read.";
+            refused = RefusedTextFileText(Warehaus4::Tr("The file %1 is %2, more than a level may hold (%3): it was not read."),
+                                          path, bytes);
         } else if (exists) {
             lines = ReadTextLines(path);
             ReadSolutionFile(g, path);
@@ -130,7 +128,6 @@ GameState LevelAsSaved(const GameState& g)
     file.Playlist = g.Playlist;
     file.LevelIndex = g.LevelIndex;
     file.GameMode = ModePlay;
-    file.LanguageNumber = g.LanguageNumber;
     file.Now = g.Now;
     SilentFrontend silent;
     LoadLevel(file, silent);

@@ -5,7 +5,7 @@
 #include "core/completion.h"
 #include "core/loading.h"
 #include "core/pathing.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/ulevel.h"
 
 #include <algorithm>
@@ -126,19 +126,17 @@ void FinishWithSolution(GameState& g, Frontend& ui, const std::string& headline,
     g.LevelSolved = true;
     g.FinishTime = g.Now();
     const auto pushes = std::count_if(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    ui.ShowNotice(headline + "\r\n\r\n" + ChooseText(g, "MOVE = ", "BOUGE = ") + std::to_string(letters.size()) + "\r\n" +
-                  ChooseText(g, "PUSH = ", "POUSSE = ") + std::to_string(pushes) + "\r\n" +
-                  ChooseText(g, "TIME = ", "TEMPS = ") + FormatElapsed(elapsed));
+    ui.ShowNotice(headline + "\r\n\r\n" + Warehaus4::Tr("MOVE = ") + std::to_string(letters.size()) + "\r\n" +
+                  Warehaus4::Tr("PUSH = ") + std::to_string(pushes) + "\r\n" +
+                  Warehaus4::Tr("TIME = ") + FormatElapsed(elapsed));
     // The level as its file holds it: the reverse attempt's first position is no start.
     OfferToKeepSolution(LevelAsSaved(g), ui, letters);
     NextLevel(g, ui);
 }
 
-std::string MeetingHeadline(const GameState& g)
+std::string MeetingHeadline(const GameState& /*g*/)
 {
-    return ChooseText(g, "THE TWO ATTEMPTS MEET !!!\r\nThe forward moves and the reverse pulls together solve the level.",
-                      "LES DEUX PARTIES SE REJOIGNENT !!!\r\nLes coups joués à l'endroit et ceux joués à l'envers "
-                      "résolvent ensemble le niveau.");
+    return Warehaus4::Tr("THE TWO ATTEMPTS MEET !!!\r\nThe forward moves and the reverse pulls together solve the level.");
 }
 
 // After the reverse attempt changed its boxes (or placed its keeper): solved in reverse, else
@@ -149,7 +147,7 @@ void CheckReverseProgress(GameState& g, Frontend& ui)
         return;
     const AttemptStash& forward = g.OtherAttempt;
     if (auto solved = JoinedSolution(forward.History, 0, g.SnapshotHistory, g.HistoryIndex, g.LevelWidth, g.LevelHeight)) {
-        FinishWithSolution(g, ui, ChooseText(g, "SOLVED IN REVERSE !!!", "RÉSOLU À L'ENVERS !!!"), *solved);
+        FinishWithSolution(g, ui, Warehaus4::Tr("SOLVED IN REVERSE !!!"), *solved);
         return;
     }
     if (forward.HistoryIndex <= 0 || forward.LevelSolved)
@@ -305,8 +303,7 @@ bool ToggleReverse(GameState& g, Frontend& ui)
     if (!g.Reverse && !g.OtherAttempt.Present) {
         const BoardGrid start = g.SnapshotHistory[0].Board;
         if (!CanPlayReverse(start, g.LevelWidth, g.LevelHeight)) {
-            ui.ShowNotice(ChooseText(g, "This level cannot be played in reverse: it needs one keeper and as many boxes as targets.",
-                                     "Ce niveau ne se joue pas à l'envers : il lui faut un gardien et autant de caisses que de cibles."));
+            ui.ShowNotice(Warehaus4::Tr("This level cannot be played in reverse: it needs one keeper and as many boxes as targets."));
             return false;
         }
     }

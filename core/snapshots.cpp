@@ -6,7 +6,7 @@
 #include "core/folders.h"
 #include "core/loading.h"
 #include "core/reverse.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/usokoban.h"
 
 #include <algorithm>
@@ -580,33 +580,32 @@ struct ReadFile {
     std::string Problem;   // naming the file; empty when it was read or is not there
 };
 
-ReadFile ReadSnapshotFileAt(const std::string& path, int languageNumber)
+ReadFile ReadSnapshotFileAt(const std::string& path)
 {
     ReadFile read;
     if (path.empty())
         return read;
-    const bool fr = languageNumber == LanguageFrench;
     const TextFileBytes file = ReadWholeTextFile(path);
     switch (file.State) {
     case TextFileBytes::Outcome::Read: read.File = ParseSnapshotFile(file.Bytes); break;
     case TextFileBytes::Outcome::Missing: break;
     case TextFileBytes::Outcome::TooLarge:
-        read.Problem = RefusedTextFileText(path, file.Size, "a snapshot file", "un fichier d'instantanés", fr);
+        read.Problem = RefusedTextFileText(
+            Warehaus4::Tr("The file %1 is %2, more than a snapshot file may hold (%3): it was not read."), path, file.Size);
         break;
     case TextFileBytes::Outcome::Unreadable:
-        read.Problem = fr ? "Impossible de lire le fichier « " + path + " » : " + file.Error
-                          : "Cannot read file \"" + path + "\": " + file.Error;
+        read.Problem = FillText(Warehaus4::Tr("Cannot read file \"%1\": %2"), {path, file.Error});
         break;
     }
     return read;
 }
 
 // The file read for writing: one that cannot be read is never replaced by what little we know.
-SnapshotFile ReadForWriting(const std::string& path, int languageNumber)
+SnapshotFile ReadForWriting(const std::string& path)
 {
-    ReadFile read = ReadSnapshotFileAt(path, languageNumber);
+    ReadFile read = ReadSnapshotFileAt(path);
     if (!read.Problem.empty())
-        throw FileError(read.Problem + (languageNumber == LanguageFrench ? " Rien n'y a été écrit." : " Nothing was written to it."));
+        throw FileError(FillText(Warehaus4::Tr("%1 Nothing was written to it."), {read.Problem}));
     return std::move(read.File);
 }
 
@@ -626,26 +625,18 @@ bool HoldsAnything(const SnapshotFile& file)
 }
 
 // Writes the file, refusing what the reader would not read back whole.
-void StoreSnapshotFile(const std::string& path, const SnapshotFile& file, int languageNumber)
+void StoreSnapshotFile(const std::string& path, const SnapshotFile& file)
 {
-    const bool fr = languageNumber == LanguageFrench;
     for (const SnapshotFileItem& item : file.Items)
         if (item.Taken && item.Taken->Letters.size() > MaxSnapshotMoves)
-            throw FileError(
-                fr ? "La partie compte " + std::to_string(item.Taken->Letters.size()) +
-                         " mouvements, plus qu'un instantané ne peut en contenir (" + std::to_string(MaxSnapshotMoves) +
-                         ") : elle n'a pas été gardée dans " + path + "."
-                   : "The attempt has " + std::to_string(item.Taken->Letters.size()) +
-                         " moves, more than a snapshot may hold (" + std::to_string(MaxSnapshotMoves) +
-                         "): it was not kept in " + path + ".");
+            throw FileError(FillText(
+                Warehaus4::Tr("The attempt has %1 moves, more than a snapshot may hold (%2): it was not kept in %3."),
+                {std::to_string(item.Taken->Letters.size()), std::to_string(MaxSnapshotMoves), path}));
     const std::string bytes = file.Bytes();
     if (bytes.size() > MaxTextFileBytes)
-        throw FileError(fr ? "Le fichier " + path + " atteindrait " + MebibytesText(bytes.size(), true) +
-                                 ", plus qu'un fichier d'instantanés ne peut en contenir (" +
-                                 MebibytesText(MaxTextFileBytes, true) + ") : l'instantané n'a pas été gardé."
-                           : "The file " + path + " would grow to " + MebibytesText(bytes.size(), false) +
-                                 ", more than a snapshot file may hold (" + MebibytesText(MaxTextFileBytes, false) +
-                                 "): the snapshot was not kept.");
+        throw FileError(RefusedTextFileText(
+            Warehaus4::Tr("The file %1 would grow to %2, more than a snapshot file may hold (%3): the snapshot was not kept."), path,
+            bytes.size()));
     WriteFileAtomically(path, bytes);
 }
 
@@ -655,14 +646,14 @@ std::vector<Snapshot> ReadSnapshots(const GameState& g, const std::string& level
 {
     if (!KeepsSnapshots(levelPath))
         return {};
-    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath), g.LanguageNumber).File.Snapshots();
+    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath)).File.Snapshots();
 }
 
 std::string SnapshotFileProblem(const GameState& g, const std::string& levelPath)
 {
     if (!KeepsSnapshots(levelPath))
         return {};
-    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath), g.LanguageNumber).Problem;
+    return ReadSnapshotFileAt(FindSnapshotFile(g, levelPath)).Problem;
 }
 
 void WriteSnapshots(const GameState& g, const std::string& levelPath, const std::vector<Snapshot>& snapshots)
@@ -672,7 +663,7 @@ void WriteSnapshots(const GameState& g, const std::string& levelPath, const std:
     const std::string path = SnapshotFilePathFor(g, levelPath);
     // The file read is the one the snapshots were read from (the one written, when it is there);
     // one in another place stays as it is, and the new file starts from its contents.
-    SnapshotFile file = ReadForWriting(FindSnapshotFile(g, levelPath), g.LanguageNumber);
+    SnapshotFile file = ReadForWriting(FindSnapshotFile(g, levelPath));
     UpdateSnapshotFile(file, snapshots);
     if (!HoldsAnything(file)) {
         RemoveFile(path);
@@ -681,12 +672,12 @@ void WriteSnapshots(const GameState& g, const std::string& levelPath, const std:
             return;
     }
     MakeFolderFor(g, path);
-    StoreSnapshotFile(path, file, g.LanguageNumber);
+    StoreSnapshotFile(path, file);
 }
 
-std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots, int languageNumber)
+std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots)
 {
-    SnapshotFile file = ReadForWriting(path, languageNumber);
+    SnapshotFile file = ReadForWriting(path);
     std::vector<Snapshot> all = file.Snapshots();
     const std::size_t before = all.size();
     for (const Snapshot& s : snapshots)
@@ -695,7 +686,7 @@ std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot
     if (all.size() == before)
         return 0;
     UpdateSnapshotFile(file, all);
-    StoreSnapshotFile(path, file, languageNumber);
+    StoreSnapshotFile(path, file);
     return all.size() - before;
 }
 
@@ -773,12 +764,12 @@ void AddSnapshot(std::vector<Snapshot>& snapshots, Snapshot s)
     }
 }
 
-std::string DefaultSnapshotName(const GameState& g, const std::vector<Snapshot>& snapshots)
+std::string DefaultSnapshotName(const GameState& /*g*/, const std::vector<Snapshot>& snapshots)
 {
-    const std::string word = ChooseText(g, "Snapshot", "Instantané");
+    const std::string proposed = Warehaus4::Tr("Snapshot %1");
     auto named = static_cast<int>(std::count_if(snapshots.begin(), snapshots.end(), [](const Snapshot& s) { return !s.Automatic; }));
     for (int n = named + 1;; ++n) {
-        const std::string name = word + " " + std::to_string(n);
+        const std::string name = FillText(proposed, {std::to_string(n)});
         if (std::none_of(snapshots.begin(), snapshots.end(), [&](const Snapshot& s) { return s.Name == name; }))
             return name;
     }

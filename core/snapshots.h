@@ -143,7 +143,7 @@ void WriteSnapshots(const GameState& g, const std::string& levelPath, const std:
 // Adds to the snapshot file at `path` (made when there is none) those of `snapshots` it does not
 // hold yet (the same attempt, position and name), as Import does for a level it leaves in place;
 // the same refusals as WriteSnapshots. Returns how many were added. Throws FileError.
-std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots, int languageNumber);
+std::size_t JoinSnapshotFile(const std::string& path, const std::vector<Snapshot>& snapshots);
 
 // The file of the level the attempt belongs to (GameState::AttemptLevel), when it keeps
 // snapshots; empty otherwise.

@@ -3,7 +3,7 @@
 #include "core/fileio.h"
 #include "core/folders.h"
 #include "core/loading.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/usokoban.h"
 
 #include <chrono>
@@ -68,7 +68,7 @@ std::string RefusedPlaylistText(const GameState& g)
     const std::string path = PlaylistFilePath(g);
     if (!FileExists(path) || !LargerThanTextCap(path, bytes))
         return {};
-    return RefusedTextFileText(path, bytes, "a playlist", "une liste de niveaux", g.LanguageNumber == LanguageFrench);
+    return RefusedTextFileText(Warehaus4::Tr("The file %1 is %2, more than a playlist may hold (%3): it was not read."), path, bytes);
 }
 
 void WritePlaylistFile(const GameState& g)
@@ -76,7 +76,7 @@ void WritePlaylistFile(const GameState& g)
     // A playlist too large to be read was never read: the list of this run would replace entries
     // nobody has seen.
     if (const std::string refused = RefusedPlaylistText(g); !refused.empty())
-        throw FileError(refused + ChooseText(g, " It is not replaced.", " Il n'est pas remplacé."));
+        throw FileError(refused + Warehaus4::Tr(" It is not replaced."));
     WriteTextLines(PlaylistFilePath(g), g.Playlist);
 }
 
@@ -206,8 +206,7 @@ void CloseLevel(GameState& g, Frontend& ui)
 
 void EmptyPlaylist(GameState& g, Frontend& ui)
 {
-    if (!ui.AskQuestion(ChooseText(g, "Do you really want to empty playlist ?",
-                                   "Voulez-vous réellement vider la playlist")))
+    if (!ui.AskQuestion(Warehaus4::Tr("Do you really want to empty playlist ?")))
         return;
     const AttemptLeave leave(g, ui);
     if (!leave)
@@ -219,8 +218,7 @@ void EmptyPlaylist(GameState& g, Frontend& ui)
 
 void DefaultPlaylist(GameState& g, Frontend& ui)
 {
-    if (!ui.AskQuestion(ChooseText(g, "Do you really want to reload default playlist ?",
-                                   "Voulez-vous réellement recharger les niveaux par défaut")))
+    if (!ui.AskQuestion(Warehaus4::Tr("Do you really want to reload default playlist ?")))
         return;
     const AttemptLeave leave(g, ui);
     if (!leave)

@@ -4,6 +4,7 @@
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/reverse.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <array>
@@ -169,8 +170,8 @@ std::string RefusedSolutionText(const GameState& g, const std::string& levelPath
     std::uintmax_t bytes = 0;
     if (solutionPath.empty() || !LargerThanTextCap(solutionPath, bytes))
         return {};
-    return RefusedTextFileText(solutionPath, bytes, "a solution file", "un fichier de solution",
-                               g.LanguageNumber == LanguageFrench);
+    return RefusedTextFileText(Warehaus4::Tr("The file %1 is %2, more than a solution file may hold (%3): it was not read."),
+                               solutionPath, bytes);
 }
 
 void WriteSolutionFile(const std::string& path, const std::string& letters)

@@ -2,7 +2,7 @@
 
 #include "core/fileio.h"
 #include "core/loading.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 #include "core/ulevel.h"
 #include "editor/leveltransforms.h"
 
@@ -19,28 +19,25 @@ std::string NamingFile(std::string question, const std::string& path)
 
 } // namespace
 
-std::string NewLevelQuestion(const GameState& g)
+std::string NewLevelQuestion(const GameState& /*g*/)
 {
-    return ChooseText(g, "Do you really want to create a new level ?",
-                "Voulez-vous réellement créer un nouveau niveau ?");
+    return Warehaus4::Tr("Do you really want to create a new level ?");
 }
 
-std::string SaveLevelQuestion(const GameState& g, const std::string& path)
+std::string SaveLevelQuestion(const GameState& /*g*/, const std::string& path)
 {
-    return NamingFile(ChooseText(g, "Do you really want to apply updates ?",
-                           "Voulez-vous réellement stocker ces modifs ?"),
+    return NamingFile(Warehaus4::Tr("Do you really want to apply updates ?"),
                       path);
 }
 
-std::string ReloadLevelQuestion(const GameState& g)
+std::string ReloadLevelQuestion(const GameState& /*g*/)
 {
-    return ChooseText(g, "Do you really want to cancel updates ?", "Voulez-vous réellement annuler les modifs ?");
+    return Warehaus4::Tr("Do you really want to cancel updates ?");
 }
 
-std::string SaveNowQuestion(const GameState& g, const std::string& path)
+std::string SaveNowQuestion(const GameState& /*g*/, const std::string& path)
 {
-    return NamingFile(ChooseText(g, "Do you want to save the level now ?",
-                           "Voulez-vous sauvegarder le niveau maintenant ?"),
+    return NamingFile(Warehaus4::Tr("Do you want to save the level now ?"),
                       path);
 }
 

@@ -1,6 +1,7 @@
 #include "editor/fxsbinfos.h"
 
 #include "core/headertext.h"
+#include "core/text.h"
 #include "core/usokoban.h"
 
 #include <QFont>
@@ -49,7 +50,7 @@ QString Shown(const std::string& bytes)
 
 } // namespace
 
-TFRMXSBInfos::TFRMXSBInfos(const LevelHeaderFields& header, int languageNumber, QWidget* parent)
+TFRMXSBInfos::TFRMXSBInfos(const LevelHeaderFields& header, QWidget* parent)
     : QDialog(parent), Original(header), Result(header)
 {
     setWindowTitle(QStringLiteral("XSB"));
@@ -93,10 +94,9 @@ TFRMXSBInfos::TFRMXSBInfos(const LevelHeaderFields& header, int languageNumber, 
     EDTAuthorMail->setObjectName(QStringLiteral("EDTAuthorMail"));
     EDTAuthorPage->setObjectName(QStringLiteral("EDTAuthorPage"));
 
-    const bool french = languageNumber == LanguageFrench;
     BTNOK = new QPushButton(QStringLiteral("OK"), this);
     BTNOK->setObjectName(QStringLiteral("BTNOK"));
-    BTNCancel = new QPushButton(french ? QStringLiteral("Annuler") : QStringLiteral("Cancel"), this);
+    BTNCancel = new QPushButton(QString::fromStdString(Warehaus4::Tr("Cancel")), this);
     BTNCancel->setObjectName(QStringLiteral("BTNCancel"));
     const int buttonsLeft = (clientWidth - 2 * ButtonWidth - ButtonGap) / 2;
     BTNOK->setGeometry(buttonsLeft, buttonTop, ButtonWidth, ButtonHeight);
@@ -130,10 +130,9 @@ void TFRMXSBInfos::BTNOKClick()
     accept();
 }
 
-std::optional<LevelHeaderFields> TFRMXSBInfos::Execute(QWidget* parent, const LevelHeaderFields& header,
-                                                       int languageNumber)
+std::optional<LevelHeaderFields> TFRMXSBInfos::Execute(QWidget* parent, const LevelHeaderFields& header)
 {
-    TFRMXSBInfos dialog(header, languageNumber, parent);
+    TFRMXSBInfos dialog(header, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Header();

@@ -19,11 +19,10 @@ class TFRMXSBInfos : public QDialog {
 
 public:
     // Fills the edits from `header` (stored bytes, UTF-8 or Windows-1252), trimmed.
-    TFRMXSBInfos(const LevelHeaderFields& header, int languageNumber, QWidget* parent = nullptr);
+    explicit TFRMXSBInfos(const LevelHeaderFields& header, QWidget* parent = nullptr);
 
     // Shows the dialog modally: the edited header on OK, nothing on Cancel or close.
-    static std::optional<LevelHeaderFields> Execute(QWidget* parent, const LevelHeaderFields& header,
-                                                    int languageNumber);
+    static std::optional<LevelHeaderFields> Execute(QWidget* parent, const LevelHeaderFields& header);
 
     // The header as OK stored it: each field trimmed, in the encoding its old value had.
     // Before OK it is the header the dialog was given.

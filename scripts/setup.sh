@@ -6,12 +6,12 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-tools-dev qt6-l10n-tools
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libturbojpeg0-dev libjpeg62-turbo-dev
   xvfb xauth xdotool imagemagick sox
   shared-mime-info desktop-file-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-noto-cjk
   dpkg-dev appstream file
   time
 )

@@ -40,16 +40,16 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 // The reasons a summary lists, one a line; a long list ends with how many more there were.
-QString SkippedLines(const w4::LevelCollection& collection, int language)
+QString SkippedLines(const w4::LevelCollection& collection)
 {
     constexpr std::size_t Shown = 15;
     QString text;
     for (std::size_t i = 0; i < collection.Skipped.size() && i < Shown; ++i)
-        text += QStringLiteral("\r\n") + QString::fromStdString(w4::SkippedItemText(collection.Skipped[i], language));
+        text += QStringLiteral("\r\n") + QString::fromStdString(w4::SkippedItemText(collection.Skipped[i]));
     if (collection.Skipped.size() > Shown) {
         const QString more = QString::number(collection.Skipped.size() - Shown);
         text += QStringLiteral("\r\n") +
-                (language == w4::LanguageFrench ? QStringLiteral("… et %1 de plus") : QStringLiteral("… and %1 more")).arg(more);
+                Warehaus4::QTr("… and %1 more").arg(more);
     }
     return text;
 }
@@ -132,43 +132,41 @@ w4::LevelCollection RunRead(QWidget* parent, const QString& caption, const QStri
 
 void w4::Collections::AddCommands(CommandTable& table)
 {
-    const auto add = [this, &table](const char* id, const char* english, const char* french, void (Collections::*run)(),
+    const auto add = [this, &table](const char* id, const char* english, void (Collections::*run)(),
                                     std::vector<KeyBinding> keys) {
-        table.Add({id, {{english, french}}, [this, run] { (this->*run)(); }, std::move(keys), {}, {}});
+        table.Add({id, {english}, [this, run] { (this->*run)(); }, std::move(keys), {}, {}});
     };
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-    add("FileImportCollection", "Import Collection", "Importer une collection", &Collections::Import, {});
-    add("FileExportPlaylist", "Export Playlist", "Exporter la liste", &Collections::ExportPlaylist, {});
-    add("FileCopyLevel", "Copy Level", "Copier le niveau", &Collections::CopyLevel, {Press(Qt::Key_C, InEveryMode, ctrl)});
-    add("FilePasteLevel", "Paste Level", "Coller un niveau", &Collections::PasteLevel, {Press(Qt::Key_V, InEveryMode, ctrl)});
-    add("FileCopySolution", "Copy Solution", "Copier la solution", &Collections::CopySolution,
+    add("FileImportCollection", QT_TRANSLATE_NOOP("Warehaus4", "Import Collection"), &Collections::Import, {});
+    add("FileExportPlaylist", QT_TRANSLATE_NOOP("Warehaus4", "Export Playlist"), &Collections::ExportPlaylist, {});
+    add("FileCopyLevel", QT_TRANSLATE_NOOP("Warehaus4", "Copy Level"), &Collections::CopyLevel, {Press(Qt::Key_C, InEveryMode, ctrl)});
+    add("FilePasteLevel", QT_TRANSLATE_NOOP("Warehaus4", "Paste Level"), &Collections::PasteLevel, {Press(Qt::Key_V, InEveryMode, ctrl)});
+    add("FileCopySolution", QT_TRANSLATE_NOOP("Warehaus4", "Copy Solution"), &Collections::CopySolution,
         {Press(Qt::Key_C, InEveryMode, ctrlShift)});
-    add("FilePasteSolution", "Paste Solution", "Coller une solution", &Collections::PasteSolution,
+    add("FilePasteSolution", QT_TRANSLATE_NOOP("Warehaus4", "Paste Solution"), &Collections::PasteSolution,
         {Press(Qt::Key_V, InEveryMode, ctrlShift)});
 }
 
 void w4::Collections::Import()
 {
     w4::GameState& g = window_.State();
-    const int language = g.LanguageNumber;
     const QString file = window_.Dialog().OpenFile(window_.ProgramFolderText(), CollectionFilter);
     if (file.isEmpty())
         return;
     const w4::LevelCollection collection =
-        RunRead(window_.Window(), w4::Choose(g, "Reading the collection…", "Lecture de la collection…"),
-                w4::Choose(g, "Cancel", "Annuler"), PathBytes(file));
+        RunRead(window_.Window(), Warehaus4::QTr("Reading the collection…"),
+                Warehaus4::QTr("Cancel"), PathBytes(file));
     if (collection.Cancelled)
         return;
     if (collection.RefusedBytes > 0) {
-        window_.Dialog().Notice(QString::fromStdString(w4::RefusedCollectionText(PathBytes(file), collection.RefusedBytes, language)));
+        window_.Dialog().Notice(QString::fromStdString(w4::RefusedCollectionText(PathBytes(file), collection.RefusedBytes)));
         return;
     }
     if (collection.Levels.empty()) {
-        window_.Dialog().Notice(w4::WithPath(w4::Choose(g, "No level could be read from this file.",
-                                               "Aucun niveau n'a pu être lu dans ce fichier."),
+        window_.Dialog().Notice(w4::WithPath(Warehaus4::QTr("No level could be read from this file."),
                                     file) +
-                       SkippedLines(collection, language));
+                       SkippedLines(collection));
         return;
     }
 
@@ -205,31 +203,26 @@ void w4::Collections::Import()
             if (path.size() > 4 && path.compare(path.size() - 4, 4, ".XHT") == 0)
                 solutions << name(path);
         }
-        const bool fr = language == w4::LanguageFrench;
         QString question;
         if (!replaced.isEmpty())
-            question = (fr ? QStringLiteral("%1 fichiers existent déjà dans ce dossier (le premier : %2).")
-                           : QStringLiteral("%1 files exist already in this folder (the first: %2)."))
+            question = Warehaus4::QTr("%1 files exist already in this folder (the first: %2).")
                            .arg(replaced.size())
                            .arg(replaced.front());
         if (!solutions.isEmpty())
-            question += (fr ? QStringLiteral("\r\nParmi eux, %1 fichiers de solution, remplacés ou supprimés avec leur niveau : %2.")
-                            : QStringLiteral("\r\nAmong them %1 solution files, replaced or removed with their levels: %2."))
+            question += Warehaus4::QTr("\r\nAmong them %1 solution files, replaced or removed with their levels: %2.")
                             .arg(solutions.size())
                             .arg(solutions.join(QStringLiteral(", ")));
         if (!staying.isEmpty())
-            question += (fr ? QStringLiteral("\r\n%1 fichiers d'instantanés restent tels quels, leur plateau n'ayant pas changé : %2.")
-                            : QStringLiteral("\r\n%1 snapshot files stay as they are, as their boards are unchanged: %2."))
+            question += Warehaus4::QTr("\r\n%1 snapshot files stay as they are, as their boards are unchanged: %2.")
                             .arg(staying.size())
                             .arg(staying.join(QStringLiteral(", ")));
         if (!aside.isEmpty())
-            question += (fr ? QStringLiteral("\r\n%1 fichiers d'instantanés de plateaux changés sont gardés à part, renommés : %2.")
-                            : QStringLiteral("\r\n%1 snapshot files of changed boards are kept aside, renamed: %2."))
+            question += Warehaus4::QTr("\r\n%1 snapshot files of changed boards are kept aside, renamed: %2.")
                             .arg(aside.size())
                             .arg(aside.join(QStringLiteral(", ")));
         question = question.trimmed();
-        question += replaced.isEmpty() ? w4::Choose(g, " Do you want to go on ?", " Voulez-vous continuer ?")
-                                       : w4::Choose(g, " Do you want to replace them ?", " Voulez-vous les remplacer ?");
+        question += replaced.isEmpty() ? Warehaus4::QTr(" Do you want to go on ?")
+                                       : Warehaus4::QTr(" Do you want to replace them ?");
         if (!window_.Dialog().Question(w4::WithPath(question, folder)))
             return;
     }
@@ -239,8 +232,8 @@ void w4::Collections::Import()
     if (!leave)
         return;
     const w4::ImportResult result =
-        RunImport(window_.Window(), w4::Choose(g, "Importing the levels…", "Importation des niveaux…"),
-                  w4::Choose(g, "Cancel", "Annuler"), collection, plan);
+        RunImport(window_.Window(), Warehaus4::QTr("Importing the levels…"),
+                  Warehaus4::QTr("Cancel"), collection, plan);
 
     // Whatever was written joins the playlist, also when the import stopped part-way.
     if (!result.Written.empty()) {
@@ -258,33 +251,26 @@ void w4::Collections::Import()
         QStringList names;
         for (const std::string& path : result.SnapshotsKeptAside)
             names << QFileInfo(PathText(path)).fileName();
-        asideText = QStringLiteral("\r\n") + w4::Choose(g, "Snapshots of changed levels kept aside:",
-                                                        "Instantanés des niveaux changés gardés à part :") +
+        asideText = QStringLiteral("\r\n") + Warehaus4::QTr("Snapshots of changed levels kept aside:") +
                     QStringLiteral(" ") + names.join(QStringLiteral(", "));
     }
     if (!result.Error.empty()) {
-        window_.Dialog().Error((language == w4::LanguageFrench
-                           ? QStringLiteral("L'importation s'est arrêtée au niveau %1 : %2\r\nLes %3 niveaux écrits avant "
-                                            "sont dans la liste.")
-                           : QStringLiteral("The import stopped at level %1: %2\r\nThe %3 levels written before it are in "
-                                            "the playlist."))
+        window_.Dialog().Error(Warehaus4::QTr("The import stopped at level %1: %2\r\nThe %3 levels written before it are in "
+                                            "the playlist.")
                           .arg(result.StoppedAtLevel)
                           .arg(QString::fromStdString(result.Error))
                           .arg(written) +
                       asideText);
         return;
     }
-    QString summary = (language == w4::LanguageFrench
-                           ? QStringLiteral("%1 niveaux importés, %2 avec solution, %3 écartés")
-                           : QStringLiteral("%1 levels imported, %2 with solutions, %3 skipped"))
+    QString summary = Warehaus4::QTr("%1 levels imported, %2 with solutions, %3 skipped")
                           .arg(written)
                           .arg(result.WithSolutions)
                           .arg(SkippedLevels(collection));
     summary += asideText;
     if (result.Cancelled)
-        summary += QStringLiteral("\r\n") + w4::Choose(g, "The import was cancelled; the levels written before stay.",
-                                                       "L'importation a été annulée ; les niveaux déjà écrits restent.");
-    window_.Dialog().Notice(w4::WithPath(summary, folder) + SkippedLines(collection, language));
+        summary += QStringLiteral("\r\n") + Warehaus4::QTr("The import was cancelled; the levels written before stay.");
+    window_.Dialog().Notice(w4::WithPath(summary, folder) + SkippedLines(collection));
 }
 
 void w4::Collections::ExportPlaylist()
@@ -296,13 +282,11 @@ void w4::Collections::ExportPlaylist()
     if (path.isEmpty())
         return;
     const w4::ExportResult result = w4::ExportPlaylist(g, PathBytes(path));
-    QString text = (g.LanguageNumber == w4::LanguageFrench ? QStringLiteral("%1 niveaux exportés")
-                                                               : QStringLiteral("%1 levels exported"))
+    QString text = Warehaus4::QTr("%1 levels exported")
                        .arg(result.Written);
     text = w4::WithPath(text, path);
     if (!result.Missing.empty()) {
-        text += QStringLiteral("\r\n") + w4::Choose(g, "Left out (no such file, or no board):",
-                                                    "Ecartés (fichier absent ou sans plateau) :");
+        text += QStringLiteral("\r\n") + Warehaus4::QTr("Left out (no such file, or no board):");
         for (const std::string& missing : result.Missing)
             text += QStringLiteral("\r\n") + PathText(missing);
     }
@@ -325,8 +309,8 @@ void w4::Collections::PasteLevel()
     const QString pasted = QGuiApplication::clipboard()->text();
     const w4::LevelCollection collection = w4::ReadCollection(pasted.toStdString());
     if (collection.Levels.empty()) {
-        window_.Dialog().Notice(w4::Choose(g, "The clipboard holds no level.", "Le presse-papiers ne contient aucun niveau.") +
-                       SkippedLines(collection, g.LanguageNumber));
+        window_.Dialog().Notice(Warehaus4::QTr("The clipboard holds no level.") +
+                       SkippedLines(collection));
         return;
     }
     const QString path = window_.Dialog().SaveFile(window_.SaveFolderText(), LevelFilter, QStringLiteral("xsb"));
@@ -365,27 +349,22 @@ void w4::Collections::PasteSolution()
     // A solution is kept for the level its file holds, whatever is shown (a film, the editor's
     // unsaved drawing): the letters are checked against that.
     if (!w4::MayDropUnsavedDrawing(
-            window_, w4::Choose(g, "The solution is checked against the saved level, and showing it in Solution mode "
-                                   "drops the changes.",
-                                "La solution est vérifiée sur le niveau enregistré, et la montrer en mode Solution "
-                                "abandonne les modifications.")))
+            window_, Warehaus4::QTr("The solution is checked against the saved level, and showing it in Solution mode "
+                                   "drops the changes.")))
         return;
     w4::GameState saved = w4::LevelAsSaved(g);
     const w4::PastedSolution pasted = w4::CheckPastedSolution(saved, QGuiApplication::clipboard()->text().toStdString());
-    const bool french = g.LanguageNumber == w4::LanguageFrench;
     if (pasted.NotMoves) {
-        window_.Dialog().Notice(w4::Choose(g, "The clipboard holds no moves.", "Le presse-papiers ne contient aucun mouvement."));
+        window_.Dialog().Notice(Warehaus4::QTr("The clipboard holds no moves."));
         return;
     }
     if (pasted.FailedMove > 0) {
-        window_.Dialog().Notice((french ? QStringLiteral("La solution échoue au mouvement %1.")
-                               : QStringLiteral("The solution fails at move %1."))
+        window_.Dialog().Notice(Warehaus4::QTr("The solution fails at move %1.")
                            .arg(pasted.FailedMove));
         return;
     }
     if (!pasted.Solves) {
-        window_.Dialog().Notice((french ? QStringLiteral("Après ses %1 mouvements, le niveau n'est pas résolu.")
-                               : QStringLiteral("After its %1 moves the level is not solved."))
+        window_.Dialog().Notice(Warehaus4::QTr("After its %1 moves the level is not solved.")
                            .arg(pasted.Letters.size()));
         return;
     }

@@ -2,7 +2,7 @@
 
 #include "app/desktop/appicon.h"
 #include "core/fileio.h"
-#include "core/ufunction.h"
+#include "core/text.h"
 
 #include <QDir>
 #include <QFile>
@@ -215,6 +215,44 @@ QByteArray DesktopEntryText(const QString& executable)
     return DesktopEntryTextWithExec(DesktopExecLine(executable));
 }
 
+namespace {
+
+// The menu entry in the game's languages: what the desktop's menu and search show.
+struct DesktopWords {
+    const char* Locale;
+    const char* GenericName;
+    const char* Comment;
+    const char* Keywords;
+};
+
+constexpr DesktopWords EntryWords[] = {
+    {"de", "Sokoban", "Sokoban-Spiel mit Level-Editor und Lösungsabspieler", "Sokoban;Denkspiel;Kisten;Lagerhaus;"},
+    {"es", "Sokoban", "Juego de Sokoban con editor de niveles y reproductor de soluciones", "sokoban;rompecabezas;cajas;almacén;"},
+    {"fr", "Sokoban", "Jeu de Sokoban avec un éditeur de niveaux et un lecteur de solutions", "sokoban;casse-tête;caisses;entrepôt;"},
+    {"it", "Sokoban", "Gioco di Sokoban con editor di livelli e riproduttore di soluzioni", "sokoban;rompicapo;casse;magazzino;"},
+    {"ja", "倉庫番", "面エディターと解答プレーヤー付きの倉庫番ゲーム", "倉庫番;パズル;荷物;sokoban;"},
+    {"nl", "Sokoban", "Sokoban-spel met een leveleditor en een oplossingsspeler", "sokoban;puzzel;kisten;pakhuis;"},
+    {"pl", "Sokoban", "Gra Sokoban z edytorem poziomów i odtwarzaczem rozwiązań", "sokoban;łamigłówka;skrzynie;magazyn;"},
+    {"pt_BR", "Sokoban", "Jogo de Sokoban com editor de fases e reprodutor de soluções", "sokoban;quebra-cabeça;caixas;armazém;"},
+    {"ru", "Сокобан", "Игра Сокобан с редактором уровней и проигрывателем решений", "сокобан;головоломка;ящики;склад;sokoban;"},
+    {"zh_CN", "推箱子", "带关卡编辑器和答案播放器的推箱子游戏", "推箱子;益智;箱子;仓库;sokoban;"},
+};
+
+QString LocalizedEntryLines()
+{
+    QString lines;
+    for (const DesktopWords& w : EntryWords) {
+        const QString locale = QString::fromLatin1(w.Locale);
+        lines += QStringLiteral("Name[%1]=Warehaus4\n").arg(locale);
+        lines += QStringLiteral("GenericName[%1]=%2\n").arg(locale, QString::fromUtf8(w.GenericName));
+        lines += QStringLiteral("Comment[%1]=%2\n").arg(locale, QString::fromUtf8(w.Comment));
+        lines += QStringLiteral("Keywords[%1]=%2\n").arg(locale, QString::fromUtf8(w.Keywords));
+    }
+    return lines;
+}
+
+} // namespace
+
 QByteArray DesktopEntryTextWithExec(const QString& execLine)
 {
     // StartupNotify is off: a start that hands its file to the running window opens no window
@@ -225,8 +263,9 @@ QByteArray DesktopEntryTextWithExec(const QString& execLine)
                            "Name=Warehaus4\n"
                            "GenericName=Sokoban\n"
                            "Comment=Sokoban game with a level editor and a solution player\n"
-                           "Comment[fr]=Jeu de Sokoban avec un éditeur de niveaux et un lecteur de solutions\n"
-                           "Exec=")
+                           "Keywords=sokoban;puzzle;boxes;warehouse;\n")
+            + LocalizedEntryLines()
+            + QStringLiteral("Exec=")
             + execLine
             + QStringLiteral("\n"
                              "Icon=%1\n"
@@ -296,15 +335,16 @@ void AssociateExtension(const QString& executable)
 
 void AssociateExtensionCommand(GameState& g, Frontend& ui, const QString& executable)
 {
-    // Files of our own under the user's folders would shadow the package's and outlive it.
+    // Files of our own under the user's folders would shadow the package's and outlive it: an
+    // installed copy's package has already made it the program for level files.
     if (IsInstalled(g)) {
-        ui.ShowNotice(ChooseText(g, kAssociatedByPackageEnglish, kAssociatedByPackageFrench));
+        ui.ShowNotice(Warehaus4::Tr("Warehaus4 is installed: its package already opens the XSB files with it."));
         return;
     }
-    if (!ui.AskQuestion(ChooseText(g, kAssociateQuestionEnglish, kAssociateQuestionFrench)))
+    if (!ui.AskQuestion(Warehaus4::Tr("Do you really want to associate XSB extension with the Warehaus4 ?")))
         return;
     AssociateExtension(executable);
-    ui.ShowNotice(ChooseText(g, kAssociateDoneEnglish, kAssociateDoneFrench));
+    ui.ShowNotice(Warehaus4::Tr("The XSB files will be opened from now with the Warehaus4 !"));
 }
 
 } // namespace w4

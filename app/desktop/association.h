@@ -15,14 +15,6 @@ namespace w4 {
 inline constexpr char kLevelMimeType[] = "text/x-sokoban-xsb";
 inline constexpr char kDesktopFileName[] = "warehaus4.desktop";
 
-// The question before and the notice after, English and French.
-inline constexpr char kAssociateQuestionEnglish[] = "Do you really want to associate XSB extension with the Warehaus4 ?";
-inline constexpr char kAssociateQuestionFrench[] = "Voulez-vous réellement associer l'extension XSB avec la Warehaus4 ?";
-inline constexpr char kAssociateDoneEnglish[] = "The XSB files will be opened from now with the Warehaus4 !";
-inline constexpr char kAssociateDoneFrench[] = "Les fichiers XSB seront désormais ouverts avec la Warehaus4 !";
-// An installed copy: its package has already made it the program for level files.
-inline constexpr char kAssociatedByPackageEnglish[] = "Warehaus4 is installed: its package already opens the XSB files with it.";
-inline constexpr char kAssociatedByPackageFrench[] = "La Warehaus4 est installée : son paquet ouvre déjà les fichiers XSB avec elle.";
 
 // Where the association goes, after XDG_DATA_HOME and XDG_CONFIG_HOME (or their defaults).
 struct AssociationFiles {

@@ -42,16 +42,15 @@ BoardHelp::BoardHelp(WindowSeam& window)
     , message_(std::make_unique<HelpMessage>(window))
     , presenter_(std::make_unique<HelpPresenter>(window, *message_))
     , marks_(std::make_unique<Marks>())
-    , walk_(std::make_unique<MouseWalk>(window, [this](const char* english, const char* french) {
-        presenter_->Refuse(english, french);
+    , walk_(std::make_unique<MouseWalk>(window, [this](const char* english) {
+        presenter_->Refuse(english);
     }))
     , jobs_(std::make_unique<SolverJobs>(window))
 {
     // An optimized solution's film plays from the level's start as its file holds it, like a
     // solution the solver found.
     optimizer_ = std::make_unique<SolutionOptimizer>(window_, [this](const std::string& letters) {
-        if (!MayDropUnsavedDrawing(window_, Choose(game_, "Showing the solution in Solution mode drops the changes.",
-                                                   "La montrer en mode Solution abandonne les modifications.")))
+        if (!MayDropUnsavedDrawing(window_, Warehaus4::QTr("Showing the solution in Solution mode drops the changes.")))
             return;
         const GameState file = LevelAsSaved(game_);
         if (file.SnapshotHistory.empty())

@@ -17,14 +17,14 @@ namespace {
 constexpr double CheckSeconds = 1;
 constexpr std::size_t CheckMemory = std::size_t(256) << 20;
 
-QString ReasonText(const GameState& g, solver::InvalidReason reason)
+QString ReasonText(solver::InvalidReason reason)
 {
     using R = solver::InvalidReason;
     switch (reason) {
-    case R::NoKeeper: return Choose(g, "one keeper needed", "il faut un gardien, et un seul");
-    case R::BoxTargetMismatch: return Choose(g, "boxes and targets differ", "pas autant de caisses que de cibles");
-    case R::Unreachable: return Choose(g, "a box or target out of reach", "une caisse ou une cible hors d'atteinte");
-    case R::TooLarge: return Choose(g, "too large for the solver", "trop grand pour le solveur");
+    case R::NoKeeper: return Warehaus4::QTr("one keeper needed");
+    case R::BoxTargetMismatch: return Warehaus4::QTr("boxes and targets differ");
+    case R::Unreachable: return Warehaus4::QTr("a box or target out of reach");
+    case R::TooLarge: return Warehaus4::QTr("too large for the solver");
     case R::None: break;
     }
     return {};
@@ -87,24 +87,24 @@ void EditorCheck::Refresh()
 QString EditorCheck::Line() const
 {
     if (!verdict_)
-        return Choose(game_, "Checking whether it can be solved...", "Recherche d'une solution...");
+        return Warehaus4::QTr("Checking whether it can be solved...");
     const solver::CheckVerdict& v = *verdict_;
     switch (v.state) {
     case solver::CheckState::NotValid:
-        return Choose(game_, "Not valid yet: %1", "Pas encore valide : %1").arg(ReasonText(game_, v.invalid));
+        return Warehaus4::QTr("Not valid yet: %1").arg(ReasonText(v.invalid));
     case solver::CheckState::Solvable: {
-        const QString pushes = v.pushes == 1 ? Choose(game_, "1 push", "1 poussée")
-                                             : Choose(game_, "%1 pushes", "%1 poussées").arg(v.pushes);
-        const QString moves = v.moves == 1 ? Choose(game_, "1 move", "1 mouvement")
-                                           : Choose(game_, "%1 moves", "%1 mouvements").arg(static_cast<qulonglong>(v.moves));
-        return Choose(game_, "Solvable in %1 (%2)", "Soluble en %1 (%2)").arg(pushes, moves);
+        const QString pushes = v.pushes == 1 ? Warehaus4::QTr("1 push")
+                                             : Warehaus4::QTr("%1 pushes").arg(v.pushes);
+        const QString moves = v.moves == 1 ? Warehaus4::QTr("1 move")
+                                           : Warehaus4::QTr("%1 moves").arg(static_cast<qulonglong>(v.moves));
+        return Warehaus4::QTr("Solvable in %1 (%2)").arg(pushes, moves);
     }
     case solver::CheckState::Unsolvable:
-        return Choose(game_, "Unsolvable", "Insoluble");
+        return Warehaus4::QTr("Unsolvable");
     case solver::CheckState::Undecided:
         break;
     }
-    return Choose(game_, "Not decided within %1 s", "Pas de verdict en %1 s").arg(CheckSeconds);
+    return Warehaus4::QTr("Not decided within %1 s").arg(CheckSeconds);
 }
 
 void EditorCheck::Apply(const solver::CheckVerdict& v)

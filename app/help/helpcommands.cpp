@@ -14,8 +14,7 @@ bool RefusedInReverse(w4::WindowSeam& w)
 {
     if (!w.State().Reverse)
         return false;
-    w.ShowHelpMessage(w4::Choose(w.State(), "The solver and its hints play forward only: leave reverse play first.",
-                                 "Le solveur et ses indices ne jouent qu'à l'endroit : quittez d'abord le jeu à l'envers."));
+    w.ShowHelpMessage(Warehaus4::QTr("The solver and its hints play forward only: leave reverse play first."));
     w.Screen().PlaySample(w4::Sample::Kick);
     return true;
 }
@@ -26,20 +25,20 @@ void w4::BoardHelp::AddCommands(CommandTable& table)
 {
     WindowSeam& w = window_;
     GameState& g = game_;
-    table.Add({"ToolsSolve", {{"Solve", "Résoudre"}}, [this, &w] { if (!RefusedInReverse(w)) Solve(); }, {}, {}, {}});
+    table.Add({"ToolsSolve", {QT_TRANSLATE_NOOP("Warehaus4", "Solve")}, [this, &w] { if (!RefusedInReverse(w)) Solve(); }, {}, {}, {}});
     // H asks for a hint, or carries out the one shown. In reverse play it is refused before the
     // help sees the key, as reverse play's own keys are.
     KeyBinding refused = Press(Qt::Key_H, InPlay, Qt::NoModifier, [&g] { return g.Reverse; });
     refused.First = true;
-    table.Add({"ToolsHint", {{"Hint", "Indice"}}, [this, &w] { if (!RefusedInReverse(w)) Hint(); },
+    table.Add({"ToolsHint", {QT_TRANSLATE_NOOP("Warehaus4", "Hint")}, [this, &w] { if (!RefusedInReverse(w)) Hint(); },
                {refused, Press(Qt::Key_H, InPlay, Qt::NoModifier, [&g] { return !g.Reverse; })}, {}, {}});
-    table.Add({"ToolsLastSolvable", {{"Last Solvable Position", "Dernière position soluble"}},
+    table.Add({"ToolsLastSolvable", {QT_TRANSLATE_NOOP("Warehaus4", "Last Solvable Position")},
                [this, &w] { if (!RefusedInReverse(w)) LastSolvable(); }, {}, {}, {}});
-    table.Add({"ToolsDeadlockWarnings", {{"Deadlock Warnings", "Alertes de blocage"}},
+    table.Add({"ToolsDeadlockWarnings", {QT_TRANSLATE_NOOP("Warehaus4", "Deadlock Warnings")},
                [this] { ToggleDeadlockWarnings(); }, {}, [&g] { return g.DeadlockWarnings; }, {}});
-    table.Add({"ToolsOptimizeSolution", {{"Optimize Solution", "Optimiser la solution"}},
+    table.Add({"ToolsOptimizeSolution", {QT_TRANSLATE_NOOP("Warehaus4", "Optimize Solution")},
                [this] { OptimizeSolution(); }, {}, {}, {}});
-    table.Add({"ToolsLiveCheck", {{"Live Solvability Check", "Vérification de solubilité en direct"}},
+    table.Add({"ToolsLiveCheck", {QT_TRANSLATE_NOOP("Warehaus4", "Live Solvability Check")},
                [this] { ToggleLiveCheck(); }, {}, [&g] { return g.LiveSolvabilityCheck; }, {}});
     table.Watch([this](int key, Qt::KeyboardModifiers, const std::string& command) {
         KeySeen(key, command == "ToolsHint");

@@ -23,7 +23,7 @@ class HelpPresenter {
 public:
     HelpPresenter(WindowSeam& window, HelpMessage& message) : window_(window), message_(message) {}
 
-    static QString InvalidText(const GameState& g, solver::InvalidReason reason);
+    static QString InvalidText(solver::InvalidReason reason);
     static QString ProgressText(const GameState& g, const QString& title, double seconds, std::uint64_t positions,
                                 int step);
     static QString CancelText(const GameState& g);
@@ -31,7 +31,7 @@ public:
     QString LastSolvableTitle() const;
 
     // A walk or push by mouse that cannot be made: a kick and the reason.
-    void Refuse(const char* english, const char* french);
+    void Refuse(const char* english);
     void SolverBusy();
 
     // The deadlock marks' line: set when the marks are new (`changed`) or no line shows, cleared

@@ -101,7 +101,7 @@ bool MouseWalk::MouseDown(const QPoint& position, Qt::MouseButtons buttons, Qt::
     }
     const auto path = WalkPath(ShownBoard(g), g.KeeperX, g.KeeperY, hit.Column, hit.Row);
     if (!path)
-        refuse_("The keeper cannot get there.", "Le gardien ne peut pas aller là.");
+        refuse_(QT_TRANSLATE_NOOP("Warehaus4", "The keeper cannot get there."));
     else
         Start(*path);
     return true;
@@ -127,7 +127,7 @@ void MouseWalk::MouseUp(const QPoint& position, Qt::MouseButton button)
         return;
     const auto path = PushPath(ShownBoard(g), g.KeeperX, g.KeeperY, dragX_, dragY_, hit.Column, hit.Row);
     if (!path)
-        refuse_("That box cannot be pushed there.", "Cette caisse ne peut pas aller là.");
+        refuse_(QT_TRANSLATE_NOOP("Warehaus4", "That box cannot be pushed there."));
     else
         Start(*path);
 }

@@ -25,7 +25,8 @@ BoardHit BoardHitAt(WindowSeam& window, int x, int y);
 class MouseWalk {
 public:
     // `refuse` tells the player why a walk or push cannot be made (English, French).
-    using Refusal = std::function<void(const char* english, const char* french)>;
+    // english is marked for the catalogues by the caller and looked up when shown.
+    using Refusal = std::function<void(const char* english)>;
     MouseWalk(WindowSeam& window, Refusal refuse);
     MouseWalk(const MouseWalk&) = delete;
     MouseWalk& operator=(const MouseWalk&) = delete;

@@ -61,15 +61,15 @@ void SolutionOptimizer::UpdateProgress()
 {
     if (!progress_)
         return;
-    QString text = (solving_ ? Choose(game_, "Solving the level first...", "Résolution du niveau d'abord...")
-                             : Choose(game_, "Optimizing the solution...", "Optimisation de la solution..."))
+    QString text = (solving_ ? Warehaus4::QTr("Solving the level first...")
+                             : Warehaus4::QTr("Optimizing the solution..."))
         + QStringLiteral("\n\n")
-        + Choose(game_, "Time: %1 s    Positions explored: %2", "Temps : %1 s    Positions explorées : %2")
+        + Warehaus4::QTr("Time: %1 s    Positions explored: %2")
               .arg(static_cast<int>(worker_.Seconds()))
               .arg(QLocale().toString(static_cast<qulonglong>(worker_.Positions.load())));
     if (!solving_ && bestMoves_ > 0)
         text += QStringLiteral("\n")
-            + Choose(game_, "Best so far: %1 moves, %2 pushes", "Meilleure jusqu'ici : %1 mouvements, %2 poussées")
+            + Warehaus4::QTr("Best so far: %1 moves, %2 pushes")
                   .arg(static_cast<qulonglong>(bestMoves_.load()))
                   .arg(static_cast<qulonglong>(bestPushes_.load()));
     progress_->setLabelText(text);
@@ -84,8 +84,7 @@ void SolutionOptimizer::Start()
     // whatever the editor shows meanwhile.
     const GameState file = LevelAsSaved(game_);
     if (file.LevelWidth <= 0 || file.LevelHeight <= 0 || file.SnapshotHistory.empty()) {
-        window_.Dialog().Notice(Choose(game_, "This level cannot be read from its file.",
-                                       "Ce niveau ne peut pas être lu depuis son fichier."));
+        window_.Dialog().Notice(Warehaus4::QTr("This level cannot be read from its file."));
         return;
     }
     const std::vector<std::string> rows = BoardRows(file.SnapshotHistory.front().Board, file.LevelWidth, file.LevelHeight);
@@ -150,47 +149,32 @@ void SolutionOptimizer::Start()
                 Dialogs& dialogs = window_.Dialog();
                 if (found->solvedFirst && found->solve.outcome != solver::Outcome::Solved) {
                     if (found->solve.outcome != solver::Outcome::Cancelled)
-                        dialogs.Notice((broken ? Choose(game_, "This level has no solution to optimize: the stored one "
-                                                               "does not solve it, and the solver found none (%1).",
-                                                        "Ce niveau n'a pas de solution à optimiser : celle qui est "
-                                                        "enregistrée ne le résout pas, et le solveur n'en a pas "
-                                                        "trouvé (%1).")
-                                               : Choose(game_, "This level has no solution to optimize: none is stored, "
-                                                               "and the solver found none (%1).",
-                                                        "Ce niveau n'a pas de solution à optimiser : aucune n'est "
-                                                        "enregistrée, et le solveur n'en a pas trouvé (%1)."))
+                        dialogs.Notice((broken ? Warehaus4::QTr("This level has no solution to optimize: the stored one "
+                                                               "does not solve it, and the solver found none (%1).")
+                                               : Warehaus4::QTr("This level has no solution to optimize: none is stored, "
+                                                               "and the solver found none (%1)."))
                                            .arg(QString::fromUtf8(solver::OutcomeName(found->solve.outcome))));
                     return;
                 }
                 const solver::OptimizeResult& r = found->optimized;
                 if (r.moves.empty()) {
-                    dialogs.Notice(Choose(game_, "The solution could not be optimized (%1).",
-                                          "La solution n'a pas pu être optimisée (%1).")
+                    dialogs.Notice(Warehaus4::QTr("The solution could not be optimized (%1).")
                                        .arg(QString::fromUtf8(solver::OptimizeOutcomeName(r.outcome))));
                     return;
                 }
                 QString text =
                     r.Improved()
-                        ? Choose(game_, "Shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).",
-                                 "Solution plus courte trouvée : %1 mouvements, %2 poussées (avant : %3 "
-                                 "mouvements, %4 poussées).")
-                        : Choose(game_, "No shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).",
-                                 "Aucune solution plus courte trouvée : %1 mouvements, %2 poussées (avant : %3 "
-                                 "mouvements, %4 poussées).");
+                        ? Warehaus4::QTr("Shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).")
+                        : Warehaus4::QTr("No shorter solution found: %1 moves, %2 pushes (before: %3 moves, %4 pushes).");
                 text = text.arg(r.moves.size()).arg(r.pushes).arg(r.movesBefore).arg(r.pushesBefore);
                 if (found->solvedFirst && broken)
-                    text += Choose(game_, "\r\nThe stored solution does not solve the level: the solver's was the start.",
-                                   "\r\nLa solution enregistrée ne résout pas le niveau : celle du solveur a servi de "
-                                   "départ.");
+                    text += Warehaus4::QTr("\r\nThe stored solution does not solve the level: the solver's was the start.");
                 else if (found->solvedFirst)
-                    text += Choose(game_, "\r\nThe level had no stored solution: the solver's was the start.",
-                                   "\r\nLe niveau n'avait pas de solution enregistrée : celle du solveur a servi de "
-                                   "départ.");
+                    text += Warehaus4::QTr("\r\nThe level had no stored solution: the solver's was the start.");
                 if (r.outcome == solver::OptimizeOutcome::Exhausted)
-                    text += Choose(game_, "\r\nEvery position was searched: none is shorter.",
-                                   "\r\nToutes les positions ont été explorées : aucune n'est plus courte.");
+                    text += Warehaus4::QTr("\r\nEvery position was searched: none is shorter.");
                 const bool watch = dialogs.Question(
-                    text + Choose(game_, "\r\n\r\nDo you want to watch it ?", "\r\n\r\nVoulez-vous la regarder ?"));
+                    text + Warehaus4::QTr("\r\n\r\nDo you want to watch it ?"));
                 // Kept by the best-score rule, judged against the solution stored now.
                 const GameState now = LevelAsSaved(game_);
                 const bool sameLevel = !now.SnapshotHistory.empty() &&
@@ -201,7 +185,7 @@ void SolutionOptimizer::Start()
                     showFilm_(r.moves);
             });
         });
-    progress_ = OpenSearchProgress(window_.Window(), "DLGOptimizeProgress", QString(), Choose(game_, "Cancel", "Annuler"),
+    progress_ = OpenSearchProgress(window_.Window(), "DLGOptimizeProgress", QString(), Warehaus4::QTr("Cancel"),
                                    380, [this] { worker_.Cancel(); });
     progressTimer_->start();
     UpdateProgress();

@@ -3,6 +3,7 @@
 #include "core/ulevel.h"
 #include "render/boardpicture.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,11 +20,6 @@
 namespace {
 
 using Model = w4::LevelListModel;
-
-QString Pick(int language, const char* english, const char* french)
-{
-    return QString::fromUtf8(language == w4::LanguageFrench ? french : english);
-}
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -156,21 +152,30 @@ void TFRMLevels::KeepSettings(w4::LevelListPlace& place) const
 void TFRMLevels::ApplyLanguage(int languageNumber)
 {
     languageNumber_ = languageNumber;
-    setWindowTitle(Pick(languageNumber, "Levels", "Niveaux"));
-    EDTFilter->setPlaceholderText(Pick(languageNumber, "Filter by title or file name", "Filtrer par titre ou nom de fichier"));
-    CHKUnsolved->setText(Pick(languageNumber, "Not solved yet", "Pas encore résolus"));
-    LBLHint->setText(Pick(languageNumber, "Enter or double click: play the level", "Entrée ou double clic : jouer le niveau"));
+    setWindowTitle(QCoreApplication::translate("Warehaus4", "Levels"));
+    EDTFilter->setPlaceholderText(QCoreApplication::translate("Warehaus4", "Filter by title or file name"));
+    CHKUnsolved->setText(QCoreApplication::translate("Warehaus4", "Not solved yet"));
+    LBLHint->setText(QCoreApplication::translate("Warehaus4", "Enter or double click: play the level"));
     model_->SetLanguage(languageNumber);
+    // A column title longer than its column (a language with long words) widens the column.
+    const QFontMetrics metrics(GRDLevels->horizontalHeader()->font());
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        if (column == Model::ColPicture || column == Model::ColTitle)
+            continue;
+        const int title = metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()) + 24;
+        if (GRDLevels->columnWidth(column) < title)
+            GRDLevels->setColumnWidth(column, title);
+    }
     RefreshSolvedLine();
 }
 
 void TFRMLevels::RefreshSolvedLine()
 {
-    QString line = Pick(languageNumber_, "%1 of %2 solved", "%1 sur %2 résolus")
+    QString line = QCoreApplication::translate("Warehaus4", "%1 of %2 solved")
                        .arg(model_->SolvedCount())
                        .arg(model_->rowCount());
     if (model_->Reading())
-        line += Pick(languageNumber_, " (reading the files…)", " (lecture des fichiers…)");
+        line += QCoreApplication::translate("Warehaus4", " (reading the files…)");
     LBLSolved->setText(line);
 }
 

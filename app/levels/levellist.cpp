@@ -3,6 +3,7 @@
 #include "core/headertext.h"
 #include "render/thumbnail.h"
 
+#include <QCoreApplication>
 #include <QBrush>
 #include <QColor>
 #include <QFile>
@@ -257,25 +258,20 @@ int LevelListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString LevelListModel::Text(const char* english, const char* french) const
-{
-    return QString::fromUtf8(languageNumber_ == 1 ? french : english);
-}
-
 QVariant LevelListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case ColNumber: return Text("No.", "N°");
-    case ColPicture: return Text("Board", "Plateau");
-    case ColTitle: return Text("Title", "Titre");
-    case ColFile: return Text("File", "Fichier");
-    case ColSize: return Text("Size", "Taille");
-    case ColBoxes: return Text("Boxes", "Caisses");
-    case ColSolved: return Text("Solved", "Résolu");
-    case ColMoves: return Text("Moves", "Mouvements");
-    case ColPushes: return Text("Pushes", "Poussées");
+    case ColNumber: return QCoreApplication::translate("Warehaus4", "No.");
+    case ColPicture: return QCoreApplication::translate("Warehaus4", "Board");
+    case ColTitle: return QCoreApplication::translate("Warehaus4", "Title");
+    case ColFile: return QCoreApplication::translate("Warehaus4", "File");
+    case ColSize: return QCoreApplication::translate("Warehaus4", "Size");
+    case ColBoxes: return QCoreApplication::translate("Warehaus4", "Boxes");
+    case ColSolved: return QCoreApplication::translate("Warehaus4", "Solved");
+    case ColMoves: return QCoreApplication::translate("Warehaus4", "Moves");
+    case ColPushes: return QCoreApplication::translate("Warehaus4", "Pushes");
     default: return {};
     }
 }
@@ -294,9 +290,9 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         if (s == nullptr)
             return QStringLiteral("…");
         switch (s->State) {
-        case LevelFileState::Missing: return Text("(file missing)", "(fichier introuvable)");
-        case LevelFileState::Unreadable: return Text("(file unreadable)", "(fichier illisible)");
-        case LevelFileState::NoBoard: return Text("(no board in the file)", "(aucun plateau dans le fichier)");
+        case LevelFileState::Missing: return QCoreApplication::translate("Warehaus4", "(file missing)");
+        case LevelFileState::Unreadable: return QCoreApplication::translate("Warehaus4", "(file unreadable)");
+        case LevelFileState::NoBoard: return QCoreApplication::translate("Warehaus4", "(no board in the file)");
         case LevelFileState::Ok: break;
         }
         if (!s->Title.empty())
@@ -351,7 +347,7 @@ QVariant LevelListModel::data(const QModelIndex& index, int role) const
         if (index.column() == ColFile || index.column() == ColTitle)
             return QFile::decodeName(QByteArray::fromStdString(entry.Path));
         if (index.column() == ColSolved && ok && s->AttemptInProgress)
-            return Text("An attempt in progress: Tools > Resume Attempt", "Une partie en cours : Outils > Reprendre la partie");
+            return QCoreApplication::translate("Warehaus4", "An attempt in progress: Tools > Resume Attempt");
         return {};
     case SortRole:
         switch (index.column()) {

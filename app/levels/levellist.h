@@ -90,7 +90,6 @@ private:
     void RequestThumbnail(int row) const;
     void ReceiveThumbnail(unsigned tileGeneration, int row, const std::string& path, const LevelFileStamp& stamp,
                           const QImage& image);
-    QString Text(const char* english, const char* french) const;
 
     std::vector<Entry> entries_;
     std::map<std::string, Cached> cache_;         // by path, across openings

@@ -1,4 +1,5 @@
 #include "app/snapshots/fsnapshots.h"
+#include "app/window/captions.h"
 
 #include "core/completion.h"
 #include "core/fileio.h"
@@ -127,36 +128,36 @@ void TFRMSnapshots::ApplyLanguage(int languageNumber)
 {
     languageNumber_ = languageNumber;
     rules_.LanguageNumber = languageNumber;
-    setWindowTitle(Text("Snapshots", "Instantanés"));
-    BTNRestore->setText(Text("Restore", "Restaurer"));
-    BTNRename->setText(Text("Rename", "Renommer"));
-    BTNDelete->setText(Text("Delete", "Supprimer"));
-    BTNCopy->setText(Text("Copy", "Copier"));
-    GRDSnapshots->setHorizontalHeaderLabels({QString(), Text("Name", "Nom"), Text("Moves", "Mouvements"),
-                                             Text("Pushes", "Poussées"), Text("Date", "Date")});
+    setWindowTitle(Warehaus4::QTr("Snapshots"));
+    BTNRestore->setText(Warehaus4::QTr("Restore"));
+    BTNRename->setText(Warehaus4::QTr("Rename"));
+    BTNDelete->setText(Warehaus4::QTr("Delete"));
+    BTNCopy->setText(Warehaus4::QTr("Copy"));
+    GRDSnapshots->setHorizontalHeaderLabels({QString(), Warehaus4::QTr("Name"), Warehaus4::QTr("Moves"),
+                                             Warehaus4::QTr("Pushes"), Warehaus4::QTr("Date")});
+    // A column title longer than its column (a language with long words) widens the column.
+    const QFontMetrics metrics(GRDSnapshots->horizontalHeader()->font());
+    for (int column : {ColMoves, ColPushes, ColDate}) {
+        const int title = metrics.horizontalAdvance(GRDSnapshots->horizontalHeaderItem(column)->text()) + 24;
+        if (GRDSnapshots->columnWidth(column) < title)
+            GRDSnapshots->setColumnWidth(column, title);
+    }
     if (!shown_.empty())
         Fill(SelectedRow());
     else if (const std::string problem = level_.empty() ? std::string() : w4::SnapshotFileProblem(rules_, level_);
              !problem.empty())
         LBLEmpty->setText(QString::fromStdString(problem));   // a file too large or unreadable is never read in part
     else
-        LBLEmpty->setText(level_.empty() ? Text("This level keeps no snapshots: only .xsb level files do.",
-                                                "Ce niveau ne garde pas d'instantanés : seuls les fichiers .xsb en gardent.")
-                                         : Text("No snapshot of this level yet: Tools > Save Snapshot keeps one.",
-                                                "Aucun instantané de ce niveau : Outils > Enregistrer un instantané en garde un."));
-}
-
-QString TFRMSnapshots::Text(const char* english, const char* french) const
-{
-    return QString::fromUtf8(languageNumber_ == w4::LanguageFrench ? french : english);
+        LBLEmpty->setText(level_.empty() ? Warehaus4::QTr("This level keeps no snapshots: only .xsb level files do.")
+                                         : Warehaus4::QTr("No snapshot of this level yet: Tools > Save Snapshot keeps one."));
 }
 
 QString TFRMSnapshots::NameOf(const w4::Snapshot& s) const
 {
-    const QString reverse = s.Reverse ? Text(" (reverse)", " (à l'envers)") : QString();
+    const QString reverse = s.Reverse ? Warehaus4::QTr(" (reverse)") : QString();
     if (!s.Name.empty())
         return QString::fromStdString(s.Name) + reverse;
-    return (s.Automatic ? Text("(kept automatically)", "(gardé automatiquement)") : Text("(no name)", "(sans nom)")) + reverse;
+    return (s.Automatic ? Warehaus4::QTr("(kept automatically)") : Warehaus4::QTr("(no name)")) + reverse;
 }
 
 void TFRMSnapshots::Fill(int selectRow)
@@ -246,7 +247,7 @@ void TFRMSnapshots::RenameSelected()
         return;
     const w4::Snapshot target = shown_[static_cast<std::size_t>(row)];
     const std::optional<QString> name =
-        dialogs_.Text(Text("Name of the snapshot:", "Nom de l'instantané :"), QString::fromStdString(target.Name));
+        dialogs_.Text(Warehaus4::QTr("Name of the snapshot:"), QString::fromStdString(target.Name));
     if (!name || name->trimmed().isEmpty())
         return;
     Edit([&](std::vector<w4::Snapshot>& all) {
@@ -266,7 +267,7 @@ void TFRMSnapshots::DeleteSelected()
     if (row < 0)
         return;
     const w4::Snapshot target = shown_[static_cast<std::size_t>(row)];
-    if (!dialogs_.Question(Text("Delete the snapshot \"%1\" ?", "Supprimer l'instantané « %1 » ?").arg(NameOf(target))))
+    if (!dialogs_.Question(Warehaus4::QTr("Delete the snapshot \"%1\" ?").arg(NameOf(target))))
         return;
     Edit([&](std::vector<w4::Snapshot>& all) {
         const auto it = std::find_if(all.begin(), all.end(), [&](const w4::Snapshot& s) { return SameSnapshot(s, target); });

@@ -60,7 +60,6 @@ private:
     // Changes the file: `change` edits the list read afresh from it. False after an error, shown.
     template <class Change>
     bool Edit(Change change);
-    QString Text(const char* english, const char* french) const;
     QString NameOf(const w4::Snapshot& s) const;
 
     w4::Dialogs& dialogs_;

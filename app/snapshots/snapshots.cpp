@@ -25,15 +25,15 @@ Snapshots::~Snapshots() = default;
 
 void Snapshots::AddCommands(CommandTable& table, const TileSet& tiles)
 {
-    table.Add({"ToolsSaveSnapshot", {{"Save Snapshot", "Enregistrer un instantané"}}, [this] { Save(true); },
+    table.Add({"ToolsSaveSnapshot", {QT_TRANSLATE_NOOP("Warehaus4", "Save Snapshot")}, [this] { Save(true); },
                {Press(Qt::Key_F5, InPlay)}, {}, {}});
     table.Add({"SaveSnapshotAtOnce",
-               {{"Save Snapshot under the proposed name", "Enregistrer un instantané sous le nom proposé"}},
+               {QT_TRANSLATE_NOOP("Warehaus4", "Save Snapshot under the proposed name")},
                [this] { Save(false); }, {Press(Qt::Key_F5, InPlay, Qt::ShiftModifier)}, {}, {}});
     // The window of the level in play, from every mode: a restore goes to Play mode.
-    table.Add({"ToolsSnapshots", {{"Snapshots", "Instantanés"}}, [this, &tiles] { OpenWindow(tiles); },
+    table.Add({"ToolsSnapshots", {QT_TRANSLATE_NOOP("Warehaus4", "Snapshots")}, [this, &tiles] { OpenWindow(tiles); },
                {Press(Qt::Key_F6, InEveryMode)}, {}, {}});
-    table.Add({"ToolsResumeAttempt", {{"Resume Attempt", "Reprendre la partie"}}, [this] { ResumeAttempt(); },
+    table.Add({"ToolsResumeAttempt", {QT_TRANSLATE_NOOP("Warehaus4", "Resume Attempt")}, [this] { ResumeAttempt(); },
                {Press(Qt::Key_F9, InPlay)}, {}, {}});
 }
 
@@ -42,20 +42,19 @@ void Snapshots::Save(bool askName)
     GameState& g = window_.State();
     Dialogs& dialogs = window_.Dialog();
     if (g.GameMode != ModePlay) {
-        dialogs.Notice(Choose(g, "Snapshots are taken in Play mode.", "Les instantanés se prennent en mode Jeu."));
+        dialogs.Notice(Warehaus4::QTr("Snapshots are taken in Play mode."));
         return;
     }
     const std::string level = SnapshotLevelPath(g);
     if (level.empty()) {
-        dialogs.Notice(Choose(g, "This level keeps no snapshots: only .xsb level files do.",
-                              "Ce niveau ne garde pas d'instantanés : seuls les fichiers .xsb en gardent."));
+        dialogs.Notice(Warehaus4::QTr("This level keeps no snapshots: only .xsb level files do."));
         return;
     }
     const QString proposed = QString::fromStdString(DefaultSnapshotName(g, ReadSnapshots(g, level)));
     QString name = proposed;
     if (askName) {
         const std::optional<QString> typed =
-            dialogs.Text(Choose(g, "Name of the snapshot:", "Nom de l'instantané :"), proposed);
+            dialogs.Text(Warehaus4::QTr("Name of the snapshot:"), proposed);
         if (!typed)
             return;
         if (!typed->trimmed().isEmpty())
@@ -89,7 +88,7 @@ void Snapshots::ResumeAttempt()
             window_.Dialog().Notice(QString::fromStdString(problem));
             return;
         }
-        window_.Dialog().Notice(Choose(g, "No attempt in progress on this level.", "Aucune partie en cours sur ce niveau."));
+        window_.Dialog().Notice(Warehaus4::QTr("No attempt in progress on this level."));
         return;
     }
     Restore(*attempt);
@@ -113,9 +112,7 @@ bool Snapshots::KeepAttempt(const QString& question)
 void Snapshots::Restore(const Snapshot& s)
 {
     GameState& g = window_.State();
-    if (!MayDropUnsavedDrawing(window_, Choose(g, "Restoring the position plays the level as its file holds it and drops the changes.",
-                                               "Rétablir la position joue le niveau tel que son fichier le contient et "
-                                               "abandonne les modifications.")))
+    if (!MayDropUnsavedDrawing(window_, Warehaus4::QTr("Restoring the position plays the level as its file holds it and drops the changes.")))
         return;
     const AttemptLeave leave(g, window_.Screen());
     if (!leave)
@@ -124,8 +121,7 @@ void Snapshots::Restore(const Snapshot& s)
     if (g.GameMode != ModePlay && !window_.SetGameMode(ModePlay))
         return;
     if (!RestoreSnapshot(g, window_.Screen(), s))
-        window_.Dialog().Notice(Choose(g, "This snapshot does not fit the level any more: the level has changed since.",
-                                       "Cet instantané ne correspond plus au niveau : le niveau a changé depuis."));
+        window_.Dialog().Notice(Warehaus4::QTr("This snapshot does not fit the level any more: the level has changed since."));
 }
 
 // --- The attempt in progress on disk ------------------------------------------------------------
@@ -153,8 +149,7 @@ void Snapshots::KeepInProgress(bool wait)
         if (!autosaveFailed_) {
             autosaveFailed_ = true;
             window_.Dialog().Error(QString::fromUtf8(failed) +
-                                   Choose(g, "\r\nThe attempt in progress is not kept on disk until it is left.",
-                                          "\r\nLa partie en cours n'est pas gardée sur le disque avant d'être quittée."));
+                                   Warehaus4::QTr("\r\nThe attempt in progress is not kept on disk until it is left."));
         }
     }
     if (g.AttemptSettled)
@@ -189,10 +184,8 @@ void Snapshots::RecoverLeftAttempt()
     } catch (const std::exception& e) {
         recovered_ = ReadRecoveryFile(g);
         window_.Dialog().Error(QString::fromUtf8(e.what()) +
-                               Choose(g, "\r\nUntil you quit, Resume Attempt (F9) on its level still brings back the attempt "
-                                         "the last run left.",
-                                      "\r\nJusqu'à ce que vous quittiez, Reprendre la partie (F9) sur son niveau ramène "
-                                      "encore la partie laissée par la dernière session."));
+                               Warehaus4::QTr("\r\nUntil you quit, Resume Attempt (F9) on its level still brings back the attempt "
+                                         "the last run left."));
     }
 }
 

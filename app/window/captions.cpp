@@ -2,22 +2,26 @@
 
 #include "app/window/fmain.h"
 #include "app/window/commands.h"
-#include "core/ufunction.h"
+#include "app/window/language.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace w4 {
 
 const std::vector<WidgetCaption>& WidgetCaptions()
 {
     static const std::vector<WidgetCaption> table = {
-        {"BTNPlay", "PLAY", "JOUER"},
-        {"BTNEditor", "EDITOR", "EDITER"},
-        {"BTNSolution", "SOLUTION", "SOLUTION"},
-        {"BTNFullscreen", "Fullscreen", "Plein écran"},
-        {"LBLUndoRedo", "Undo / Redo : ", "Défaire / Refaire : "},
-        {"LBLSpeed", "Speed : ", "Vitesse : "},
+        {"BTNPlay", QT_TRANSLATE_NOOP("Warehaus4", "PLAY")},
+        {"BTNEditor", QT_TRANSLATE_NOOP("Warehaus4", "EDITOR")},
+        {"BTNSolution", QT_TRANSLATE_NOOP("Warehaus4", "SOLUTION")},
+        {"BTNFullscreen", QT_TRANSLATE_NOOP("Warehaus4", "Fullscreen")},
+        {"LBLUndoRedo", QT_TRANSLATE_NOOP("Warehaus4", "Undo / Redo : ")},
+        {"LBLSpeed", QT_TRANSLATE_NOOP("Warehaus4", "Speed : ")},
     };
     return table;
 }
@@ -25,57 +29,76 @@ const std::vector<WidgetCaption>& WidgetCaptions()
 const std::vector<WidgetCaption>& WidgetToolTips()
 {
     static const std::vector<WidgetCaption> table = {
-        {"BTNLevelFirst", "First level", "Premier niveau"},
-        {"BTNLevelPrior", "Previous level", "Niveau précédent"},
-        {"BTNLevelRetry", "Start the level again", "Recommencer le niveau"},
-        {"BTNLevelNext", "Next level", "Niveau suivant"},
-        {"BTNLevelLast", "Last level", "Dernier niveau"},
-        {"BTNLevelFirst3", "First level", "Premier niveau"},
-        {"BTNLevelPrior3", "Previous level", "Niveau précédent"},
-        {"BTNLevelNext3", "Next level", "Niveau suivant"},
-        {"BTNLevelLast3", "Last level", "Dernier niveau"},
-        {"IMGChooseWall", "Wall", "Mur"},
-        {"IMGChooseSokoban1", "Keeper", "Gardien"},
-        {"IMGChooseSokoban2", "Keeper on a target", "Gardien sur une cible"},
-        {"IMGChooseBox1", "Box", "Caisse"},
-        {"IMGChooseBox2", "Box on a target", "Caisse sur une cible"},
-        {"IMGChooseTarget", "Target", "Cible"},
-        {"IMGChooseBack", "Floor", "Sol"},
-        {"BTNLevelCenter", "Fit the frame to the level", "Ajuster le cadre au niveau"},
-        {"BTNLevelSave", "Save the level", "Enregistrer le niveau"},
-        {"BTNLevelReload", "Reload the level", "Recharger le niveau"},
-        {"BTNLevelEditXSBInfos", "Level information", "Informations du niveau"},
-        {"BTNFilmRewind", "Rewind", "Revenir au début"},
-        {"BTNFilmPlay", "Play the solution", "Jouer la solution"},
-        {"BTNFilmStop", "Stop", "Arrêter"},
+        {"BTNLevelFirst", QT_TRANSLATE_NOOP("Warehaus4", "First level")},
+        {"BTNLevelPrior", QT_TRANSLATE_NOOP("Warehaus4", "Previous level")},
+        {"BTNLevelRetry", QT_TRANSLATE_NOOP("Warehaus4", "Start the level again")},
+        {"BTNLevelNext", QT_TRANSLATE_NOOP("Warehaus4", "Next level")},
+        {"BTNLevelLast", QT_TRANSLATE_NOOP("Warehaus4", "Last level")},
+        {"BTNLevelFirst3", QT_TRANSLATE_NOOP("Warehaus4", "First level")},
+        {"BTNLevelPrior3", QT_TRANSLATE_NOOP("Warehaus4", "Previous level")},
+        {"BTNLevelNext3", QT_TRANSLATE_NOOP("Warehaus4", "Next level")},
+        {"BTNLevelLast3", QT_TRANSLATE_NOOP("Warehaus4", "Last level")},
+        {"IMGChooseWall", QT_TRANSLATE_NOOP("Warehaus4", "Wall")},
+        {"IMGChooseSokoban1", QT_TRANSLATE_NOOP("Warehaus4", "Keeper")},
+        {"IMGChooseSokoban2", QT_TRANSLATE_NOOP("Warehaus4", "Keeper on a target")},
+        {"IMGChooseBox1", QT_TRANSLATE_NOOP("Warehaus4", "Box")},
+        {"IMGChooseBox2", QT_TRANSLATE_NOOP("Warehaus4", "Box on a target")},
+        {"IMGChooseTarget", QT_TRANSLATE_NOOP("Warehaus4", "Target")},
+        {"IMGChooseBack", QT_TRANSLATE_NOOP("Warehaus4", "Floor")},
+        {"BTNLevelCenter", QT_TRANSLATE_NOOP("Warehaus4", "Fit the frame to the level")},
+        {"BTNLevelSave", QT_TRANSLATE_NOOP("Warehaus4", "Save the level")},
+        {"BTNLevelReload", QT_TRANSLATE_NOOP("Warehaus4", "Reload the level")},
+        {"BTNLevelEditXSBInfos", QT_TRANSLATE_NOOP("Warehaus4", "Level information")},
+        {"BTNFilmRewind", QT_TRANSLATE_NOOP("Warehaus4", "Rewind")},
+        {"BTNFilmPlay", QT_TRANSLATE_NOOP("Warehaus4", "Play the solution")},
+        {"BTNFilmStop", QT_TRANSLATE_NOOP3("Warehaus4", "Stop", "replay")},
     };
     return table;
-}
-
-QString Choose(const GameState& g, const char* english, const char* french)
-{
-    return QString::fromUtf8(ChooseText(g, english, french));
 }
 
 } // namespace w4
 
 void TFRMMain::ApplyLanguage()
 {
-    Commands->ApplyLanguage(Game.LanguageNumber);
+    w4::UseLanguage(Game.LanguageNumber);
+    Commands->ApplyLanguage();
     for (const w4::WidgetCaption& row : w4::WidgetCaptions()) {
         QWidget* widget = findChild<QWidget*>(QString::fromLatin1(row.Name));
-        const QString text = w4::Choose(Game, row.English, row.French);
-        if (auto* button = qobject_cast<QPushButton*>(widget))
+        const QString text = row.Caption.Text();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
             button->setText(text);
+            // A caption longer than its button widens it, never below the width it was made with.
+            if (button->minimumWidth() == button->maximumWidth()) {
+                if (!button->property("MadeWidth").isValid())
+                    button->setProperty("MadeWidth", button->minimumWidth());
+                button->setFixedWidth(std::max(button->property("MadeWidth").toInt(), button->sizeHint().width()));
+            }
+        }
         else if (auto* label = qobject_cast<QLabel*>(widget))
             label->setText(text);
     }
     for (const w4::WidgetCaption& row : w4::WidgetToolTips()) {
         if (QWidget* widget = findChild<QWidget*>(QString::fromLatin1(row.Name)))
-            widget->setToolTip(w4::Choose(Game, row.English, row.French));
+            widget->setToolTip(row.Caption.Text());
     }
-    dialogs.SetLanguage(Game.LanguageNumber);
+    ShowLanguageChoice();
     RefreshStatus();
+}
+
+void TFRMMain::ShowLanguageChoice()
+{
+    // Neither button is down for a third language: the group lets both be up for that while.
+    LanguageButtons->setExclusive(false);
+    BTNEnglish->setChecked(Game.LanguageNumber == w4::LanguageEnglish);
+    BTNFrancais->setChecked(Game.LanguageNumber == w4::LanguageFrench);
+    LanguageButtons->setExclusive(true);
+    Commands->Refresh();   // Display > Language's check marks
+}
+
+void TFRMMain::MNUDisplayLanguageClick(int languageNumber)
+{
+    Game.LanguageNumber = w4::KnownLanguage(languageNumber);
+    ApplyLanguage();
 }
 
 void TFRMMain::BTNEnglishClick()

@@ -1,4 +1,5 @@
 #include "app/window/commands.h"
+#include "app/window/captions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -8,10 +9,9 @@
 
 namespace w4 {
 
-QString Caption::In(int language) const
+QString Caption::Text() const
 {
-    const char* text = language >= 0 && language < CaptionLanguages ? Text[static_cast<std::size_t>(language)] : nullptr;
-    return QString::fromUtf8(text != nullptr ? text : Text[0]);
+    return Warehaus4::QTr(English, Disambiguation);
 }
 
 unsigned KeyModeOf(int gameMode)
@@ -181,12 +181,12 @@ void CommandTable::Refresh()
     }
 }
 
-void CommandTable::ApplyLanguage(int language)
+void CommandTable::ApplyLanguage()
 {
     for (const auto& [id, actions] : actions_)
         if (const Command* command = Find(id))
             for (QAction* action : actions)
-                action->setText(command->Text.In(language));
+                action->setText(command->Text.Text());
 }
 
 } // namespace w4

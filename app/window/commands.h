@@ -21,15 +21,14 @@ class QWidget;
 
 namespace w4 {
 
-// The languages a caption is written in, in the order of LanguageNumber (English, French).
-inline constexpr int CaptionLanguages = 2;
-
-// A command's caption: one text per language, UTF-8. Kept as data so the captions can become
-// catalogue ids without touching what uses them.
+// A command's caption: its English text, which is the id of its translations in the catalogues
+// (marked for them where the command is written), and what tells apart two captions with the
+// same English and different meanings, where needed.
 struct Caption {
-    std::array<const char*, CaptionLanguages> Text{};
-    // The text in `language`; English for a number the table does not know.
-    QString In(int language) const;
+    const char* English = nullptr;
+    const char* Disambiguation = nullptr;
+    // The text in the language in force.
+    QString Text() const;
 };
 
 // The modes a key works in: one bit per GameMode.
@@ -113,7 +112,8 @@ public:
     QAction* Item(const QString& name) const;
     // Check marks and enabled states from the commands' own conditions.
     void Refresh();
-    void ApplyLanguage(int language);
+    // The captions in the language in force.
+    void ApplyLanguage();
 
 private:
     void RunCommand(const Command& command);

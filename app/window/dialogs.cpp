@@ -1,5 +1,7 @@
 #include "app/window/dialogs.h"
 
+#include "app/window/captions.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,10 +68,8 @@ bool QtDialogs::Question(const QString& text)
     // Yes is the default, so Escape then Enter quits as it always did; Escape in the box is No.
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    if (french_) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-    }
+    box.button(QMessageBox::Yes)->setText(Warehaus4::QTr("&Yes"));
+    box.button(QMessageBox::No)->setText(Warehaus4::QTr("&No"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -165,7 +165,7 @@ std::optional<QString> QtDialogs::Text(const QString& prompt, const QString& ini
     dialog.setWindowTitle(Title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
-    dialog.setCancelButtonText(french_ ? QStringLiteral("Annuler") : QStringLiteral("Cancel"));
+    dialog.setCancelButtonText(Warehaus4::QTr("Cancel"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

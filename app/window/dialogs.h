@@ -16,9 +16,6 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // The language of the boxes' own buttons (0 English, 1 French).
-    virtual void SetLanguage(int languageNumber) { (void)languageNumber; }
-
     // A Yes/No confirmation: true only for Yes.
     virtual bool Question(const QString& text) = 0;
     // An information box with OK.
@@ -56,7 +53,6 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    void SetLanguage(int languageNumber) override { french_ = languageNumber == 1; }
     bool Question(const QString& text) override;
     void Notice(const QString& text) override;
     void Error(const QString& text) override;
@@ -72,7 +68,6 @@ public:
 
 private:
     QWidget* parent_;
-    bool french_ = false;
 };
 
 // A question that names a file shows the path on its own line after the text.

@@ -370,11 +370,9 @@ void TFRMMain::FormCreate(const QByteArrayList& commandLineFiles)
     w4::ReadPlaylistFile(g);
     if (const std::string refused = w4::RefusedPlaylistText(g); !refused.empty())
         dialogs.Notice(QString::fromStdString(refused) +
-                       w4::Choose(g, " It stays as it is: the playlist of this session is not saved in it.",
-                                  " Il reste tel quel : la liste de niveaux de cette session n'y est pas enregistrée."));
+                       Warehaus4::QTr(" It stays as it is: the playlist of this session is not saved in it."));
     w4::StartupMark("create: playlist");
 
-    (g.LanguageNumber == w4::LanguageFrench ? BTNFrancais : BTNEnglish)->setChecked(true);
     ApplyLanguage();
     RefreshStatus();
     w4::StartupMark("create: language, status");
@@ -626,10 +624,10 @@ bool TFRMMain::AttemptEnding(bool mayStay)
     if (!SnapshotKeeper)
         return true;
     return SnapshotKeeper->KeepAttempt(
-        mayStay ? w4::Choose(Game, "Go on and lose the attempt ?", "Continuer et perdre la partie ?") : QString());
+        mayStay ? Warehaus4::QTr("Go on and lose the attempt ?") : QString());
 }
 bool TFRMMain::AttemptEndingAtQuit()
 {
     return !SnapshotKeeper ||
-           SnapshotKeeper->KeepAttempt(w4::Choose(Game, "Quit and lose the attempt ?", "Quitter et perdre la partie ?"));
+           SnapshotKeeper->KeepAttempt(Warehaus4::QTr("Quit and lose the attempt ?"));
 }

@@ -124,6 +124,8 @@ public:
     void KeepAttemptInProgress();
     void EndAtOnce();
     void ApplyLanguage();
+    // The language buttons (and menu) show the language in force.
+    void ShowLanguageChoice();
     // Shows an error message: the general error handler of the window's commands.
     void ReportError(const QString& text);
     // Runs a command under the general error handler: an exception ends the command and its
@@ -178,6 +180,8 @@ public:
     void BTNSolutionClick();
     void BTNEnglishClick();
     void BTNFrancaisClick();
+    // Display > Language: every language by its own name.
+    void MNUDisplayLanguageClick(int languageNumber);
 
     // --- Play panel (the navigation buttons of the solution panel share these) ---
     void BTNLevelFirstClick();

@@ -92,7 +92,7 @@ void ShowBackgroundInColour(TFRMMain& w, Kind kind, w4::Colour w4::GameState::*f
 // The picture chooser starts on the current file (selected, so its preview shows), else in its
 // folder, else in the program's folder. Metafiles are not offered: no reader for them exists
 // here, and a choice that silently does nothing would only puzzle the player.
-QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::string& current,
+QString ChoosePicture(w4::Dialogs& dialogs, const std::string& current,
                       const QString& programFolder)
 {
     QString folder = programFolder;
@@ -103,10 +103,10 @@ QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::s
         else if (info.absoluteDir().exists())
             folder = info.absolutePath();
     }
-    const QString filter = w4::Choose(g, "All pictures", "Toutes les images") +
+    const QString filter = Warehaus4::QTr("All pictures") +
                            QStringLiteral(" (*.jpg *.jpeg *.bmp *.ico *.png);;") +
-                           QStringLiteral("JPEG (*.jpg *.jpeg);;") + w4::Choose(g, "Bitmaps", "Bitmaps") +
-                           QStringLiteral(" (*.bmp);;") + w4::Choose(g, "Icons", "Icônes") +
+                           QStringLiteral("JPEG (*.jpg *.jpeg);;") + Warehaus4::QTr("Bitmaps") +
+                           QStringLiteral(" (*.bmp);;") + Warehaus4::QTr("Icons") +
                            QStringLiteral(" (*.ico);;PNG (*.png)");
     return dialogs.Picture(folder, filter);
 }
@@ -114,7 +114,7 @@ QString ChoosePicture(w4::Dialogs& dialogs, const w4::GameState& g, const std::s
 // The background of `kind` from a picture file chosen for `file`; Cancel changes nothing.
 void ShowBackgroundFile(TFRMMain& w, Kind kind, std::string w4::GameState::*file, const QString& programFolder)
 {
-    const QString path = ChoosePicture(w.Dialog(), w.State(), w.State().*file, programFolder);
+    const QString path = ChoosePicture(w.Dialog(), w.State().*file, programFolder);
     if (path.isEmpty())
         return;
     w.State().*file = QFile::encodeName(path).toStdString();
@@ -310,17 +310,11 @@ void TFRMMain::ReportStoredSkin()
     const QString name = QFile::decodeName(file.c_str());
     const QString what =
         why.isEmpty()
-            ? w4::Choose(Game, "The skin \"%1\" chosen last time is not there (is its drive or folder missing?).",
-                         "Le skin « %1 » choisi la dernière fois est introuvable (son disque ou son dossier "
-                         "manque-t-il ?).")
+            ? Warehaus4::QTr("The skin \"%1\" chosen last time is not there (is its drive or folder missing?).")
                   .arg(name)
-            : w4::Choose(Game, "The skin chosen last time cannot be used:", "Le skin choisi la dernière fois est "
-                                                                            "inutilisable :") +
+            : Warehaus4::QTr("The skin chosen last time cannot be used:") +
                   QStringLiteral("\r\n") + why;
     ReportError(what + QStringLiteral("\r\n\r\n") +
-                w4::Choose(Game,
-                           "The built-in tiles are shown meanwhile. The skin stays chosen and is tried again at the "
-                           "next start; Graphics > Load chooses another.",
-                           "Les tuiles d'origine sont affichées en attendant. Le skin reste choisi et sera de "
-                           "nouveau essayé au prochain démarrage ; Graphismes > Charger en choisit un autre."));
+                Warehaus4::QTr("The built-in tiles are shown meanwhile. The skin stays chosen and is tried again at the "
+                           "next start; Graphics > Load chooses another."));
 }

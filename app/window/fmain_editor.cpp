@@ -184,7 +184,7 @@ void TFRMMain::BTNLevelReloadClick() { w4::ReloadLevelCommand(Game, *this); }
 // Opens the level-information dialog on the six header fields.
 void TFRMMain::BTNLevelEditXSBInfosClick()
 {
-    if (const auto header = w4::TFRMXSBInfos::Execute(this, Game.LevelHeader, Game.LanguageNumber))
+    if (const auto header = w4::TFRMXSBInfos::Execute(this, Game.LevelHeader))
         w4::ApplyLevelHeader(Game, *this, *header);
 }
 

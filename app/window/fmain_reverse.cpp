@@ -27,8 +27,7 @@ void TFRMMain::RefreshReverseLine()
     // Until the keeper stands somewhere, the help line says how to place it.
     const bool waiting = w4::ReverseNeedsKeeper(Game);
     if (waiting)
-        ShowHelpMessage(w4::Choose(Game, "Reverse play: click a free cell to place the keeper.",
-                                   "Jeu à l'envers : cliquez sur une case libre pour placer le gardien."));
+        ShowHelpMessage(Warehaus4::QTr("Reverse play: click a free cell to place the keeper."));
     else if (ReverseKeeperAsked)
         ShowHelpMessage(QString());
     ReverseKeeperAsked = waiting;

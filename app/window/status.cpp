@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVariant>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -47,7 +49,9 @@ private:
 
 // Holds the eight panels side by side at 106 pixels each, the last one taking whatever the row
 // has left. When the window is narrower than the seven written panels, they share the width
-// instead, so no count is ever cut off.
+// instead. A count longer than its panel (a language with long words) widens that panel, from
+// the help panel's room first, then from the room the others do not need, so no count is ever
+// cut off; only when even that is too little is a count elided, whole on hover.
 class StatusPanelRow : public QWidget {
 public:
     explicit StatusPanelRow(QWidget* parent) : QWidget(parent) { setMinimumWidth(0); }
@@ -55,15 +59,57 @@ public:
     QSize sizeHint() const override { return {PanelWidth * 8, QWidget::sizeHint().height()}; }
     QSize minimumSizeHint() const override { return {0, 18}; }
 
-protected:
-    void resizeEvent(QResizeEvent*) override
+    void Arrange()
     {
         const QList<QLabel*> panels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        const int written = 7;
-        const int width = std::min(PanelWidth, std::max(1, this->width() / written));
-        for (int i = 0; i < panels.size(); ++i)
-            panels[i]->setGeometry(i * width, 0, i < written ? width : std::max(0, this->width() - i * width),
-                                   height());
+        const int written = std::min<int>(7, static_cast<int>(panels.size()));
+        const int share = std::min(PanelWidth, std::max(1, width() / std::max(1, written)));
+        std::vector<int> need(static_cast<std::size_t>(written)), widths(static_cast<std::size_t>(written));
+        int needed = 0, wanted = 0;
+        for (int i = 0; i < written; ++i) {
+            QLabel* panel = panels[i];
+            const QString text = panel->property("WholeText").isValid() ? panel->property("WholeText").toString() : panel->text();
+            need[static_cast<std::size_t>(i)] = panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() + 6;
+            widths[static_cast<std::size_t>(i)] = std::max(share, need[static_cast<std::size_t>(i)]);
+            needed += need[static_cast<std::size_t>(i)];
+            wanted += widths[static_cast<std::size_t>(i)];
+        }
+        if (wanted > width()) {
+            // Each gets what it needs and an even part of what is left; below that, even shares.
+            const int spare = needed <= width() ? (width() - needed) / std::max(1, written) : 0;
+            for (int i = 0; i < written; ++i)
+                widths[static_cast<std::size_t>(i)] = needed <= width() ? need[static_cast<std::size_t>(i)] + spare : share;
+        }
+        int x = 0;
+        for (int i = 0; i < panels.size(); ++i) {
+            const int w = i < written ? widths[static_cast<std::size_t>(i)] : std::max(0, width() - x);
+            panels[i]->setGeometry(x, 0, w, height());
+            if (i < written)
+                FitText(panels[i], need[static_cast<std::size_t>(i)] <= w);
+            x += w;
+        }
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { Arrange(); }
+
+private:
+    // The whole text, or elided with the whole text as tooltip; the property keeps the whole one.
+    static void FitText(QLabel* panel, bool fits)
+    {
+        const QVariant whole = panel->property("WholeText");
+        if (fits) {
+            if (whole.isValid()) {
+                panel->setText(whole.toString());
+                panel->setToolTip(QString());
+                panel->setProperty("WholeText", QVariant());
+            }
+            return;
+        }
+        const QString text = whole.isValid() ? whole.toString() : panel->text();
+        panel->setProperty("WholeText", text);
+        panel->setToolTip(text);
+        panel->setText(panel->fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, panel->contentsRect().width() - 4)));
     }
 };
 
@@ -107,35 +153,35 @@ void TFRMMain::PositionChanged()
 void TFRMMain::ShowStatus()
 {
     const w4::GameState& g = Game;
-    const auto label = [&g](const char* english, const char* french) {
-        return w4::Choose(g, english, french) + QLatin1Char('=');
-    };
     const bool noHistory = g.HistoryLength < 1 || g.HistoryIndex >= g.HistoryLength
         || static_cast<std::size_t>(g.HistoryIndex) >= g.SnapshotHistory.size();
+    const QString n = QString::number(g.Playlist.empty() ? 0 : g.LevelIndex + 1);
 
-    QString level = label("Level", "Niveau");
-    if (g.Playlist.empty())
-        level += QStringLiteral("0/0");
-    else
-        level += QStringLiteral("%1/%2").arg(g.LevelIndex + 1).arg(g.Playlist.size());
-
-    const QString size = label("Size", "Taille") + QStringLiteral("%1x%2").arg(g.LevelWidth).arg(g.LevelHeight);
+    const QString level = Warehaus4::QTr("Level=%1/%2").arg(n, QString::number(g.Playlist.size()));
+    const QString size = Warehaus4::QTr("Size=%1x%2").arg(QString::number(g.LevelWidth), QString::number(g.LevelHeight));
     // Reverse play says so where the moves and pushes are counted.
     const bool reverse = g.Reverse;
-    const QString move = (reverse ? label("Reverse", "Envers") : label("Move", "Bouge"))
-        + (noHistory ? QStringLiteral("0/0") : QStringLiteral("%1/%2").arg(g.HistoryIndex).arg(g.HistoryLength - 1));
-    QString push = (reverse ? label("Pull", "Tire") : label("Push", "Pousse"))
-        + (noHistory ? QStringLiteral("0") : QString::number(g.Current().Pushes));
+    const QString moves = QString::number(noHistory ? 0 : g.HistoryIndex);
+    const QString last = QString::number(noHistory ? 0 : g.HistoryLength - 1);
+    const QString pushes = QString::number(noHistory ? 0 : g.Current().Pushes);
+    const QString move = reverse ? Warehaus4::QTr("Reverse=%1/%2").arg(moves, last) : Warehaus4::QTr("Move=%1/%2").arg(moves, last);
+    QString push = reverse ? Warehaus4::QTr("Pull=%1").arg(pushes) : Warehaus4::QTr("Push=%1").arg(pushes);
     // The help line may be off a narrow window's edge: the count says what the board waits for.
     if (w4::ReverseNeedsKeeper(g))
-        push = w4::Choose(g, "Place keeper", "Placez le gardien");
-    const QString time = label("Time", "Temps") + QString::fromStdString(w4::FormatElapsed(w4::ElapsedSeconds(g)));
-    const QString done = label("Done", "Fait") + QStringLiteral("%1/%2").arg(g.BoxesOnTargets).arg(g.TargetCount);
-    const QString todo = label("Todo", "A faire") + QStringLiteral("%1/%2").arg(g.BoxesOffTargets).arg(g.TargetCount);
+        push = Warehaus4::QTr("Place keeper");
+    const QString time = Warehaus4::QTr("Time=%1").arg(QString::fromStdString(w4::FormatElapsed(w4::ElapsedSeconds(g))));
+    const QString done = Warehaus4::QTr("Done=%1/%2").arg(QString::number(g.BoxesOnTargets), QString::number(g.TargetCount));
+    const QString todo = Warehaus4::QTr("Todo=%1/%2").arg(QString::number(g.BoxesOffTargets), QString::number(g.TargetCount));
 
     const QString texts[7] = {level, size, move, push, time, done, todo};
-    for (int i = 0; i < 7; ++i)
-        StatusPanels[static_cast<std::size_t>(i)]->setText(texts[i]);
+    for (int i = 0; i < 7; ++i) {
+        QLabel* panel = StatusPanels[static_cast<std::size_t>(i)];
+        panel->setProperty("WholeText", QVariant());
+        panel->setToolTip(QString());
+        panel->setText(texts[i]);
+    }
+    if (auto* row = dynamic_cast<StatusPanelRow*>(StatusPanels[0]->parentWidget()))
+        row->Arrange();
 }
 
 QString TFRMMain::StatusText(int panel) const
@@ -145,7 +191,8 @@ QString TFRMMain::StatusText(int panel) const
     const QLabel* label = StatusPanels[static_cast<std::size_t>(panel)];
     if (const auto* help = dynamic_cast<const ElidedPanel*>(label))
         return help->Line();
-    return label->text();
+    const QVariant whole = label->property("WholeText");
+    return whole.isValid() ? whole.toString() : label->text();
 }
 
 void TFRMMain::ShowHelpMessage(const QString& text)

@@ -1,5 +1,6 @@
 #include "app/window/uconfig.h"
 
+#include "app/window/language.h"
 #include "core/folders.h"
 #include "core/profile.h"
 #include "media/usound.h"
@@ -39,7 +40,10 @@ WindowPlacement LoadSettings(GameState& g, const WindowPlacement& defaults)
     placement.Height = ini.ReadInteger("MAINFORM", "Height", defaults.Height);
     placement.Maximized = ini.ReadBool("MAINFORM", "Maximized", false);
 
-    g.LanguageNumber = std::clamp(ini.ReadInteger("LANGUAGE", "Number", LanguageEnglish), 0, 1);
+    // English and French keep the numbers earlier versions wrote. A number we do not know (a later
+    // version's language) reads as English; no choice made yet follows the desktop's language.
+    g.LanguageNumber = ini.ValueExists("LANGUAGE", "Number") ? KnownLanguage(ini.ReadInteger("LANGUAGE", "Number", LanguageEnglish))
+                                                             : DesktopLanguage();
     g.GameMode = std::clamp(ini.ReadInteger("MAINFORM", "Mode", ModePlay), 1, 3);
     g.FilmSpeed = std::clamp(ini.ReadInteger("MAINFORM", "Speed", 1), 1, 10);
 

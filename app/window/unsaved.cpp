@@ -22,6 +22,6 @@ bool w4::MayDropUnsavedDrawing(WindowSeam& window, const QString& what)
     const GameState& g = window.State();
     if (g.GameMode != ModeEditor || g.Playlist.empty() || SameLevel(g, LevelAsSaved(g)))
         return true;
-    return window.Dialog().Question(Choose(g, "The level has unsaved changes. ", "Le niveau a des modifications non enregistrées. ") +
-                                    what + Choose(g, "\r\n\r\nDo you want to go on ?", "\r\n\r\nVoulez-vous continuer ?"));
+    return window.Dialog().Question(Warehaus4::QTr("The level has unsaved changes. ") +
+                                    what + Warehaus4::QTr("\r\n\r\nDo you want to go on ?"));
 }

@@ -8,6 +8,7 @@
 #include "app/snapshots/snapshots.h"
 #include "app/window/commands.h"
 #include "app/window/fmain.h"
+#include "app/window/language.h"
 
 #include "core/history.h"
 #include "core/loading.h"
@@ -52,6 +53,10 @@ const std::vector<w4::MenuPlace>& MenuLayout()
         {"DisplayBackgroundColor1", 2}, {"DisplayBackgroundColor2", 2}, {"DisplayBackgroundSwapColors", 2},
         {"DisplayBackgroundTexture", 2}, {"DisplayBackgroundLoadTexture", 2}, {"DisplayBackgroundPicture", 2},
         {"DisplayBackgroundLoadPicture", 2},
+        {"DisplayLanguage", 1},
+        {"DisplayLanguageen", 2}, {"DisplayLanguagefr", 2}, {"DisplayLanguagede", 2}, {"DisplayLanguagees", 2},
+        {"DisplayLanguageit", 2}, {"DisplayLanguagept_BR", 2}, {"DisplayLanguagenl", 2}, {"DisplayLanguagepl", 2},
+        {"DisplayLanguageru", 2}, {"DisplayLanguagezh_CN", 2}, {"DisplayLanguageja", 2},
         {"Graphics", 0},
         {"GraphicsLoad", 1}, {"GraphicsDirectionalPusher", 1},
         {"Music", 0},
@@ -76,59 +81,64 @@ void TFRMMain::BuildCommands()
     w4::CommandTable& t = *Commands;
     w4::GameState& g = Game;
     const auto handler = [this](void (TFRMMain::*click)()) { return [this, click] { (this->*click)(); }; };
-    const auto title = [&t](const char* id, const char* english, const char* french) {
-        t.Add({id, {{english, french}}, {}, {}, {}, {}});
-    };
-    const auto item = [&t, &handler](const char* id, const char* english, const char* french,
-                                     void (TFRMMain::*click)()) {
-        t.Add({id, {{english, french}}, handler(click), {}, {}, {}});
+    // english is marked for the catalogues where each command is written.
+    const auto title = [&t](const char* id, const char* english) { t.Add({id, {english}, {}, {}, {}, {}}); };
+    const auto item = [&t, &handler](const char* id, const char* english, void (TFRMMain::*click)()) {
+        t.Add({id, {english}, handler(click), {}, {}, {}});
     };
     const auto inPlay = [&g] { return g.LevelInPlay; };
     const auto levelsListed = [&g] { return !g.Playlist.empty(); };
 
     // --- File ---
-    title("File", "File", "Fichier");
-    item("FileNew", "New", "Nouveau", &TFRMMain::MNUFileNewClick);
-    item("FileOpen", "Open", "Ouvrir", &TFRMMain::MNUFileOpenClick);
-    item("FileSave", "Save", "Enregistrer", &TFRMMain::MNUFileSaveClick);
-    item("FileSaveAs", "Save As", "Enregistrer Sous", &TFRMMain::MNUFileSaveAsClick);
-    item("FileClose", "Close", "Fermer", &TFRMMain::MNUFileCloseClick);
-    item("FileEmptyPlaylist", "Empty Playlist", "Vider la Playlist", &TFRMMain::MNUFileEmptyPlaylistClick);
-    item("FileDefaultPlaylist", "Default Playlist", "Playlist par Défaut", &TFRMMain::MNUFileDefaultPlaylistClick);
-    item("FileQuit", "Quit", "Quitter", &TFRMMain::MNUFileQuitClick);
+    title("File", QT_TRANSLATE_NOOP("Warehaus4", "File"));
+    item("FileNew", QT_TRANSLATE_NOOP("Warehaus4", "New"), &TFRMMain::MNUFileNewClick);
+    item("FileOpen", QT_TRANSLATE_NOOP("Warehaus4", "Open"), &TFRMMain::MNUFileOpenClick);
+    item("FileSave", QT_TRANSLATE_NOOP("Warehaus4", "Save"), &TFRMMain::MNUFileSaveClick);
+    item("FileSaveAs", QT_TRANSLATE_NOOP("Warehaus4", "Save As"), &TFRMMain::MNUFileSaveAsClick);
+    item("FileClose", QT_TRANSLATE_NOOP("Warehaus4", "Close"), &TFRMMain::MNUFileCloseClick);
+    item("FileEmptyPlaylist", QT_TRANSLATE_NOOP("Warehaus4", "Empty Playlist"), &TFRMMain::MNUFileEmptyPlaylistClick);
+    item("FileDefaultPlaylist", QT_TRANSLATE_NOOP("Warehaus4", "Default Playlist"), &TFRMMain::MNUFileDefaultPlaylistClick);
+    item("FileQuit", QT_TRANSLATE_NOOP("Warehaus4", "Quit"), &TFRMMain::MNUFileQuitClick);
     Collections->AddCommands(t);
     const auto playChosen = [this](int index) { Guarded([this, index] { TheGame->GoToLevel(index); }); };
-    t.Add({"FileLevels", {{"Levels", "Niveaux"}},
+    t.Add({"FileLevels", {QT_TRANSLATE_NOOP("Warehaus4", "Levels")},
            [this, playChosen] { OpenLevelsWindow(this, Levels, Game, LevelListPlacement, BoardPic->Tiles(), playChosen); },
            {Press(Qt::Key_L, InEveryMode, Ctrl)}, {}, {}});
 
     // --- Display ---
-    title("Display", "Display", "Affichage");
-    title("DisplayForeground", "Foreground", "Avant Plan");
-    item("DisplayForegroundStandard", "Standard", "Standard", &TFRMMain::MNUDisplayForegroundStandardClick);
-    item("DisplayForegroundProportional", "Proportional", "Proportionnel", &TFRMMain::MNUDisplayForegroundProportionalClick);
-    item("DisplayForegroundStretched", "Stretched", "Etiré", &TFRMMain::MNUDisplayForegroundStretchedClick);
-    item("DisplayForegroundTransparencyColor", "Transparency Color", "Couleur de Transparence",
+    title("Display", QT_TRANSLATE_NOOP("Warehaus4", "Display"));
+    title("DisplayForeground", QT_TRANSLATE_NOOP("Warehaus4", "Foreground"));
+    item("DisplayForegroundStandard", QT_TRANSLATE_NOOP("Warehaus4", "Standard"), &TFRMMain::MNUDisplayForegroundStandardClick);
+    item("DisplayForegroundProportional", QT_TRANSLATE_NOOP("Warehaus4", "Proportional"), &TFRMMain::MNUDisplayForegroundProportionalClick);
+    item("DisplayForegroundStretched", QT_TRANSLATE_NOOP("Warehaus4", "Stretched"), &TFRMMain::MNUDisplayForegroundStretchedClick);
+    item("DisplayForegroundTransparencyColor", QT_TRANSLATE_NOOP("Warehaus4", "Transparency Color"),
          &TFRMMain::MNUDisplayForegroundTransparencyColorClick);
-    item("DisplayForegroundGridColor", "Grid Color", "Couleur de la Grille", &TFRMMain::MNUDisplayForegroundGridColorClick);
-    title("DisplayBackground", "Background", "Arrière Plan");
-    item("DisplayBackgroundNone", "No Background", "Aucun Arrière Plan", &TFRMMain::MNUDisplayBackgroundNoneClick);
-    item("DisplayBackgroundColor0", "Color", "Couleur", &TFRMMain::MNUDisplayBackgroundColor0Click);
-    item("DisplayBackgroundColoredEffect", "Colored Effect", "Effet Coloré", &TFRMMain::MNUDisplayBackgroundColoredEffectClick);
-    item("DisplayBackgroundColor1", "Color 1", "Couleur 1", &TFRMMain::MNUDisplayBackgroundColor1Click);
-    item("DisplayBackgroundColor2", "Color 2", "Couleur 2", &TFRMMain::MNUDisplayBackgroundColor2Click);
-    item("DisplayBackgroundSwapColors", "Swap Colors", "Echanger Couleurs", &TFRMMain::MNUDisplayBackgroundSwapColorsClick);
-    item("DisplayBackgroundTexture", "Texture", "Texture", &TFRMMain::MNUDisplayBackgroundTextureClick);
-    item("DisplayBackgroundLoadTexture", "Load Texture", "Charger Texture", &TFRMMain::MNUDisplayBackgroundLoadTextureClick);
-    item("DisplayBackgroundPicture", "Picture", "Image", &TFRMMain::MNUDisplayBackgroundPictureClick);
-    item("DisplayBackgroundLoadPicture", "Load Picture", "Charger Image", &TFRMMain::MNUDisplayBackgroundLoadPictureClick);
+    item("DisplayForegroundGridColor", QT_TRANSLATE_NOOP("Warehaus4", "Grid Color"), &TFRMMain::MNUDisplayForegroundGridColorClick);
+    title("DisplayBackground", QT_TRANSLATE_NOOP("Warehaus4", "Background"));
+    item("DisplayBackgroundNone", QT_TRANSLATE_NOOP("Warehaus4", "No Background"), &TFRMMain::MNUDisplayBackgroundNoneClick);
+    item("DisplayBackgroundColor0", QT_TRANSLATE_NOOP("Warehaus4", "Color"), &TFRMMain::MNUDisplayBackgroundColor0Click);
+    item("DisplayBackgroundColoredEffect", QT_TRANSLATE_NOOP("Warehaus4", "Colored Effect"), &TFRMMain::MNUDisplayBackgroundColoredEffectClick);
+    item("DisplayBackgroundColor1", QT_TRANSLATE_NOOP("Warehaus4", "Color 1"), &TFRMMain::MNUDisplayBackgroundColor1Click);
+    item("DisplayBackgroundColor2", QT_TRANSLATE_NOOP("Warehaus4", "Color 2"), &TFRMMain::MNUDisplayBackgroundColor2Click);
+    item("DisplayBackgroundSwapColors", QT_TRANSLATE_NOOP("Warehaus4", "Swap Colors"), &TFRMMain::MNUDisplayBackgroundSwapColorsClick);
+    item("DisplayBackgroundTexture", QT_TRANSLATE_NOOP("Warehaus4", "Texture"), &TFRMMain::MNUDisplayBackgroundTextureClick);
+    item("DisplayBackgroundLoadTexture", QT_TRANSLATE_NOOP("Warehaus4", "Load Texture"), &TFRMMain::MNUDisplayBackgroundLoadTextureClick);
+    item("DisplayBackgroundPicture", QT_TRANSLATE_NOOP("Warehaus4", "Picture"), &TFRMMain::MNUDisplayBackgroundPictureClick);
+    item("DisplayBackgroundLoadPicture", QT_TRANSLATE_NOOP("Warehaus4", "Load Picture"), &TFRMMain::MNUDisplayBackgroundLoadPictureClick);
+    // Every language by its own name, which never changes: a player lost in a foreign one finds theirs.
+    title("DisplayLanguage", QT_TRANSLATE_NOOP("Warehaus4", "Language"));
+    for (const w4::Language& language : w4::Languages()) {
+        const int number = language.Number;
+        t.Add({std::string("DisplayLanguage") + language.Code, {language.Name}, [this, number] { MNUDisplayLanguageClick(number); },
+               {}, [&g, number] { return g.LanguageNumber == number; }, {}});
+    }
 
     // --- Graphics, Music, Sounds ---
-    title("Graphics", "Graphics", "Graphismes");
-    item("GraphicsLoad", "Load", "Charger", &TFRMMain::MNUGraphicsLoadClick);
+    title("Graphics", QT_TRANSLATE_NOOP("Warehaus4", "Graphics"));
+    item("GraphicsLoad", QT_TRANSLATE_NOOP("Warehaus4", "Load"), &TFRMMain::MNUGraphicsLoadClick);
     // Eight-row skins: the facing keeper, or animation strips. There to use only with such a skin.
     t.Add({"GraphicsDirectionalPusher",
-           {{"Directional Pusher (8-Row Skins)", "Pousseur orienté (skins à 8 rangées)"}},
+           {QT_TRANSLATE_NOOP("Warehaus4", "Directional Pusher (8-Row Skins)")},
            [this] {
                if (w4::SwapEightRowReading(Game, BoardPic->Tiles()))
                    w4::RedrawBoard(Game, *this);
@@ -136,83 +146,83 @@ void TFRMMain::BuildCommands()
            {},
            [this] { return w4::ShowsFacingKeeper(BoardPic->Tiles()); },
            [this] { return w4::HasEightRowSkin(BoardPic->Tiles()); }});
-    title("Music", "Music", "Musique");
-    item("MusicPlay", "Play", "Jouer", &TFRMMain::MNUMusicPlayClick);
-    item("MusicStop", "Stop", "Stopper", &TFRMMain::MNUMusicStopClick);
-    item("MusicLoad", "Load", "Charger", &TFRMMain::MNUMusicLoadClick);
-    title("Sounds", "Sounds", "Sons");
-    item("SoundsEnabled", "Enabled", "Activés", &TFRMMain::MNUSoundsEnabledClick);
-    item("SoundsDisabled", "Disabled", "Désactivés", &TFRMMain::MNUSoundsDisabledClick);
+    title("Music", QT_TRANSLATE_NOOP("Warehaus4", "Music"));
+    item("MusicPlay", QT_TRANSLATE_NOOP("Warehaus4", "Play"), &TFRMMain::MNUMusicPlayClick);
+    item("MusicStop", QT_TRANSLATE_NOOP("Warehaus4", "Stop"), &TFRMMain::MNUMusicStopClick);
+    item("MusicLoad", QT_TRANSLATE_NOOP("Warehaus4", "Load"), &TFRMMain::MNUMusicLoadClick);
+    title("Sounds", QT_TRANSLATE_NOOP("Warehaus4", "Sounds"));
+    item("SoundsEnabled", QT_TRANSLATE_NOOP("Warehaus4", "Enabled"), &TFRMMain::MNUSoundsEnabledClick);
+    item("SoundsDisabled", QT_TRANSLATE_NOOP("Warehaus4", "Disabled"), &TFRMMain::MNUSoundsDisabledClick);
 
     // --- Tools ---
-    title("Tools", "Tools", "Outils");
-    item("ToolsAssociateExtension", "Associate Extension", "Associer Extension", &TFRMMain::MNUToolsAssociateExtensionClick);
+    title("Tools", QT_TRANSLATE_NOOP("Warehaus4", "Tools"));
+    item("ToolsAssociateExtension", QT_TRANSLATE_NOOP("Warehaus4", "Associate Extension"), &TFRMMain::MNUToolsAssociateExtensionClick);
     // Reverse play's own keys come before the help sees a key: R is no input to a walk or a hint.
     {
         w4::KeyBinding r = Press(Qt::Key_R, InPlay);
         r.First = true;
-        t.Add({"ToolsReverse", {{"Reverse Play", "Jeu à l'envers"}}, [this] { ToggleReversePlay(); }, {r},
+        t.Add({"ToolsReverse", {QT_TRANSLATE_NOOP("Warehaus4", "Reverse Play")}, [this] { ToggleReversePlay(); }, {r},
                [&g] { return g.Reverse; }, {}});
     }
     Help->AddCommands(t);
     SnapshotKeeper->AddCommands(t, BoardPic->Tiles());
 
     // --- Help ---
-    title("Help", "Help", "Aide");
-    item("HelpSendMail", "Send Mail", "Envoyer Mail", &TFRMMain::MNUHelpSendMailClick);
-    item("HelpWebSite", "Web Site", "Site Web", &TFRMMain::MNUHelpWebSiteClick);
-    item("HelpAbout", "About", "A propos", &TFRMMain::MNUHelpAboutClick);
+    title("Help", QT_TRANSLATE_NOOP("Warehaus4", "Help"));
+    item("HelpSendMail", QT_TRANSLATE_NOOP("Warehaus4", "Send Mail"), &TFRMMain::MNUHelpSendMailClick);
+    item("HelpWebSite", QT_TRANSLATE_NOOP("Warehaus4", "Web Site"), &TFRMMain::MNUHelpWebSiteClick);
+    item("HelpAbout", QT_TRANSLATE_NOOP("Warehaus4", "About"), &TFRMMain::MNUHelpAboutClick);
 
     // --- Keys that are no menu item ---
-    t.Add({"LeaveFullScreenOrQuit", {{"Leave full screen, or quit", "Quitter le plein écran, ou le programme"}},
+    t.Add({"LeaveFullScreenOrQuit", {QT_TRANSLATE_NOOP("Warehaus4", "Leave full screen, or quit")},
            [this] { FullScreenState.Active ? ToggleFullScreen() : void(close()); },
            {PressAny(Qt::Key_Escape, InEveryMode)}, {}, {}});
-    t.Add({"FullScreen", {{"Full screen", "Plein écran"}}, [this] { ToggleFullScreen(); },
+    t.Add({"FullScreen", {QT_TRANSLATE_NOOP("Warehaus4", "Full screen")}, [this] { ToggleFullScreen(); },
            {PressAny(Qt::Key_F2, InPlay)}, {}, {}});
     // The arrows move whatever the modifiers held.
-    const auto move = [&](const char* id, const char* english, const char* french, int key,
+    const auto move = [&](const char* id, const char* english, int key,
                           void (*step)(w4::GameState&, w4::Frontend&)) {
-        t.Add({id, {{english, french}}, [this, step] { step(Game, *this); }, {PressAny(key, InPlay, inPlay)}, {}, {}});
+        t.Add({id, {english}, [this, step] { step(Game, *this); }, {PressAny(key, InPlay, inPlay)}, {}, {}});
     };
-    move("MoveLeft", "Move left", "Aller à gauche", Qt::Key_Left, &w4::MoveLeft);
-    move("MoveUp", "Move up", "Aller en haut", Qt::Key_Up, &w4::MoveUp);
-    move("MoveRight", "Move right", "Aller à droite", Qt::Key_Right, &w4::MoveRight);
-    move("MoveDown", "Move down", "Aller en bas", Qt::Key_Down, &w4::MoveDown);
+    move("MoveLeft", QT_TRANSLATE_NOOP("Warehaus4", "Move left"), Qt::Key_Left, &w4::MoveLeft);
+    move("MoveUp", QT_TRANSLATE_NOOP("Warehaus4", "Move up"), Qt::Key_Up, &w4::MoveUp);
+    move("MoveRight", QT_TRANSLATE_NOOP("Warehaus4", "Move right"), Qt::Key_Right, &w4::MoveRight);
+    move("MoveDown", QT_TRANSLATE_NOOP("Warehaus4", "Move down"), Qt::Key_Down, &w4::MoveDown);
     // The history keys; Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z as most programs have them.
-    t.Add({"GoToStart", {{"Back to the start", "Retour au début"}}, [this] { w4::GoToStart(Game, *this); },
+    t.Add({"GoToStart", {QT_TRANSLATE_NOOP("Warehaus4", "Back to the start")}, [this] { w4::GoToStart(Game, *this); },
            {Press(Qt::Key_Home, InPlay, Qt::NoModifier, inPlay)}, {}, {}});
-    t.Add({"UndoMove", {{"Undo", "Annuler"}}, [this] { w4::UndoMove(Game, *this); },
+    t.Add({"UndoMove", {QT_TRANSLATE_NOOP("Warehaus4", "Undo")}, [this] { w4::UndoMove(Game, *this); },
            {Press(Qt::Key_PageUp, InPlay, Qt::NoModifier, inPlay), Press(Qt::Key_Backspace, InPlay, Qt::NoModifier, inPlay),
             Press(Qt::Key_Z, InPlay, Ctrl, inPlay)},
            {}, {}});
-    t.Add({"RedoMove", {{"Redo", "Refaire"}}, [this] { w4::RedoMove(Game, *this); },
+    t.Add({"RedoMove", {QT_TRANSLATE_NOOP("Warehaus4", "Redo")}, [this] { w4::RedoMove(Game, *this); },
            {Press(Qt::Key_PageDown, InPlay, Qt::NoModifier, inPlay), Press(Qt::Key_Y, InPlay, Ctrl, inPlay),
             Press(Qt::Key_Z, InPlay, CtrlShift, inPlay)},
            {}, {}});
-    t.Add({"GoToEnd", {{"To the last position", "Jusqu'à la dernière position"}}, [this] { w4::GoToEnd(Game, *this); },
+    t.Add({"GoToEnd", {QT_TRANSLATE_NOOP("Warehaus4", "To the last position")}, [this] { w4::GoToEnd(Game, *this); },
            {Press(Qt::Key_End, InPlay, Qt::NoModifier, inPlay)}, {}, {}});
     // Level navigation and the retry, also after the level is won.
-    t.Add({"LevelFirst", {{"First level", "Premier niveau"}}, [this] { BTNLevelFirstClick(); },
+    t.Add({"LevelFirst", {QT_TRANSLATE_NOOP("Warehaus4", "First level")}, [this] { BTNLevelFirstClick(); },
            {Press(Qt::Key_Home, InPlay, Ctrl)}, {}, {}});
-    t.Add({"LevelPrior", {{"Previous level", "Niveau précédent"}}, [this] { BTNLevelPriorClick(); },
+    t.Add({"LevelPrior", {QT_TRANSLATE_NOOP("Warehaus4", "Previous level")}, [this] { BTNLevelPriorClick(); },
            {Press(Qt::Key_PageUp, InPlay, Ctrl)}, {}, {}});
-    t.Add({"LevelNext", {{"Next level", "Niveau suivant"}}, [this] { BTNLevelNextClick(); },
+    t.Add({"LevelNext", {QT_TRANSLATE_NOOP("Warehaus4", "Next level")}, [this] { BTNLevelNextClick(); },
            {Press(Qt::Key_PageDown, InPlay, Ctrl)}, {}, {}});
-    t.Add({"LevelLast", {{"Last level", "Dernier niveau"}}, [this] { BTNLevelLastClick(); },
+    t.Add({"LevelLast", {QT_TRANSLATE_NOOP("Warehaus4", "Last level")}, [this] { BTNLevelLastClick(); },
            {Press(Qt::Key_End, InPlay, Ctrl)}, {}, {}});
-    t.Add({"LevelRetry", {{"Start the level again", "Recommencer le niveau"}}, [this] { BTNLevelRetryClick(); },
+    t.Add({"LevelRetry", {QT_TRANSLATE_NOOP("Warehaus4", "Start the level again")}, [this] { BTNLevelRetryClick(); },
            {Press(Qt::Key_Return, InPlay, Ctrl), Press(Qt::Key_Enter, InPlay, Ctrl), Press(Qt::Key_Space, InPlay, Ctrl)},
            {}, {}});
     // The editor's keys, with a level to edit and no modifier held.
-    const auto shift = [&](const char* id, const char* english, const char* french, int key, w4::ShiftDirection way) {
-        t.Add({id, {{english, french}}, [this, way] { w4::ShiftLevel(Game, *this, way); },
+    const auto shift = [&](const char* id, const char* english, int key, w4::ShiftDirection way) {
+        t.Add({id, {english}, [this, way] { w4::ShiftLevel(Game, *this, way); },
                {Press(key, InEditor, Qt::NoModifier, levelsListed)}, {}, {}});
     };
-    shift("ShiftLevelLeft", "Shift the level left", "Décaler le niveau à gauche", Qt::Key_Left, w4::ShiftDirection::Left);
-    shift("ShiftLevelUp", "Shift the level up", "Décaler le niveau vers le haut", Qt::Key_Up, w4::ShiftDirection::Up);
-    shift("ShiftLevelRight", "Shift the level right", "Décaler le niveau à droite", Qt::Key_Right, w4::ShiftDirection::Right);
-    shift("ShiftLevelDown", "Shift the level down", "Décaler le niveau vers le bas", Qt::Key_Down, w4::ShiftDirection::Down);
-    t.Add({"FitFrame", {{"Fit the frame to the level", "Ajuster le cadre au niveau"}}, [this] { BTNLevelCenterClick(); },
+    shift("ShiftLevelLeft", QT_TRANSLATE_NOOP("Warehaus4", "Shift the level left"), Qt::Key_Left, w4::ShiftDirection::Left);
+    shift("ShiftLevelUp", QT_TRANSLATE_NOOP("Warehaus4", "Shift the level up"), Qt::Key_Up, w4::ShiftDirection::Up);
+    shift("ShiftLevelRight", QT_TRANSLATE_NOOP("Warehaus4", "Shift the level right"), Qt::Key_Right, w4::ShiftDirection::Right);
+    shift("ShiftLevelDown", QT_TRANSLATE_NOOP("Warehaus4", "Shift the level down"), Qt::Key_Down, w4::ShiftDirection::Down);
+    t.Add({"FitFrame", {QT_TRANSLATE_NOOP("Warehaus4", "Fit the frame to the level")}, [this] { BTNLevelCenterClick(); },
            {Press(Qt::Key_Return, InEditor, Qt::NoModifier, levelsListed),
             Press(Qt::Key_Enter, InEditor, Qt::NoModifier, levelsListed),
             Press(Qt::Key_Space, InEditor, Qt::NoModifier, levelsListed)},

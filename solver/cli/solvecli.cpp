@@ -305,7 +305,7 @@ std::vector<LevelToSolve> ReadLevelsOf(const std::string& path, const Folders& p
             } else {
                 for (const SkippedItem& item : collection.Skipped)
                     if (item.LevelNumber == number)
-                        member.problem = SkipReasonText(item.Reason, item.Detail, LanguageEnglish);
+                        member.problem = SkipReasonText(item.Reason, item.Detail);
             }
             levels.push_back(std::move(member));
         }

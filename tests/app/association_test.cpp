@@ -2,6 +2,7 @@
 #include "app/desktop/appicon.h"
 #include "app/desktop/association.h"
 #include "app/desktop/links.h"
+#include "app/window/language.h"
 
 #include "core/fileio.h"
 
@@ -256,19 +257,21 @@ TEST_F(Association, UnwritableTargetNamesTheFileAndSkipsTheNotice)
 
 TEST_F(Association, NoWritesNothingYesWritesAndTells)
 {
+    w4::UseLanguage(w4::LanguageEnglish);   // whatever a test before left in force
     w4::GameState g;
     Recorder no(false);
     w4::AssociateExtensionCommand(g, no, QStringLiteral("/opt/warehaus4/warehaus4"));
-    EXPECT_EQ(no.questions, std::vector<std::string>{w4::kAssociateQuestionEnglish});
+    EXPECT_EQ(no.questions, std::vector<std::string>{"Do you really want to associate XSB extension with the Warehaus4 ?"});
     EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_FALSE(QFileInfo::exists(config));
     EXPECT_TRUE(no.notices.empty());
 
-    g.LanguageNumber = w4::LanguageFrench;
+    w4::UseLanguage(w4::LanguageFrench);
     Recorder yes(true);
     w4::AssociateExtensionCommand(g, yes, QStringLiteral("/opt/warehaus4/warehaus4"));
-    EXPECT_EQ(yes.questions, std::vector<std::string>{w4::kAssociateQuestionFrench});
-    EXPECT_EQ(yes.notices, std::vector<std::string>{w4::kAssociateDoneFrench});
+    w4::UseLanguage(w4::LanguageEnglish);
+    EXPECT_EQ(yes.questions, std::vector<std::string>{"Voulez-vous réellement associer l'extension XSB avec la Warehaus4 ?"});
+    EXPECT_EQ(yes.notices, std::vector<std::string>{"Les fichiers XSB seront désormais ouverts avec la Warehaus4 !"});
     EXPECT_TRUE(QFileInfo::exists(w4::AssociationTargets().DesktopEntry));
 }
 
@@ -276,11 +279,12 @@ TEST_F(Association, AnInstalledCopyLeavesItToItsPackage)
 {
     w4::GameState g;
     g.Places.Installed = true;
-    g.LanguageNumber = w4::LanguageFrench;
+    w4::UseLanguage(w4::LanguageFrench);
     Recorder yes(true);
     w4::AssociateExtensionCommand(g, yes, QStringLiteral("/usr/bin/warehaus4"));
+    w4::UseLanguage(w4::LanguageEnglish);
     EXPECT_TRUE(yes.questions.empty());
-    EXPECT_EQ(yes.notices, std::vector<std::string>{w4::kAssociatedByPackageFrench});
+    EXPECT_EQ(yes.notices, std::vector<std::string>{"La Warehaus4 est installée : son paquet ouvre déjà les fichiers XSB avec elle."});
     EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_FALSE(QFileInfo::exists(config));
 }

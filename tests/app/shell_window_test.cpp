@@ -368,7 +368,7 @@ TEST_F(AssociationWindowTest, NoWritesNothingAndYesWritesTheFilesAndTells)
 {
     Start();
     window->MenuItem(QStringLiteral("MNUToolsAssociateExtension"))->trigger();
-    ASSERT_EQ(dialogs.Questions, QStringList{QString::fromUtf8(w4::kAssociateQuestionEnglish)});
+    ASSERT_EQ(dialogs.Questions, QStringList{QStringLiteral("Do you really want to associate XSB extension with the Warehaus4 ?")});
     EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_FALSE(QFileInfo::exists(config));
     EXPECT_TRUE(dialogs.Notices.isEmpty());
@@ -376,8 +376,8 @@ TEST_F(AssociationWindowTest, NoWritesNothingAndYesWritesTheFilesAndTells)
     window->BTNFrancais->click();
     dialogs.Answers = {true};
     window->MenuItem(QStringLiteral("POPToolsAssociateExtension"))->trigger();
-    EXPECT_EQ(dialogs.Questions.last(), QString::fromUtf8(w4::kAssociateQuestionFrench));
-    EXPECT_EQ(dialogs.Notices, QStringList{QString::fromUtf8(w4::kAssociateDoneFrench)});
+    EXPECT_EQ(dialogs.Questions.last(), QString::fromUtf8("Voulez-vous réellement associer l'extension XSB avec la Warehaus4 ?"));
+    EXPECT_EQ(dialogs.Notices, QStringList{QString::fromUtf8("Les fichiers XSB seront désormais ouverts avec la Warehaus4 !")});
     EXPECT_TRUE(dialogs.Errors.isEmpty());
 
     const w4::AssociationFiles files = w4::AssociationTargets();

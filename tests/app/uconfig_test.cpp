@@ -84,7 +84,10 @@ TEST_P(SettingsClampTest, OutOfRangeValuesAreClamped)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, SettingsClampTest,
-    ::testing::Values(ClampCase{"[MAINFORM]\nMode=7\nSpeed=0\n[LANGUAGE]\nNumber=5\n", 3, 1, 1},
+    // Languages keep their numbers; one this version does not know (a later one's) reads as English.
+    ::testing::Values(ClampCase{"[MAINFORM]\nMode=7\nSpeed=0\n[LANGUAGE]\nNumber=5\n", 3, 1, 5},
+                      ClampCase{"[LANGUAGE]\nNumber=10\n", 1, 1, 10},
+                      ClampCase{"[LANGUAGE]\nNumber=11\n", 1, 1, 0},
                       ClampCase{"[MAINFORM]\nMode=0\nSpeed=25\n[LANGUAGE]\nNumber=-1\n", 1, 10, 0},
                       ClampCase{"[MAINFORM]\nMode=-4\nSpeed=-3\n[LANGUAGE]\nNumber=-3\n", 1, 1, 0},
                       ClampCase{"[mainform]\r\nmode=2\r\nspeed=$A\r\n[Language]\r\nNUMBER=1\r\n", 2, 10, 1},

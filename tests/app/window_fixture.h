@@ -27,6 +27,11 @@ inline void EnsureApplication()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A window started without settings speaks the desktop's language: English here, whatever
+    // the shell that runs the tests speaks.
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qputenv("LANG", "C.UTF-8");
     static int argc = 1;
     static char name[] = "tests_app";
     static char* argv[] = {name, nullptr};

@@ -1,6 +1,7 @@
 // The best-score rule: a stored solution read one way everywhere (blanks, lines, run-length,
 // either case), and a new solution kept only when it solves the level and beats the stored one
 // by moves, then pushes, or the stored one solves nothing.
+#include "support/catalogue.h"
 #include "core/bestscore.h"
 #include "core/collection.h"
 #include "core/completion.h"
@@ -172,7 +173,7 @@ TEST_F(KeepSolutionTest, AnOfferedSolutionIsAskedAboutOnlyWhenItBeatsTheStoredOn
     EXPECT_FALSE(OfferToKeepSolution(g, ui, "RdrUruL")) << "more pushes";
     EXPECT_FALSE(OfferToKeepSolution(g, ui, "drrrllU")) << "as good";
     EXPECT_EQ(ui.CountOf("Ask"), 0);
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     EXPECT_TRUE(OfferToKeepSolution(g, ui, "drU"));
     ASSERT_EQ(ui.Questions.size(), 1u);
     EXPECT_EQ(ui.Questions[0], "MEILLEUR SCORE !!!\r\n\r\nVoulez-vous enregistrer la solution ?\r\n(" +

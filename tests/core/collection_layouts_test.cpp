@@ -1,5 +1,6 @@
 // The layouts collections come in from the level sites, each read level by level: titles, authors
 // and boards; and files of any practical size read whole, never cut.
+#include "support/catalogue.h"
 #include "core/collection.h"
 #include "core/fileio.h"
 #include "recording_frontend.h"
@@ -163,9 +164,11 @@ TEST(CollectionFile, ReadWholePastTheTextFileCapOrRefusedNamingItsSize)
     EXPECT_TRUE(refused.Levels.empty());
     EXPECT_TRUE(refused.Skipped.empty());
     EXPECT_EQ(refused.RefusedBytes, size);
-    EXPECT_EQ(RefusedCollectionText(path, size, LanguageEnglish),
+    EXPECT_EQ(RefusedCollectionText(path, size),
               "The file " + path + " is 16.0 MiB, more than a collection may hold (128.0 MiB): it was not read.");
-    EXPECT_NE(RefusedCollectionText(path, size, LanguageFrench).find("16,0 Mio"), std::string::npos);
+    const w4::testing::CatalogueInForce french("fr");
+    EXPECT_EQ(RefusedCollectionText(path, size),
+              "Le fichier " + path + " fait 16,0 Mio, plus qu'une collection ne peut en contenir (128,0 Mio) : il n'a pas été lu.");
 }
 
 TEST(CollectionFile, ChecksReportProgressAndStopOnCancel)

@@ -1,5 +1,6 @@
 // Collections: splitting a text of many levels, its damaged parts, run-length text, and the
 // level files, solution files and collection files made from them.
+#include "support/catalogue.h"
 #include "core/collection.h"
 #include "core/fileio.h"
 #include "core/levelexport.h"
@@ -131,8 +132,9 @@ TEST(CollectionRead, DamagedCollectionKeepsTheGoodLevelsAndNamesTheBadOnes)
     EXPECT_EQ(c.Skipped[3].Reason, SkipReason::SolutionFails);
     EXPECT_EQ(c.Skipped[3].Detail, 1);
     EXPECT_EQ(c.Skipped[4].Reason, SkipReason::BadMoves);
-    EXPECT_EQ(SkippedItemText(c.Skipped[3], LanguageEnglish), "Level 5 (Refused), line 24: the solution fails at move 1");
-    EXPECT_EQ(SkippedItemText(c.Skipped[0], LanguageFrench),
+    EXPECT_EQ(SkippedItemText(c.Skipped[3]), "Level 5 (Refused), line 24: the solution fails at move 1");
+    const w4::testing::CatalogueInForce french("fr");
+    EXPECT_EQ(SkippedItemText(c.Skipped[0]),
               "Niveau 2 (No keeper), ligne 7 : le plateau n'a pas de gardien");
 }
 

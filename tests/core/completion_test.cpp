@@ -1,3 +1,4 @@
+#include "support/catalogue.h"
 #include "core/completion.h"
 #include "core/fileio.h"
 #include "core/usokoban.h"
@@ -27,7 +28,7 @@ TEST(CongratulationText, EnglishAndFrench)
     g.HistoryIndex = 12;
     g.Current().Pushes = 3;
     EXPECT_EQ(CongratulationText(g, 75), "CONGRATULATIONS !!!\r\n\r\nMOVE = 12\r\nPUSH = 3\r\nTIME = 01:15");
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     EXPECT_EQ(CongratulationText(g, 75), "FELICITATIONS !!!\r\n\r\nBOUGE = 12\r\nPOUSSE = 3\r\nTEMPS = 01:15");
 }
 
@@ -106,7 +107,7 @@ TEST_F(CompletionTest, SolvingOffersTheSolutionAndGoesToTheNextLevel)
 
 TEST_F(CompletionTest, FrenchQuestionAndLongTime)
 {
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     const std::string path = LoadText(g, ui, folder, TwoMoveLevel);
     SolveTwoMoveLevel(6000);
     ASSERT_EQ(ui.Notices.size(), 1u);

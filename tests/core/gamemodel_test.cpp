@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "core/folders.h"
 #include "core/gamemodel.h"
+#include "support/catalogue.h"
 #include "core/snapshots.h"
 #include "core/usokoban.h"
 #include "recording_frontend.h"
@@ -177,7 +178,7 @@ TEST_F(GameModelTest, AQuitAsksFirstThenKeepsTheAttempt)
     ui.Clear();
     EXPECT_TRUE(model.QuitWithoutSaving({}));
     EXPECT_TRUE(ui.Questions.empty());
-    model.State().LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     ui.Answers = {false};
     EXPECT_FALSE(model.QuitWithoutSaving({"/x/boxyard4.ini", "/x/boxyard4.lev"}));
     ASSERT_EQ(ui.Questions.size(), 1u);

@@ -1,3 +1,4 @@
+#include "support/catalogue.h"
 #include "core/fileio.h"
 #include "core/ulevel.h"
 #include "core/usokoban.h"
@@ -127,7 +128,7 @@ TEST_F(PlaylistTest, DefaultPlaylistAsksThenReplacesTheList)
     EXPECT_EQ(g.Playlist.size(), 2u);
     EXPECT_EQ(g.LevelIndex, 1);
 
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     ui.Answers = {true};
     DefaultPlaylist(g, ui);
     EXPECT_EQ(ui.Questions.back(), "Voulez-vous réellement recharger les niveaux par défaut");
@@ -142,7 +143,7 @@ TEST_F(PlaylistTest, EmptyPlaylistAsksThenShowsTheEmptyLevel)
     Load();
     EmptyPlaylist(g, ui);
     EXPECT_EQ(g.Playlist.size(), 3u);
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     ui.Answers = {true};
     EmptyPlaylist(g, ui);
     EXPECT_EQ(ui.Questions, (std::vector<std::string>{"Do you really want to empty playlist ?",

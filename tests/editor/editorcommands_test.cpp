@@ -1,5 +1,6 @@
 // The editor's level commands: their questions, save, reload, the header's OK branch, new levels
 // and the editor's keys.
+#include "support/catalogue.h"
 #include "core/fileio.h"
 #include "core/recording_frontend.h"
 #include "editor/boardmouse.h"
@@ -30,7 +31,7 @@ TEST(EditorQuestionTest, TextsInBothLanguagesNameTheFile)
     EXPECT_EQ(SaveLevelQuestion(g, path), "Do you really want to apply updates ?\r\n(/levels/a b.xsb)");
     EXPECT_EQ(ReloadLevelQuestion(g), "Do you really want to cancel updates ?");
     EXPECT_EQ(SaveNowQuestion(g, path), "Do you want to save the level now ?\r\n(/levels/a b.xsb)");
-    g.LanguageNumber = LanguageFrench;
+    const w4::testing::CatalogueInForce french("fr");
     EXPECT_EQ(NewLevelQuestion(g), "Voulez-vous réellement créer un nouveau niveau ?");
     EXPECT_EQ(SaveLevelQuestion(g, path), "Voulez-vous réellement stocker ces modifs ?\r\n(/levels/a b.xsb)");
     EXPECT_EQ(ReloadLevelQuestion(g), "Voulez-vous réellement annuler les modifs ?");

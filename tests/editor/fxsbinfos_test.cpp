@@ -1,4 +1,5 @@
 // The level-information dialog, driven through its widgets under the offscreen platform.
+#include "support/catalogue.h"
 #include "editor/fxsbinfos.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ protected:
 
 TEST_F(XSBInfosTest, LayoutNamesAndCaptions)
 {
-    TFRMXSBInfos dialog(Sample(), LanguageEnglish);
+    TFRMXSBInfos dialog(Sample());
     EXPECT_EQ(dialog.windowTitle(), "XSB");
     // 343 x 224 with the edits at x = 88 for Arial; a wider stand-in font moves the edits right
     // and widens the form rather than cutting a label.
@@ -122,7 +123,8 @@ TEST_F(XSBInfosTest, LayoutNamesAndCaptions)
     EXPECT_TRUE(dialog.BTNOK->isDefault());
     EXPECT_EQ(dialog.BTNCancel->text(), "Cancel");
 
-    TFRMXSBInfos french(Sample(), LanguageFrench);
+    const w4::testing::CatalogueInForce catalogue("fr");
+    TFRMXSBInfos french(Sample());
     EXPECT_EQ(french.BTNCancel->text(), "Annuler");
     EXPECT_EQ(french.EDTTitle->parentWidget()->findChildren<QLabel*>().front()->text(), "Title :");
 }
@@ -131,14 +133,14 @@ TEST_F(XSBInfosTest, FieldsAreShownTrimmed)
 {
     LevelHeaderFields h = Sample();
     h[Title] = " \t Corner  \x01";
-    TFRMXSBInfos dialog(h, LanguageEnglish);
+    TFRMXSBInfos dialog(h);
     EXPECT_EQ(dialog.EDTTitle->text(), "Corner");
     EXPECT_EQ(dialog.EDTAuthorPage->text(), "https://example.org/anne");
 }
 
 TEST_F(XSBInfosTest, OkStoresTrimmedFieldsAndEmptiesClearedOnes)
 {
-    TFRMXSBInfos dialog(Sample(), LanguageEnglish);
+    TFRMXSBInfos dialog(Sample());
     Retype(dialog.EDTTitle, "   Far Corner  ");
     Retype(dialog.EDTAuthor, "");
     QTest::mouseClick(dialog.BTNOK, Qt::LeftButton);
@@ -152,7 +154,7 @@ TEST_F(XSBInfosTest, OkStoresTrimmedFieldsAndEmptiesClearedOnes)
 TEST_F(XSBInfosTest, CancelAndEscapeChangeNothing)
 {
     for (const bool escape : {false, true}) {
-        TFRMXSBInfos dialog(Sample(), LanguageEnglish);
+        TFRMXSBInfos dialog(Sample());
         Retype(dialog.EDTTitle, "Something else");
         Retype(dialog.EDTDate, "");
         if (escape)
@@ -171,7 +173,7 @@ TEST_F(XSBInfosTest, Windows1252BytesSurviveTheDialog)
     h[Author] = "Fran\xE7ois \x93Le Bl\xE9\x94";  // curly quotes too
     h[Collection] = "\xC3\xA9t\xC3\xA9";          // UTF-8 stays UTF-8
     h[Date] = "odd \x81\x8D bytes";               // bytes Windows-1252 leaves undefined
-    TFRMXSBInfos dialog(h, LanguageEnglish);
+    TFRMXSBInfos dialog(h);
     EXPECT_EQ(dialog.EDTTitle->text(), QString::fromUtf8("\xC3\x89t\xC3\xA9 \xE2\x82\xAC"));
     EXPECT_EQ(dialog.EDTCollection->text(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
     QTest::mouseClick(dialog.BTNOK, Qt::LeftButton);
@@ -182,7 +184,7 @@ TEST_F(XSBInfosTest, AnEditedWindows1252FieldIsWrittenBackAsWindows1252)
 {
     LevelHeaderFields h = Sample();
     h[Title] = "\xC9t\xE9";
-    TFRMXSBInfos dialog(h, LanguageEnglish);
+    TFRMXSBInfos dialog(h);
     dialog.EDTTitle->end(false);
     dialog.EDTTitle->insert(QString::fromUtf8(" \xC3\xA0 Paris"));  // " à Paris", as typed
     QTest::mouseClick(dialog.BTNOK, Qt::LeftButton);
@@ -193,7 +195,7 @@ TEST_F(XSBInfosTest, LongValuesAreNotCut)
 {
     LevelHeaderFields h = Sample();
     h[Title] = std::string(40000, 'x');
-    TFRMXSBInfos dialog(h, LanguageEnglish);
+    TFRMXSBInfos dialog(h);
     QTest::mouseClick(dialog.BTNOK, Qt::LeftButton);
     EXPECT_EQ(dialog.Header()[Title].size(), 40000u);
 }
@@ -210,12 +212,12 @@ TEST_F(XSBInfosTest, ExecuteAnswersOkWithTheHeaderAndCancelWithNothing)
         });
     };
     answerWith(true);
-    const auto accepted = TFRMXSBInfos::Execute(nullptr, Sample(), LanguageEnglish);
+    const auto accepted = TFRMXSBInfos::Execute(nullptr, Sample());
     ASSERT_TRUE(accepted.has_value());
     EXPECT_EQ((*accepted)[Author], "Bob");
 
     answerWith(false);
-    EXPECT_FALSE(TFRMXSBInfos::Execute(nullptr, Sample(), LanguageEnglish).has_value());
+    EXPECT_FALSE(TFRMXSBInfos::Execute(nullptr, Sample()).has_value());
 }
 
 } // namespace
