@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const w4::SkippedItem& item : c.Skipped)
-        Check(!w4::SkippedItemText(item, 1).empty());
+        Check(!w4::SkippedItemText(item).empty());
     std::string letters;
     if (w4::ExpandMoves(text, letters))
         Check(letters.size() <= w4::MaxSolutionLength);
